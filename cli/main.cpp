@@ -1,0 +1,30 @@
+#include "cli/BalanceCommands.h"
+
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] [REACTION...]\n"
+                              "       molvane-cli weight [FORMULA...]\n";
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    using Command = int (*)(const std::vector<std::string> &, std::istream &, std::ostream &,
+                            std::ostream &);
+    const std::map<std::string, Command> commands = {
+        { "balance", molvane::cli::RunBalance },
+        { "weight", molvane::cli::RunWeight },
+    };
+    std::ios::sync_with_stdio(false);
+    if (argc < 2 || !commands.contains(argv[1])) {
+        std::cerr << Usage;
+        return molvane::cli::UsageError;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return commands.at(argv[1])(args, std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,48 @@
+#include "core/ElementTable.h"
+
+#include <cctype>
+
+namespace molvane {
+
+// The order is fixed: an element's index pairs its symbol with its weight.
+const std::array<std::string_view, ElementCount> MetsLst = {
+    "Ac", "Al", "Am", "Sb", "Ar", "As", "At", "Ba", "Bk", "Be", "Bi", "B", "Br", "Cd", "Ca", "Cf",
+    "C", "Ce", "Cs", "Cl", "Cr", "Co", "Cu", "Cm", "Dy", "Es", "Er", "Eu", "Fm", "F", "Fr", "Gd",
+    "Ga", "Ge", "Au", "Hf", "He", "Ho", "H", "In", "I", "Ir", "Fe", "Kr", "La", "Lw", "Pb", "Li",
+    "Lu", "Mg", "Mn", "Mv", "Hg", "Mo", "Nd", "Ne", "Np", "Ni", "Nb", "N", "No", "Os", "O", "Pd",
+    "P", "Pt", "Pu", "Po", "K", "Pr", "Pm", "Pa", "Ra", "Rn", "Re", "Rh", "Rb", "Ru", "Sm", "Sc",
+    "Se", "Si", "Ag", "Na", "Sr", "S", "Ta", "Tc", "Te", "Tb", "Tl", "Th", "Tm", "Sn", "Ti", "W",
+    "U", "V", "Xe", "Yb", "Y", "Zn", "Zr",
+};
+
+// Weights as decimal text, trailing zeros kept as they were always shown.
+const std::array<std::string_view, ElementCount> AWList = {
+    "227", "26.98", "243", "121.75", "39.95", "74.92", "210", "137.34", "247", "9.01", "208.98",
+    "10.81", "79.90", "112.40", "40.08", "249", "12.01", "140.12", "132.90", "35.45", "51.99",
+    "58.93", "63.54", "245", "162.50", "254", "167.26", "151.96", "252", "18.99", "223", "157.25",
+    "69.72", "72.59", "196.97", "178.49", "4.00", "164.930", "1.01", "114.82", "126.90", "192.22",
+    "55.847", "83.80", "138.91", "257", "207.19", "6.94", "174.97", "24.31", "54.94", "256",
+    "200.59", "95.94", "144.24", "20.183", "237", "58.70", "92.91", "14.01", "254", "190.26",
+    "15.99", "106.40", "30.97", "195.09", "244", "210", "39.10", "140.91", "145", "231", "226",
+    "222", "186.20", "102.90", "85.47", "101.07", "150.35", "44.96", "78.96", "28.09", "107.87",
+    "22.99", "87.62", "32.06", "180.95", "99", "127.60", "158.92", "204.37", "232.04", "168.93",
+    "118.69", "47.90", "183.85", "238.03", "50.94", "131.30", "173.04", "88.90", "65.37", "91.22",
+};
+
+std::optional<int> FindElement(std::string_view symbol)
+{
+    for (int i = 0; i < ElementCount; ++i) {
+        const std::string_view entry = MetsLst[i];
+        if (entry.size() != symbol.size())
+            continue;
+        bool same = true;
+        for (std::size_t k = 0; k < entry.size() && same; ++k)
+            same = std::tolower(static_cast<unsigned char>(entry[k]))
+                == std::tolower(static_cast<unsigned char>(symbol[k]));
+        if (same)
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace molvane

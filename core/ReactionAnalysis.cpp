@@ -1,0 +1,232 @@
+#include "core/ReactionAnalysis.h"
+
+#include "core/ElementTable.h"
+#include "core/Errors.h"
+#include "core/NumberFormat.h"
+#include "core/Vulgar_Fraction.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace molvane {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool isLower(char c) { return c >= 'a' && c <= 'z'; }
+bool isLetter(char c) { return isUpper(c) || isLower(c); }
+bool isCountChar(char c) { return isDigit(c) || c == '-'; }
+
+char lower(char c) { return isUpper(c) ? char(c - 'A' + 'a') : c; }
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
+std::string trimmed(std::string_view text)
+{
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
+        --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+// The count run starting at @p pos as one 32-bit integer; @p pos moves past it.
+std::int32_t readCount(std::string_view formula, std::size_t &pos)
+{
+    const std::size_t start = pos;
+    while (pos < formula.size() && isCountChar(formula[pos]))
+        ++pos;
+    try {
+        return Vulgar_Fraction::ParseInt32(formula.substr(start, pos - start));
+    } catch (const ConversionError &) {
+        throw InvalidReaction("malformed count");
+    }
+}
+
+std::int32_t checked(std::int64_t value)
+{
+    if (value < std::numeric_limits<std::int32_t>::min()
+        || value > std::numeric_limits<std::int32_t>::max())
+        throw InvalidReaction("count out of range");
+    return std::int32_t(value);
+}
+
+// Position of the ")" that closes the "(" at @p open, or npos.
+std::size_t matchingBracket(std::string_view formula, std::size_t open)
+{
+    int depth = 0;
+    for (std::size_t i = open; i < formula.size(); ++i) {
+        if (formula[i] == '(')
+            ++depth;
+        else if (formula[i] == ')' && --depth == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// The table's weight texts read once, independently of the locale.
+long double atomicWeight(int index)
+{
+    static const std::array<long double, ElementCount> weights = [] {
+        std::array<long double, ElementCount> values {};
+        for (int i = 0; i < ElementCount; ++i)
+            std::from_chars(AWList[i].data(), AWList[i].data() + AWList[i].size(), values[i]);
+        return values;
+    }();
+    return weights[index];
+}
+
+} // namespace
+
+int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
+{
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (sameIgnoringCase(elements[i], symbol))
+            return int(i);
+    return -1;
+}
+
+std::string InsertUnitCounts(std::string_view text)
+{
+    std::string t(text);
+    t.reserve(text.size() * 2 + 1);
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        const char c = t[i], prev = t[i - 1];
+        const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || isUpper(c);
+        const bool hasCount = prev == '(' || prev == '+' || prev == '>' || isDigit(prev);
+        if (wantsCount && !hasCount)
+            t.insert(i, 1, '1'); // the next step sees the same character behind the new digit
+    }
+    if (!t.empty() && !isDigit(t.back()))
+        t.push_back('1');
+    return t;
+}
+
+ReactionSides SplitReaction(std::string_view text)
+{
+    ReactionSides sides;
+    std::vector<std::string> *current = &sides.reactants;
+    while (!text.empty()) {
+        std::size_t p = text.find('+');
+        const std::size_t arrow = text.find('>');
+        if (p == std::string_view::npos || (arrow != std::string_view::npos && arrow < p))
+            p = arrow;
+        if (p == std::string_view::npos) {
+            current->push_back(trimmed(text));
+            break;
+        }
+        current->push_back(trimmed(text.substr(0, p)));
+        if (text[p] == '>')
+            current = &sides.products;
+        text.remove_prefix(p + 1);
+    }
+    return sides;
+}
+
+std::vector<std::string> ListElements(std::string_view text)
+{
+    std::vector<std::string> elements;
+    std::string symbol;
+    for (const char c : text) {
+        if (isLower(c)) {
+            symbol.push_back(c);
+            continue;
+        }
+        if (!symbol.empty() && IndexOfElement(elements, symbol) < 0)
+            elements.push_back(symbol);
+        symbol.clear();
+        if (isUpper(c))
+            symbol.push_back(c);
+    }
+    return elements;
+}
+
+std::vector<std::int32_t> CountAtoms(std::string_view formula,
+                                     const std::vector<std::string> &elements)
+{
+    if (formula.empty())
+        throw InvalidReaction("empty substance");
+    std::vector<std::int32_t> counts(elements.size(), 0);
+    std::int32_t multiplier = 1;
+    std::size_t pos = 0;
+    while (pos < formula.size()) {
+        const char c = formula[pos];
+        if (isLetter(c)) {
+            const std::size_t start = pos++;
+            while (pos < formula.size() && isLower(formula[pos]))
+                ++pos;
+            const int element = IndexOfElement(elements, formula.substr(start, pos - start));
+            const std::int32_t count = readCount(formula, pos);
+            if (element < 0)
+                throw InvalidReaction("symbol outside the element list");
+            counts[element] = checked(std::int64_t(counts[element])
+                                      + std::int64_t(count) * std::int64_t(multiplier));
+        } else if (c == '(') {
+            // An unmatched "(" is skipped and changes nothing.
+            const std::size_t close = matchingBracket(formula, pos);
+            if (close != std::string_view::npos) {
+                std::size_t after = close + 1;
+                multiplier = checked(std::int64_t(multiplier) * readCount(formula, after));
+            }
+            ++pos;
+        } else if (c == ')') {
+            ++pos;
+            const std::int32_t count = readCount(formula, pos);
+            // Closing a group restores the multiplier it started with; a zero count or
+            // INT_MIN / -1 cannot be undone and makes the formula invalid.
+            if (count == 0 || (count == -1 && multiplier == std::numeric_limits<std::int32_t>::min()))
+                throw InvalidReaction("group count out of range");
+            multiplier /= count;
+        } else {
+            throw InvalidReaction("unexpected character in formula");
+        }
+    }
+    return counts;
+}
+
+std::vector<std::string> BuildCountVectors(const std::vector<std::string> &substances,
+                                           const std::vector<std::string> &elements)
+{
+    std::vector<std::string> vectors;
+    vectors.reserve(substances.size());
+    for (const std::string &substance : substances) {
+        std::string text;
+        for (const std::int32_t count : CountAtoms(substance, elements)) {
+            if (!text.empty())
+                text.push_back(',');
+            text += std::to_string(count);
+        }
+        vectors.push_back(std::move(text));
+    }
+    return vectors;
+}
+
+std::string FormulaWeight(std::string_view formula)
+{
+    const std::string units = InsertUnitCounts(formula);
+    const std::vector<std::string> elements = ListElements(units + "+");
+    const std::vector<std::int32_t> counts = CountAtoms(units, elements);
+    double sum = 0;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const std::optional<int> index = FindElement(elements[i]);
+        if (!index)
+            throw InvalidReaction("unknown element " + elements[i]);
+        const long double weight = atomicWeight(*index);
+        // Each product in extended precision, the sum rounded to double after every addition.
+        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
+    }
+    return FormatGeneral(sum);
+}
+
+} // namespace molvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace molvane {
+
+/// Reactant and product formula texts, each trimmed.
+struct ReactionSides
+{
+    std::vector<std::string> reactants;
+    std::vector<std::string> products;
+};
+
+/// Writes every omitted count as "1": H2+O2>H2O becomes H2+O2>H2O1, X- becomes X-1.
+std::string InsertUnitCounts(std::string_view text);
+
+/// Splits at "+" and at the arrow ">"; a leading separator gives an empty first substance.
+ReactionSides SplitReaction(std::string_view text);
+
+/// Distinct element symbols in order of first appearance, compared ignoring case.
+/// A symbol still open at the end of the text is not listed.
+std::vector<std::string> ListElements(std::string_view text);
+
+/// Atoms of each listed element in one unit-count formula, in element-list order.
+/// Throws InvalidReaction on malformed text or a count beyond 32 bits.
+std::vector<std::int32_t> CountAtoms(std::string_view formula,
+                                     const std::vector<std::string> &elements);
+
+/// One count vector text ("2,0,1") per substance, same order.
+std::vector<std::string> BuildCountVectors(const std::vector<std::string> &substances,
+                                           const std::vector<std::string> &elements);
+
+/// Formula weight from the element table, in general format with 15 significant digits.
+/// Throws InvalidReaction on malformed text or a symbol missing from the table.
+std::string FormulaWeight(std::string_view formula);
+
+/// Index of @p symbol in @p elements ignoring letter case, or -1.
+int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol);
+
+} // namespace molvane

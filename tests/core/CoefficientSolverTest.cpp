@@ -1,0 +1,161 @@
+#include "core/CoefficientSolver.h"
+#include "core/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace molvane;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(BuildEquations, OneLinePerElementReactantsLeft)
+{
+    EXPECT_EQ(BuildEquations({ "H", "O" }, { "2,0", "0,2", "2,1" }, 2),
+              (Lines { "2[0]=2[2]", "2[1]=1[2]" }));
+    // Propane: C, H, O over C3H8, O2, CO2, H2O.
+    EXPECT_EQ(BuildEquations({ "C", "H", "O" }, { "3,8,0", "0,0,2", "1,0,2", "0,2,1" }, 2),
+              (Lines { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }));
+    // An element no reactant holds begins with "="; one no product holds ends with "=0".
+    EXPECT_EQ(BuildEquations({ "X", "Y" }, { "1,0", "0,1" }, 1), (Lines { "1[0]=0", "=1[1]" }));
+    // Negative counts carry their own sign.
+    EXPECT_EQ(BuildEquations({ "X" }, { "-2", "3", "-1" }, 2), (Lines { "-2[0]+3[1]=-1[2]" }));
+}
+
+TEST(SolverPass, PropanePassOneSubstitutesNormalisesAndSolves)
+{
+    Lines lines = { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" };
+    ResultList results = { "1", "", "3", "" };
+    ASSERT_TRUE(SolverPass(lines, results, 4));
+    EXPECT_EQ(lines, (Lines { "8=2[3]", "-6/1=+1[3]-2[1]" }));
+    EXPECT_EQ(results, (ResultList { "1", "", "3", "4/1" }));
+
+    ASSERT_TRUE(SolverPass(lines, results, 4));
+    EXPECT_EQ(lines, (Lines { "-10/1=-2[1]" }));
+    EXPECT_EQ(results, (ResultList { "1", "5/1", "3", "4/1" }));
+
+    ASSERT_TRUE(SolverPass(lines, results, 4));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(IntegerCoefficients(results), (ResultList { "1", "5", "3", "4" }));
+}
+
+TEST(SolverPass, EliminationStepOfSulfuricAcidOnCopper)
+{
+    // Cu+H2SO4>CuSO4+SO2+H2O, seeded by copper.
+    Lines lines = { "1[0]=1[2]", "2[1]=2[4]", "1[1]=1[2]+1[3]", "4[1]=4[2]+2[3]+1[4]" };
+    ResultList results = { "1", "", "1", "", "" };
+    ASSERT_TRUE(SolverPass(lines, results, 5));
+    EXPECT_EQ(lines, (Lines { "-1/1=+1[3]-1[1]", "-4/1=+2[3]+1/1[1]+0/2-4[1]", "0=2[4]-2[1]" }));
+
+    const Lines equations = { "1[0]=1[2]", "2[1]=2[4]", "1[1]=1[2]+1[3]", "4[1]=4[2]+2[3]+1[4]" };
+    ResultList solved;
+    ASSERT_TRUE(SolveCoefficients({ "1,0,0,0", "0,2,1,4", "1,0,1,4", "0,0,1,2", "0,2,0,1" },
+                                  equations, 5, solved));
+    EXPECT_EQ(IntegerCoefficients(solved), (ResultList { "1", "2", "1", "1", "2" }));
+}
+
+TEST(SolverPass, MergesRepeatedVariablesAtTheLineEnd)
+{
+    Lines merged = { "0=1[0]+2[1]-3[0]", "0=1[0]+1[1]+1[2]" };
+    ResultList none(3);
+    ASSERT_TRUE(SolverPass(merged, none, 3));
+    EXPECT_EQ(merged.back(), "0=+2[1]-2/1[0]"); // moved last by the elimination step
+
+    // A zero sum stays as a term; its line then solves to "0=0" as its factor is zero.
+    Lines cancelled = { "0=1[0]-1[0]", "0=2[1]+1[0]" };
+    ResultList results(2);
+    ASSERT_TRUE(SolverPass(cancelled, results, 2));
+    EXPECT_EQ(cancelled, (Lines { "0=0", "0=2[1]+1[0]" }));
+}
+
+TEST(SolverPass, ARemovedLineThatDoesNotHoldFailsTheSolve)
+{
+    Lines lines = { "2[0]=1[1]", "1[0]=1[2]" };
+    ResultList results = { "1", "3", "1" };
+    EXPECT_FALSE(SolverPass(lines, results, 3));
+}
+
+struct SolveCase
+{
+    const char *name;
+    std::vector<std::string> vectors, lines;
+    ResultList results;
+};
+
+class SolveCoefficientsFinds : public testing::TestWithParam<SolveCase>
+{
+};
+
+TEST_P(SolveCoefficientsFinds, TheWorkedResults)
+{
+    const SolveCase &c = GetParam();
+    ResultList results;
+    ASSERT_TRUE(SolveCoefficients(c.vectors, c.lines, int(c.vectors.size()), results));
+    EXPECT_EQ(results, c.results);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Solver, SolveCoefficientsFinds,
+    testing::Values(
+        SolveCase { "Water", { "2,0", "0,2", "2,1" }, { "2[0]=2[2]", "2[1]=1[2]" }, { "2", "1/1", "2" } },
+        SolveCase { "Rust", { "1,0", "0,2", "2,3" }, { "1[0]=2[2]", "2[1]=3[2]" }, { "2", "3/2", "1" } },
+        SolveCase { "Propane",
+                    { "3,8,0", "0,0,2", "1,0,2", "0,2,1" },
+                    { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" },
+                    { "1", "5/1", "3", "4/1" } }),
+    [](const auto &info) { return info.param.name; });
+
+TEST(SolveCoefficients, WithoutASeedElementGivesUp)
+{
+    // C+O2>CO+CO2: carbon and oxygen each stand in three substances.
+    ResultList results;
+    EXPECT_FALSE(SolveCoefficients({ "1,0", "0,2", "1,1", "1,2" },
+                                   { "1[0]=1[2]+1[3]", "2[1]=1[2]+2[3]" }, 4, results));
+}
+
+TEST(SolveCoefficients, SeedOnOneSideIsAConversionFailure)
+{
+    ResultList results;
+    EXPECT_THROW(SolveCoefficients({ "1", "1", "0" }, { "1[0]+1[1]=0" }, 3, results),
+                 ConversionError);
+}
+
+TEST(SolveCoefficients, StopsAtTheTimeLimitBetweenPasses)
+{
+    // CH4+O2>CO2+H2O+CO leaves a free ratio; a clock that jumps past the limit ends it at once.
+    const std::vector<std::string> vectors = { "1,4,0", "0,0,2", "1,0,2", "0,2,1", "1,0,1" };
+    const std::vector<std::string> lines = BuildEquations({ "C", "H", "O" }, vectors, 2);
+    std::int64_t now = 0;
+    int readings = 0;
+    const MillisecondClock clock = [&] {
+        ++readings;
+        const std::int64_t reading = now;
+        now += SolverTimeLimitMs + 1;
+        return reading;
+    };
+    ResultList results;
+    EXPECT_FALSE(SolveCoefficients(vectors, lines, 5, results, clock));
+    EXPECT_EQ(readings, 2); // the start, then the first test after one pass
+}
+
+TEST(IntegerCoefficients, ScalesToSmallestWholeNumbers)
+{
+    EXPECT_EQ(IntegerCoefficients({ "1", "1/3", "1", "1/2" }), (ResultList { "6", "2", "6", "3" }));
+    EXPECT_EQ(IntegerCoefficients({ "2", "3/2", "1" }), (ResultList { "4", "3", "2" }));
+    EXPECT_EQ(IntegerCoefficients({ "4", "6", "8" }), (ResultList { "2", "3", "4" }));
+    // A zero makes the common divisor 1: nothing else is reduced.
+    EXPECT_EQ(IntegerCoefficients({ "2", "0/1", "4" }), (ResultList { "2", "0", "4" }));
+    EXPECT_EQ(IntegerCoefficients({ "0", "2", "4" }), (ResultList { "0", "2", "4" }));
+}
+
+TEST(IntegerCoefficients, FailsOnEmptyAndOutOfRangeResults)
+{
+    EXPECT_THROW(IntegerCoefficients({ "1", "" }), ConversionError);
+    EXPECT_THROW(IntegerCoefficients({ "1/2147483647", "1/2147483646", "1" }), ConversionError);
+    EXPECT_THROW(IntegerCoefficients({ "1", "1/0" }), ConversionError);
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+// The whole Balance path over the reaction corpus: per reaction, the median of the corpus,
+// and the slowest reaction of the corpus and of the edge corpus.
+#include "core/Balance.h"
+#include "core/Errors.h"
+#include "editor/ReactionText.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> readReactions(const char *name)
+{
+    std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
+    std::vector<std::string> reactions;
+    for (std::string line; std::getline(file, line);)
+        if (!line.empty() && line[0] != '#')
+            reactions.push_back(line.substr(0, line.find('\t')));
+    return reactions;
+}
+
+void balanceTyped(const std::string &typed)
+{
+    try {
+        benchmark::DoNotOptimize(molvane::Balance(molvane::PrepareForBalance(typed, 0, true).text));
+    } catch (const std::runtime_error &) {
+    }
+}
+
+// Microseconds per call of one reaction, best of a few rounds so noise does not pick it.
+double microseconds(const std::string &reaction)
+{
+    constexpr int calls = 200;
+    double best = 1e300;
+    for (int round = 0; round < 5; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < calls; ++i)
+            balanceTyped(reaction);
+        const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+        best = std::min(best, spent.count() / calls);
+    }
+    return best;
+}
+
+std::string slowest(const std::vector<std::string> &reactions)
+{
+    std::string worst;
+    double worstTime = -1;
+    for (const std::string &reaction : reactions) {
+        const double t = microseconds(reaction);
+        if (t > worstTime) {
+            worstTime = t;
+            worst = reaction;
+        }
+    }
+    return worst;
+}
+
+std::string medianReaction(const std::vector<std::string> &reactions)
+{
+    std::vector<std::pair<double, std::string>> timed;
+    for (const std::string &reaction : reactions)
+        timed.emplace_back(microseconds(reaction), reaction);
+    std::nth_element(timed.begin(), timed.begin() + timed.size() / 2, timed.end());
+    return timed[timed.size() / 2].second;
+}
+
+void BM_CorpusPerReaction(benchmark::State &state)
+{
+    const std::vector<std::string> reactions = readReactions("corpus.txt");
+    for (auto _ : state)
+        for (const std::string &reaction : reactions)
+            balanceTyped(reaction);
+    state.SetItemsProcessed(state.iterations() * std::int64_t(reactions.size()));
+    // Reactions per microsecond, inverted: microseconds per reaction.
+    state.counters["us_per_reaction"]
+        = benchmark::Counter(double(state.iterations()) * double(reactions.size()) / 1e6,
+                             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CorpusPerReaction)->Unit(benchmark::kMillisecond);
+
+void BM_OneReaction(benchmark::State &state, const std::string &reaction)
+{
+    state.SetLabel(reaction);
+    for (auto _ : state)
+        balanceTyped(reaction);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> corpus = readReactions("corpus.txt");
+    const std::vector<std::string> edge = readReactions("corpus-edge.txt");
+    benchmark::RegisterBenchmark("BM_MedianCorpusReaction", BM_OneReaction, medianReaction(corpus))
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_SlowestCorpusReaction", BM_OneReaction, slowest(corpus))
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_SlowestEdgeReaction", BM_OneReaction, slowest(edge))
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

@@ -3,6 +3,8 @@
 #include "core/Errors.h"
 #include "core/Vulgar_Fraction.h"
 
+#include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <optional>
 #include <string_view>
@@ -43,7 +45,10 @@ int readIndex(std::string_view text, std::size_t open, int substanceCount, std::
 
 std::string bracketed(int index)
 {
-    return "[" + std::to_string(index) + "]";
+    char buffer[16] = "[";
+    char *end = std::to_chars(buffer + 1, buffer + sizeof buffer - 1, index).ptr;
+    *end++ = ']';
+    return std::string(buffer, end);
 }
 
 std::string flipSign(std::string_view term)
@@ -300,25 +305,49 @@ void eliminateVariable(std::vector<std::string> &lines, int n)
     lines.push_back(first);
 }
 
+// The comma-separated fields of all count vector texts, in one block.
+class CountFields
+{
+public:
+    explicit CountFields(const std::vector<std::string> &countVectors)
+    {
+        for (const std::string &vector : countVectors)
+            m_width = std::max<std::size_t>(m_width, std::count(vector.begin(), vector.end(), ',') + 1);
+        m_fields.reserve(m_width * countVectors.size());
+        for (const std::string &vector : countVectors) {
+            std::string_view rest(vector);
+            std::size_t count = 1;
+            for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos; ++count) {
+                m_fields.push_back(rest.substr(0, comma));
+                rest.remove_prefix(comma + 1);
+            }
+            m_fields.push_back(rest);
+            for (; count < m_width; ++count) // a short vector reads as zeros
+                m_fields.emplace_back("0");
+        }
+    }
+
+    /// Field @p element of substance @p substance; "0" beyond a vector's end.
+    std::string_view at(std::size_t substance, std::size_t element) const
+    {
+        const std::size_t index = substance * m_width + element;
+        return element < m_width && index < m_fields.size() ? m_fields[index] : "0";
+    }
+
+private:
+    std::vector<std::string_view> m_fields;
+    std::size_t m_width = 0;
+};
+
 // The seed: the first element found in exactly two substances fixes the scale.
 bool seedResults(const std::vector<std::string> &countVectors,
                  const std::vector<std::string> &lines, ResultList &results, int n)
 {
-    std::vector<std::vector<std::string_view>> fields;
-    for (const std::string &vector : countVectors) {
-        std::vector<std::string_view> row;
-        std::string_view rest(vector);
-        for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos;) {
-            row.push_back(rest.substr(0, comma));
-            rest.remove_prefix(comma + 1);
-        }
-        row.push_back(rest);
-        fields.push_back(std::move(row));
-    }
+    const CountFields fields(countVectors);
     for (std::size_t e = 0; e < lines.size(); ++e) {
         int present = 0;
-        for (const auto &row : fields)
-            present += e < row.size() && row[e] != "0";
+        for (std::size_t k = 0; k < countVectors.size(); ++k)
+            present += fields.at(k, e) != "0";
         if (present != 2)
             continue;
         const std::string_view line(lines[e]);
@@ -354,19 +383,15 @@ std::vector<std::string> BuildEquations(const std::vector<std::string> &elements
                                         const std::vector<std::string> &countVectors,
                                         int reactantCount)
 {
+    const CountFields fields(countVectors);
     std::vector<std::string> lines;
     lines.reserve(elements.size());
     for (std::size_t e = 0; e < elements.size(); ++e) {
         std::string line;
         for (std::size_t k = 0; k < countVectors.size(); ++k) {
-            std::string_view rest(countVectors[k]);
-            for (std::size_t skip = 0; skip < e; ++skip) {
-                const std::size_t comma = rest.find(',');
-                rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-            }
-            const std::string_view u = rest.substr(0, rest.find(','));
+            const std::string_view u = fields.at(k, e);
             if (u != "0") {
-                if (!line.empty() && line.back() != '=' && !isSign(u[0]))
+                if (!line.empty() && line.back() != '=' && !u.empty() && !isSign(u[0]))
                     line += '+';
                 line += u;
                 line += bracketed(int(k));

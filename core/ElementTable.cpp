@@ -1,7 +1,5 @@
 #include "core/ElementTable.h"
 
-#include <cctype>
-
 namespace molvane {
 
 // The order is fixed: an element's index pairs its symbol with its weight.
@@ -29,20 +27,47 @@ const std::array<std::string_view, ElementCount> AWList = {
     "118.69", "47.90", "183.85", "238.03", "50.94", "131.30", "173.04", "88.90", "65.37", "91.22",
 };
 
+namespace {
+
+int letterIndex(char c)
+{
+    if (c >= 'a' && c <= 'z')
+        return c - 'a';
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    return -1;
+}
+
+// One slot per one- or two-letter symbol ignoring case: 26 first letters times (no second
+// letter, or one of 26).
+constexpr int SlotCount = 26 * 27;
+
+int slotOf(std::string_view symbol)
+{
+    const int first = letterIndex(symbol[0]);
+    const int second = symbol.size() == 2 ? letterIndex(symbol[1]) : -1;
+    if (first < 0 || (symbol.size() == 2 && second < 0))
+        return -1;
+    return first * 27 + second + 1;
+}
+
+} // namespace
+
 std::optional<int> FindElement(std::string_view symbol)
 {
-    for (int i = 0; i < ElementCount; ++i) {
-        const std::string_view entry = MetsLst[i];
-        if (entry.size() != symbol.size())
-            continue;
-        bool same = true;
-        for (std::size_t k = 0; k < entry.size() && same; ++k)
-            same = std::tolower(static_cast<unsigned char>(entry[k]))
-                == std::tolower(static_cast<unsigned char>(symbol[k]));
-        if (same)
-            return i;
-    }
-    return std::nullopt;
+    static const std::array<signed char, SlotCount> slots = [] {
+        std::array<signed char, SlotCount> table;
+        table.fill(-1);
+        for (int i = ElementCount - 1; i >= 0; --i) // the first of equal symbols wins
+            table[slotOf(MetsLst[i])] = static_cast<signed char>(i);
+        return table;
+    }();
+    if (symbol.empty() || symbol.size() > 2)
+        return std::nullopt;
+    const int slot = slotOf(symbol);
+    if (slot < 0 || slots[slot] < 0)
+        return std::nullopt;
+    return slots[slot];
 }
 
 } // namespace molvane

@@ -4,7 +4,10 @@
 
 namespace molvane {
 
-std::string FormatGeneral(long double value, int digits)
+namespace {
+
+template <typename Number>
+std::string formatGeneral(Number value, int digits)
 {
     char buffer[64];
     const auto result
@@ -25,6 +28,18 @@ std::string FormatGeneral(long double value, int digits)
     const std::size_t firstDigit = exponent.find_first_not_of('0');
     exponent = firstDigit == std::string::npos ? "0" : exponent.substr(firstDigit);
     return text.substr(0, e) + "E" + sign + exponent;
+}
+
+} // namespace
+
+std::string FormatGeneral(long double value, int digits)
+{
+    return formatGeneral(value, digits);
+}
+
+std::string FormatGeneral(double value, int digits)
+{
+    return formatGeneral(value, digits);
 }
 
 } // namespace molvane

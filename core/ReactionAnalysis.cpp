@@ -137,17 +137,20 @@ ReactionSides SplitReaction(std::string_view text)
 std::vector<std::string> ListElements(std::string_view text)
 {
     std::vector<std::string> elements;
-    std::string symbol;
-    for (const char c : text) {
+    elements.reserve(8);
+    std::size_t start = 0, length = 0; // the open symbol
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (isLower(c)) {
-            symbol.push_back(c);
+            if (length++ == 0)
+                start = i;
             continue;
         }
-        if (!symbol.empty() && IndexOfElement(elements, symbol) < 0)
-            elements.push_back(symbol);
-        symbol.clear();
-        if (isUpper(c))
-            symbol.push_back(c);
+        const std::string_view symbol = text.substr(start, length);
+        if (length > 0 && IndexOfElement(elements, symbol) < 0)
+            elements.emplace_back(symbol);
+        start = i;
+        length = isUpper(c) ? 1 : 0;
     }
     return elements;
 }

@@ -71,6 +71,15 @@ TEST(SolverPass, MergesRepeatedVariablesAtTheLineEnd)
     EXPECT_EQ(cancelled, (Lines { "0=0", "0=2[1]+1[0]" }));
 }
 
+TEST(SolverPass, EliminationSkipsAZeroPivot)
+{
+    // The first term's factor is zero; dividing by it would put a zero under a fraction.
+    Lines lines = { "0=0/2[0]+2[1]-2[2]", "0=1[1]+1[2]+1[0]" };
+    ResultList results(3);
+    ASSERT_TRUE(SolverPass(lines, results, 3));
+    EXPECT_EQ(lines, (Lines { "0=+0/4[0]+1/1[2]+0/2+1[2]+1[0]", "0=0/2[0]+2[1]-2[2]" }));
+}
+
 TEST(SolverPass, ARemovedLineThatDoesNotHoldFailsTheSolve)
 {
     Lines lines = { "2[0]=1[1]", "1[0]=1[2]" };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace molvane {
+
+/// Which typed characters stand for "+", the arrow and the brackets, and whether element
+/// symbols get their letter case automatically. User settings, not document settings.
+struct KeyOptions
+{
+    std::string KP = "+=";   ///< characters that type "+"
+    std::string KF = " >.";  ///< characters that type the arrow ">"
+    std::string KOP = "([";  ///< characters that type "("
+    std::string KCP = ")]";  ///< characters that type ")"
+    bool ChB = true;         ///< elements auto identification
+
+    friend bool operator==(const KeyOptions &, const KeyOptions &) = default;
+};
+
+/// Maps a typed character through the lists in the order KP, KF, KOP, KCP, each applied to
+/// the result of the one before.
+char MapTypedCharacter(char typed, const KeyOptions &options);
+
+/// The characters typing may insert: letters, digits, "(", ")", "+", "-" and ">".
+bool IsInsertable(char c);
+
+} // namespace molvane

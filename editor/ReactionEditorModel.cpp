@@ -1,0 +1,122 @@
+#include "editor/ReactionEditorModel.h"
+
+#include "editor/ReactionText.h"
+
+#include <algorithm>
+
+namespace molvane {
+
+ReactionEditorModel::ReactionEditorModel(const GlyphMeasure &measure)
+    : m_measure(measure)
+{
+}
+
+int ReactionEditorModel::IndexToX(int n) const
+{
+    return m_boundaries[std::clamp(n, 0, int(m_boundaries.size()) - 1)];
+}
+
+void ReactionEditorModel::resetText(std::string_view text)
+{
+    m_text = text;
+    m_caret = m_firstVisible = 0;
+    DrawReaction();
+}
+
+void ReactionEditorModel::writeBack(std::string_view text)
+{
+    m_text = text;
+    m_caret = std::min(m_caret, int(m_text.size()));
+    m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
+    DrawReaction();
+}
+
+void ReactionEditorModel::DrawReaction()
+{
+    const int origin = -IndexToX(m_firstVisible);
+    m_layout = LayoutReaction(m_text, origin, m_subscriptsPosition, m_measure);
+    m_boundaries.assign(1, 0);
+    for (const int width : m_layout.charWidths)
+        m_boundaries.push_back(m_boundaries.back() + width);
+}
+
+void ReactionEditorModel::NormalizeReaction(bool autoIdentify)
+{
+    EditedText normalised = molvane::NormalizeReaction(m_text, m_caret, autoIdentify);
+    m_text = std::move(normalised.text);
+    m_caret = normalised.caret;
+    m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
+    DrawReaction();
+}
+
+void ReactionEditorModel::ScrollIntoView()
+{
+    // The caret bound only matters for an image without width, where nothing would fit.
+    while (IndexToX(m_caret) - IndexToX(m_firstVisible) >= m_imageWidth && m_firstVisible < m_caret)
+        ++m_firstVisible;
+    while (IndexToX(m_caret) - IndexToX(m_firstVisible) < 0 && m_firstVisible > 0)
+        --m_firstVisible;
+}
+
+void ReactionEditorModel::KeyDown(EditKey key, const KeyOptions &options)
+{
+    const int drawn = int(m_layout.charWidths.size());
+    switch (key) {
+    case EditKey::Right:
+        if (m_caret < drawn)
+            ++m_caret;
+        break;
+    case EditKey::Left:
+        if (m_caret > 0)
+            --m_caret;
+        break;
+    case EditKey::Delete:
+        if (m_caret < int(m_text.size()))
+            m_text.erase(m_caret, 1);
+        break;
+    case EditKey::Backspace:
+        if (m_caret > 0 && m_caret <= int(m_text.size()))
+            m_text.erase(--m_caret, 1);
+        break;
+    case EditKey::Home:
+        m_caret = 0;
+        break;
+    case EditKey::End:
+        m_caret = drawn;
+        break;
+    case EditKey::Other:
+        break;
+    }
+    m_caret = std::min(m_caret, int(m_text.size()));
+    ScrollIntoView();
+    if (key == EditKey::Delete || key == EditKey::Backspace)
+        NormalizeReaction(options.ChB);
+    else
+        DrawReaction();
+}
+
+bool ReactionEditorModel::KeyPress(char typed, const KeyOptions &options)
+{
+    const char c = MapTypedCharacter(typed, options);
+    if (c == '\r')
+        return true;
+    if (IsInsertable(c))
+        m_text.insert(std::size_t(m_caret++), 1, c);
+    NormalizeReaction(options.ChB);
+    ScrollIntoView();
+    NormalizeReaction(options.ChB); // drawn again with the new widths and the final view
+    return false;
+}
+
+void ReactionEditorModel::PlaceCaret(int x)
+{
+    const int drawn = int(m_layout.charWidths.size());
+    const int target = x + IndexToX(m_firstVisible);
+    const auto first = std::lower_bound(m_boundaries.begin(), m_boundaries.end(), target);
+    const int index = first == m_boundaries.end() ? drawn : int(first - m_boundaries.begin());
+    m_caret = std::min(index, int(m_text.size()));
+    ScrollIntoView();
+    DrawReaction();
+}
+
+} // namespace molvane

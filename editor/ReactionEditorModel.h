@@ -1,0 +1,65 @@
+#pragma once
+
+#include "editor/KeyOptions.h"
+#include "editor/ReactionLayout.h"
+
+#include <string>
+#include <string_view>
+
+namespace molvane {
+
+/// Editing keys of the reaction editor; every other key only redraws.
+enum class EditKey { Right, Left, Delete, Backspace, Home, End, Other };
+
+/// The reaction editor without its widget: the text, the caret, the horizontal view and the
+/// layout of the last drawing. Every drawing measures through the GlyphMeasure given.
+class ReactionEditorModel
+{
+public:
+    explicit ReactionEditorModel(const GlyphMeasure &measure);
+
+    const std::string &text() const { return m_text; }
+    int caretIndex() const { return m_caret; }
+    int firstVisible() const { return m_firstVisible; }
+    const ReactionLayout &layout() const { return m_layout; }
+    const std::vector<int> &charWidths() const { return m_layout.charWidths; }
+
+    /// Pixel offset of character boundary @p n in the last drawing (clamped to its length).
+    int IndexToX(int n) const;
+    /// The caret's x on the image.
+    int caretX() const { return IndexToX(m_caret) - IndexToX(m_firstVisible); }
+
+    void setImageWidth(int width) { m_imageWidth = width; }
+    int imageWidth() const { return m_imageWidth; }
+    void setSubscriptsPosition(int pixels) { m_subscriptsPosition = pixels; }
+
+    /// A new text as a whole (new or opened document, paste): caret and view to the start.
+    void resetText(std::string_view text);
+    /// The text written back by Balance: the caret keeps its index where it still can.
+    void writeBack(std::string_view text);
+
+    /// Lays the text out again with the widths of the previous drawing for its origin.
+    void DrawReaction();
+    /// Keeps the text well formed (see the free NormalizeReaction), then draws.
+    void NormalizeReaction(bool autoIdentify);
+    /// Moves the view so the caret lies on the image.
+    void ScrollIntoView();
+
+    void KeyDown(EditKey key, const KeyOptions &options);
+    /// Types @p typed; true when it was Enter, which asks for Balance and types nothing.
+    bool KeyPress(char typed, const KeyOptions &options);
+    /// The caret to the first character boundary at or right of image position @p x.
+    void PlaceCaret(int x);
+
+private:
+    const GlyphMeasure &m_measure;
+    std::string m_text;
+    int m_caret = 0;
+    int m_firstVisible = 0;
+    int m_imageWidth = 1;
+    int m_subscriptsPosition = 0;
+    ReactionLayout m_layout;
+    std::vector<int> m_boundaries { 0 }; ///< IndexToX of every boundary of the last drawing
+};
+
+} // namespace molvane

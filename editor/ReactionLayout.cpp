@@ -1,0 +1,60 @@
+#include "editor/ReactionLayout.h"
+
+namespace molvane {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
+                              const GlyphMeasure &measure)
+{
+    ReactionLayout layout;
+    layout.imageHeight = measure.heightOfW(GlyphFont::Reaction) + 3;
+    layout.glyphs.reserve(text.size());
+    layout.charWidths.reserve(text.size());
+
+    GlyphFont inUse = GlyphFont::Subscripts; // the font selected when the loop starts
+    int x = originX, y = 1;
+    bool coefficient = !text.empty() && isDigit(text[0]);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        GlyphFont font;
+        int glyphY = y;
+        if (coefficient) {
+            font = inUse = GlyphFont::Numbers;
+        } else if (c == '-' || isDigit(c)) {
+            // Only a real change of face or size moves to the subscript baseline; otherwise
+            // the digit keeps the font and line it follows.
+            if (!measure.sameFaceAndSize(inUse, GlyphFont::Subscripts)) {
+                inUse = GlyphFont::Subscripts;
+                y = layout.imageHeight - subscriptsPosition - measure.heightOfW(GlyphFont::Subscripts);
+            }
+            font = inUse;
+            glyphY = y;
+        } else {
+            y = glyphY = 1;
+            font = inUse = GlyphFont::Reaction;
+            if (c == '>') {
+                font = GlyphFont::Arrow;
+                glyphY = y + 1;
+                inUse = GlyphFont::Subscripts;
+            }
+        }
+        const int width = measure.advance(font, c);
+        layout.glyphs.push_back({ c, font, x, glyphY });
+        layout.charWidths.push_back(width);
+        x += width;
+
+        const bool nextIsDigit = i + 1 < text.size() && isDigit(text[i + 1]);
+        if (coefficient && !nextIsDigit)
+            coefficient = false;
+        if ((c == '+' || c == '>') && nextIsDigit)
+            coefficient = true;
+    }
+    return layout;
+}
+
+} // namespace molvane

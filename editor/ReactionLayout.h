@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace molvane {
+
+/// The fonts a reaction is painted with; Arrow is the reaction font's arrow glyph.
+enum class GlyphFont { Reaction, Numbers, Subscripts, Arrow };
+
+/// What laying out a reaction needs from the toolkit: glyph advances and font heights.
+class GlyphMeasure
+{
+public:
+    virtual ~GlyphMeasure() = default;
+    /// Advance of @p c in @p font; for Arrow the arrow glyph's advance whatever @p c is.
+    virtual int advance(GlyphFont font, char c) const = 0;
+    /// Height of the text "W" in @p font.
+    virtual int heightOfW(GlyphFont font) const = 0;
+    /// True when the two fonts have the same face name and size.
+    virtual bool sameFaceAndSize(GlyphFont a, GlyphFont b) const = 0;
+};
+
+struct PlacedGlyph
+{
+    char character;
+    GlyphFont font;
+    int x, y; ///< top left of the glyph's text cell on the image
+};
+
+/// A reaction laid out on the editor image.
+struct ReactionLayout
+{
+    int imageHeight = 0;            ///< the reaction font's "W" height + 3
+    std::vector<PlacedGlyph> glyphs; ///< one per character
+    std::vector<int> charWidths;     ///< the advance of each drawn character
+};
+
+/// Places every character: coefficient digits (a digit run at the start or after "+" or ">")
+/// in the numbers font on the top line, other digits and "-" on the subscript baseline, the
+/// arrow one pixel lower than the rest. @p originX is the x of the text's first character.
+ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
+                              const GlyphMeasure &measure);
+
+} // namespace molvane

@@ -1,0 +1,164 @@
+#include "FakeMeasure.h"
+#include "editor/ReactionEditorModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace molvane;
+
+namespace {
+
+class EditorModel : public testing::Test
+{
+protected:
+    FakeMeasure measure;
+    ReactionEditorModel model { measure };
+    KeyOptions options;
+
+    void SetUp() override { model.setImageWidth(400); }
+
+    void type(const std::string &keys)
+    {
+        for (const char c : keys)
+            model.KeyPress(c, options);
+    }
+};
+
+TEST_F(EditorModel, DefaultKeyOptionsTypeOperators)
+{
+    type("h2 o2");
+    EXPECT_EQ(model.text(), "H2>O2");
+    model.resetText("");
+    type("a=b[c].d]");
+    EXPECT_EQ(model.text(), "A+B(C)>D)");
+}
+
+TEST_F(EditorModel, TypedCoefficientsAndDoubledOperatorsVanish)
+{
+    type("2");
+    EXPECT_EQ(model.text(), "");
+    EXPECT_EQ(model.caretIndex(), 0);
+    type("H2+3");
+    EXPECT_EQ(model.text(), "H2+");
+    EXPECT_EQ(model.caretIndex(), 3);
+    type("+>");
+    EXPECT_EQ(model.text(), "H2+");
+}
+
+TEST_F(EditorModel, EnterAsksForBalanceAndTypesNothing)
+{
+    type("H2");
+    EXPECT_TRUE(model.KeyPress('\r', options));
+    EXPECT_EQ(model.text(), "H2");
+    EXPECT_FALSE(model.KeyPress('\t', options)); // not insertable: nothing typed
+    EXPECT_EQ(model.text(), "H2");
+}
+
+TEST_F(EditorModel, AutoIdentificationOffKeepsCase)
+{
+    options.ChB = false;
+    type("nacl");
+    EXPECT_EQ(model.text(), "nacl");
+    type("+2");
+    EXPECT_EQ(model.text(), "nacl+");
+}
+
+TEST_F(EditorModel, KeyOptionsApplyInOrder)
+{
+    options.KF += "+"; // "=" maps to "+", which now maps on to the arrow
+    type("H=O+C");
+    EXPECT_EQ(model.text(), "H>O>C");
+    options = KeyOptions {};
+    options.KF.clear();
+    type(" ");
+    EXPECT_EQ(model.text(), "H>O>C"); // a space no longer types anything
+}
+
+TEST_F(EditorModel, CaretKeysMoveWithinTheDrawnText)
+{
+    model.resetText("H2O");
+    model.KeyDown(EditKey::End, options);
+    EXPECT_EQ(model.caretIndex(), 3);
+    model.KeyDown(EditKey::Right, options);
+    EXPECT_EQ(model.caretIndex(), 3);
+    model.KeyDown(EditKey::Left, options);
+    model.KeyDown(EditKey::Backspace, options);
+    EXPECT_EQ(model.text(), "HO");
+    EXPECT_EQ(model.caretIndex(), 1);
+    model.KeyDown(EditKey::Delete, options);
+    EXPECT_EQ(model.text(), "H");
+    model.KeyDown(EditKey::Delete, options); // at the end: nothing
+    model.KeyDown(EditKey::Home, options);
+    model.KeyDown(EditKey::Backspace, options); // at the start: nothing
+    EXPECT_EQ(model.text(), "H");
+    EXPECT_EQ(model.caretIndex(), 0);
+}
+
+TEST_F(EditorModel, EditingRemovesCoefficientsButMovingKeepsThem)
+{
+    model.resetText("2H2+O2>2H2O");
+    model.KeyDown(EditKey::End, options);
+    model.KeyDown(EditKey::Left, options);
+    model.KeyDown(EditKey::Home, options);
+    EXPECT_EQ(model.text(), "2H2+O2>2H2O");
+    model.PlaceCaret(1000);
+    EXPECT_EQ(model.text(), "2H2+O2>2H2O");
+    model.KeyDown(EditKey::Delete, options); // at the end: nothing to delete, still normalised
+    EXPECT_EQ(model.text(), "H2+O2>H2O");
+    EXPECT_EQ(model.caretIndex(), 9);
+}
+
+TEST_F(EditorModel, ClickPutsTheCaretAtTheNextBoundary)
+{
+    model.resetText("HHH"); // boundaries 0, 10, 20, 30
+    model.PlaceCaret(0);
+    EXPECT_EQ(model.caretIndex(), 0);
+    model.PlaceCaret(3);
+    EXPECT_EQ(model.caretIndex(), 1);
+    model.PlaceCaret(10);
+    EXPECT_EQ(model.caretIndex(), 1);
+    model.PlaceCaret(17);
+    EXPECT_EQ(model.caretIndex(), 2);
+    model.PlaceCaret(500);
+    EXPECT_EQ(model.caretIndex(), 3);
+}
+
+TEST_F(EditorModel, ViewScrollsToKeepTheCaretOnTheImage)
+{
+    model.setImageWidth(35);
+    type("HHHHHH"); // 60 pixels of text on a 35 pixel image
+    EXPECT_EQ(model.caretIndex(), 6);
+    EXPECT_EQ(model.firstVisible(), 3);
+    EXPECT_LT(model.caretX(), 35);
+    EXPECT_EQ(model.layout().glyphs.front().x, -30);
+    model.KeyDown(EditKey::Home, options);
+    EXPECT_EQ(model.firstVisible(), 0);
+    EXPECT_EQ(model.layout().glyphs.front().x, 0);
+    model.PlaceCaret(34); // just left of the edge: the caret lands on the boundary at 40
+    EXPECT_EQ(model.caretIndex(), 4);
+    EXPECT_EQ(model.firstVisible(), 1);
+}
+
+TEST_F(EditorModel, WidthlessImageDoesNotHang)
+{
+    model.setImageWidth(0);
+    type("HHH");
+    EXPECT_EQ(model.text(), "HHH");
+    EXPECT_LE(model.firstVisible(), model.caretIndex());
+}
+
+TEST_F(EditorModel, WriteBackKeepsTheCaretWhereItFits)
+{
+    type("H2+O2>H2O");
+    model.KeyDown(EditKey::Home, options);
+    model.KeyDown(EditKey::Right, options);
+    model.writeBack("2H2+O2>2H2O");
+    EXPECT_EQ(model.text(), "2H2+O2>2H2O");
+    EXPECT_EQ(model.caretIndex(), 1);
+    model.resetText("O2");
+    EXPECT_EQ(model.caretIndex(), 0);
+    EXPECT_EQ(model.firstVisible(), 0);
+}
+
+} // namespace

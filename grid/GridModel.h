@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace molvane {
+
+/// Item type codes as `TypesList` holds them; every check compares the entry as text.
+inline constexpr std::string_view TextType = "0";
+inline constexpr std::string_view IntegerType = "1";
+inline constexpr std::string_view RealType = "2";
+inline constexpr std::string_view SubstanceNumberType = "3";
+inline constexpr std::string_view AtomicWeightType = "4";
+inline constexpr std::string_view SubstanceFormulaType = "5";
+
+/// Display names of the item types 0 to 5, the same in both interface languages.
+inline constexpr std::array<std::string_view, 6> ItemTypeNames
+    = { "Text", "Integer", "Real", "Substance Number", "Atomic Weight", "Substance Formula" };
+
+/// The substance grid: a rectangle of text cells whose row 0 holds the item names, with the
+/// column widths, row heights and the item types of its columns. Resizing keeps the cells that
+/// remain by position; added columns and rows start empty.
+class GridModel
+{
+public:
+    static constexpr int DefaultColCount = 12;
+    static constexpr int DefaultColWidth = 100;
+    static constexpr int BuiltInRowHeight = 21;
+
+    /// The built-in grid, in force until a template is applied: 12 unnamed columns of 100
+    /// pixels, two Text, one Integer and nine Real items, the header and one empty row.
+    GridModel();
+
+    int ColCount() const { return static_cast<int>(m_columns.size()); }
+    int RowCount() const { return static_cast<int>(m_rowHeights.size()); }
+    /// At least 1 column and 2 rows (the header and one substance row) always remain.
+    void SetColCount(int count);
+    void SetRowCount(int count);
+
+    const std::string &Cell(int col, int row) const;
+    void SetCell(int col, int row, std::string text);
+    const std::string &ItemName(int col) const { return Cell(col, 0); }
+
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int width);
+    int RowHeight(int row) const;
+    void SetRowHeight(int row, int height);
+    int DefaultRowHeight() const { return m_defaultRowHeight; }
+    /// Also resets every row to the new height, as a dragged row border does not survive it.
+    void SetDefaultRowHeight(int height);
+
+    /// One type code per column; may be longer than ColCount, and the entries past the last
+    /// column are kept.
+    const std::vector<std::string> &TypesList() const { return m_typesList; }
+    void SetTypesList(std::vector<std::string> types) { m_typesList = std::move(types); }
+    /// The type entry of column @p col, or an empty text when the list is shorter.
+    std::string_view TypeOf(int col) const;
+
+private:
+    std::vector<std::vector<std::string>> m_columns; // m_columns[col][row]
+    std::vector<int> m_colWidths;
+    std::vector<int> m_rowHeights;
+    int m_defaultRowHeight = BuiltInRowHeight;
+    std::vector<std::string> m_typesList;
+};
+
+} // namespace molvane

@@ -1,0 +1,193 @@
+#include "grid/GridCalc.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace molvane;
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// A grid with the given item names and substance rows.
+GridModel makeGrid(const std::vector<std::string> &names, const Rows &rows)
+{
+    GridModel grid;
+    grid.SetColCount(static_cast<int>(names.size()));
+    grid.SetRowCount(static_cast<int>(rows.size()) + 1);
+    for (int k = 0; k < grid.ColCount(); ++k) {
+        grid.SetCell(k, 0, names[k]);
+        for (int r = 1; r < grid.RowCount(); ++r)
+            grid.SetCell(k, r, rows[r - 1][k]);
+    }
+    return grid;
+}
+
+// The substance rows of a grid, for comparing with the expected rows.
+Rows substanceRows(const GridModel &grid)
+{
+    Rows rows;
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        rows.emplace_back();
+        for (int k = 0; k < grid.ColCount(); ++k)
+            rows.back().push_back(grid.Cell(k, r));
+    }
+    return rows;
+}
+
+struct CalcCase
+{
+    const char *name;
+    std::vector<std::string> names;
+    Rows rows;
+    std::vector<std::string> formulas;
+    Rows expected;
+};
+
+class CalculateGridCase : public testing::TestWithParam<CalcCase>
+{
+};
+
+TEST_P(CalculateGridCase, FillsTheGrid)
+{
+    const CalcCase &c = GetParam();
+    GridModel grid = makeGrid(c.names, c.rows);
+    CalculateGrid(grid, c.formulas);
+    EXPECT_EQ(substanceRows(grid), c.expected);
+    for (int k = 0; k < grid.ColCount(); ++k)
+        EXPECT_EQ(grid.ItemName(k), c.names[k]);
+}
+
+const auto caseName = [](const auto &info) { return info.param.name; };
+
+// The command's defining consequences and edge cases, one row each.
+INSTANTIATE_TEST_SUITE_P(Consequences, CalculateGridCase,
+    testing::Values(
+        CalcCase { "SingleRowHasNoPair", { "X" }, { { "" } }, { "#X(a)=1+1" }, { { "" } } },
+        CalcCase { "MolFromMassAndWeight", { "Mol", "Mass", "Weight" },
+            { { "", "36", "18" }, { "", "64", "32" }, { "7", "10", "5" } },
+            { "#Mol(a)=#Mass(a)/#Weight(a)" },
+            { { "2", "36", "18" }, { "2", "64", "32" }, { "7", "10", "5" } } },
+        CalcCase { "MolFromOtherSubstances", { "Mol", "Number" },
+            { { "", "2" }, { "", "3" }, { "8", "4" } }, { "#Mol(a)=#Mol(b)*#Number(a)/#Number(b)" },
+            { { "4", "2" }, { "6", "3" }, { "8", "4" } } },
+        CalcCase { "FirstRowWithTheValueDecides", { "Mol", "Number" },
+            { { "", "2" }, { "", "3" }, { "8", "4" } }, { "#Mol(a)=#Mol(b)+#Number(a)" },
+            { { "10", "2" }, { "13", "3" }, { "8", "4" } } },
+        CalcCase { "SelfReferenceNeverApplied", { "X" }, { { "" }, { "1" } }, { "#X(a)=#X(a)+1" },
+            { { "" }, { "1" } } },
+        CalcCase { "CopyGetsLeadingZero", { "X" }, { { "" }, { "12.5" }, { "" } },
+            { "#X(a)=#X(b)" }, { { "012.5" }, { "12.5" }, { "0012.5" } } },
+        CalcCase { "TargetInOtherCaseOverwrites", { "Mol", "Mass" }, { { "5", "3" }, { "", "4" } },
+            { "#mol(a)=#Mass(a)*2" }, { { "6", "3" }, { "8", "4" } } },
+        CalcCase { "RenamedItemNeverApplied", { "Moles", "Mass", "Weight" },
+            { { "", "36", "18" }, { "", "64", "32" } }, { "#Mol(a)=#Mass(a)/#Weight(a)" },
+            { { "", "36", "18" }, { "", "64", "32" } } },
+        CalcCase { "ReferenceMatchesCaseExactly", { "X", "Mass" }, { { "", "36" }, { "", "64" } },
+            { "#X(a)=#mass(a)+1" }, { { "", "36" }, { "", "64" } } },
+        CalcCase { "TargetOfBNeverApplied", { "X" }, { { "" }, { "" } }, { "#X(b)=1+1" },
+            { { "" }, { "" } } },
+        CalcCase { "DivisionByZeroLeavesEmpty", { "X" }, { { "" }, { "" } }, { "#X(a)=1/0" },
+            { { "" }, { "" } } },
+        CalcCase { "FilledWithSpaceIsNotOverwritten", { "X" }, { { " " }, { "" } }, { "#X(a)=1+1" },
+            { { " " }, { "2" } } },
+        CalcCase { "SamePairDoesNotFeedItself", { "X", "Y" }, { { "", "" }, { "", "" } },
+            { "#Y(a)=#X(a)*2", "#X(a)=3+0" }, { { "3", "" }, { "3", "" } } },
+        CalcCase { "LaterPairsSeeEarlierResults", { "X", "Y" },
+            { { "", "" }, { "", "" }, { "", "" } }, { "#Y(a)=#X(a)*2", "#X(a)=3+0" },
+            { { "3", "6" }, { "3", "6" }, { "3", "6" } } },
+        CalcCase { "LaterLineWithSameTargetWins", { "X" }, { { "" }, { "" } },
+            { "#X(a)=1+0", "#X(a)=2+0" }, { { "2" }, { "2" } } },
+        CalcCase { "WholeNumberColumnGetsFraction", { "X" }, { { "" }, { "" } }, { "#X(a)=5/2" },
+            { { "2.5" }, { "2.5" } } },
+        CalcCase { "NegativeCellSubtracts", { "X", "V" }, { { "", "-3" }, { "", "4" } },
+            { "#X(a)=2*#V(a)" }, { { "-3", "-3" }, { "8", "4" } } },
+        CalcCase { "TextCellFailsWithOperator", { "X", "Y", "V" },
+            { { "", "", "abc" }, { "", "", "" } }, { "#X(a)=#V(a)+1", "#Y(a)=#V(a)" },
+            { { "", "0abc", "abc" }, { "", "", "" } } },
+        CalcCase { "LinesWithoutHashNeverApplied", { "Mol", "Number" },
+            { { "", "2" }, { "3", "" } },
+            { "Mol(a),Mol(b)=Number(a),Number(b)", "Number(a),Number(b)=Mol(a),Mol(b)" },
+            { { "", "2" }, { "3", "" } } },
+        CalcCase { "BadLinesAffectOnlyThemselves", { "X", "Y" }, { { "", "" }, { "", "" } },
+            { "#X(a)", "#Nothing(a)=1+1", "#X(a)=1/0", "#Y(a)=4+0" },
+            { { "", "4" }, { "", "4" } } },
+        CalcCase { "TargetWithoutItsReferenceIsSkipped", { "Mo", "X" }, { { "", "" }, { "", "" } },
+            { "#Molar=5+0", "#X=1+1" }, { { "", "" }, { "", "" } } },
+        CalcCase { "EmptyNameTarget", { "", "X" }, { { "", "" }, { "5", "" } }, { "#(a)=1+1" },
+            { { "2", "" }, { "5", "" } } },
+        CalcCase { "InsertedTextMeetsLaterColumns", { "X", "V", "W" },
+            { { "", "#W(a)", "4" }, { "", "", "" } }, { "#X(a)=#V(a)+1" },
+            { { "5", "#W(a)", "4" }, { "", "", "" } } },
+        CalcCase { "InsertedTextMissesEarlierColumns", { "X", "W", "V" },
+            { { "", "4", "#W(a)" }, { "", "", "" } }, { "#X(a)=#V(a)+1" },
+            { { "", "4", "#W(a)" }, { "", "", "" } } },
+        CalcCase { "SelfInsertingCellEnds", { "X", "V" }, { { "", "#V(a)" }, { "", "" } },
+            { "#X(a)=#V(a)" }, { { "", "#V(a)" }, { "", "" } } },
+        CalcCase { "LineBreakInCellSplitsTheLine", { "X", "V", "Y" },
+            { { "", "1\r#Y(a)=7+0", "" }, { "", "", "" } }, { "#X(a)=#V(a)" },
+            { { "01", "1\r#Y(a)=7+0", "7" }, { "", "", "" } } }),
+    caseName);
+
+TEST(CalculateGrid, SecondPressOnCompleteGridChangesNothing)
+{
+    GridModel grid
+        = makeGrid({ "Mol", "Mass", "Weight" }, { { "", "36", "18" }, { "", "64", "32" } });
+    const std::vector<std::string> formulas
+        = { "#Mol(a)=#Mass(a)/#Weight(a)", "#Mass(a)=#Mol(a)*#Weight(a)" };
+    CalculateGrid(grid, formulas);
+    const Rows once = substanceRows(grid);
+    CalculateGrid(grid, formulas);
+    EXPECT_EQ(substanceRows(grid), once);
+    EXPECT_EQ(once, (Rows { { "2", "36", "18" }, { "2", "64", "32" } }));
+}
+
+TEST(CalculateGrid, NeverChangesHeaderTypesWidthsOrRows)
+{
+    GridModel grid = makeGrid({ "X", "x" }, { { "", "" }, { "", "" } });
+    grid.SetTypesList({ "1", "2", "5" });
+    grid.SetColWidth(1, 33);
+    CalculateGrid(grid, { "#x(a)=1+1", "#X(b)=3+0" });
+    EXPECT_EQ(grid.ItemName(0), "X");
+    EXPECT_EQ(grid.ItemName(1), "x");
+    EXPECT_EQ(grid.TypesList(), (std::vector<std::string> { "1", "2", "5" }));
+    EXPECT_EQ(grid.ColWidth(1), 33);
+    EXPECT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(substanceRows(grid), (Rows { { "2", "" }, { "2", "" } })); // first match of the name
+}
+
+// The text of one pair is bounded; a pair past the bound is skipped, the others are not.
+TEST(CalculateGrid, PairTextUpToTheBoundIsApplied)
+{
+    const std::string formula = "#X(a)=#V(a)";
+    const std::string fits = "1" + std::string(MaxPairTextBytes - formula.size() + 4, ' ');
+    GridModel grid = makeGrid({ "X", "V" }, { { "", fits }, { "", fits + " " } });
+    CalculateGrid(grid, { formula });
+    EXPECT_EQ(grid.Cell(0, 1), "01");
+    EXPECT_EQ(grid.Cell(0, 2), "");
+}
+
+TEST(CalculateGrid, ExponentialGrowthSkipsThePair)
+{
+    std::vector<std::string> names;
+    for (int k = 0; k < 12; ++k)
+        names.push_back("C" + std::to_string(k));
+    names.push_back("X");
+    Rows rows(3, std::vector<std::string>(names.size(), "2"));
+    for (int k = 0; k + 1 < 12; ++k) {
+        std::string eightReferences;
+        for (int i = 0; i < 8; ++i)
+            eightReferences += "#C" + std::to_string(k + 1) + "(a)+";
+        rows[0][k] = eightReferences + "0";
+    }
+    rows[0].back() = rows[1].back() = rows[2].back() = "";
+    GridModel grid = makeGrid(names, rows);
+    CalculateGrid(grid, { "#X(a)=#C0(a)*1" });
+    EXPECT_EQ(grid.Cell(12, 1), "");
+    EXPECT_EQ(grid.Cell(12, 2), "2");
+    EXPECT_EQ(grid.Cell(12, 3), "2");
+}
+
+} // namespace

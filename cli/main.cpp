@@ -1,4 +1,5 @@
 #include "cli/BalanceCommands.h"
+#include "cli/EvalCommand.h"
 
 #include <iostream>
 #include <map>
@@ -8,7 +9,8 @@
 namespace {
 
 constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] [REACTION...]\n"
-                              "       molvane-cli weight [FORMULA...]\n";
+                              "       molvane-cli weight [FORMULA...]\n"
+                              "       molvane-cli eval [EXPRESSION...]\n";
 
 } // namespace
 
@@ -19,6 +21,7 @@ int main(int argc, char **argv)
     const std::map<std::string, Command> commands = {
         { "balance", molvane::cli::RunBalance },
         { "weight", molvane::cli::RunWeight },
+        { "eval", molvane::cli::RunEval },
     };
     std::ios::sync_with_stdio(false);
     if (argc < 2 || !commands.contains(argv[1])) {

@@ -28,8 +28,7 @@ void balanceTyped(const std::string &typed)
 {
     try {
         benchmark::DoNotOptimize(molvane::Balance(molvane::PrepareForBalance(typed, 0, true).text));
-    } catch (const std::runtime_error &) {
-    }
+    } catch (const std::runtime_error &) { }
 }
 
 // Microseconds per call of one reaction, best of a few rounds so noise does not pick it.
@@ -41,7 +40,8 @@ double microseconds(const std::string &reaction)
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < calls; ++i)
             balanceTyped(reaction);
-        const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+        const std::chrono::duration<double, std::micro> spent
+            = std::chrono::steady_clock::now() - start;
         best = std::min(best, spent.count() / calls);
     }
     return best;
@@ -80,7 +80,7 @@ void BM_CorpusPerReaction(benchmark::State &state)
     // Reactions per second, inverted: seconds per reaction (printed with an SI prefix).
     state.counters["per_reaction"]
         = benchmark::Counter(double(state.iterations()) * double(reactions.size()),
-                             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CorpusPerReaction)->Unit(benchmark::kMillisecond);
 

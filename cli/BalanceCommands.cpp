@@ -21,7 +21,7 @@ constexpr const char *CannotBalanceMessage
 
 // Runs @p handle on every input, from the arguments or else from the lines of @p in.
 int forEachInput(const std::vector<std::string> &inputs, std::istream &in,
-                 const std::function<bool(const std::string &)> &handle)
+    const std::function<bool(const std::string &)> &handle)
 {
     bool allSucceeded = true;
     if (!inputs.empty()) {
@@ -46,8 +46,8 @@ void printTable(const BalancedReaction &balanced, std::ostream &out)
 
 } // namespace
 
-int RunBalance(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-               std::ostream &err)
+int RunBalance(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     bool autoIdentify = true, table = false;
     std::vector<std::string> reactions;
@@ -80,8 +80,8 @@ int RunBalance(const std::vector<std::string> &args, std::istream &in, std::ostr
     });
 }
 
-int RunWeight(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-              std::ostream &err)
+int RunWeight(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     for (const std::string &arg : args) {
         if (arg.size() > 1 && arg.starts_with("--")) {

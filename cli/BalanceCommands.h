@@ -11,11 +11,11 @@ enum ExitStatus { Success = 0, SomeFailed = 1, UsageError = 2 };
 
 /// balance [--no-auto] [--table] [REACTION...]: one line per reaction, from @p in when none
 /// is given.
-int RunBalance(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-               std::ostream &err);
+int RunBalance(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 
 /// weight [FORMULA...]: one formula weight per line, from @p in when none is given.
-int RunWeight(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-              std::ostream &err);
+int RunWeight(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 
 } // namespace molvane::cli

@@ -12,7 +12,10 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 bool isReactionCharacter(char c)
 {
@@ -35,8 +38,8 @@ void checkShape(std::string_view text)
 void checkSameElements(std::string_view units)
 {
     const std::size_t arrow = units.find('>');
-    const std::string before = arrow == std::string_view::npos ? std::string()
-                                                               : std::string(units.substr(0, arrow));
+    const std::string before
+        = arrow == std::string_view::npos ? std::string() : std::string(units.substr(0, arrow));
     const std::string after(arrow == std::string_view::npos ? units : units.substr(arrow + 1));
     const std::vector<std::string> reactantElements = ListElements(before + "+");
     const std::vector<std::string> productElements = ListElements(after + "+");
@@ -51,7 +54,7 @@ std::vector<std::string> allSubstances(ReactionSides sides)
 {
     std::vector<std::string> all = std::move(sides.reactants);
     all.insert(all.end(), std::make_move_iterator(sides.products.begin()),
-               std::make_move_iterator(sides.products.end()));
+        std::make_move_iterator(sides.products.end()));
     return all;
 }
 
@@ -68,7 +71,7 @@ std::string joinCounts(const std::vector<std::int32_t> &counts)
 
 // Every element occurs equally often on both sides, and every coefficient is positive.
 bool balances(const std::vector<std::string> &coefficients,
-              const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
+    const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
 {
     if (coefficients.size() != counts.size())
         return false;
@@ -93,9 +96,7 @@ bool balances(const std::vector<std::string> &coefficients,
 // The text solver's answer; none where it cannot give one (no seed, a repeated state, the
 // time limit, or a value beyond the 32-bit text range).
 std::optional<std::vector<std::string>> textSolverAnswer(const std::vector<std::string> &elements,
-                                                         const std::vector<std::string> &vectors,
-                                                         int reactantCount,
-                                                         const MillisecondClock &clock)
+    const std::vector<std::string> &vectors, int reactantCount, const MillisecondClock &clock)
 {
     try {
         const std::vector<std::string> lines = BuildEquations(elements, vectors, reactantCount);
@@ -147,7 +148,8 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
     }
     if (exact.freeRatios != 1)
         throw CannotBalance("no unique answer");
-    if (std::any_of(exact.answer.begin(), exact.answer.end(), [](std::int64_t v) { return v <= 0; }))
+    if (std::any_of(
+            exact.answer.begin(), exact.answer.end(), [](std::int64_t v) { return v <= 0; }))
         throw CannotBalance("the answer needs a zero or negative coefficient");
 
     std::optional<std::vector<std::string>> coefficients
@@ -172,8 +174,7 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
 }
 
 std::string ComposeBalancedReaction(const std::vector<std::string> &substances,
-                                    const std::vector<std::string> &coefficients,
-                                    int reactantCount)
+    const std::vector<std::string> &coefficients, int reactantCount)
 {
     std::string out;
     std::string_view separator;

@@ -15,10 +15,19 @@ using namespace Vulgar_Fraction;
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSign(char c) { return c == '+' || c == '-'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isSign(char c)
+{
+    return c == '+' || c == '-';
+}
 
-bool isZero(Fraction f) { return f.numerator == 0; }
+bool isZero(Fraction f)
+{
+    return f.numerator == 0;
+}
 
 // Start of the term whose "[" stands at @p open: back over digits and "/", then one sign.
 std::size_t termStart(std::string_view text, std::size_t open)
@@ -116,8 +125,7 @@ bool substituteKnownValues(std::vector<std::string> &lines, const ResultList &re
                 const Fraction product
                     = Multiply(FromText(std::string_view(line).substr(start, pos - start)), value);
                 line.replace(start, pos + key.size() - start,
-                             product.denominator == 1 ? std::to_string(product.numerator)
-                                                      : ToText(product));
+                    product.denominator == 1 ? std::to_string(product.numerator) : ToText(product));
             }
         }
     }
@@ -129,7 +137,8 @@ bool substituteKnownValues(std::vector<std::string> &lines, const ResultList &re
         if (eq == std::string::npos)
             throw ConversionError("line without =");
         const std::string_view text(line);
-        consistent = consistent && sameValue(sideValue(text.substr(0, eq)), sideValue(text.substr(eq + 1)));
+        consistent = consistent
+            && sameValue(sideValue(text.substr(0, eq)), sideValue(text.substr(eq + 1)));
         return true;
     });
     return consistent;
@@ -165,7 +174,8 @@ void normaliseLine(std::string &line)
         if (isSign(c) && pending != std::string::npos) {
             const std::string term = right.substr(pending, i - pending);
             right.erase(pending, i - pending);
-            left = ToText(Add(FromText(left), FromText(flipSign(isSign(term[0]) ? term : "+" + term))));
+            left = ToText(
+                Add(FromText(left), FromText(flipSign(isSign(term[0]) ? term : "+" + term))));
             i = pending; // the sign that ended the constant starts the next pending text
             pending = std::string::npos;
             continue;
@@ -175,7 +185,8 @@ void normaliseLine(std::string &line)
         if (i + 1 == right.size()) {
             const std::string term = right.substr(pending);
             right.erase(pending);
-            left = ToText(Add(FromText(left), FromText(flipSign(isSign(term[0]) ? term : "+" + term))));
+            left = ToText(
+                Add(FromText(left), FromText(flipSign(isSign(term[0]) ? term : "+" + term))));
             break;
         }
         ++i;
@@ -187,7 +198,8 @@ void normaliseLine(std::string &line)
 void mergeRepeatedVariables(std::string &line, int substanceCount)
 {
     std::vector<int> occurrences(substanceCount, 0);
-    for (std::size_t open = line.find('['); open != std::string::npos; open = line.find('[', open + 1)) {
+    for (std::size_t open = line.find('['); open != std::string::npos;
+         open = line.find('[', open + 1)) {
         std::size_t close;
         ++occurrences[readIndex(line, open, substanceCount, close)];
     }
@@ -215,7 +227,8 @@ void solveSingleVariable(std::string &line, ResultList &results, int substanceCo
     if (right.find("]+") != std::string_view::npos || right.find("]-") != std::string_view::npos)
         return;
     std::size_t open = 0;
-    while (open < right.size() && (isSign(right[open]) || isDigit(right[open]) || right[open] == '/'))
+    while (
+        open < right.size() && (isSign(right[open]) || isDigit(right[open]) || right[open] == '/'))
         ++open;
     if (open == right.size() || right[open] != '[')
         throw ConversionError("malformed term");
@@ -283,10 +296,11 @@ void eliminateVariable(std::vector<std::string> &lines, int n)
         const Fraction divisor = Reciprocal(FromText(flipSign(pivot->coefficient)));
         const std::string key = bracketed(pivot->index);
         for (std::string &other : lines) {
-            for (std::size_t pos = other.find(key); pos != std::string::npos; pos = other.find(key)) {
+            for (std::size_t pos = other.find(key); pos != std::string::npos;
+                 pos = other.find(key)) {
                 const std::size_t start = termStart(other, pos);
-                const Fraction m
-                    = Multiply(FromText(std::string_view(other).substr(start, pos - start)), divisor);
+                const Fraction m = Multiply(
+                    FromText(std::string_view(other).substr(start, pos - start)), divisor);
                 std::string replacement;
                 for (int i = 0; i <= n; ++i) {
                     if (!table[i])
@@ -312,7 +326,8 @@ public:
     explicit CountFields(const std::vector<std::string> &countVectors)
     {
         for (const std::string &vector : countVectors)
-            m_width = std::max<std::size_t>(m_width, std::count(vector.begin(), vector.end(), ',') + 1);
+            m_width
+                = std::max<std::size_t>(m_width, std::count(vector.begin(), vector.end(), ',') + 1);
         m_fields.reserve(m_width * countVectors.size());
         for (const std::string &vector : countVectors) {
             std::string_view rest(vector);
@@ -341,7 +356,7 @@ private:
 
 // The seed: the first element found in exactly two substances fixes the scale.
 bool seedResults(const std::vector<std::string> &countVectors,
-                 const std::vector<std::string> &lines, ResultList &results, int n)
+    const std::vector<std::string> &lines, ResultList &results, int n)
 {
     const CountFields fields(countVectors);
     for (std::size_t e = 0; e < lines.size(); ++e) {
@@ -380,8 +395,7 @@ std::int64_t SteadyMilliseconds()
 }
 
 std::vector<std::string> BuildEquations(const std::vector<std::string> &elements,
-                                        const std::vector<std::string> &countVectors,
-                                        int reactantCount)
+    const std::vector<std::string> &countVectors, int reactantCount)
 {
     const CountFields fields(countVectors);
     std::vector<std::string> lines;
@@ -428,8 +442,8 @@ bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substa
 }
 
 bool SolveCoefficients(const std::vector<std::string> &countVectors,
-                       const std::vector<std::string> &lines, int substanceCount,
-                       ResultList &results, const MillisecondClock &clock)
+    const std::vector<std::string> &lines, int substanceCount, ResultList &results,
+    const MillisecondClock &clock)
 {
     results.assign(substanceCount, std::string());
     if (!seedResults(countVectors, lines, results, substanceCount))

@@ -19,16 +19,15 @@ inline constexpr std::int64_t SolverTimeLimitMs = 5000;
 
 /// One equation line per element ("2[0]=2[2]"): reactant terms left, product terms right.
 std::vector<std::string> BuildEquations(const std::vector<std::string> &elements,
-                                        const std::vector<std::string> &countVectors,
-                                        int reactantCount);
+    const std::vector<std::string> &countVectors, int reactantCount);
 
 /// Solves the lines for one value per substance, seeded by the first element found in
 /// exactly two substances. False when no seed exists, a pass repeats an earlier state, a
 /// removed line does not hold, or the time limit passes. Throws ConversionError on text
 /// that cannot be read (values beyond 32 bits among them).
 bool SolveCoefficients(const std::vector<std::string> &countVectors,
-                       const std::vector<std::string> &lines, int substanceCount,
-                       ResultList &results, const MillisecondClock &clock = SteadyMilliseconds);
+    const std::vector<std::string> &lines, int substanceCount, ResultList &results,
+    const MillisecondClock &clock = SteadyMilliseconds);
 
 /// One pass over the working lines: substitute, normalise, merge, solve, eliminate.
 /// False when a line left without variables has two different sides.

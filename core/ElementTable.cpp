@@ -2,6 +2,7 @@
 
 namespace molvane {
 
+// clang-format off
 // The order is fixed: an element's index pairs its symbol with its weight.
 const std::array<std::string_view, ElementCount> MetsLst = {
     "Ac", "Al", "Am", "Sb", "Ar", "As", "At", "Ba", "Bk", "Be", "Bi", "B", "Br", "Cd", "Ca", "Cf",
@@ -26,6 +27,7 @@ const std::array<std::string_view, ElementCount> AWList = {
     "22.99", "87.62", "32.06", "180.95", "99", "127.60", "158.92", "204.37", "232.04", "168.93",
     "118.69", "47.90", "183.85", "238.03", "50.94", "131.30", "173.04", "88.90", "65.37", "91.22",
 };
+// clang-format on
 
 namespace {
 

@@ -14,8 +14,7 @@ struct Overflow
 {
 };
 
-template <typename Int>
-Int magnitude(Int v)
+template <typename Int> Int magnitude(Int v)
 {
     Int negated;
     if (__builtin_sub_overflow(Int(0), v, &negated)) // the lowest value has no magnitude
@@ -23,8 +22,7 @@ Int magnitude(Int v)
     return v < 0 ? negated : v;
 }
 
-template <typename Int>
-Int gcd(Int a, Int b)
+template <typename Int> Int gcd(Int a, Int b)
 {
     a = magnitude(a);
     b = magnitude(b);
@@ -33,8 +31,7 @@ Int gcd(Int a, Int b)
     return a;
 }
 
-template <typename Int>
-Int multiply(Int a, Int b)
+template <typename Int> Int multiply(Int a, Int b)
 {
     Int r;
     if (__builtin_mul_overflow(a, b, &r))
@@ -42,8 +39,7 @@ Int multiply(Int a, Int b)
     return r;
 }
 
-template <typename Int>
-Int subtract(Int a, Int b)
+template <typename Int> Int subtract(Int a, Int b)
 {
     Int r;
     if (__builtin_sub_overflow(a, b, &r))
@@ -51,8 +47,7 @@ Int subtract(Int a, Int b)
     return r;
 }
 
-template <typename Int>
-void makePrimitive(std::vector<Int> &row)
+template <typename Int> void makePrimitive(std::vector<Int> &row)
 {
     Int g = 0;
     for (const Int v : row)
@@ -65,8 +60,8 @@ void makePrimitive(std::vector<Int> &row)
 // Element-by-substance matrix, products negated, so that balance means M x = 0. Counts are
 // 32-bit, so no entry is the lowest value of Int and every magnitude is safe to take.
 template <typename Int>
-std::vector<std::vector<Int>> balanceMatrix(const std::vector<std::vector<std::int32_t>> &counts,
-                                            int reactants)
+std::vector<std::vector<Int>> balanceMatrix(
+    const std::vector<std::vector<std::int32_t>> &counts, int reactants)
 {
     const std::size_t elements = counts.empty() ? 0 : counts.front().size();
     std::vector<std::vector<Int>> matrix(elements, std::vector<Int>(counts.size()));
@@ -77,8 +72,8 @@ std::vector<std::vector<Int>> balanceMatrix(const std::vector<std::vector<std::i
 }
 
 template <typename Int>
-ExactAnswer solveWith(const std::vector<std::vector<std::int32_t>> &substanceCounts,
-                      int reactantCount)
+ExactAnswer solveWith(
+    const std::vector<std::vector<std::int32_t>> &substanceCounts, int reactantCount)
 {
     std::vector<std::vector<Int>> m = balanceMatrix<Int>(substanceCounts, reactantCount);
     const std::size_t columns = substanceCounts.size();
@@ -145,14 +140,13 @@ ExactAnswer solveWith(const std::vector<std::vector<std::int32_t>> &substanceCou
 
 } // namespace
 
-ExactAnswer SolveExactly(const std::vector<std::vector<std::int32_t>> &substanceCounts,
-                         int reactantCount)
+ExactAnswer SolveExactly(
+    const std::vector<std::vector<std::int32_t>> &substanceCounts, int reactantCount)
 {
     // 64 bits suffice for ordinary reactions; 128 only when they do not.
     try {
         return solveWith<std::int64_t>(substanceCounts, reactantCount);
-    } catch (const Overflow &) {
-    }
+    } catch (const Overflow &) { }
     try {
         return solveWith<__int128>(substanceCounts, reactantCount);
     } catch (const Overflow &) {

@@ -18,7 +18,7 @@ struct ExactAnswer
 
 /// @p substanceCounts holds each substance's atoms per element, reactants first.
 /// Throws ConversionError when an intermediate value leaves the 128-bit range.
-ExactAnswer SolveExactly(const std::vector<std::vector<std::int32_t>> &substanceCounts,
-                         int reactantCount);
+ExactAnswer SolveExactly(
+    const std::vector<std::vector<std::int32_t>> &substanceCounts, int reactantCount);
 
 } // namespace molvane

@@ -6,8 +6,7 @@ namespace molvane {
 
 namespace {
 
-template <typename Number>
-std::string formatGeneral(Number value, int digits)
+template <typename Number> std::string formatGeneral(Number value, int digits)
 {
     char buffer[64];
     const auto result

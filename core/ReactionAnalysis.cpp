@@ -13,13 +13,31 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool isLower(char c) { return c >= 'a' && c <= 'z'; }
-bool isLetter(char c) { return isUpper(c) || isLower(c); }
-bool isCountChar(char c) { return isDigit(c) || c == '-'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isUpper(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool isLower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+bool isLetter(char c)
+{
+    return isUpper(c) || isLower(c);
+}
+bool isCountChar(char c)
+{
+    return isDigit(c) || c == '-';
+}
 
-char lower(char c) { return isUpper(c) ? char(c - 'A' + 'a') : c; }
+char lower(char c)
+{
+    return isUpper(c) ? char(c - 'A' + 'a') : c;
+}
 
 bool sameIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -155,8 +173,8 @@ std::vector<std::string> ListElements(std::string_view text)
     return elements;
 }
 
-std::vector<std::int32_t> CountAtoms(std::string_view formula,
-                                     const std::vector<std::string> &elements)
+std::vector<std::int32_t> CountAtoms(
+    std::string_view formula, const std::vector<std::string> &elements)
 {
     if (formula.empty())
         throw InvalidReaction("empty substance");
@@ -173,8 +191,8 @@ std::vector<std::int32_t> CountAtoms(std::string_view formula,
             const std::int32_t count = readCount(formula, pos);
             if (element < 0)
                 throw InvalidReaction("symbol outside the element list");
-            counts[element] = checked(std::int64_t(counts[element])
-                                      + std::int64_t(count) * std::int64_t(multiplier));
+            counts[element] = checked(
+                std::int64_t(counts[element]) + std::int64_t(count) * std::int64_t(multiplier));
         } else if (c == '(') {
             // An unmatched "(" is skipped and changes nothing.
             const std::size_t close = matchingBracket(formula, pos);
@@ -188,7 +206,8 @@ std::vector<std::int32_t> CountAtoms(std::string_view formula,
             const std::int32_t count = readCount(formula, pos);
             // Closing a group restores the multiplier it started with; a zero count or
             // INT_MIN / -1 cannot be undone and makes the formula invalid.
-            if (count == 0 || (count == -1 && multiplier == std::numeric_limits<std::int32_t>::min()))
+            if (count == 0
+                || (count == -1 && multiplier == std::numeric_limits<std::int32_t>::min()))
                 throw InvalidReaction("group count out of range");
             multiplier /= count;
         } else {
@@ -198,8 +217,8 @@ std::vector<std::int32_t> CountAtoms(std::string_view formula,
     return counts;
 }
 
-std::vector<std::string> BuildCountVectors(const std::vector<std::string> &substances,
-                                           const std::vector<std::string> &elements)
+std::vector<std::string> BuildCountVectors(
+    const std::vector<std::string> &substances, const std::vector<std::string> &elements)
 {
     std::vector<std::string> vectors;
     vectors.reserve(substances.size());

@@ -26,12 +26,12 @@ std::vector<std::string> ListElements(std::string_view text);
 
 /// Atoms of each listed element in one unit-count formula, in element-list order.
 /// Throws InvalidReaction on malformed text or a count beyond 32 bits.
-std::vector<std::int32_t> CountAtoms(std::string_view formula,
-                                     const std::vector<std::string> &elements);
+std::vector<std::int32_t> CountAtoms(
+    std::string_view formula, const std::vector<std::string> &elements);
 
 /// One count vector text ("2,0,1") per substance, same order.
-std::vector<std::string> BuildCountVectors(const std::vector<std::string> &substances,
-                                           const std::vector<std::string> &elements);
+std::vector<std::string> BuildCountVectors(
+    const std::vector<std::string> &substances, const std::vector<std::string> &elements);
 
 /// Formula weight from the element table, in general format with 15 significant digits.
 /// Throws InvalidReaction on malformed text or a symbol missing from the table.

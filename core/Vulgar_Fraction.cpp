@@ -110,7 +110,7 @@ std::string ToText(Fraction f)
 Fraction Multiply(Fraction a, Fraction b)
 {
     return Reduce({ checkedMultiply(a.numerator, b.numerator),
-                    checkedMultiply(a.denominator, b.denominator) });
+        checkedMultiply(a.denominator, b.denominator) });
 }
 
 Fraction Reciprocal(Fraction f)
@@ -121,8 +121,8 @@ Fraction Reciprocal(Fraction f)
 Fraction Add(Fraction a, Fraction b)
 {
     return Reduce({ checkedAdd(checkedMultiply(a.numerator, b.denominator),
-                               checkedMultiply(b.numerator, a.denominator)),
-                    checkedMultiply(a.denominator, b.denominator) });
+                        checkedMultiply(b.numerator, a.denominator)),
+        checkedMultiply(a.denominator, b.denominator) });
 }
 
 Fraction FromInteger(std::int64_t value)

@@ -8,11 +8,11 @@ namespace molvane {
 /// symbols get their letter case automatically. User settings, not document settings.
 struct KeyOptions
 {
-    std::string KP = "+=";   ///< characters that type "+"
-    std::string KF = " >.";  ///< characters that type the arrow ">"
-    std::string KOP = "([";  ///< characters that type "("
-    std::string KCP = ")]";  ///< characters that type ")"
-    bool ChB = true;         ///< elements auto identification
+    std::string KP = "+="; ///< characters that type "+"
+    std::string KF = " >."; ///< characters that type the arrow ">"
+    std::string KOP = "(["; ///< characters that type "("
+    std::string KCP = ")]"; ///< characters that type ")"
+    bool ChB = true; ///< elements auto identification
 
     friend bool operator==(const KeyOptions &, const KeyOptions &) = default;
 };

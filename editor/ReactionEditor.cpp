@@ -21,13 +21,20 @@ QString glyphText(GlyphFont font, char c)
 EditKey editKeyOf(int key)
 {
     switch (key) {
-    case Qt::Key_Right: return EditKey::Right;
-    case Qt::Key_Left: return EditKey::Left;
-    case Qt::Key_Delete: return EditKey::Delete;
-    case Qt::Key_Backspace: return EditKey::Backspace;
-    case Qt::Key_Home: return EditKey::Home;
-    case Qt::Key_End: return EditKey::End;
-    default: return EditKey::Other;
+    case Qt::Key_Right:
+        return EditKey::Right;
+    case Qt::Key_Left:
+        return EditKey::Left;
+    case Qt::Key_Delete:
+        return EditKey::Delete;
+    case Qt::Key_Backspace:
+        return EditKey::Backspace;
+    case Qt::Key_Home:
+        return EditKey::Home;
+    case Qt::Key_End:
+        return EditKey::End;
+    default:
+        return EditKey::Other;
     }
 }
 
@@ -51,22 +58,30 @@ ReactionFonts ReactionFonts::startup(const QColor &windowText)
 class ReactionEditor::Measure : public GlyphMeasure
 {
 public:
-    explicit Measure(const ReactionFonts &fonts) : m_fonts(fonts) { }
+    explicit Measure(const ReactionFonts &fonts)
+        : m_fonts(fonts)
+    { }
 
     const QFont &font(GlyphFont font) const
     {
         switch (font) {
-        case GlyphFont::Numbers: return m_fonts.numbers;
-        case GlyphFont::Subscripts: return m_fonts.subscripts;
-        default: return m_fonts.reaction;
+        case GlyphFont::Numbers:
+            return m_fonts.numbers;
+        case GlyphFont::Subscripts:
+            return m_fonts.subscripts;
+        default:
+            return m_fonts.reaction;
         }
     }
     QColor color(GlyphFont font) const
     {
         switch (font) {
-        case GlyphFont::Numbers: return m_fonts.numbersColor;
-        case GlyphFont::Subscripts: return m_fonts.subscriptsColor;
-        default: return m_fonts.reactionColor;
+        case GlyphFont::Numbers:
+            return m_fonts.numbersColor;
+        case GlyphFont::Subscripts:
+            return m_fonts.subscriptsColor;
+        default:
+            return m_fonts.reactionColor;
         }
     }
     int advance(GlyphFont f, char c) const override

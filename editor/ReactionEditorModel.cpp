@@ -8,8 +8,7 @@ namespace molvane {
 
 ReactionEditorModel::ReactionEditorModel(const GlyphMeasure &measure)
     : m_measure(measure)
-{
-}
+{ }
 
 int ReactionEditorModel::IndexToX(int n) const
 {

@@ -4,12 +4,15 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
-ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
-                              const GlyphMeasure &measure)
+ReactionLayout LayoutReaction(
+    std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure)
 {
     ReactionLayout layout;
     layout.imageHeight = measure.heightOfW(GlyphFont::Reaction) + 3;
@@ -30,7 +33,8 @@ ReactionLayout LayoutReaction(std::string_view text, int originX, int subscripts
             // the digit keeps the font and line it follows.
             if (!measure.sameFaceAndSize(inUse, GlyphFont::Subscripts)) {
                 inUse = GlyphFont::Subscripts;
-                y = layout.imageHeight - subscriptsPosition - measure.heightOfW(GlyphFont::Subscripts);
+                y = layout.imageHeight - subscriptsPosition
+                    - measure.heightOfW(GlyphFont::Subscripts);
             }
             font = inUse;
             glyphY = y;

@@ -31,15 +31,15 @@ struct PlacedGlyph
 /// A reaction laid out on the editor image.
 struct ReactionLayout
 {
-    int imageHeight = 0;            ///< the reaction font's "W" height + 3
+    int imageHeight = 0; ///< the reaction font's "W" height + 3
     std::vector<PlacedGlyph> glyphs; ///< one per character
-    std::vector<int> charWidths;     ///< the advance of each drawn character
+    std::vector<int> charWidths; ///< the advance of each drawn character
 };
 
 /// Places every character: coefficient digits (a digit run at the start or after "+" or ">")
 /// in the numbers font on the top line, other digits and "-" on the subscript baseline, the
 /// arrow one pixel lower than the rest. @p originX is the x of the text's first character.
-ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
-                              const GlyphMeasure &measure);
+ReactionLayout LayoutReaction(
+    std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure);
 
 } // namespace molvane

@@ -8,10 +8,22 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLower(char c) { return c >= 'a' && c <= 'z'; }
-bool isJoin(char c) { return c == '+' || c == '>'; }
-char upper(char c) { return char(c - 'a' + 'A'); }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isLower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+bool isJoin(char c)
+{
+    return c == '+' || c == '>';
+}
+char upper(char c)
+{
+    return char(c - 'a' + 'A');
+}
 
 // Letter case of element symbols at @p p (0-based): a lower-case letter stays only directly
 // after an upper-case letter with which it forms a symbol of the element table.

@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         try {
             checkBalances(prepared.text, molvane::Balance(prepared.text));
         } catch (const molvane::InvalidReaction &) {
-        } catch (const molvane::CannotBalance &) {
-        }
+        } catch (const molvane::CannotBalance &) { }
     }
     return 0;
 }

@@ -15,8 +15,8 @@ struct CommandRun
 };
 
 CommandRun run(int (*command)(const std::vector<std::string> &, std::istream &, std::ostream &,
-                       std::ostream &),
-        const std::vector<std::string> &args, const std::string &input = {})
+                   std::ostream &),
+    const std::vector<std::string> &args, const std::string &input = {})
 {
     std::istringstream in(input);
     std::ostringstream out, err;
@@ -26,12 +26,14 @@ CommandRun run(int (*command)(const std::vector<std::string> &, std::istream &, 
 
 TEST(BalanceCommand, OneLinePerReactionWithErrorsInline)
 {
-    const CommandRun r = run(RunBalance, { "h2+o2>h2o", "Fe+O2>Fe2O3", "H2>O2", "CH4+O2>CO2+H2O+CO" });
-    EXPECT_EQ(r.out, "2H2+O2>2H2O\n"
-                     "4Fe+3O2>2Fe2O3\n"
-                     "error: Invalid reaction\n"
-                     "error: Can not balance this reaction It may be has more than one answer or "
-                     "it is more than one separate reaction.\n");
+    const CommandRun r
+        = run(RunBalance, { "h2+o2>h2o", "Fe+O2>Fe2O3", "H2>O2", "CH4+O2>CO2+H2O+CO" });
+    EXPECT_EQ(r.out,
+        "2H2+O2>2H2O\n"
+        "4Fe+3O2>2Fe2O3\n"
+        "error: Invalid reaction\n"
+        "error: Can not balance this reaction It may be has more than one answer or "
+        "it is more than one separate reaction.\n");
     EXPECT_EQ(r.status, SomeFailed);
 }
 
@@ -52,16 +54,17 @@ TEST(BalanceCommand, NoAutoKeepsTypedLetterCase)
 TEST(BalanceCommand, TableListsFormulaCoefficientAndWeight)
 {
     const CommandRun r = run(RunBalance, { "--table", "C1H4+O2>CO2+H2O1", "XY+Z3>XZ+Y2" });
-    EXPECT_EQ(r.out, "CH4+2O2>CO2+2H2O\n"
-                     "C1H4\t1\t16.05\n"
-                     "O2\t2\t31.98\n"
-                     "CO2\t1\t43.99\n"
-                     "H2O1\t2\t18.01\n"
-                     "6XY+2Z3>6XZ+3Y2\n"
-                     "XY\t6\t-\n"
-                     "Z3\t2\t-\n"
-                     "XZ\t6\t-\n"
-                     "Y2\t3\t177.8\n");
+    EXPECT_EQ(r.out,
+        "CH4+2O2>CO2+2H2O\n"
+        "C1H4\t1\t16.05\n"
+        "O2\t2\t31.98\n"
+        "CO2\t1\t43.99\n"
+        "H2O1\t2\t18.01\n"
+        "6XY+2Z3>6XZ+3Y2\n"
+        "XY\t6\t-\n"
+        "Z3\t2\t-\n"
+        "XZ\t6\t-\n"
+        "Y2\t3\t177.8\n");
 }
 
 TEST(BalanceCommand, UnknownOptionIsAUsageError)

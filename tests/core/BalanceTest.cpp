@@ -28,17 +28,15 @@ TEST_P(BalanceWrites, TheBalancedText)
     EXPECT_EQ(Balance(GetParam().reaction).text, GetParam().balanced);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Balance, BalanceWrites,
-    testing::Values(
-        BalanceCase { "Water", "H2+O2>H2O", "2H2+O2>2H2O" },
+INSTANTIATE_TEST_SUITE_P(Balance, BalanceWrites,
+    testing::Values(BalanceCase { "Water", "H2+O2>H2O", "2H2+O2>2H2O" },
         BalanceCase { "Rust", "Fe+O2>Fe2O3", "4Fe+3O2>2Fe2O3" },
         BalanceCase { "Propane", "C3H8+O2>CO2+H2O", "C3H8+5O2>3CO2+4H2O" },
-        BalanceCase { "Permanganate", "KMnO4+HCl>KCl+MnCl2+H2O+Cl2",
-                      "2KMnO4+16HCl>2KCl+2MnCl2+8H2O+5Cl2" },
+        BalanceCase {
+            "Permanganate", "KMnO4+HCl>KCl+MnCl2+H2O+Cl2", "2KMnO4+16HCl>2KCl+2MnCl2+8H2O+5Cl2" },
         BalanceCase { "Ferrocyanide", "K4Fe(CN)6+KMnO4+H2SO4>KHSO4+Fe2(SO4)3+MnSO4+HNO3+CO2+H2O",
-                      "10K4Fe(CN)6+122KMnO4+299H2SO4>162KHSO4+5Fe2(SO4)3+122MnSO4+60HNO3+60CO2+"
-                      "188H2O" },
+            "10K4Fe(CN)6+122KMnO4+299H2SO4>162KHSO4+5Fe2(SO4)3+122MnSO4+60HNO3+60CO2+"
+            "188H2O" },
         BalanceCase { "ScaledBySix", "XY+Z3>XZ+Y2", "6XY+2Z3>6XZ+3Y2" },
         BalanceCase { "UnitCountsDropped", "C1H4+O2>CO2+H2O1", "CH4+2O2>CO2+2H2O" },
         BalanceCase { "NegativeCountKept", "X-2Y+Z>X-2Z+Y", "X-2Y+Z>X-2Z+Y" },
@@ -72,30 +70,27 @@ TEST_P(BalanceFails, WithTheRightMessage)
     EXPECT_EQ(clockReadings, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Balance, BalanceFails,
-    testing::Values(FailureCase { "Empty", "", true },
-                    FailureCase { "NoArrow", "H2+O2+H2O", true },
-                    FailureCase { "TwoArrows", "H2+O2>H2O>H2", true },
-                    FailureCase { "DifferentElements", "H2>O2", true },
-                    FailureCase { "EmptyFirstSubstance", "+H2>H2", true },
-                    FailureCase { "ArrowFirst", ">H2O", true },
-                    FailureCase { "NoProducts", "H2>", true },
-                    FailureCase { "ZeroGroupCount", "Ca(OH)0>CaO+H2O", true },
-                    FailureCase { "CountBeyond32Bits", "H4294967296>H2", true },
-                    FailureCase { "ProductBeyond32Bits", "(H65536)65536>H2", true },
-                    FailureCase { "ForeignCharacter", "H2+O2>H2O!", true },
-                    FailureCase { "Blank", "H2 +O2>H2O", true },
-                    FailureCase { "MinusAfterDigit", "H2-3>H2", true },
-                    FailureCase { "FreeRatio", "CH4+O2>CO2+H2O+CO", false },
-                    FailureCase { "TwoFreeRatios", "C+O2>CO+CO2", false },
-                    FailureCase { "OnlyZero", "H2O>H2O2", false },
-                    FailureCase { "NeedsNegative", "CO2>CO+C", false },
-                    FailureCase { "NeedsZero", "XY+X>XY", false },
-                    FailureCase { "NeedsNegativeCount", "X-2+Y>XY-2", false },
-                    FailureCase { "SameSubstanceTwice", "X-+X>X2", false },
-                    FailureCase { "UnmatchedBracket", "Ca(OH>CaO+H2O", false },
-                    FailureCase { "NoElementsAtAll", "()>()", false }),
+INSTANTIATE_TEST_SUITE_P(Balance, BalanceFails,
+    testing::Values(FailureCase { "Empty", "", true }, FailureCase { "NoArrow", "H2+O2+H2O", true },
+        FailureCase { "TwoArrows", "H2+O2>H2O>H2", true },
+        FailureCase { "DifferentElements", "H2>O2", true },
+        FailureCase { "EmptyFirstSubstance", "+H2>H2", true },
+        FailureCase { "ArrowFirst", ">H2O", true }, FailureCase { "NoProducts", "H2>", true },
+        FailureCase { "ZeroGroupCount", "Ca(OH)0>CaO+H2O", true },
+        FailureCase { "CountBeyond32Bits", "H4294967296>H2", true },
+        FailureCase { "ProductBeyond32Bits", "(H65536)65536>H2", true },
+        FailureCase { "ForeignCharacter", "H2+O2>H2O!", true },
+        FailureCase { "Blank", "H2 +O2>H2O", true },
+        FailureCase { "MinusAfterDigit", "H2-3>H2", true },
+        FailureCase { "FreeRatio", "CH4+O2>CO2+H2O+CO", false },
+        FailureCase { "TwoFreeRatios", "C+O2>CO+CO2", false },
+        FailureCase { "OnlyZero", "H2O>H2O2", false },
+        FailureCase { "NeedsNegative", "CO2>CO+C", false },
+        FailureCase { "NeedsZero", "XY+X>XY", false },
+        FailureCase { "NeedsNegativeCount", "X-2+Y>XY-2", false },
+        FailureCase { "SameSubstanceTwice", "X-+X>X2", false },
+        FailureCase { "UnmatchedBracket", "Ca(OH>CaO+H2O", false },
+        FailureCase { "NoElementsAtAll", "()>()", false }),
     [](const auto &info) { return info.param.name; });
 
 TEST(Balance, GivesFormulasAsTypedWithCoefficientsAndWeights)
@@ -129,15 +124,15 @@ TEST(ComposeBalancedReaction, DropsOnesThatAreCoefficientsOrCounts)
 {
     EXPECT_EQ(ComposeBalancedReaction({ "H2", "O2", "H2O1" }, { "2", "1", "2" }, 2), "2H2+O2>2H2O");
     EXPECT_EQ(ComposeBalancedReaction({ "C1H4", "O2", "C1O2", "H2O1" }, { "1", "2", "1", "2" }, 2),
-              "CH4+2O2>CO2+2H2O");
+        "CH4+2O2>CO2+2H2O");
     // A negative count keeps its 1 inside the text; only a final -1 becomes "-".
     EXPECT_EQ(ComposeBalancedReaction({ "X-1", "Y1" }, { "1", "1" }, 1), "X-1>Y");
     EXPECT_EQ(ComposeBalancedReaction({ "Y1", "X-1" }, { "1", "1" }, 1), "Y>X-");
     EXPECT_EQ(ComposeBalancedReaction({ "H1", "H2" }, { "10", "5" }, 1), "10H>5H2");
-    EXPECT_EQ(ComposeBalancedReaction({ "Na1Cl1", "Na1", "Cl2" }, { "2", "2", "1" }, 1),
-              "2NaCl>2Na+Cl2");
+    EXPECT_EQ(
+        ComposeBalancedReaction({ "Na1Cl1", "Na1", "Cl2" }, { "2", "2", "1" }, 1), "2NaCl>2Na+Cl2");
     EXPECT_EQ(ComposeBalancedReaction({ "Ca1(O1H1)2", "Ca1O1", "H2O1" }, { "1", "1", "1" }, 1),
-              "Ca(OH)2>CaO+H2O");
+        "Ca(OH)2>CaO+H2O");
     EXPECT_EQ(ComposeBalancedReaction({ "C11", "C1" }, { "1", "11" }, 1), "C11>11C");
 }
 

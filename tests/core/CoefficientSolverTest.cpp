@@ -15,10 +15,10 @@ using Lines = std::vector<std::string>;
 TEST(BuildEquations, OneLinePerElementReactantsLeft)
 {
     EXPECT_EQ(BuildEquations({ "H", "O" }, { "2,0", "0,2", "2,1" }, 2),
-              (Lines { "2[0]=2[2]", "2[1]=1[2]" }));
+        (Lines { "2[0]=2[2]", "2[1]=1[2]" }));
     // Propane: C, H, O over C3H8, O2, CO2, H2O.
     EXPECT_EQ(BuildEquations({ "C", "H", "O" }, { "3,8,0", "0,0,2", "1,0,2", "0,2,1" }, 2),
-              (Lines { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }));
+        (Lines { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }));
     // An element no reactant holds begins with "="; one no product holds ends with "=0".
     EXPECT_EQ(BuildEquations({ "X", "Y" }, { "1,0", "0,1" }, 1), (Lines { "1[0]=0", "=1[1]" }));
     // Negative counts carry their own sign.
@@ -52,8 +52,8 @@ TEST(SolverPass, EliminationStepOfSulfuricAcidOnCopper)
 
     const Lines equations = { "1[0]=1[2]", "2[1]=2[4]", "1[1]=1[2]+1[3]", "4[1]=4[2]+2[3]+1[4]" };
     ResultList solved;
-    ASSERT_TRUE(SolveCoefficients({ "1,0,0,0", "0,2,1,4", "1,0,1,4", "0,0,1,2", "0,2,0,1" },
-                                  equations, 5, solved));
+    ASSERT_TRUE(SolveCoefficients(
+        { "1,0,0,0", "0,2,1,4", "1,0,1,4", "0,0,1,2", "0,2,0,1" }, equations, 5, solved));
     EXPECT_EQ(IntegerCoefficients(solved), (ResultList { "1", "2", "1", "1", "2" }));
 }
 
@@ -106,30 +106,28 @@ TEST_P(SolveCoefficientsFinds, TheWorkedResults)
     EXPECT_EQ(results, c.results);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Solver, SolveCoefficientsFinds,
-    testing::Values(
-        SolveCase { "Water", { "2,0", "0,2", "2,1" }, { "2[0]=2[2]", "2[1]=1[2]" }, { "2", "1/1", "2" } },
-        SolveCase { "Rust", { "1,0", "0,2", "2,3" }, { "1[0]=2[2]", "2[1]=3[2]" }, { "2", "3/2", "1" } },
-        SolveCase { "Propane",
-                    { "3,8,0", "0,0,2", "1,0,2", "0,2,1" },
-                    { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" },
-                    { "1", "5/1", "3", "4/1" } }),
+INSTANTIATE_TEST_SUITE_P(Solver, SolveCoefficientsFinds,
+    testing::Values(SolveCase { "Water", { "2,0", "0,2", "2,1" }, { "2[0]=2[2]", "2[1]=1[2]" },
+                        { "2", "1/1", "2" } },
+        SolveCase {
+            "Rust", { "1,0", "0,2", "2,3" }, { "1[0]=2[2]", "2[1]=3[2]" }, { "2", "3/2", "1" } },
+        SolveCase { "Propane", { "3,8,0", "0,0,2", "1,0,2", "0,2,1" },
+            { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }, { "1", "5/1", "3", "4/1" } }),
     [](const auto &info) { return info.param.name; });
 
 TEST(SolveCoefficients, WithoutASeedElementGivesUp)
 {
     // C+O2>CO+CO2: carbon and oxygen each stand in three substances.
     ResultList results;
-    EXPECT_FALSE(SolveCoefficients({ "1,0", "0,2", "1,1", "1,2" },
-                                   { "1[0]=1[2]+1[3]", "2[1]=1[2]+2[3]" }, 4, results));
+    EXPECT_FALSE(SolveCoefficients(
+        { "1,0", "0,2", "1,1", "1,2" }, { "1[0]=1[2]+1[3]", "2[1]=1[2]+2[3]" }, 4, results));
 }
 
 TEST(SolveCoefficients, SeedOnOneSideIsAConversionFailure)
 {
     ResultList results;
-    EXPECT_THROW(SolveCoefficients({ "1", "1", "0" }, { "1[0]+1[1]=0" }, 3, results),
-                 ConversionError);
+    EXPECT_THROW(
+        SolveCoefficients({ "1", "1", "0" }, { "1[0]+1[1]=0" }, 3, results), ConversionError);
 }
 
 TEST(SolveCoefficients, StopsAtTheTimeLimitBetweenPasses)

@@ -26,16 +26,14 @@ TEST_P(FromTextReads, IntoFields)
     EXPECT_EQ(FromText(c.text), (Fraction { c.numerator, c.denominator }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fractions, FromTextReads,
+INSTANTIATE_TEST_SUITE_P(Fractions, FromTextReads,
     testing::Values(TextCase { "NegativeDenominatorMovesSign", "6/-4", -3, 2 },
-                    TextCase { "IntegerAlone", "4", 4, 1 },
-                    TextCase { "PlusSign", "+3/2", 3, 2 },
-                    TextCase { "NegativeInteger", "-7", -7, 1 },
-                    TextCase { "ZeroIsNotNormalised", "0/5", 0, 5 },
-                    TextCase { "ZeroDenominatorSurvives", "3/0", 3, 0 },
-                    TextCase { "NoSlashIsNotReduced", "-2147483648", -2147483648, 1 },
-                    TextCase { "LargestValues", "2147483647/-2147483648", -2147483647, 2147483648 }),
+        TextCase { "IntegerAlone", "4", 4, 1 }, TextCase { "PlusSign", "+3/2", 3, 2 },
+        TextCase { "NegativeInteger", "-7", -7, 1 },
+        TextCase { "ZeroIsNotNormalised", "0/5", 0, 5 },
+        TextCase { "ZeroDenominatorSurvives", "3/0", 3, 0 },
+        TextCase { "NoSlashIsNotReduced", "-2147483648", -2147483648, 1 },
+        TextCase { "LargestValues", "2147483647/-2147483648", -2147483647, 2147483648 }),
     [](const auto &info) { return info.param.name; });
 
 class FromTextRejects : public testing::TestWithParam<const char *>
@@ -48,9 +46,8 @@ TEST_P(FromTextRejects, WithConversionError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fractions, FromTextRejects,
-                         testing::Values("", "-", "+", "2147483648", "1/2147483648", "-2147483649",
-                                         "1/", "/2", "1/2/3", "1.5", " 1", "1 ", "--1", "+-1",
-                                         "12a", "1/+"));
+    testing::Values("", "-", "+", "2147483648", "1/2147483648", "-2147483649", "1/", "/2", "1/2/3",
+        "1.5", " 1", "1 ", "--1", "+-1", "12a", "1/+"));
 
 TEST(Fraction, ToTextAlwaysWritesTheSlash)
 {

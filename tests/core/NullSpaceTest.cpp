@@ -1,8 +1,7 @@
-#include "core/Errors.h"
 #include "core/NullSpace.h"
+#include "core/Errors.h"
 
 #include <gtest/gtest.h>
-
 
 using namespace molvane;
 
@@ -30,9 +29,9 @@ TEST(SolveExactly, ReportsTheSignsOfTheOneAnswer)
 {
     // CO2>CO+C needs -1 C; NaCl>Na+Cl2+O2 needs no O2.
     EXPECT_EQ(SolveExactly({ { 1, 2 }, { 1, 1 }, { 1, 0 } }, 1).answer,
-              (std::vector<std::int64_t> { 1, 2, -1 }));
+        (std::vector<std::int64_t> { 1, 2, -1 }));
     EXPECT_EQ(SolveExactly({ { 1, 1, 0 }, { 1, 0, 0 }, { 0, 2, 0 }, { 0, 0, 2 } }, 1).answer,
-              (std::vector<std::int64_t> { 2, 2, 1, 0 }));
+        (std::vector<std::int64_t> { 2, 2, 1, 0 }));
 }
 
 } // namespace

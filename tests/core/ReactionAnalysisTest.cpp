@@ -1,6 +1,6 @@
+#include "core/ReactionAnalysis.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
-#include "core/ReactionAnalysis.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +42,18 @@ struct UnitCase
 TEST(InsertUnitCounts, WritesEveryOmittedCount)
 {
     const UnitCase cases[] = {
-        { "H2+O2>H2O", "H2+O2>H2O1" },   { "Ca(OH)2", "Ca1(O1H1)2" },
-        { "(OH)Cl", "(O1H1)1Cl1" },       { "X-", "X-1" },
-        { "NaCl", "Na1Cl1" },             { "h2o", "h2o1" },
-        { "((OH)2)3", "((O1H1)2)3" },     { "A(B)2(C)3", "A1(B1)2(C1)3" },
-        { "", "" },                       { "H", "H1" },
-        { "H2+>H2", "H2+>H2" },           { "C1H4", "C1H4" },
+        { "H2+O2>H2O", "H2+O2>H2O1" },
+        { "Ca(OH)2", "Ca1(O1H1)2" },
+        { "(OH)Cl", "(O1H1)1Cl1" },
+        { "X-", "X-1" },
+        { "NaCl", "Na1Cl1" },
+        { "h2o", "h2o1" },
+        { "((OH)2)3", "((O1H1)2)3" },
+        { "A(B)2(C)3", "A1(B1)2(C1)3" },
+        { "", "" },
+        { "H", "H1" },
+        { "H2+>H2", "H2+>H2" },
+        { "C1H4", "C1H4" },
     };
     for (const UnitCase &c : cases)
         EXPECT_EQ(InsertUnitCounts(c.in), c.out) << c.in;
@@ -102,7 +108,7 @@ TEST(CountAtoms, FollowsGroupsAndTheirCounts)
         { "X-1", { "X" }, { -1 } },
         { "h2o1", { "h", "o" }, { 2, 1 } },
         { "H2", { "H", "O" }, { 2, 0 } },
-        { "Ca1(O1H1", { "Ca", "O", "H" }, { 1, 1, 1 } },  // unmatched "(" is skipped
+        { "Ca1(O1H1", { "Ca", "O", "H" }, { 1, 1, 1 } }, // unmatched "(" is skipped
         { "Ca1O1H1)2", { "Ca", "O", "H" }, { 1, 1, 1 } }, // unmatched ")" divides later counts
         { "H1)2O4", { "H", "O" }, { 1, 0 } },
     };
@@ -114,19 +120,19 @@ TEST(CountAtoms, RejectsMalformedFormulas)
 {
     const Texts elements = { "H", "O", "X" };
     const char *cases[] = {
-        "",           // empty substance
-        "H2-3",       // a "-" after a digit
-        "X--1",       // two signs
+        "", // empty substance
+        "H2-3", // a "-" after a digit
+        "X--1", // two signs
         "H2147483648", // beyond 32 bits
-        "(H1)0",      // zero group count
-        "-1H1",       // "-" where a symbol is expected
-        "2H1",        // digit where a symbol is expected
-        "H1 O1",      // blank inside
-        "H1*",        // foreign character
-        "H1(O1)",     // group without count
-        "Zz1",        // symbol outside the element list
+        "(H1)0", // zero group count
+        "-1H1", // "-" where a symbol is expected
+        "2H1", // digit where a symbol is expected
+        "H1 O1", // blank inside
+        "H1*", // foreign character
+        "H1(O1)", // group without count
+        "Zz1", // symbol outside the element list
         "(H1000000)3000", // product beyond 32 bits
-        "H2147483647H1",  // sum beyond 32 bits
+        "H2147483647H1", // sum beyond 32 bits
     };
     for (const char *formula : cases)
         EXPECT_THROW(CountAtoms(formula, elements), InvalidReaction) << formula;
@@ -134,8 +140,8 @@ TEST(CountAtoms, RejectsMalformedFormulas)
 
 TEST(BuildCountVectors, JoinsCountsWithCommas)
 {
-    EXPECT_EQ(BuildCountVectors({ "H2", "O2", "H2O1" }, { "H", "O" }),
-              (Texts { "2,0", "0,2", "2,1" }));
+    EXPECT_EQ(
+        BuildCountVectors({ "H2", "O2", "H2O1" }, { "H", "O" }), (Texts { "2,0", "0,2", "2,1" }));
     EXPECT_EQ(BuildCountVectors({ "X-2" }, { "X" }), (Texts { "-2" }));
 }
 

@@ -10,10 +10,14 @@ struct FakeMeasure : molvane::GlyphMeasure
     int advance(molvane::GlyphFont font, char) const override
     {
         switch (font) {
-        case molvane::GlyphFont::Reaction: return 10;
-        case molvane::GlyphFont::Numbers: return 8;
-        case molvane::GlyphFont::Subscripts: return 6;
-        case molvane::GlyphFont::Arrow: return 20;
+        case molvane::GlyphFont::Reaction:
+            return 10;
+        case molvane::GlyphFont::Numbers:
+            return 8;
+        case molvane::GlyphFont::Subscripts:
+            return 6;
+        case molvane::GlyphFont::Arrow:
+            return 20;
         }
         return 0;
     }

@@ -1,5 +1,5 @@
-#include "FakeMeasure.h"
 #include "editor/ReactionEditorModel.h"
+#include "FakeMeasure.h"
 
 #include <gtest/gtest.h>
 

@@ -27,11 +27,16 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("auto case") << "h2+o2=h2o" << "H2+O2+H2O";
-        QTest::newRow("space types the arrow") << "h2 o2" << "H2>O2";
-        QTest::newRow("brackets") << "ca[oh]2" << "Ca(OH)2";
-        QTest::newRow("no typed coefficient") << "2h2+3o2" << "H2+O2";
-        QTest::newRow("no doubled operator") << "h2++>o2" << "H2+O2";
+        QTest::newRow("auto case") << "h2+o2=h2o"
+                                   << "H2+O2+H2O";
+        QTest::newRow("space types the arrow") << "h2 o2"
+                                               << "H2>O2";
+        QTest::newRow("brackets") << "ca[oh]2"
+                                  << "Ca(OH)2";
+        QTest::newRow("no typed coefficient") << "2h2+3o2"
+                                              << "H2+O2";
+        QTest::newRow("no doubled operator") << "h2++>o2"
+                                             << "H2+O2";
     }
     void typing()
     {

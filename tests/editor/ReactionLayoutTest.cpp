@@ -1,5 +1,5 @@
-#include "FakeMeasure.h"
 #include "editor/ReactionLayout.h"
+#include "FakeMeasure.h"
 
 #include <gtest/gtest.h>
 
@@ -51,11 +51,9 @@ TEST_P(LayoutReactionPlaces, EveryGlyph)
     EXPECT_EQ(rows(layout), c.rows);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Editor, LayoutReactionPlaces,
-    testing::Values(
-        LayoutCase { "Balanced", "2H2+3O2>2H2O", 0, false, "NRSRNRSANRSR",
-                     "1 1 9 1 1 1 9 2 1 1 9 1 " },
+INSTANTIATE_TEST_SUITE_P(Editor, LayoutReactionPlaces,
+    testing::Values(LayoutCase { "Balanced", "2H2+3O2>2H2O", 0, false, "NRSRNRSANRSR",
+                        "1 1 9 1 1 1 9 2 1 1 9 1 " },
         LayoutCase { "SubscriptsRaised", "H2O", 4, false, "RSR", "1 5 1 " },
         LayoutCase { "LeadingMinusStaysOnTop", "-H", 0, false, "SR", "1 1 " },
         LayoutCase { "MinusAfterArrowStaysOnTop", "H>-H", 0, false, "RASR", "1 2 1 1 " },

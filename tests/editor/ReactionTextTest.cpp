@@ -28,10 +28,8 @@ TEST_P(NormalizeReactionCase, GivesTextAndCaret)
     EXPECT_EQ(result.caret, c.expectedCaret);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Editor, NormalizeReactionCase,
-    testing::Values(
-        NormalizeCase { "SaltKeepsSymbolCase", "nacl", 4, true, "NaCl", 4 },
+INSTANTIATE_TEST_SUITE_P(Editor, NormalizeReactionCase,
+    testing::Values(NormalizeCase { "SaltKeepsSymbolCase", "nacl", 4, true, "NaCl", 4 },
         NormalizeCase { "CobaltStaysOneSymbol", "co", 2, true, "Co", 2 },
         NormalizeCase { "WaterAfterDigit", "h2o", 3, true, "H2O", 3 },
         NormalizeCase { "TypedReaction", "h2+o2>h2o", 9, true, "H2+O2>H2O", 9 },

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace molvane {
+
+// Documents and exported pages hold Windows-1256 bytes; the program holds UTF-8. These are
+// the only places that convert between the two, through Qt's codec.
+
+/// The text of Windows-1256 @p bytes as UTF-8. Every byte has a character, so nothing fails.
+std::string FromWindows1256(QByteArrayView bytes);
+
+/// The Windows-1256 bytes of UTF-8 @p text; nothing when a character has no byte there.
+std::optional<QByteArray> ToWindows1256(std::string_view text);
+
+/// The Windows-1256 bytes of UTF-8 @p text, with every character that has no byte there
+/// written as an HTML character reference (&#1740;), so a page loses nothing.
+QByteArray ToWindows1256Html(std::string_view text);
+
+/// Whether Windows-1256 has a byte for @p character (NUL aside): what the input rules ask
+/// before they let a character into a document.
+bool Windows1256Has(char32_t character);
+
+/// The first character of UTF-8 @p text that Windows-1256 lacks, as UTF-8; empty if none.
+std::string FirstCharacterOutsideWindows1256(std::string_view text);
+
+} // namespace molvane

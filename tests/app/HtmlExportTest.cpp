@@ -1,6 +1,10 @@
 #include "app/HtmlExport.h"
+#include "app/DocumentFormat.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <string>
 
@@ -94,6 +98,93 @@ TEST(HtmlExport, TableRowCells)
         "<tr><td>" + g + "Mol</font></td><td>&nbsp;</td><td>" + g + "0</font></td><td>" + g
             + "a&lt;b&amp;c</font></td></tr>");
     EXPECT_EQ(HtmlTableRow({ "" }, grid), "<tr><td>&nbsp;</td></tr>");
+}
+
+} // namespace
+
+namespace {
+
+class HtmlPageOf : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        doc.reaction = "2H2+O2>2H2O";
+        doc.grid.SetColCount(2);
+        doc.grid.SetRowCount(3);
+        doc.grid.SetCell(0, 0, "Formula");
+        doc.grid.SetCell(1, 0, "Mol & <more>");
+        doc.grid.SetCell(0, 1, "H2");
+        doc.grid.SetCell(1, 2, "0");
+    }
+
+    Document doc;
+};
+
+TEST_F(HtmlPageOf, LayoutLinesAroundTheTable)
+{
+    const std::vector<std::string> lines = HtmlPageLines(doc, "Molvane - a&b");
+    ASSERT_EQ(lines.size(), 11u + 3u);
+    EXPECT_EQ(lines[0], "<html>");
+    EXPECT_EQ(lines[1],
+        "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1256\">");
+    EXPECT_EQ(lines[2], "<title>Molvane - a&amp;b</title>");
+    EXPECT_EQ(lines[3], "</head>");
+    EXPECT_EQ(lines[4], "<body>");
+    EXPECT_EQ(lines[5], "<font face=\"Arial\" color=\"#080000\" size=\"4\"><b>");
+    EXPECT_EQ(lines[6],
+        HtmlReactionLine(doc.reaction, doc.fonts[NumbersFont], doc.fonts[SubscriptsFont]));
+    EXPECT_EQ(lines[7], "</b></font><br>");
+    EXPECT_EQ(lines[8], "<table border=\"1\">");
+    const std::string g = "<td><font face=\"Arial\" color=\"#080000\" size=\"1\">";
+    EXPECT_EQ(lines[9],
+        "<tr>" + g + "Formula</font></td>" + g + "Mol &amp; &lt;more&gt;</font></td></tr>");
+    EXPECT_EQ(lines[10], "<tr>" + g + "H2</font></td><td>&nbsp;</td></tr>");
+    EXPECT_EQ(lines[11], "<tr><td>&nbsp;</td>" + g + "0</font></td></tr>");
+    EXPECT_EQ(lines[12], "</table></body>");
+    EXPECT_EQ(lines[13], "</html>");
+}
+
+TEST_F(HtmlPageOf, EmptyReactionStillHasItsFontLines)
+{
+    doc.reaction.clear();
+    doc.fonts[ReactionFont].italic = true;
+    const std::vector<std::string> lines = HtmlPageLines(doc, "t");
+    EXPECT_EQ(lines[5], "<font face=\"Arial\" color=\"#080000\" size=\"4\"><b><i>");
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[7], "</i></b></font><br>");
+}
+
+TEST_F(HtmlPageOf, BytesAreWindows1256WithCrLf)
+{
+    doc.grid.SetCell(0, 2, "مول");
+    doc.grid.SetCell(1, 1, "ی"); // no byte in the code page: a reference instead
+    const QByteArray page = HtmlPage(doc, "t");
+    EXPECT_TRUE(page.startsWith("<html>\r\n<head>"));
+    EXPECT_TRUE(page.endsWith("</table></body>\r\n</html>\r\n"));
+    EXPECT_EQ(page.count("\r\n"), 14);
+    EXPECT_TRUE(page.contains("size=\"1\">\xE3\xE6\xE1</font>"));
+    EXPECT_TRUE(page.contains("&#1740;"));
+    EXPECT_TRUE(page.contains("<font face=\"Wingdings\">\xE0</font>"));
+}
+
+TEST_F(HtmlPageOf, ExportWritesTheFileAndChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.html");
+    ExportHtml(doc, "t", path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), HtmlPage(doc, "t"));
+    EXPECT_THROW(ExportHtml(doc, "t", dir.filePath("none/page.html")), DocumentWriteError);
+}
+
+TEST(HtmlExport, HtmlExtensionOnlyWhenThereIsNone)
+{
+    EXPECT_EQ(WithHtmlExtension("/tmp/page"), "/tmp/page.html");
+    EXPECT_EQ(WithHtmlExtension("/tmp/page.htm"), "/tmp/page.htm");
+    EXPECT_EQ(WithHtmlExtension("/tmp/page.txt"), "/tmp/page.txt");
+    EXPECT_EQ(WithHtmlExtension("/tmp/dir.d/page"), "/tmp/dir.d/page.html");
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "grid/FormulaEvaluator.h"
 
+#include "core/NumberFormat.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 using namespace molvane;
@@ -126,6 +129,21 @@ TEST(EvaluateFlat, TakesNoParentheses)
     EXPECT_EQ(EvaluateFlat("8/2*2"), "2");
     EXPECT_EQ(EvaluateFlat("(5)"), "0(5)"); // a lone operand, parentheses and all
     EXPECT_EQ(EvaluateFlat("(2)+1"), std::nullopt);
+}
+
+// Whole results below 10^15 take a quicker way to the general number format's text.
+TEST(ApplyOperator, WholeResultsInTheGeneralNumberFormat)
+{
+    std::mt19937_64 random(7);
+    std::vector<long double> values
+        = { 0, 1, 999999999999999, 1e15L, 1e15L + 2, 123456789012345678 };
+    for (int n = 0; n < 2000; ++n)
+        values.push_back(static_cast<long double>(random() % (std::uint64_t { 1 } << (n % 62))));
+    for (const long double value : values) {
+        const std::string text = FormatGeneral(value, 15);
+        EXPECT_EQ(ApplyOperator('*', text, "1"), text);
+        EXPECT_EQ(ApplyOperator('-', "0", text), value == 0 ? "0" : "-" + text);
+    }
 }
 
 struct PowerCase

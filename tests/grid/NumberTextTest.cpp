@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
+#include <random>
 #include <string>
 
 using namespace molvane;
@@ -115,3 +118,27 @@ INSTANTIATE_TEST_SUITE_P(NumberText, ReadIntegerCase,
     caseName);
 
 } // namespace
+
+// Decimal texts of every shape, compared with the C library's correctly rounded conversion:
+// short digit strings take a quicker way to the same value.
+TEST(ReadDecimal, AgreesWithTheCLibraryConversion)
+{
+    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t {});
+    std::mt19937_64 random(20261207);
+    for (int n = 0; n < 20000; ++n) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 24);
+        const int point = static_cast<int>(random() % (digits + 1));
+        for (int i = 0; i < digits; ++i) {
+            if (i == point)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 2)
+            text += "E" + std::to_string(static_cast<int>(random() % 80) - 40);
+        const std::optional<long double> read = ReadDecimal(text);
+        ASSERT_TRUE(read.has_value()) << text;
+        EXPECT_EQ(*read, strtold_l(text.c_str(), nullptr, cLocale)) << text;
+    }
+    freelocale(cLocale);
+}

@@ -1,4 +1,5 @@
 #include "cli/BalanceCommands.h"
+#include "cli/DocumentCommands.h"
 #include "cli/EvalCommand.h"
 
 #include <iostream>
@@ -10,7 +11,11 @@ namespace {
 
 constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] [REACTION...]\n"
                               "       molvane-cli weight [FORMULA...]\n"
-                              "       molvane-cli eval [EXPRESSION...]\n";
+                              "       molvane-cli eval [EXPRESSION...]\n"
+                              "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
+                              "       molvane-cli html IN.KVX OUT.html\n"
+                              "       molvane-cli show IN.KVX\n"
+                              "       molvane-cli check IN.KVX [-o OUT.KVX]\n";
 
 } // namespace
 
@@ -22,6 +27,10 @@ int main(int argc, char **argv)
         { "balance", molvane::cli::RunBalance },
         { "weight", molvane::cli::RunWeight },
         { "eval", molvane::cli::RunEval },
+        { "calc", molvane::cli::RunCalc },
+        { "html", molvane::cli::RunHtml },
+        { "show", molvane::cli::RunShow },
+        { "check", molvane::cli::RunCheck },
     };
     std::ios::sync_with_stdio(false);
     if (argc < 2 || !commands.contains(argv[1])) {

@@ -1,0 +1,166 @@
+#include "cli/DocumentCommands.h"
+
+#include "app/Captions.h"
+#include "app/DocumentFiles.h"
+#include "app/HtmlExport.h"
+#include "cli/BalanceCommands.h"
+#include "grid/GridCalc.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+namespace molvane::cli {
+
+namespace {
+
+// A document path and, with -o, where the result goes.
+struct DocumentArgs
+{
+    std::string input;
+    std::optional<std::string> output;
+};
+
+std::optional<DocumentArgs> parseArgs(const std::vector<std::string> &args, bool outputOption)
+{
+    DocumentArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (outputOption && args[i] == "-o" && i + 1 < args.size() && !parsed.output)
+            parsed.output = args[++i];
+        else if (parsed.input.empty() && !args[i].starts_with('-'))
+            parsed.input = args[i];
+        else
+            return std::nullopt;
+    }
+    if (parsed.input.empty())
+        return std::nullopt;
+    return parsed;
+}
+
+int usage(std::ostream &err, const char *command, const char *arguments)
+{
+    err << "usage: molvane-cli " << command << ' ' << arguments << '\n';
+    return UsageError;
+}
+
+QString qPath(const std::string &path)
+{
+    return QString::fromStdString(path);
+}
+
+// A message of the program followed by what exactly went wrong.
+int failed(std::ostream &out, const char *message, const std::exception &why)
+{
+    out << "error: " << Caption(message, UiLanguage::English) << ": " << why.what() << '\n';
+    return SomeFailed;
+}
+
+std::optional<Document> open(const std::string &path, std::ostream &out)
+{
+    try {
+        return ReadDocumentFile(qPath(path), Document());
+    } catch (const DocumentReadError &error) {
+        failed(out, "CannotOpenText", error);
+        return std::nullopt;
+    }
+}
+
+int save(const Document &document, const std::string &path, std::ostream &out)
+{
+    try {
+        SaveDocument(document, qPath(path));
+    } catch (const DocumentWriteError &error) {
+        return failed(out, "CannotSaveText", error);
+    }
+    out << "ok\n";
+    return Success;
+}
+
+// Columns as wide as their widest cell, counted in characters, not bytes.
+std::size_t displayWidth(std::string_view text)
+{
+    return std::size_t(std::count_if(text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void printTable(const GridModel &grid, std::ostream &out)
+{
+    std::vector<std::size_t> widths(std::size_t(grid.ColCount()), 0);
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int col = 0; col < grid.ColCount(); ++col)
+            widths[col] = std::max(widths[col], displayWidth(grid.Cell(col, row)));
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        std::string line;
+        for (int col = 0; col < grid.ColCount(); ++col) {
+            const std::string &cell = grid.Cell(col, row);
+            line += cell + std::string(widths[col] - displayWidth(cell) + 2, ' ');
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out << line << '\n';
+    }
+}
+
+} // namespace
+
+int RunCalc(
+    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+{
+    const std::optional<DocumentArgs> parsed = parseArgs(args, true);
+    if (!parsed)
+        return usage(err, "calc", "IN.KVX [-o OUT.KVX]");
+    std::optional<Document> document = open(parsed->input, out);
+    if (!document)
+        return SomeFailed;
+    CalculateGrid(document->grid, document->FormulsList);
+    return save(*document, parsed->output.value_or(parsed->input), out);
+}
+
+int RunHtml(
+    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+{
+    if (args.size() != 2 || args[0].starts_with('-') || args[1].starts_with('-'))
+        return usage(err, "html", "IN.KVX OUT.html");
+    const std::optional<Document> document = open(args[0], out);
+    if (!document)
+        return SomeFailed;
+    try {
+        ExportHtml(*document, WindowTitle(args[0]), qPath(args[1]));
+    } catch (const DocumentWriteError &error) {
+        out << "error: " << error.what() << '\n';
+        return SomeFailed;
+    }
+    out << "ok\n";
+    return Success;
+}
+
+int RunShow(
+    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+{
+    const std::optional<DocumentArgs> parsed = parseArgs(args, false);
+    if (!parsed)
+        return usage(err, "show", "IN.KVX");
+    const std::optional<Document> document = open(parsed->input, out);
+    if (!document)
+        return SomeFailed;
+    out << Caption("Lbl1.Caption", UiLanguage::English) << (document->reaction.empty() ? "" : " ")
+        << document->reaction << '\n';
+    printTable(document->grid, out);
+    return Success;
+}
+
+int RunCheck(
+    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+{
+    const std::optional<DocumentArgs> parsed = parseArgs(args, true);
+    if (!parsed)
+        return usage(err, "check", "IN.KVX [-o OUT.KVX]");
+    const std::optional<Document> document = open(parsed->input, out);
+    if (!document)
+        return SomeFailed;
+    if (parsed->output)
+        return save(*document, *parsed->output, out);
+    out << "ok\n";
+    return Success;
+}
+
+} // namespace molvane::cli

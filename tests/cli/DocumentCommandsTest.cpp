@@ -1,0 +1,142 @@
+#include "cli/DocumentCommands.h"
+#include "cli/BalanceCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sstream>
+
+using namespace molvane::cli;
+
+namespace {
+
+using Command
+    = int (*)(const std::vector<std::string> &, std::istream &, std::ostream &, std::ostream &);
+
+struct CommandRun
+{
+    int status;
+    std::string out, err;
+};
+
+CommandRun run(Command command, const std::vector<std::string> &args)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = command(args, in, out, err);
+    return { status, out.str(), err.str() };
+}
+
+// A balanced water document with 4 g of hydrogen and the formulas of the English template.
+const char *const Water = "2H2+O2>2H2O\r\nE\r\n4\r\n4\r\n100,60,80,100\r\n"
+                          "Formula,Number,Weight,Gram\r\nH2,2,2.02,4\r\nO2,1,31.98,\r\n"
+                          "H2O,2,18.01,\r\n"
+                          "Arial,8,00,-16777208\r\nArial,8,00,-16777208\r\n"
+                          "Arial,14,10,-16777208\r\nArial,14,10,16711680\r\n"
+                          "Arial,10,10,-16777208\r\n"
+                          "1\r\n#Gram(a)=#Gram(b)*#Number(a)*#Weight(a)/#Weight(b)/#Number(b)\r\n"
+                          "5\r\n3\r\n4\r\n2\r\n0\r\n";
+
+class DocumentCommands : public testing::Test
+{
+protected:
+    std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
+
+    std::string write(const char *name, const QByteArray &bytes) const
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path(name);
+    }
+
+    std::string contents(const char *name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DocumentCommands, CalcFillsTheGridAndSaves)
+{
+    const std::string in = write("water.KVX", Water);
+    const CommandRun r = run(RunCalc, { in, "-o", path("out.KVX") });
+    EXPECT_EQ(r.out, "ok\n");
+    EXPECT_EQ(r.status, Success);
+    const std::string saved = contents("out.KVX");
+    // 4*1*31.98/2.02/2 with each step rounded to 15 digits, as the evaluator works
+    EXPECT_NE(saved.find("\r\nO2,1,31.98,31.6633663366336\r\nH2O,2,18.01,35.6633663366337\r\n"),
+        std::string::npos)
+        << saved;
+    EXPECT_EQ(contents("water.KVX"), Water); // -o leaves the input alone
+    // without -o the input itself is saved
+    EXPECT_EQ(run(RunCalc, { in }).out, "ok\n");
+    EXPECT_EQ(contents("water.KVX"), saved);
+}
+
+TEST_F(DocumentCommands, CheckNamesTheLineAndTheProblem)
+{
+    const std::string good = write("good.KVX", Water);
+    EXPECT_EQ(run(RunCheck, { good }).out, "ok\n");
+    QByteArray broken = Water;
+    broken.replace("100,60,80,100", "100,60,,100");
+    const CommandRun r = run(RunCheck, { write("broken.KVX", broken) });
+    EXPECT_EQ(r.out,
+        "error: Can not open this file: line 5: column width 3 \"\" is not a whole number\n");
+    EXPECT_EQ(r.status, SomeFailed);
+    EXPECT_EQ(run(RunCheck, { path("none.KVX") }).out,
+        "error: Can not open this file: " + path("none.KVX") + ": no such file\n");
+}
+
+TEST_F(DocumentCommands, CheckWritesBackAsSaveDoes)
+{
+    QByteArray lf = Water;
+    lf.replace("\r\n", "\n");
+    const std::string in = write("lf.KVX", lf);
+    EXPECT_EQ(run(RunCheck, { in, "-o", path("crlf.KVX") }).out, "ok\n");
+    EXPECT_EQ(contents("crlf.KVX"), Water);
+    EXPECT_EQ(run(RunCheck, { in, "-o", path("no/such/dir.KVX") }).out.substr(0, 30),
+        "error: Can not save this file:");
+}
+
+TEST_F(DocumentCommands, ShowPrintsReactionAndAlignedGrid)
+{
+    QByteArray farsi = Water;
+    farsi.replace("Formula", "\xe3\xe6\xe1"); // three Farsi letters, six bytes as UTF-8
+    const CommandRun r = run(RunShow, { write("farsi.KVX", farsi) });
+    EXPECT_EQ(r.out,
+        "Reaction: 2H2+O2>2H2O\n"
+        "مول  Number  Weight  Gram\n"
+        "H2   2       2.02    4\n"
+        "O2   1       31.98\n"
+        "H2O  2       18.01\n");
+    EXPECT_EQ(r.status, Success);
+}
+
+TEST_F(DocumentCommands, HtmlExportsThePage)
+{
+    const std::string in = write("salt.KVX", Water);
+    EXPECT_EQ(run(RunHtml, { in, path("salt.html") }).out, "ok\n");
+    const std::string page = contents("salt.html");
+    EXPECT_EQ(page.substr(0, 8), "<html>\r\n");
+    EXPECT_NE(page.find("<title>Molvane - salt</title>"), std::string::npos);
+    EXPECT_EQ(run(RunHtml, { in, path("no/dir/x.html") }).status, SomeFailed);
+}
+
+TEST_F(DocumentCommands, WrongArgumentsAreUsageErrors)
+{
+    EXPECT_EQ(run(RunCalc, {}).status, UsageError);
+    EXPECT_EQ(run(RunCalc, { "a.KVX", "-o" }).status, UsageError);
+    EXPECT_EQ(run(RunCheck, { "a.KVX", "b.KVX" }).status, UsageError);
+    EXPECT_EQ(run(RunShow, { "a.KVX", "-o", "b.KVX" }).status, UsageError);
+    EXPECT_EQ(run(RunHtml, { "a.KVX" }).status, UsageError);
+    const CommandRun r = run(RunShow, { "--all" });
+    EXPECT_EQ(r.err, "usage: molvane-cli show IN.KVX\n");
+    EXPECT_EQ(r.out, "");
+}
+
+} // namespace

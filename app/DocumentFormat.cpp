@@ -220,22 +220,19 @@ std::string fontLine(const DocumentFont &font)
 
 QByteArray encodedLines(const std::vector<std::string> &lines)
 {
-    std::size_t size = 0;
+    qsizetype size = 0;
     for (const std::string &line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const std::string &line : lines)
-        text.append(line).append("\r\n");
-    if (std::optional<QByteArray> bytes = ToWindows1256(text))
-        return *std::move(bytes);
+        size += qsizetype(line.size()) + 2;
+    QByteArray bytes;
+    bytes.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (const std::string missing = FirstCharacterOutsideWindows1256(lines[i]);
-            !missing.empty())
-            throw DocumentWriteError("line " + std::to_string(i + 1) + " holds " + quoted(missing)
+        if (!AppendWindows1256(lines[i], bytes))
+            throw DocumentWriteError("line " + std::to_string(i + 1) + " holds "
+                + quoted(FirstCharacterOutsideWindows1256(lines[i]))
                 + ", which Windows-1256 lacks");
+        bytes.append("\r\n");
     }
-    throw DocumentWriteError("the text cannot be written as Windows-1256");
+    return bytes;
 }
 
 } // namespace

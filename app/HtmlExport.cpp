@@ -166,10 +166,17 @@ std::vector<std::string> HtmlPageLines(const Document &doc, std::string_view tit
 
 QByteArray HtmlPage(const Document &document, std::string_view title)
 {
-    std::string page;
-    for (const std::string &line : HtmlPageLines(document, title))
-        page.append(line).append("\r\n");
-    return ToWindows1256Html(page);
+    const std::vector<std::string> lines = HtmlPageLines(document, title);
+    qsizetype size = 0;
+    for (const std::string &line : lines)
+        size += qsizetype(line.size()) + 2;
+    QByteArray page;
+    page.reserve(size);
+    for (const std::string &line : lines) {
+        AppendWindows1256Html(line, page);
+        page.append("\r\n");
+    }
+    return page;
 }
 
 void ExportHtml(const Document &document, std::string_view title, const QString &path)

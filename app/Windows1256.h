@@ -10,7 +10,8 @@
 namespace molvane {
 
 // Documents and exported pages hold Windows-1256 bytes; the program holds UTF-8. These are
-// the only places that convert between the two, through Qt's codec.
+// the only places that convert between the two, by the mapping of Qt's codec (learnt from it
+// once, then looked up).
 
 /// The text of Windows-1256 @p bytes as UTF-8. Every byte has a character, so nothing fails.
 std::string FromWindows1256(QByteArrayView bytes);
@@ -18,9 +19,16 @@ std::string FromWindows1256(QByteArrayView bytes);
 /// The Windows-1256 bytes of UTF-8 @p text; nothing when a character has no byte there.
 std::optional<QByteArray> ToWindows1256(std::string_view text);
 
+/// Appends the Windows-1256 bytes of UTF-8 @p text to @p bytes; false, with @p bytes left
+/// part-way, when a character has no byte there.
+bool AppendWindows1256(std::string_view text, QByteArray &bytes);
+
 /// The Windows-1256 bytes of UTF-8 @p text, with every character that has no byte there
 /// written as an HTML character reference (&#1740;), so a page loses nothing.
 QByteArray ToWindows1256Html(std::string_view text);
+
+/// Appends what ToWindows1256Html gives for @p text to @p bytes.
+void AppendWindows1256Html(std::string_view text, QByteArray &bytes);
 
 /// Whether Windows-1256 has a byte for @p character (NUL aside): what the input rules ask
 /// before they let a character into a document.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 using namespace molvane;
 
 namespace {
@@ -15,6 +18,25 @@ TEST(Windows1256, EveryByteReadsAndWritesBackUnchanged)
     const std::optional<QByteArray> back = ToWindows1256(text);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, all);
+}
+
+TEST(Windows1256, ConvertsExactlyAsQtsCodec)
+{
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(char(b));
+    QStringDecoder decode("windows-1256");
+    const QString text = decode(all);
+    EXPECT_EQ(FromWindows1256(all), text.toStdString());
+    QStringEncoder encode("windows-1256");
+    EXPECT_EQ(ToWindows1256(text.toStdString()).value(), QByteArray(encode(text)));
+}
+
+TEST(Windows1256, BrokenUtf8IsRefused)
+{
+    EXPECT_FALSE(ToWindows1256("a\xC3").has_value()); // cut short
+    EXPECT_FALSE(ToWindows1256("\x80").has_value()); // stray continuation byte
+    EXPECT_EQ(ToWindows1256Html("a\xC3(b"), QByteArray("a&#65533;(b"));
 }
 
 TEST(Windows1256, FarsiLettersAreSingleBytes)

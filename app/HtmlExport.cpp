@@ -115,7 +115,9 @@ std::string HtmlReactionLine(
         else if (isDigit(c))
             line += inFont(std::string_view(&c, 1), subscriptsFont);
         else if (c == '>')
-            line += "<font face=\"Wingdings\">\u00E0</font>"; // the right arrow in that face
+            // Wingdings draws its byte E0 as an arrow, but where that face is missing the
+            // byte shows as the letter "à"; the arrow character shows in any face
+            line += "<font face=\"Wingdings\">&#8594;</font>";
         else
             line += EscapeHtml(std::string_view(&c, 1));
         if (coefficient && !nextIsDigit)

@@ -19,7 +19,7 @@ const DocumentFont Subscripts { "Arial", 10, true, false, WindowTextColor };
 const std::string N = "<font face=\"Arial\" color=\"#0000FF\" size=\"4\"><b>";
 const std::string S = "<font face=\"Arial\" color=\"#080000\" size=\"2\"><b>";
 const std::string E = "</b></font>";
-const std::string Arrow = "<font face=\"Wingdings\">\u00E0</font>";
+const std::string Arrow = "<font face=\"Wingdings\">&#8594;</font>";
 
 TEST(HtmlExport, FontSizesByPoints)
 {
@@ -165,7 +165,8 @@ TEST_F(HtmlPageOf, BytesAreWindows1256WithCrLf)
     EXPECT_EQ(page.count("\r\n"), 14);
     EXPECT_TRUE(page.contains("size=\"1\">\xE3\xE6\xE1</font>"));
     EXPECT_TRUE(page.contains("&#1740;"));
-    EXPECT_TRUE(page.contains("<font face=\"Wingdings\">\xE0</font>"));
+    EXPECT_TRUE(page.contains("<font face=\"Wingdings\">&#8594;</font>"));
+    EXPECT_FALSE(page.contains('\xE0')); // the letter a-grave, never an arrow without Wingdings
 }
 
 TEST_F(HtmlPageOf, ExportWritesTheFileAndChangesNothing)

@@ -1,0 +1,28 @@
+#include "grid/BalanceFill.h"
+
+namespace molvane {
+
+void FillGridFromBalance(GridModel &grid, const BalancedReaction &balanced)
+{
+    const int substances = int(balanced.formulas.size());
+    grid.SetRowCount(substances + 1);
+    for (int k = 0; k < grid.ColCount(); ++k)
+        if (grid.TypeOf(k) == SubstanceFormulaType)
+            for (int i = 0; i < substances; ++i)
+                grid.SetCell(k, i + 1, balanced.formulas[i]);
+    for (int k = 0; k < grid.ColCount(); ++k)
+        if (grid.TypeOf(k) == SubstanceNumberType)
+            for (int i = 0; i < substances; ++i)
+                grid.SetCell(k, i + 1, balanced.coefficients[i]);
+    for (int k = 0; k < grid.ColCount(); ++k) {
+        if (grid.TypeOf(k) != AtomicWeightType)
+            continue;
+        for (int i = 0; i < substances; ++i) {
+            if (!balanced.weights[i])
+                return;
+            grid.SetCell(k, i + 1, *balanced.weights[i]);
+        }
+    }
+}
+
+} // namespace molvane

@@ -163,6 +163,12 @@ void ReactionEditor::NormalizeReaction()
     paintLayout();
 }
 
+void ReactionEditor::PrepareForBalance()
+{
+    m_model->PrepareForBalance(keyOptions().ChB);
+    paintLayout();
+}
+
 void ReactionEditor::DrawReaction()
 {
     m_model->DrawReaction();

@@ -48,8 +48,10 @@ public:
     /// The balanced text written back; the caret keeps its place where it can.
     void writeBack(const QString &text);
     QString text() const;
-    /// Keeps the text well formed; Balance calls it first.
+    /// Keeps the text well formed.
     void NormalizeReaction();
+    /// Removes blanks and normalises: the first step of Balance.
+    void PrepareForBalance();
     /// Paints the current text again (after a font change, for example).
     void DrawReaction();
 

@@ -48,6 +48,15 @@ void ReactionEditorModel::NormalizeReaction(bool autoIdentify)
     DrawReaction();
 }
 
+void ReactionEditorModel::PrepareForBalance(bool autoIdentify)
+{
+    EditedText prepared = molvane::PrepareForBalance(m_text, m_caret, autoIdentify);
+    m_text = std::move(prepared.text);
+    m_caret = prepared.caret;
+    m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
+    DrawReaction();
+}
+
 void ReactionEditorModel::ScrollIntoView()
 {
     // The caret bound only matters for an image without width, where nothing would fit.

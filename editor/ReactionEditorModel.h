@@ -42,6 +42,9 @@ public:
     void DrawReaction();
     /// Keeps the text well formed (see the free NormalizeReaction), then draws.
     void NormalizeReaction(bool autoIdentify);
+    /// The text Balance analyses: blanks removed (they are not part of a reaction), then
+    /// normalised, then drawn.
+    void PrepareForBalance(bool autoIdentify);
     /// Moves the view so the caret lies on the image.
     void ScrollIntoView();
 

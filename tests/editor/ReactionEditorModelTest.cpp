@@ -148,6 +148,15 @@ TEST_F(EditorModel, WidthlessImageDoesNotHang)
     EXPECT_LE(model.firstVisible(), model.caretIndex());
 }
 
+TEST_F(EditorModel, PrepareForBalanceRemovesBlanksKeepingTheCaret)
+{
+    model.resetText("h2 + 2o2 > h2o");
+    model.PlaceCaret(1000);
+    model.PrepareForBalance(true);
+    EXPECT_EQ(model.text(), "H2+O2>H2O");
+    EXPECT_EQ(model.caretIndex(), 9);
+}
+
 TEST_F(EditorModel, WriteBackKeepsTheCaretWhereItFits)
 {
     type("H2+O2>H2O");

@@ -19,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (DocumentBytes(ReadDocument(written, current)) != written)
             std::abort();
         HtmlPage(document, "Molvane - fuzz");
-    } catch (const DocumentReadError &) {
-    }
+    } catch (const DocumentReadError &) { }
     const TemplateOutcome applied = ApplyTemplate(bytes, current);
     TemplateBytes(applied.document);
     return 0;

@@ -4,6 +4,7 @@
 
 #include "DocumentFixtures.h"
 #include "core/Balance.h"
+#include "grid/BalanceFill.h"
 #include "grid/GridCalc.h"
 #include "grid/NumberText.h"
 
@@ -38,14 +39,7 @@ Document calculated(UiLanguage language, const StoichiometryCase &c)
     doc.language = language;
     doc.grid.SetRowCount(2);
     doc = ApplyTemplateFile(doc, { {}, {}, QString::fromStdString(dataDir()) }).document;
-    const BalancedReaction balanced = Balance(c.reaction);
-    doc.grid.SetRowCount(int(balanced.formulas.size()) + 1);
-    for (std::size_t i = 0; i < balanced.formulas.size(); ++i) {
-        const int row = int(i) + 1;
-        doc.grid.SetCell(FormulaCol, row, balanced.formulas[i]);
-        doc.grid.SetCell(NumberCol, row, balanced.coefficients[i]);
-        doc.grid.SetCell(WeightCol, row, balanced.weights[i].value());
-    }
+    FillGridFromBalance(doc.grid, Balance(c.reaction));
     doc.grid.SetCell(c.knownColumn, c.knownRow, c.knownValue);
     CalculateGrid(doc.grid, doc.FormulsList);
     return doc;

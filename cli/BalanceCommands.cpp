@@ -1,40 +1,25 @@
 #include "cli/BalanceCommands.h"
 
+#include "app/Captions.h"
+#include "cli/CommandInput.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
 #include "editor/ReactionText.h"
 
-#include <functional>
-#include <istream>
+#include <algorithm>
 #include <ostream>
 
 namespace molvane::cli {
 
 namespace {
 
-// The messages of the Balance command, their line break shown as a space.
-constexpr const char *InvalidReactionMessage = "Invalid reaction";
-constexpr const char *CannotBalanceMessage
-    = "Can not balance this reaction It may be has more than one answer or it is more than one "
-      "separate reaction.";
-
-// Runs @p handle on every input, from the arguments or else from the lines of @p in.
-int forEachInput(const std::vector<std::string> &inputs, std::istream &in,
-    const std::function<bool(const std::string &)> &handle)
+// A message of the Balance command on one line: its line break shown as a space.
+std::string message(std::string_view key)
 {
-    bool allSucceeded = true;
-    if (!inputs.empty()) {
-        for (const std::string &input : inputs)
-            allSucceeded = handle(input) && allSucceeded;
-    } else {
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            allSucceeded = handle(line) && allSucceeded;
-        }
-    }
-    return allSucceeded ? Success : SomeFailed;
+    std::string text(Caption(key, UiLanguage::English));
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
 }
 
 void printTable(const BalancedReaction &balanced, std::ostream &out)
@@ -63,7 +48,7 @@ int RunBalance(
             reactions.push_back(arg);
         }
     }
-    return forEachInput(reactions, in, [&](const std::string &reaction) {
+    return ForEachInput(reactions, in, [&](const std::string &reaction) {
         const EditedText prepared = PrepareForBalance(reaction, 0, autoIdentify);
         try {
             const BalancedReaction balanced = Balance(prepared.text);
@@ -72,9 +57,9 @@ int RunBalance(
                 printTable(balanced, out);
             return true;
         } catch (const CannotBalance &) {
-            out << "error: " << CannotBalanceMessage << '\n';
+            out << "error: " << message("CannotBalanceText") << '\n';
         } catch (const InvalidReaction &) {
-            out << "error: " << InvalidReactionMessage << '\n';
+            out << "error: " << message("InvalidReactionText") << '\n';
         }
         return false;
     });
@@ -89,7 +74,7 @@ int RunWeight(
             return UsageError;
         }
     }
-    return forEachInput(args, in, [&](const std::string &formula) {
+    return ForEachInput(args, in, [&](const std::string &formula) {
         try {
             out << FormulaWeight(formula) << '\n';
             return true;

@@ -21,8 +21,8 @@ constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] 
 
 int main(int argc, char **argv)
 {
-    using Command = int (*)(const std::vector<std::string> &, std::istream &, std::ostream &,
-                            std::ostream &);
+    using Command
+        = int (*)(const std::vector<std::string> &, std::istream &, std::ostream &, std::ostream &);
     const std::map<std::string, Command> commands = {
         { "balance", molvane::cli::RunBalance },
         { "weight", molvane::cli::RunWeight },

@@ -73,6 +73,15 @@ constexpr auto Texts = std::to_array<UiText>({
     entry("MessageBox.OK", OkText),
     entry("MessageBox.Cancel", CancelText),
 
+    // Why a typed or pasted character was refused (the status bar says it).
+    { "Refusal.NotInCodePage", "This character can not be saved in a document",
+        "اين نويسه را نمي توان در پرونده ذخيره كرد" },
+    { "Refusal.Comma", "A comma can not be typed here", "ويرگول را نمي توان در اينجا وارد كرد" },
+    { "Refusal.Colon", "A colon can not be typed in an item name",
+        "دونقطه را نمي توان در نام مشخصه وارد كرد" },
+    { "Refusal.LineBreak", "A line break can not be typed here",
+        "خط جديد را نمي توان در اينجا وارد كرد" },
+
     // Menus and actions of the main window.
     { "File1.Caption", "&File", "پر&ونده" },
     { "Reaction1.Caption", "&Reaction", "&واکنش" },

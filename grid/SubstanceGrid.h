@@ -1,0 +1,83 @@
+#pragma once
+
+#include "grid/GridModel.h"
+#include "grid/InputRules.h"
+
+#include <QPointer>
+#include <QTableView>
+
+namespace molvane {
+
+class CellDelegate;
+class CellEditor;
+class GridTableModel;
+
+/// `Grid`: the substance grid on screen. It shows a GridModel that its owner keeps: the item
+/// names as the fixed header row, the substance rows editable in place, column widths and row
+/// heights from the model. Every change of an edited cell is written into the model at once;
+/// dragged widths and heights too (dragging does not modify the document).
+class SubstanceGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    /// @p codePageHas answers whether documents can hold a character; cells refuse the rest.
+    explicit SubstanceGrid(CodePageHas codePageHas, QWidget *parent = nullptr);
+    ~SubstanceGrid() override;
+
+    /// Shows @p grid (not owned; it must outlive the widget or be replaced first).
+    void setGridModel(GridModel *grid);
+    GridModel *gridModel() const;
+    /// The model was changed by code (Balance, Calculate Grid, loading, Options): shows it
+    /// again. An open editor is closed without writing or checking its text.
+    void refresh();
+
+    /// The font and colour of every cell, the header included.
+    void setGridFont(const QFont &font, const QColor &color);
+    /// The text height of @p font plus 7 pixels: the default row height for that grid font.
+    static int defaultRowHeightFor(const QFont &font);
+
+    /// Ends the editing of the open cell as leaving it does (written, modified, checked).
+    void commitEdit();
+    /// Whether a cell's editor is open.
+    bool isEditing() const { return state() == EditingState; }
+
+    /// While on, a click on the grid moves the selection and asks for help, nothing else.
+    void setHelpMode(bool on);
+    bool helpMode() const { return m_helpMode; }
+
+signals:
+    /// A cell's text was changed by editing, or a cell's editing ended.
+    void modified();
+    /// The edited text is not a number of its column's type; it stays as typed.
+    void invalidNumber();
+    /// Typed or pasted text was refused because saving would lose or corrupt @p character.
+    void inputRefused(molvane::Refusal reason, const QString &character);
+    /// Clicked while help mode is on.
+    void helpRequested();
+
+protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    /// Writes an edited cell's @p text (grid row @p row) and marks the document modified;
+    /// false when the text is not a number of the column's type.
+    bool GridSetEditText(int column, int row, const QString &text);
+    void GridClick();
+    void editorOpened(CellEditor *editor);
+    void applySizes();
+    void alignHeader();
+
+    GridTableModel *m_table;
+    CellDelegate *m_delegate;
+    QPointer<CellEditor> m_editor; ///< the open editor, if any
+    bool m_helpMode = false;
+    bool m_applyingSizes = false;
+};
+
+} // namespace molvane

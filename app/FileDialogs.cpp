@@ -1,0 +1,45 @@
+#include "app/FileDialogs.h"
+
+#include "app/Captions.h"
+#include "app/MessageBox.h"
+
+#include <QFileDialog>
+
+namespace molvane {
+
+namespace {
+
+FileDialogHook g_hook;
+
+const char *const Filter = "Molvane File (*.KVX)";
+
+QString title(std::string_view key)
+{
+    const std::string_view text = Caption(key, CurrentUiLanguage());
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+void SetFileDialogHook(FileDialogHook hook)
+{
+    g_hook = std::move(hook);
+}
+
+QString AskOpenFileName(QWidget *parent)
+{
+    if (g_hook)
+        return g_hook(false);
+    return QFileDialog::getOpenFileName(parent, title("OpenDialog.Title"), {}, Filter);
+}
+
+QString AskSaveFileName(QWidget *parent)
+{
+    if (g_hook)
+        return g_hook(true);
+    // The overwrite question is the program's own, in the interface language.
+    return QFileDialog::getSaveFileName(parent, title("SaveDialog.Title"), {}, Filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace molvane

@@ -1,0 +1,262 @@
+#include "app/MainU.h"
+
+#include "app/ActionTable.h"
+#include "app/FontConversion.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "app/Windows1256.h"
+#include "editor/ReactionEditor.h"
+#include "grid/SubstanceGrid.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace molvane {
+
+namespace {
+
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString caption(const QString &key, UiLanguage language)
+{
+    return qText(Caption(key.toStdString(), language));
+}
+
+// Standard images for the commands that have one; the rest show their caption.
+QIcon standardIcon(const QStyle *style, const QString &name)
+{
+    static const QMap<QString, QStyle::StandardPixmap> pixmaps = {
+        { "FileNew", QStyle::SP_FileIcon },
+        { "FileOpen", QStyle::SP_DialogOpenButton },
+        { "FileSave", QStyle::SP_DialogSaveButton },
+        { "FileSaveAs", QStyle::SP_DriveFDIcon },
+        { "FileExit", QStyle::SP_DialogCloseButton },
+        { "HelpHelp", QStyle::SP_DialogHelpButton },
+        { "HelpAbout", QStyle::SP_MessageBoxInformation },
+    };
+    return pixmaps.contains(name) ? style->standardIcon(pixmaps.value(name)) : QIcon();
+}
+
+} // namespace
+
+MainU::MainU(QSettings &settings, QString commandLineDocument, QWidget *parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_commandLineDocument(std::move(commandLineDocument))
+{
+    setWindowTitle("Molvane");
+    setMinimumSize(580, 350);
+    resize(780, 551);
+    createWidgets();
+    createActions();
+    createMenusAndToolBar();
+    m_keyOptions = ReadKeyOptions(m_settings);
+    m_textImg->setKeyOptionsSource([this] { return m_keyOptions; });
+    applyDocument(m_document);
+    applyCaptions(UiLanguage::English);
+}
+
+MainU::~MainU()
+{
+    // The document goes before the child widgets do; the grid must not read it meanwhile.
+    m_grid->setGridModel(nullptr);
+}
+
+void MainU::createWidgets()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QGridLayout(central);
+    layout->setContentsMargins(8, 8, 14, 8);
+    layout->setHorizontalSpacing(7);
+
+    m_lbl1 = new QLabel(central);
+    m_textImg = new ReactionEditor(central);
+    m_weightBtn = new QPushButton(central);
+    m_weightBtn->setFixedSize(73, 25);
+    m_lbl2 = new QLabel(central);
+    m_grid = new SubstanceGrid(Windows1256Has, central);
+    m_grid->setGridModel(&m_document.grid);
+    m_calGrid = new QPushButton(central);
+    m_calGrid->setMinimumSize(105, 25);
+
+    layout->addWidget(m_lbl1, 0, 0);
+    layout->addWidget(m_textImg, 1, 0, Qt::AlignTop);
+    layout->addWidget(m_weightBtn, 1, 1, Qt::AlignTop);
+    layout->setRowMinimumHeight(2, 11);
+    layout->addWidget(m_lbl2, 3, 0, 1, 2);
+    layout->addWidget(m_grid, 4, 0, 1, 2);
+    layout->addWidget(m_calGrid, 5, 0, 1, 2, Qt::AlignRight);
+    layout->setRowStretch(4, 1);
+    setCentralWidget(central);
+    statusBar();
+
+    connect(m_weightBtn, &QPushButton::clicked, this, &MainU::WeightBtnClick);
+    connect(m_calGrid, &QPushButton::clicked, this, &MainU::CalGridClick);
+    connect(m_textImg, &ReactionEditor::balanceRequested, this, &MainU::WeightBtnClick);
+    connect(m_textImg, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
+    connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
+    connect(m_grid, &SubstanceGrid::invalidNumber, this,
+            [this] { showMessageText("InvalidNumberText"); });
+    connect(m_grid, &SubstanceGrid::inputRefused, this,
+            [this](Refusal reason) { showRefusal(reason); });
+}
+
+void MainU::createActions()
+{
+    const QMap<QString, std::function<void()>> commands = {
+        { "FileNew", [this] { FileNew(); } },
+        { "FileOpen", [this] { FileOpen(); } },
+        { "FileSave", [this] { FileSave(); } },
+        { "FileSaveAs", [this] { FileSaveAs(); } },
+        { "FileExit", [this] { close(); } },
+        { "ReactionCopy", [this] { ReactionCopy(); } },
+        { "ReactionPaste", [this] { ReactionPaste(); } },
+    };
+    for (const ActionSpec &spec : MainActions()) {
+        if (!spec.name)
+            continue;
+        auto *action = new QAction(this);
+        action->setObjectName(spec.name);
+        action->setShortcut(QKeySequence(spec.shortcut));
+        action->setIcon(standardIcon(style(), spec.name));
+        if (const auto command = commands.value(spec.name))
+            connect(action, &QAction::triggered, this, command);
+        m_actions.insert(spec.name, action);
+    }
+}
+
+void MainU::createMenusAndToolBar()
+{
+    for (const ActionSpec &spec : MainActions()) {
+        QMenu *&menu = m_menus[spec.menu];
+        if (!menu)
+            menu = menuBar()->addMenu(QString());
+        if (spec.name)
+            menu->addAction(m_actions.value(spec.name));
+        else
+            menu->addSeparator();
+    }
+    m_toolBar = addToolBar(QString());
+    m_toolBar->setObjectName("ToolBar");
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    for (const char *name : ToolBarActions()) {
+        if (name)
+            m_toolBar->addAction(m_actions.value(name));
+        else
+            m_toolBar->addSeparator();
+    }
+}
+
+// Every text of the window from the one table; hints give the tool-tip and the status text.
+void MainU::applyCaptions(UiLanguage language)
+{
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const QString hint = caption(it.key() + ".Hint", language);
+        it.value()->setText(caption(it.key() + ".Caption", language));
+        it.value()->setToolTip(hint.section('|', 0, 0));
+        it.value()->setStatusTip(hint.section('|', 1));
+    }
+    for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it)
+        it.value()->setTitle(caption(it.key() + ".Caption", language));
+    m_actions.value("SettingsEnglish")->setVisible(language == UiLanguage::Farsi);
+    m_actions.value("SettingsFarsi")->setVisible(language == UiLanguage::English);
+    m_lbl1->setText(caption("Lbl1.Caption", language));
+    m_lbl2->setText(caption("Lbl2.Caption", language));
+    m_weightBtn->setText(caption("WeightBtn.Caption", language));
+    m_calGrid->setText(caption("CalGrid.Caption", language));
+    m_calGrid->setStatusTip(caption("CalGrid.Hint", language).section('|', -1));
+    m_textImg->setStatusTip(caption("TextImg.Hint", language).section('|', -1));
+    setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    SetCurrentUiLanguage(language);
+}
+
+int MainU::restorePlacement()
+{
+    const WindowSettings stored = ReadWindowSettings(m_settings);
+    if (stored.width && stored.height)
+        resize(*stored.width, *stored.height);
+    else if (stored.width)
+        resize(*stored.width, height());
+    if (stored.top && stored.left)
+        move(*stored.left, *stored.top);
+    m_startupFarsi = stored.farsi.value_or(false);
+    return stored.windowState.value_or(0);
+}
+
+void MainU::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        // Once the window is up: language, a new document, the command-line document.
+        QTimer::singleShot(0, this, &MainU::firstActivation);
+    }
+}
+
+void MainU::firstActivation()
+{
+    applyCaptions(m_startupFarsi ? UiLanguage::Farsi : UiLanguage::English);
+    m_document.language = CurrentUiLanguage();
+    setModified(false);
+    FileNew();
+    if (!m_commandLineDocument.isEmpty() && QFileInfo(m_commandLineDocument).isFile())
+        loadFile(m_commandLineDocument);
+}
+
+void MainU::closeEvent(QCloseEvent *event)
+{
+    if (!ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    const QRect bounds = isMaximized() ? geometry() : frameGeometry();
+    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
+                        state, CurrentUiLanguage() == UiLanguage::Farsi);
+    WriteKeyOptions(m_settings, m_keyOptions);
+    m_settings.sync();
+    event->accept();
+}
+
+void MainU::setModified(bool modified)
+{
+    m_modified = modified;
+}
+
+void MainU::showRefusal(Refusal reason)
+{
+    static const QMap<Refusal, const char *> keys = {
+        { Refusal::NotInCodePage, "Refusal.NotInCodePage" },
+        { Refusal::Comma, "Refusal.Comma" },
+        { Refusal::Colon, "Refusal.Colon" },
+        { Refusal::LineBreak, "Refusal.LineBreak" },
+    };
+    if (keys.contains(reason))
+        statusBar()->showMessage(qText(Caption(keys.value(reason), CurrentUiLanguage())), 5000);
+}
+
+void MainU::updateTitle()
+{
+    setWindowTitle(QString::fromStdString(WindowTitle(m_documentPath.toStdString())));
+}
+
+void MainU::showMessageText(std::string_view key)
+{
+    ShowMessageBox(qText(Caption(key, CurrentUiLanguage())), MessageKind::Error, OK);
+}
+
+} // namespace molvane

@@ -1,0 +1,190 @@
+// The main window's commands: documents, Balance, Calculate Grid, copy and paste.
+#include "app/MainU.h"
+
+#include "app/DocumentFiles.h"
+#include "app/FileDialogs.h"
+#include "app/FontConversion.h"
+#include "app/MessageBox.h"
+#include "app/Templates.h"
+#include "core/Balance.h"
+#include "core/Errors.h"
+#include "editor/ReactionEditor.h"
+#include "grid/BalanceFill.h"
+#include "grid/GridCalc.h"
+#include "grid/SubstanceGrid.h"
+
+#include <QFileInfo>
+
+namespace molvane {
+
+namespace {
+
+QString messageText(std::string_view key)
+{
+    const std::string_view text = Caption(key, CurrentUiLanguage());
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+bool MainU::ConfirmDiscard()
+{
+    if (!m_modified)
+        return true;
+    switch (ShowMessageBox(messageText("SaveChangesText"), MessageKind::Confirmation,
+                           Yes | No | Cancel)) {
+    case No:
+        return true;
+    case Yes:
+        // A save that fails, or a name not given, keeps the document open.
+        return FileSave() && !m_documentPath.isEmpty();
+    default:
+        return false;
+    }
+}
+
+void MainU::FileNew()
+{
+    if (!ConfirmDiscard())
+        return;
+    Document fresh = m_document;
+    fresh.grid.SetRowCount(2);
+    for (int col = 0; col < fresh.grid.ColCount(); ++col)
+        fresh.grid.SetCell(col, 1, {});
+    fresh.language = CurrentUiLanguage();
+    fresh = ApplyTemplateFile(fresh, DefaultTemplateDirs()).document;
+    fresh.reaction.clear();
+    m_documentPath.clear();
+    applyDocument(fresh);
+    setModified(false);
+    m_textImg->setFocus();
+    updateTitle();
+}
+
+void MainU::FileOpen()
+{
+    const QString path = AskOpenFileName(this);
+    if (!path.isEmpty())
+        loadFile(path);
+}
+
+void MainU::loadFile(const QString &path)
+{
+    syncDocumentFromWidgets();
+    Document opened;
+    try {
+        // The whole file is read before anything changes: a file that fails leaves the
+        // open document as it was.
+        opened = ReadDocumentFile(path, m_document);
+    } catch (const std::exception &) {
+        showMessageText("CannotOpenText");
+        return;
+    }
+    if (!ConfirmDiscard())
+        return;
+    m_documentPath = path;
+    applyDocument(opened);
+    setModified(false);
+    updateTitle();
+}
+
+bool MainU::FileSave()
+{
+    if (m_documentPath.isEmpty()) {
+        m_saveAsFromSave = true;
+        FileSaveAs();
+        m_saveAsFromSave = false;
+    }
+    if (m_documentPath.isEmpty())
+        return false;
+    return saveDocumentTo(m_documentPath);
+}
+
+void MainU::FileSaveAs()
+{
+    for (;;) {
+        QString name = AskSaveFileName(this);
+        if (name.isEmpty())
+            return;
+        if (QFileInfo(name).suffix().isEmpty())
+            name += ".KVX";
+        if (QFileInfo::exists(name)
+            && ShowMessageBox(name + messageText("AlreadyExistsText"), MessageKind::Warning,
+                              Yes | No)
+                != Yes)
+            continue; // asked again, as a No does
+        m_documentPath = name;
+        if (!m_saveAsFromSave)
+            saveDocumentTo(name);
+        updateTitle();
+        return;
+    }
+}
+
+bool MainU::saveDocumentTo(const QString &path)
+{
+    syncDocumentFromWidgets();
+    try {
+        SaveDocument(m_document, path);
+    } catch (const std::exception &) {
+        showMessageText("CannotSaveText");
+        return false;
+    }
+    setModified(false);
+    updateTitle();
+    return true;
+}
+
+void MainU::syncDocumentFromWidgets()
+{
+    m_document.reaction = m_textImg->text().toStdString();
+}
+
+void MainU::applyDocument(const Document &document)
+{
+    m_document = document;
+    m_grid->setGridModel(&m_document.grid);
+    m_grid->setGridFont(ToQFont(m_document.fonts[GridFont]),
+                        ToQColor(m_document.fonts[GridFont].color));
+    m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    m_textImg->resetText(QString::fromStdString(m_document.reaction));
+    setFont(ToQFont(m_document.fonts[ProgramFont]));
+    if (m_document.language != CurrentUiLanguage())
+        applyCaptions(m_document.language);
+}
+
+void MainU::WeightBtnClick()
+{
+    m_textImg->PrepareForBalance();
+    setModified(true);
+    try {
+        const BalancedReaction balanced = Balance(m_textImg->text().toStdString());
+        FillGridFromBalance(m_document.grid, balanced);
+        m_grid->refresh();
+        m_textImg->writeBack(QString::fromStdString(balanced.text));
+    } catch (const CannotBalance &) {
+        showMessageText("CannotBalanceText");
+    } catch (const InvalidReaction &) {
+        showMessageText("InvalidReactionText");
+    }
+}
+
+void MainU::CalGridClick()
+{
+    m_grid->commitEdit();
+    CalculateGrid(m_document.grid, m_document.FormulsList);
+    m_grid->refresh();
+    setModified(true);
+}
+
+void MainU::ReactionCopy()
+{
+    m_textImg->ReactionCopy();
+}
+
+void MainU::ReactionPaste()
+{
+    m_textImg->ReactionPaste();
+}
+
+} // namespace molvane

@@ -1,0 +1,244 @@
+// The main window driven as a user would: keys into the editor, commands from the menu, the
+// message box and the file dialogs answered by test hooks.
+#include "app/FileDialogs.h"
+#include "app/MainU.h"
+#include "app/MessageBox.h"
+#include "editor/ReactionEditor.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+
+using namespace molvane;
+
+class MainUTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(user);
+        QFile::remove(user + "/New.KVX");
+        QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<QSettings>(m_dir->filePath("Qv1.conf"), QSettings::IniFormat);
+        m_questions.clear();
+        m_answers.clear();
+        m_fileAnswers.clear();
+        SetMessageBoxHook([this](const QString &text, MessageKind kind, MessageButtons buttons) {
+            m_questions.push_back({ text, kind, buttons });
+            if (m_answers.empty())
+                return OK;
+            const MessageButton answer = m_answers.front();
+            m_answers.pop_front();
+            return answer;
+        });
+        SetFileDialogHook([this](bool) {
+            if (m_fileAnswers.empty())
+                return QString();
+            const QString answer = m_fileAnswers.front();
+            m_fileAnswers.pop_front();
+            return answer;
+        });
+        m_window = std::make_unique<MainU>(*m_settings);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QTRY_COMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        SetMessageBoxHook({});
+        SetFileDialogHook({});
+    }
+
+    void startsWithANewDocumentFromTheTemplate()
+    {
+        QVERIFY(!m_window->isModified());
+        QCOMPARE(m_window->document().grid.RowCount(), 2);
+        QVERIFY(m_window->document().grid.ColCount() >= 5);
+        QCOMPARE(m_window->minimumSize(), QSize(580, 350));
+    }
+
+    void typingMarksModifiedAndEnterBalances()
+    {
+        ReactionEditor *editor = m_window->reactionEditor();
+        QTest::keyClicks(editor, "h2+o2 h2o");
+        QVERIFY(m_window->isModified());
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(editor->text(), QString("2H2+O2>2H2O"));
+        QCOMPARE(m_window->document().grid.RowCount(), 4);
+        QVERIFY(m_questions.empty());
+    }
+
+    void failuresShowTheirMessage_data()
+    {
+        QTest::addColumn<QString>("reaction");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no arrow") << "h2+o2+h2o" << "Invalid reaction";
+        QTest::newRow("free ratio")
+            << "CH4+O2 CO2+H2O+CO"
+            << "Can not balance this reaction\rIt may be has more than one answer or it is more "
+               "than one separate reaction.";
+    }
+    void failuresShowTheirMessage()
+    {
+        QFETCH(QString, reaction);
+        QFETCH(QString, message);
+        QTest::keyClicks(m_window->reactionEditor(), reaction);
+        const int rowsBefore = m_window->document().grid.RowCount();
+        m_window->WeightBtnClick();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, message);
+        QCOMPARE(m_questions[0].kind, MessageKind::Error);
+        QCOMPARE(m_window->document().grid.RowCount(), rowsBefore);
+        QVERIFY(m_window->isModified());
+    }
+
+    void saveAsAddsTheExtensionAndNamesTheWindow()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "nacl");
+        m_fileAnswers.push_back(m_dir->filePath("salt"));
+        m_window->FileSaveAs();
+        QVERIFY(QFile::exists(m_dir->filePath("salt.KVX")));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - salt"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void replaceQuestionAnsweredNoAsksForANameAgain()
+    {
+        QFile existing(m_dir->filePath("a.b.KVX"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        m_fileAnswers = { m_dir->filePath("a.b.KVX"), QString() };
+        m_answers = { No };
+        m_window->FileSaveAs();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].kind, MessageKind::Warning);
+        QCOMPARE(m_questions[0].buttons, Yes | No);
+        QVERIFY(m_window->documentPath().isEmpty());
+        QCOMPARE(QFileInfo(existing).size(), 0);
+
+        m_fileAnswers = { m_dir->filePath("a.b.KVX") };
+        m_answers = { Yes };
+        m_window->FileSaveAs();
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - a.b"));
+        QVERIFY(QFileInfo(existing).size() > 0);
+    }
+
+    void unsavedChangesAreAskedAbout()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { Cancel };
+        m_window->FileNew();
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QCOMPARE(m_questions.back().text, QString("Save changes?"));
+        QCOMPARE(m_questions.back().buttons, Yes | No | Cancel);
+
+        m_answers = { No };
+        m_window->FileNew();
+        QCOMPARE(m_window->reactionEditor()->text(), QString());
+        QVERIFY(!m_window->isModified());
+    }
+
+    void aCancelledSaveKeepsTheDocumentOpen()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { Yes };
+        m_window->FileNew(); // Save As is cancelled: nothing is lost
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void aFailedSaveKeepsTheDocumentOpen()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_fileAnswers = { m_dir->filePath("missing/folder/x.KVX") };
+        m_answers = { Yes, OK };
+        m_window->FileNew();
+        QCOMPARE(m_questions.back().text, QString("Can not save this file"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void aFileThatDoesNotReadLeavesTheDocument()
+    {
+        QFile bad(m_dir->filePath("bad.KVX"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a document\r\n");
+        bad.close();
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_window->loadFile(bad.fileName());
+        QCOMPARE(m_questions.size(), std::size_t(1)); // no save question first
+        QCOMPARE(m_questions[0].text, QString("Can not open this file"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void savedDocumentsOpenAgain()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "fe+o2 fe2o3");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_fileAnswers = { m_dir->filePath("rust.KVX") };
+        m_window->FileSaveAs();
+        m_answers = { No };
+        m_window->FileNew();
+        QCOMPARE(m_window->reactionEditor()->text(), QString());
+        m_window->loadFile(m_dir->filePath("rust.KVX"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("4Fe+3O2>2Fe2O3"));
+        QCOMPARE(m_window->document().grid.RowCount(), 4);
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - rust"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void closingStoresPlacementAndKeyOptions()
+    {
+        m_window->resize(700, 500);
+        QVERIFY(m_window->close());
+        QSettings stored(m_settings->fileName(), QSettings::IniFormat);
+        QCOMPARE(stored.value("WS").toInt(), 0);
+        QVERIFY(stored.value("Width").toInt() >= 700);
+        QCOMPARE(stored.value("Lang").toInt(), 0);
+        QCOMPARE(stored.value("KP").toString(), QString("+="));
+    }
+
+    void closingWithChangesCanBeCancelled()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { Cancel };
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isVisible());
+    }
+
+private:
+    struct Question
+    {
+        QString text;
+        MessageKind kind;
+        MessageButtons buttons;
+    };
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<MainU> m_window;
+    std::vector<Question> m_questions;
+    std::deque<MessageButton> m_answers;
+    std::deque<QString> m_fileAnswers;
+};
+
+QTEST_MAIN(MainUTest)
+#include "MainUTest.moc"

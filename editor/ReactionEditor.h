@@ -45,7 +45,7 @@ public:
 
     /// Replaces the whole text (new or opened document): caret and view to the start.
     void resetText(const QString &text);
-    /// The balanced text written back; the caret keeps its place where it can.
+    /// The balanced text written back; the caret goes to its end.
     void writeBack(const QString &text);
     QString text() const;
     /// Keeps the text well formed.

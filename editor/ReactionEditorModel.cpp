@@ -25,8 +25,11 @@ void ReactionEditorModel::resetText(std::string_view text)
 void ReactionEditorModel::writeBack(std::string_view text)
 {
     m_text = text;
-    m_caret = std::min(m_caret, int(m_text.size()));
+    // Coefficients were written in before the caret's characters: the end is where it was.
+    m_caret = int(m_text.size());
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
+    DrawReaction();
+    ScrollIntoView();
     DrawReaction();
 }
 

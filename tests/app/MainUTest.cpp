@@ -3,9 +3,12 @@
 #include "app/FileDialogs.h"
 #include "app/MainU.h"
 #include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "grid/SubstanceGrid.h"
 #include "editor/ReactionEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -82,8 +85,47 @@ private slots:
         QVERIFY(m_window->isModified());
         QTest::keyClick(editor, Qt::Key_Return);
         QCOMPARE(editor->text(), QString("2H2+O2>2H2O"));
-        QCOMPARE(m_window->document().grid.RowCount(), 4);
+        const GridModel &grid = m_window->document().grid;
+        QCOMPARE(grid.RowCount(), 4);
+        const char *expected[3][3] = { { "H2", "2", "2.02" }, { "O2", "1", "31.98" },
+                                       { "H2O", "2", "18.01" } };
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 3; ++col)
+                QCOMPARE(grid.Cell(col, row + 1), std::string(expected[row][col]));
         QVERIFY(m_questions.empty());
+    }
+
+    void aMassTypedIntoTheGridCalculatesTheOthers()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        // Type 4 grams of hydrogen into its Gram cell, then calculate.
+        SubstanceGrid *grid = m_window->grid();
+        const int gram = 4;
+        const QModelIndex cell = grid->model()->index(0, gram);
+        grid->setCurrentIndex(cell);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "4.04");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        m_window->CalGridClick();
+        const GridModel &model = m_window->document().grid;
+        QCOMPARE(model.Cell(gram, 1), std::string("4.04"));
+        QCOMPARE(model.Cell(3, 1), std::string("2"));      // mol of hydrogen
+        QCOMPARE(model.Cell(gram, 2), std::string("31.98")); // oxygen: 1 mol
+        QCOMPARE(model.Cell(gram, 3), std::string("36.02")); // water: 2 mol
+        QVERIFY(m_questions.empty());
+    }
+
+    void anInvalidNumberIsReported()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        SubstanceGrid *grid = m_window->grid();
+        grid->setCurrentIndex(grid->model()->index(0, 4));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "1.5.");
+        QTRY_VERIFY(!m_questions.empty());
+        QCOMPARE(m_questions[0].text, QString("Invalid number"));
     }
 
     void failuresShowTheirMessage_data()
@@ -204,6 +246,35 @@ private slots:
         QCOMPARE(m_window->document().grid.RowCount(), 4);
         QCOMPARE(m_window->windowTitle(), QString("Molvane - rust"));
         QVERIFY(!m_window->isModified());
+    }
+
+    void openingWhileModifiedAsksAfterReading()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_fileAnswers = { m_dir->filePath("h.KVX") };
+        m_window->FileSaveAs();
+        QTest::keyClicks(m_window->reactionEditor(), "o");
+        m_answers = { Cancel };
+        m_window->loadFile(m_dir->filePath("h.KVX"));
+        QCOMPARE(m_questions.back().text, QString("Save changes?"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2O"));
+        m_answers = { No };
+        m_window->loadFile(m_dir->filePath("h.KVX"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void storedPlacementIsReadAtStartUp()
+    {
+        WriteWindowSettings(*m_settings, 640, 420, 30, 40, 2, false);
+        MainU second(*m_settings);
+        QCOMPARE(second.restorePlacement(), 2);
+        QCOMPARE(second.size(), QSize(640, 420));
+        m_settings->clear();
+        m_settings->setValue("Width", 600);
+        MainU third(*m_settings);
+        QCOMPARE(third.restorePlacement(), 0);
+        QCOMPARE(third.size(), QSize(600, 551));
     }
 
     void closingStoresPlacementAndKeyOptions()

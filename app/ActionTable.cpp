@@ -34,10 +34,27 @@ constexpr ActionSpec Actions[] = {
 };
 
 constexpr const char *ToolBar[] = {
-    "FileNew",         "FileOpen",    "FileSave",   "FileSaveAs",  "FilePrint",  "FileHTML",
-    nullptr,           "ReactionCopy", "ReactionPaste", nullptr,   "SettingsEnglish",
-    "SettingsFarsi",   "SettingsOptions", "SettingsKey", nullptr,  "HelpHelp",   "HelpOnline",
-    "HelpMail",        "HelpWebsite", "HelpSource", "HelpAbout",
+    "FileNew",
+    "FileOpen",
+    "FileSave",
+    "FileSaveAs",
+    "FilePrint",
+    "FileHTML",
+    nullptr,
+    "ReactionCopy",
+    "ReactionPaste",
+    nullptr,
+    "SettingsEnglish",
+    "SettingsFarsi",
+    "SettingsOptions",
+    "SettingsKey",
+    nullptr,
+    "HelpHelp",
+    "HelpOnline",
+    "HelpMail",
+    "HelpWebsite",
+    "HelpSource",
+    "HelpAbout",
 };
 
 } // namespace

@@ -38,8 +38,8 @@ QString AskSaveFileName(QWidget *parent)
     if (g_hook)
         return g_hook(true);
     // The overwrite question is the program's own, in the interface language.
-    return QFileDialog::getSaveFileName(parent, title("SaveDialog.Title"), {}, Filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(
+        parent, title("SaveDialog.Title"), {}, Filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace molvane

@@ -11,12 +11,18 @@ namespace {
 QPalette::ColorRole roleOfSystemColor(int index)
 {
     switch (index) {
-    case 5: return QPalette::Base;                 // window background
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;              // button face
-    case 18: return QPalette::ButtonText;
-    default: return QPalette::WindowText;          // window text and everything else
+    case 5:
+        return QPalette::Base; // window background
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button; // button face
+    case 18:
+        return QPalette::ButtonText;
+    default:
+        return QPalette::WindowText; // window text and everything else
     }
 }
 
@@ -39,8 +45,8 @@ QFont ToQFont(const DocumentFont &font)
     return result;
 }
 
-ReactionFonts ToReactionFonts(const std::array<DocumentFont, DocumentFontCount> &fonts,
-                              int subscriptPosition)
+ReactionFonts ToReactionFonts(
+    const std::array<DocumentFont, DocumentFontCount> &fonts, int subscriptPosition)
 {
     ReactionFonts result;
     result.reaction = ToQFont(fonts[ReactionFont]);

@@ -16,7 +16,7 @@ QColor ToQColor(ColorValue value);
 QFont ToQFont(const DocumentFont &font);
 
 /// The reaction editor's fonts from a document's fonts and subscript position.
-ReactionFonts ToReactionFonts(const std::array<DocumentFont, DocumentFontCount> &fonts,
-                              int subscriptPosition);
+ReactionFonts ToReactionFonts(
+    const std::array<DocumentFont, DocumentFontCount> &fonts, int subscriptPosition);
 
 } // namespace molvane

@@ -109,9 +109,9 @@ void MainU::createWidgets()
     connect(m_textImg, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
-            [this] { showMessageText("InvalidNumberText"); });
+        [this] { showMessageText("InvalidNumberText"); });
     connect(m_grid, &SubstanceGrid::inputRefused, this,
-            [this](Refusal reason) { showRefusal(reason); });
+        [this](Refusal reason) { showRefusal(reason); });
 }
 
 void MainU::createActions()
@@ -215,6 +215,7 @@ void MainU::firstActivation()
     FileNew();
     if (!m_commandLineDocument.isEmpty() && QFileInfo(m_commandLineDocument).isFile())
         loadFile(m_commandLineDocument);
+    emit firstDocumentShown();
 }
 
 void MainU::closeEvent(QCloseEvent *event)
@@ -226,7 +227,7 @@ void MainU::closeEvent(QCloseEvent *event)
     const QRect bounds = isMaximized() ? geometry() : frameGeometry();
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
-                        state, CurrentUiLanguage() == UiLanguage::Farsi);
+        state, CurrentUiLanguage() == UiLanguage::Farsi);
     WriteKeyOptions(m_settings, m_keyOptions);
     m_settings.sync();
     event->accept();

@@ -56,6 +56,10 @@ public:
     void WeightBtnClick();
     void CalGridClick();
 
+signals:
+    /// The first activation has shown the first document.
+    void firstDocumentShown();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

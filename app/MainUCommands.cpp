@@ -31,8 +31,8 @@ bool MainU::ConfirmDiscard()
 {
     if (!m_modified)
         return true;
-    switch (ShowMessageBox(messageText("SaveChangesText"), MessageKind::Confirmation,
-                           Yes | No | Cancel)) {
+    switch (ShowMessageBox(
+        messageText("SaveChangesText"), MessageKind::Confirmation, Yes | No | Cancel)) {
     case No:
         return true;
     case Yes:
@@ -109,8 +109,8 @@ void MainU::FileSaveAs()
         if (QFileInfo(name).suffix().isEmpty())
             name += ".KVX";
         if (QFileInfo::exists(name)
-            && ShowMessageBox(name + messageText("AlreadyExistsText"), MessageKind::Warning,
-                              Yes | No)
+            && ShowMessageBox(
+                   name + messageText("AlreadyExistsText"), MessageKind::Warning, Yes | No)
                 != Yes)
             continue; // asked again, as a No does
         m_documentPath = name;
@@ -144,8 +144,8 @@ void MainU::applyDocument(const Document &document)
 {
     m_document = document;
     m_grid->setGridModel(&m_document.grid);
-    m_grid->setGridFont(ToQFont(m_document.fonts[GridFont]),
-                        ToQColor(m_document.fonts[GridFont].color));
+    m_grid->setGridFont(
+        ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
     m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
     m_textImg->resetText(QString::fromStdString(m_document.reaction));
     setFont(ToQFont(m_document.fonts[ProgramFont]));

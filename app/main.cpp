@@ -11,8 +11,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName("Molvane");
 
     QSettings settings("Qarv", "Qv1");
-    const QStringList args = QApplication::arguments();
+    QStringList args = QApplication::arguments();
+    // For measuring start-up: end as soon as the first document is shown.
+    const bool quitAfterFirstPaint = args.removeAll("--quit-after-first-paint") > 0;
     molvane::MainU window(settings, args.size() > 1 ? args.at(1) : QString());
+    if (quitAfterFirstPaint)
+        QObject::connect(&window, &molvane::MainU::firstDocumentShown, &app, &QApplication::quit,
+            Qt::QueuedConnection);
     switch (window.restorePlacement()) {
     case 2:
         window.showMaximized();

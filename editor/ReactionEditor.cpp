@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <array>
+#include <optional>
+
 namespace molvane {
 
 namespace {
@@ -55,13 +58,24 @@ ReactionFonts ReactionFonts::startup(const QColor &windowText)
     return fonts;
 }
 
+// Measures with the editor's fonts; advances are cached per font and character, since every
+// key lays the whole reaction out again.
 class ReactionEditor::Measure : public GlyphMeasure
 {
 public:
     explicit Measure(const ReactionFonts &fonts)
         : m_fonts(fonts)
-    { }
+    {
+        fontsChanged();
+    }
 
+    void fontsChanged()
+    {
+        for (int f = 0; f < FontCount; ++f) {
+            m_metrics[f].emplace(font(GlyphFont(f)));
+            m_advances[f].fill(-1);
+        }
+    }
     const QFont &font(GlyphFont font) const
     {
         switch (font) {
@@ -84,11 +98,15 @@ public:
             return m_fonts.reactionColor;
         }
     }
+    const QFontMetrics &metrics(GlyphFont f) const { return *m_metrics[int(f)]; }
     int advance(GlyphFont f, char c) const override
     {
-        return QFontMetrics(font(f)).horizontalAdvance(glyphText(f, c));
+        int &cached = m_advances[int(f)][static_cast<unsigned char>(c)];
+        if (cached < 0)
+            cached = metrics(f).horizontalAdvance(glyphText(f, c));
+        return cached;
     }
-    int heightOfW(GlyphFont f) const override { return QFontMetrics(font(f)).height(); }
+    int heightOfW(GlyphFont f) const override { return metrics(f).height(); }
     bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override
     {
         const QFont &x = font(a), &y = font(b);
@@ -96,7 +114,10 @@ public:
     }
 
 private:
+    static constexpr int FontCount = 4;
     const ReactionFonts &m_fonts;
+    std::array<std::optional<QFontMetrics>, FontCount> m_metrics;
+    mutable std::array<std::array<int, 256>, FontCount> m_advances;
 };
 
 ReactionEditor::ReactionEditor(QWidget *parent)
@@ -124,6 +145,7 @@ ReactionEditor::~ReactionEditor() = default;
 void ReactionEditor::setFonts(const ReactionFonts &fonts)
 {
     m_fonts = fonts;
+    m_measure->fontsChanged();
     m_model->setSubscriptsPosition(fonts.subscriptsPosition);
     DrawReaction();
 }
@@ -190,7 +212,7 @@ void ReactionEditor::paintLayout()
         const GlyphFont font = glyph.font;
         painter.setFont(m_measure->font(font));
         painter.setPen(m_measure->color(font));
-        const int ascent = QFontMetrics(painter.font()).ascent();
+        const int ascent = m_measure->metrics(font).ascent();
         painter.drawText(QPoint(glyph.x, glyph.y + ascent), glyphText(font, glyph.character));
     }
     m_caretShown = false;
@@ -275,9 +297,13 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
 {
     m_blinkTim.stop();
     m_model->KeyDown(editKeyOf(event->key()), keyOptions());
-    paintLayout();
-    ShowCaretNow();
-    for (const QChar ch : event->text())
+    const QString typed = event->text();
+    if (typed.isEmpty()) {
+        paintLayout();
+        ShowCaretNow();
+    }
+    // A typed character is painted once, after it is typed: nobody sees the key-down drawing.
+    for (const QChar ch : typed)
         typeCharacter(ch.unicode() < 256 ? char(ch.unicode()) : '\0');
 }
 

@@ -1,11 +1,11 @@
 // The main window driven as a user would: keys into the editor, commands from the menu, the
 // message box and the file dialogs answered by test hooks.
-#include "app/FileDialogs.h"
 #include "app/MainU.h"
+#include "app/FileDialogs.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
-#include "grid/SubstanceGrid.h"
 #include "editor/ReactionEditor.h"
+#include "grid/SubstanceGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,8 +87,8 @@ private slots:
         QCOMPARE(editor->text(), QString("2H2+O2>2H2O"));
         const GridModel &grid = m_window->document().grid;
         QCOMPARE(grid.RowCount(), 4);
-        const char *expected[3][3] = { { "H2", "2", "2.02" }, { "O2", "1", "31.98" },
-                                       { "H2O", "2", "18.01" } };
+        const char *expected[3][3]
+            = { { "H2", "2", "2.02" }, { "O2", "1", "31.98" }, { "H2O", "2", "18.01" } };
         for (int row = 0; row < 3; ++row)
             for (int col = 0; col < 3; ++col)
                 QCOMPARE(grid.Cell(col, row + 1), std::string(expected[row][col]));
@@ -110,7 +110,7 @@ private slots:
         m_window->CalGridClick();
         const GridModel &model = m_window->document().grid;
         QCOMPARE(model.Cell(gram, 1), std::string("4.04"));
-        QCOMPARE(model.Cell(3, 1), std::string("2"));      // mol of hydrogen
+        QCOMPARE(model.Cell(3, 1), std::string("2")); // mol of hydrogen
         QCOMPARE(model.Cell(gram, 2), std::string("31.98")); // oxygen: 1 mol
         QCOMPARE(model.Cell(gram, 3), std::string("36.02")); // water: 2 mol
         QVERIFY(m_questions.empty());
@@ -132,7 +132,8 @@ private slots:
     {
         QTest::addColumn<QString>("reaction");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no arrow") << "h2+o2+h2o" << "Invalid reaction";
+        QTest::newRow("no arrow") << "h2+o2+h2o"
+                                  << "Invalid reaction";
         QTest::newRow("free ratio")
             << "CH4+O2 CO2+H2O+CO"
             << "Can not balance this reaction\rIt may be has more than one answer or it is more "

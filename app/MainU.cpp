@@ -63,6 +63,7 @@ MainU::MainU(QSettings &settings, QString commandLineDocument, QWidget *parent)
     createWidgets();
     createActions();
     createMenusAndToolBar();
+    createHelpActions();
     m_keyOptions = ReadKeyOptions(m_settings);
     m_textImg->setKeyOptionsSource([this] { return m_keyOptions; });
     applyDocument(m_document);

@@ -56,11 +56,20 @@ public:
     void WeightBtnClick();
     void CalGridClick();
 
+    /// Context help: a click on the editor, Balance, the grid or Calculate Grid explains it.
+    enum class HelpTopic { Reaction, Grid };
+    void HelpHelp();
+    void LeaveHelpMode(HelpTopic topic);
+    bool helpMode() const { return m_helpMode; }
+    /// Rewrites every text of the window in @p language, and marks the document modified.
+    void switchLanguage(UiLanguage language);
+
 signals:
     /// The first activation has shown the first document.
     void firstDocumentShown();
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -68,6 +77,8 @@ private:
     void createWidgets();
     void createActions();
     void createMenusAndToolBar();
+    void createHelpActions();
+    QList<QWidget *> helpControls() const;
     void applyCaptions(UiLanguage language);
     void firstActivation();
 
@@ -88,6 +99,7 @@ private:
     bool m_activatedOnce = false;
     bool m_saveAsFromSave = false;
     bool m_startupFarsi = false;
+    bool m_helpMode = false;
     KeyOptions m_keyOptions;
 
     QLabel *m_lbl1 = nullptr;

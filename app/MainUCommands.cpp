@@ -149,12 +149,16 @@ void MainU::applyDocument(const Document &document)
     m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
     m_textImg->resetText(QString::fromStdString(m_document.reaction));
     setFont(ToQFont(m_document.fonts[ProgramFont]));
-    if (m_document.language != CurrentUiLanguage())
-        applyCaptions(m_document.language);
+    // Every document and template carries its language: reading one switches to it.
+    switchLanguage(m_document.language);
 }
 
 void MainU::WeightBtnClick()
 {
+    if (m_helpMode) {
+        LeaveHelpMode(HelpTopic::Reaction);
+        return;
+    }
     m_textImg->PrepareForBalance();
     setModified(true);
     try {
@@ -171,6 +175,10 @@ void MainU::WeightBtnClick()
 
 void MainU::CalGridClick()
 {
+    if (m_helpMode) {
+        LeaveHelpMode(HelpTopic::Grid);
+        return;
+    }
     m_grid->commitEdit();
     CalculateGrid(m_document.grid, m_document.FormulsList);
     m_grid->refresh();

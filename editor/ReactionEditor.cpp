@@ -234,6 +234,7 @@ void ReactionEditor::ShowCaretNow()
 void ReactionEditor::setHelpMode(bool on)
 {
     m_helpMode = on;
+    setCursor(on ? Qt::WhatsThisCursor : Qt::IBeamCursor);
     if (on)
         m_blinkTim.stop();
 }

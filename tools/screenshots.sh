@@ -2,7 +2,7 @@
 # Screenshots of the program as a user sees it, under a virtual display:
 #   xvfb-run -a -s "-screen 0 1280x800x24" tools/screenshots.sh OUTDIR
 # Needs xdotool and imagemagick. Shows: the start window, a balanced reaction with its grid
-# calculated from a typed mass, and the "Invalid number" box.
+# calculated from a typed mass, the "Invalid number" box, and the window in Farsi.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-/tmp/molvane-shots}
@@ -35,3 +35,12 @@ xdotool key ctrl+a
 xdotool type --delay 30 "1.5."
 sleep 0.7
 import -window root "$out/invalid.png"
+
+# The same window in Farsi: the menu from the right, the grid mirrored.
+xdotool key Return
+sleep 0.3
+xdotool key Escape
+xdotool mousemove 300 300 click 1
+xdotool key F9
+sleep 0.7
+import -window root "$out/farsi.png"

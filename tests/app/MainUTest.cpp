@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -289,6 +292,84 @@ private slots:
         QCOMPARE(stored.value("KP").toString(), QString("+="));
     }
 
+    void helpOnBalanceExplainsInsteadOfBalancing()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        m_window->action("HelpHelp")->trigger();
+        QVERIFY(m_window->helpMode());
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("Click on item you need information about"));
+        QTest::mouseClick(button("Balance"), Qt::LeftButton);
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QVERIFY(m_questions[0].text.startsWith("In most cases you have not to use Shift key"));
+        QCOMPARE(m_questions[0].kind, MessageKind::Information);
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H2O")); // not balanced
+        QVERIFY(!m_window->helpMode());
+        QCOMPARE(m_window->reactionEditor()->cursor().shape(), Qt::IBeamCursor);
+        QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
+    }
+
+    void helpOnCalculateGridCalculatesNothing()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_window->action("HelpHelp")->trigger();
+        QTest::mouseClick(button("Calculate Grid"), Qt::LeftButton);
+        QVERIFY(m_questions.back().text.startsWith("Click \"Calculate Grid\" button"));
+        QCOMPARE(m_window->document().grid.Cell(3, 1), std::string()); // no mol written
+    }
+
+    void helpOnTheEditorExplainsTheReaction()
+    {
+        m_window->action("HelpHelp")->trigger();
+        QTest::mouseClick(m_window->reactionEditor(), Qt::LeftButton);
+        QVERIFY(m_questions.back().text.startsWith("In most cases"));
+    }
+
+    void theHelpPromptKeepsItsLanguage()
+    {
+        m_window->action("HelpHelp")->trigger();
+        m_window->action("SettingsFarsi")->trigger();
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("Click on item you need information about"));
+        QCOMPARE(button("موازنه")->text(), QString("موازنه"));
+    }
+
+    void switchingToFarsiAndBackRewritesEveryText()
+    {
+        const QStringList english = windowTexts();
+        m_window->action("SettingsFarsi")->trigger();
+        QVERIFY(m_window->isModified());
+        QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(m_window->reactionEditor()->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(m_window->action("FileNew")->text(), QString("ج&ديد"));
+        QVERIFY(!m_window->action("SettingsFarsi")->isVisible());
+        QVERIFY(m_window->action("SettingsEnglish")->isVisible());
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        const QStringList farsi = windowTexts();
+        for (int i = 0; i < english.size(); ++i)
+            if (!english[i].isEmpty())
+                QVERIFY2(english[i] != farsi[i], qPrintable(english[i]));
+        m_window->action("SettingsEnglish")->trigger();
+        QCOMPARE(windowTexts(), english);
+        QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+    }
+
+    void openingAFarsiDocumentSwitchesToFarsi()
+    {
+        m_window->action("SettingsFarsi")->trigger();
+        QTest::keyClicks(m_window->reactionEditor(), "nacl");
+        m_fileAnswers = { m_dir->filePath("namak.KVX") };
+        m_window->FileSaveAs();
+        m_window->action("SettingsEnglish")->trigger();
+        m_answers = { No };
+        m_window->loadFile(m_dir->filePath("namak.KVX"));
+        QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(CurrentUiLanguage(), UiLanguage::Farsi);
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - namak"));
+        QVERIFY(!m_window->isModified());
+    }
+
     void closingWithChangesCanBeCancelled()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
@@ -298,6 +379,32 @@ private slots:
     }
 
 private:
+    QPushButton *button(const QString &text) const
+    {
+        for (QPushButton *b : m_window->findChildren<QPushButton *>())
+            if (b->text() == text)
+                return b;
+        return nullptr;
+    }
+
+    // Every action's caption and hint, the menus' titles and the labels and buttons.
+    QStringList windowTexts() const
+    {
+        QStringList texts;
+        // The language actions and the Farsi advice read the same in both languages.
+        const QStringList same = { "SettingsEnglish", "SettingsFarsi", "HelpFarsi" };
+        for (QAction *a : m_window->findChildren<QAction *>())
+            if (!same.contains(a->objectName()))
+                texts << a->text() << a->toolTip() << a->statusTip();
+        for (QWidget *w : m_window->findChildren<QWidget *>()) {
+            if (auto *label = qobject_cast<QLabel *>(w))
+                texts << label->text();
+            if (auto *b = qobject_cast<QPushButton *>(w))
+                texts << b->text() << b->statusTip();
+        }
+        return texts;
+    }
+
     struct Question
     {
         QString text;

@@ -12,13 +12,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 
@@ -368,6 +371,61 @@ private slots:
         QCOMPARE(CurrentUiLanguage(), UiLanguage::Farsi);
         QCOMPARE(m_window->windowTitle(), QString("Molvane - namak"));
         QVERIFY(!m_window->isModified());
+    }
+
+    void theMessageBoxOrdersAndAnswers_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("farsi");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("escapeAnswer");
+        QTest::newRow("save question") << int(Yes | No | Cancel) << false
+                                       << QStringList { "&Yes", "&No", "Cancel" } << int(Cancel);
+        QTest::newRow("overwrite question")
+            << int(Yes | No) << false << QStringList { "&Yes", "&No" } << int(No);
+        QTest::newRow("error") << int(OK) << false << QStringList { "OK" } << int(OK);
+        QTest::newRow("farsi question")
+            << int(Yes | No) << true << QStringList { "&بلي", "&خير" } << int(No);
+    }
+    void theMessageBoxOrdersAndAnswers()
+    {
+        QFETCH(int, buttons);
+        QFETCH(bool, farsi);
+        QFETCH(QStringList, labels);
+        QFETCH(int, escapeAnswer);
+        SetMessageBoxHook({});
+        SetCurrentUiLanguage(farsi ? UiLanguage::Farsi : UiLanguage::English);
+        QStringList shown;
+        QString title;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            direction = box->layoutDirection();
+            QList<QAbstractButton *> ordered = box->buttons();
+            std::sort(ordered.begin(), ordered.end(),
+                [](QAbstractButton *a, QAbstractButton *b) { return a->x() < b->x(); });
+            if (direction == Qt::RightToLeft)
+                std::reverse(ordered.begin(), ordered.end());
+            for (QAbstractButton *b : ordered)
+                shown << b->text();
+            QTest::keyClick(box, Qt::Key_Escape); // also what the title-bar close button does
+        });
+        const MessageButton answer
+            = ShowMessageBox("Line one\rLine two", MessageKind::Warning, MessageButtons(buttons));
+        SetCurrentUiLanguage(UiLanguage::English);
+        QCOMPARE(shown, labels);
+        QCOMPARE(int(answer), escapeAnswer);
+        QCOMPARE(title, farsi ? QString("توجه") : QString("Warning"));
+        QCOMPARE(direction, farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+
+    void closingWithChangesAnsweredNoCloses()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { No };
+        QVERIFY(m_window->close());
     }
 
     void closingWithChangesCanBeCancelled()

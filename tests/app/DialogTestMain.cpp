@@ -1,0 +1,11 @@
+#include "DialogTests.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    int failures = 0;
+    failures += runKOUTest(argc, argv);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Each dialog's test object runs from one program; these run them.
+int runKOUTest(int argc, char **argv);

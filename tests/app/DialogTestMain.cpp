@@ -7,5 +7,6 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     int failures = 0;
     failures += runKOUTest(argc, argv);
+    failures += runAboutUTest(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,115 @@
+#include "grid/GridItems.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace molvane {
+
+namespace {
+
+// Names may be Farsi UTF-8; only ASCII letters have a case to ignore.
+bool equalIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+        return lower(x) == lower(y);
+    });
+}
+
+} // namespace
+
+std::string ItemEntryText(std::string_view name, std::string_view type, std::string_view width)
+{
+    std::string entry(name);
+    entry += ':';
+    entry += type;
+    entry += '=';
+    entry += width;
+    return entry;
+}
+
+ItemEntry ParseItemEntry(std::string_view entry)
+{
+    ItemEntry parts;
+    const auto colon = entry.find(':');
+    parts.name = entry.substr(0, colon);
+    if (colon == std::string_view::npos)
+        return parts;
+    const std::string_view rest = entry.substr(colon + 1);
+    parts.type = rest.substr(0, 1);
+    if (rest.size() > 2)
+        parts.width = rest.substr(2);
+    return parts;
+}
+
+std::vector<std::string> ItemEntries(const GridModel &grid)
+{
+    std::vector<std::string> entries;
+    for (int col = 0; col < grid.ColCount(); ++col)
+        entries.push_back(ItemEntryText(
+            grid.ItemName(col), grid.TypeOf(col), std::to_string(grid.ColWidth(col))));
+    return entries;
+}
+
+std::vector<std::string> FormulaTargets(const GridModel &grid)
+{
+    std::vector<std::string> targets;
+    for (int col = 0; col < grid.ColCount(); ++col)
+        targets.push_back("#" + grid.ItemName(col) + "(a)");
+    return targets;
+}
+
+int FieldNumber(std::string_view text, int fallback)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0)
+        return fallback;
+    return value;
+}
+
+void ApplyItems(GridModel &grid, const std::vector<std::string> &entries)
+{
+    if (entries.empty())
+        return;
+    grid.SetColCount(int(entries.size()));
+    std::vector<std::string> types = grid.TypesList();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const ItemEntry item = ParseItemEntry(entries[k]);
+        const int col = int(k);
+        bool taken = false;
+        for (int earlier = 0; earlier < col && !taken; ++earlier)
+            taken = equalIgnoringCase(grid.ItemName(earlier), item.name);
+        grid.SetCell(col, 0, taken ? "Item " + std::to_string(k) : item.name);
+        // A list shorter than the columns grows; entries past the last column stay.
+        if (types.size() <= k)
+            types.resize(k + 1);
+        types[k] = item.type;
+        grid.SetColWidth(col, FieldNumber(item.width, GridModel::DefaultColWidth));
+    }
+    grid.SetTypesList(std::move(types));
+}
+
+FormulaParts SplitFormula(std::string_view line)
+{
+    const auto equals = line.find('=');
+    // With no "=" the whole line is the expression, so editing it keeps the text.
+    if (equals == std::string_view::npos)
+        return { {}, std::string(line) };
+    return { std::string(line.substr(0, equals)), std::string(line.substr(equals + 1)) };
+}
+
+int FindTarget(const std::vector<std::string> &targets, std::string_view text)
+{
+    for (std::size_t i = 0; i < targets.size(); ++i)
+        if (equalIgnoringCase(targets[i], text))
+            return int(i);
+    return -1;
+}
+
+std::string NewFormulaLine(const std::vector<std::string> &targets)
+{
+    return (targets.empty() ? std::string("#(a)") : targets.front()) + "=b*c";
+}
+
+} // namespace molvane

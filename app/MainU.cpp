@@ -66,8 +66,7 @@ MainU::MainU(QSettings &settings, QString commandLineDocument, QWidget *parent)
     createHelpActions();
     m_keyOptions = ReadKeyOptions(m_settings);
     m_textImg->setKeyOptionsSource([this] { return m_keyOptions; });
-    applyDocument(m_document);
-    applyCaptions(UiLanguage::English);
+    applyDocument(m_document); // the built-in document, in English, until the first activation
 }
 
 MainU::~MainU()

@@ -1,7 +1,9 @@
 #include "app/MainU.h"
 
+#include "app/AboutU.h"
 #include "app/ActionTable.h"
 #include "app/FontConversion.h"
+#include "app/KOU.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "app/Windows1256.h"
@@ -63,9 +65,8 @@ MainU::MainU(QSettings &settings, QString commandLineDocument, QWidget *parent)
     createWidgets();
     createActions();
     createMenusAndToolBar();
+    createDialogs();
     createHelpActions();
-    m_keyOptions = ReadKeyOptions(m_settings);
-    m_textImg->setKeyOptionsSource([this] { return m_keyOptions; });
     applyDocument(m_document); // the built-in document, in English, until the first activation
 }
 
@@ -112,6 +113,20 @@ void MainU::createWidgets()
         [this] { showMessageText("InvalidNumberText"); });
     connect(m_grid, &SubstanceGrid::inputRefused, this,
         [this](Refusal reason) { showRefusal(reason); });
+}
+
+// The dialogs live as long as the window, so a language switch can reach them.
+void MainU::createDialogs()
+{
+    m_aboutForm = new AboutForm(this);
+    m_koForm = new KOForm(this);
+    m_koForm->setKeyOptions(ReadKeyOptions(m_settings));
+    // The editor reads the dialog's lists at every key: a change counts from the next one.
+    m_textImg->setKeyOptionsSource([this] { return m_koForm->keyOptions(); });
+    connect(
+        action("SettingsKey"), &QAction::triggered, this, [this] { m_koForm->showModal(font()); });
+    connect(
+        action("HelpAbout"), &QAction::triggered, this, [this] { m_aboutForm->showModal(font()); });
 }
 
 void MainU::createActions()
@@ -228,7 +243,7 @@ void MainU::closeEvent(QCloseEvent *event)
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
         state, CurrentUiLanguage() == UiLanguage::Farsi);
-    WriteKeyOptions(m_settings, m_keyOptions);
+    WriteKeyOptions(m_settings, m_koForm->keyOptions());
     m_settings.sync();
     event->accept();
 }

@@ -17,6 +17,8 @@ class QToolBar;
 
 namespace molvane {
 
+class AboutForm;
+class KOForm;
 class ReactionEditor;
 class SubstanceGrid;
 
@@ -41,6 +43,7 @@ public:
     bool isModified() const { return m_modified; }
     ReactionEditor *reactionEditor() const { return m_textImg; }
     SubstanceGrid *grid() const { return m_grid; }
+    KOForm *keyOptionsDialog() const { return m_koForm; }
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     /// Opens @p path as the Open command does once a file is chosen.
@@ -78,6 +81,7 @@ private:
     void createActions();
     void createMenusAndToolBar();
     void createHelpActions();
+    void createDialogs();
     QList<QWidget *> helpControls() const;
     void applyCaptions(UiLanguage language);
     void firstActivation();
@@ -100,7 +104,6 @@ private:
     bool m_saveAsFromSave = false;
     bool m_startupFarsi = false;
     bool m_helpMode = false;
-    KeyOptions m_keyOptions;
 
     QLabel *m_lbl1 = nullptr;
     QLabel *m_lbl2 = nullptr;
@@ -109,6 +112,8 @@ private:
     QPushButton *m_calGrid = nullptr;
     SubstanceGrid *m_grid = nullptr;
     QToolBar *m_toolBar = nullptr;
+    AboutForm *m_aboutForm = nullptr;
+    KOForm *m_koForm = nullptr;
     QMap<QString, QMenu *> m_menus;
     QMap<QString, QAction *> m_actions;
 };

@@ -1,7 +1,9 @@
 // Context help, the help links and the language switch of the main window.
 #include "app/MainU.h"
 
+#include "app/AboutU.h"
 #include "app/HelpLinks.h"
+#include "app/KOU.h"
 #include "app/MessageBox.h"
 #include "editor/ReactionEditor.h"
 #include "grid/SubstanceGrid.h"
@@ -83,6 +85,13 @@ void MainU::switchLanguage(UiLanguage language)
     m_document.language = language;
     applyCaptions(language);
     updateTitle();
+    if (language == UiLanguage::Farsi) {
+        m_aboutForm->SetFarsiCaptions();
+        m_koForm->SetFarsiCaptions();
+    } else {
+        m_aboutForm->SetEnglishCaptions();
+        m_koForm->SetEnglishCaptions();
+    }
 }
 
 bool MainU::event(QEvent *event)

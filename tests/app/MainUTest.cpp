@@ -2,6 +2,7 @@
 // message box and the file dialogs answered by test hooks.
 #include "app/MainU.h"
 #include "app/FileDialogs.h"
+#include "app/KOU.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "editor/ReactionEditor.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -421,6 +423,24 @@ private slots:
         QCOMPARE(direction, farsi ? Qt::RightToLeft : Qt::LeftToRight);
     }
 
+    void keyOptionsTakeEffectAtTheNextKeyAndSurviveARestart()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2=o2 ");
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>"));
+        // Empty the arrow keys in the dialog, as a user would.
+        auto *kf = m_window->keyOptionsDialog()->findChild<QLineEdit *>("KF");
+        QVERIFY(kf);
+        kf->selectAll();
+        QTest::keyClick(kf, Qt::Key_Delete);
+        QTest::keyClicks(m_window->reactionEditor(), " h");
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H"));
+        m_answers = { No };
+        QVERIFY(m_window->close());
+        m_window = std::make_unique<MainU>(*m_settings);
+        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KF, std::string());
+        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KP, std::string("+="));
+    }
+
     void closingWithChangesAnsweredNoCloses()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
@@ -455,6 +475,8 @@ private:
             if (!same.contains(a->objectName()))
                 texts << a->text() << a->toolTip() << a->statusTip();
         for (QWidget *w : m_window->findChildren<QWidget *>()) {
+            if (w->window() != m_window.get())
+                continue; // the dialogs have texts of their own
             if (auto *label = qobject_cast<QLabel *>(w))
                 texts << label->text();
             if (auto *b = qobject_cast<QPushButton *>(w))

@@ -4,7 +4,7 @@ namespace molvane {
 
 namespace {
 
-constexpr ActionSpec Actions[] = {
+constexpr ActionEntry Actions[] = {
     { "FileNew", "File1", "Ctrl+N" },
     { "FileOpen", "File1", "Ctrl+O" },
     { "FileSave", "File1", "Ctrl+S" },
@@ -59,7 +59,7 @@ constexpr const char *ToolBar[] = {
 
 } // namespace
 
-std::span<const ActionSpec> MainActions()
+std::span<const ActionEntry> MainActions()
 {
     return Actions;
 }

@@ -140,27 +140,27 @@ void MainU::createActions()
         { "ReactionCopy", [this] { ReactionCopy(); } },
         { "ReactionPaste", [this] { ReactionPaste(); } },
     };
-    for (const ActionSpec &spec : MainActions()) {
-        if (!spec.name)
+    for (const ActionEntry &entry : MainActions()) {
+        if (!entry.name)
             continue;
         auto *action = new QAction(this);
-        action->setObjectName(spec.name);
-        action->setShortcut(QKeySequence(spec.shortcut));
-        action->setIcon(standardIcon(style(), spec.name));
-        if (const auto command = commands.value(spec.name))
+        action->setObjectName(entry.name);
+        action->setShortcut(QKeySequence(entry.shortcut));
+        action->setIcon(standardIcon(style(), entry.name));
+        if (const auto command = commands.value(entry.name))
             connect(action, &QAction::triggered, this, command);
-        m_actions.insert(spec.name, action);
+        m_actions.insert(entry.name, action);
     }
 }
 
 void MainU::createMenusAndToolBar()
 {
-    for (const ActionSpec &spec : MainActions()) {
-        QMenu *&menu = m_menus[spec.menu];
+    for (const ActionEntry &entry : MainActions()) {
+        QMenu *&menu = m_menus[entry.menu];
         if (!menu)
             menu = menuBar()->addMenu(QString());
-        if (spec.name)
-            menu->addAction(m_actions.value(spec.name));
+        if (entry.name)
+            menu->addAction(m_actions.value(entry.name));
         else
             menu->addSeparator();
     }

@@ -47,14 +47,14 @@ QMessageBox::Icon iconOf(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec
+struct ButtonEntry
 {
     MessageButton button;
     const char *key;
     QMessageBox::ButtonRole role;
 };
 
-constexpr ButtonSpec ButtonOrder[] = {
+constexpr ButtonEntry ButtonOrder[] = {
     { Yes, "MessageBox.Yes", QMessageBox::YesRole },
     { No, "MessageBox.No", QMessageBox::NoRole },
     { OK, "MessageBox.OK", QMessageBox::AcceptRole },
@@ -94,15 +94,15 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     QMessageBox box(iconOf(kind), text(captionKey(kind)), QString(message).replace('\r', '\n'),
         QMessageBox::NoButton, QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton *, MessageButton>> made;
-    for (const ButtonSpec &spec : ButtonOrder) {
-        if (!(buttons & spec.button))
+    for (const ButtonEntry &entry : ButtonOrder) {
+        if (!(buttons & entry.button))
             continue;
         // One role for all, so no platform layout reorders them: Yes, No, OK, Cancel.
-        QPushButton *button = box.addButton(text(spec.key), QMessageBox::ActionRole);
-        made.emplace_back(button, spec.button);
-        if (spec.button == ((buttons & OK) ? OK : Yes))
+        QPushButton *button = box.addButton(text(entry.key), QMessageBox::ActionRole);
+        made.emplace_back(button, entry.button);
+        if (entry.button == ((buttons & OK) ? OK : Yes))
             box.setDefaultButton(button);
-        if (spec.button == escapeButton(buttons))
+        if (entry.button == escapeButton(buttons))
             box.setEscapeButton(button);
     }
     if (g_language == UiLanguage::Farsi)

@@ -185,6 +185,9 @@ constexpr auto Texts = std::to_array<UiText>({
     { "Def.Caption", "Default", "پيش فرض" },
     { "Def.Hint", "Remember current settings for all new files",
         "انتخاب اين ها به عنوان تنظيمات پيش فرض فايل هاي جديد" },
+    // The status-bar text when Default could not write the template.
+    { "TemplateNotWritten.Text", "The settings could not be remembered for new files",
+        "نمي توانم اين تنظيمات را براي فايل هاي جديد ذخيره كنم" },
     entry("OK.Caption", OkText),
     { "OK.Hint", "Close this dialog and apply changes", "بستن اين پنجره و افزودن تغييرات" },
     entry("Cancel.Caption", CancelText),

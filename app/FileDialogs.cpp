@@ -29,17 +29,29 @@ void SetFileDialogHook(FileDialogHook hook)
 QString AskOpenFileName(QWidget *parent)
 {
     if (g_hook)
-        return g_hook(false);
+        return g_hook(FileDialogKind::OpenDocument);
     return QFileDialog::getOpenFileName(parent, title("OpenDialog.Title"), {}, Filter);
 }
 
 QString AskSaveFileName(QWidget *parent)
 {
     if (g_hook)
-        return g_hook(true);
+        return g_hook(FileDialogKind::SaveDocument);
     // The overwrite question is the program's own, in the interface language.
     return QFileDialog::getSaveFileName(
         parent, title("SaveDialog.Title"), {}, Filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace molvane
+
+namespace molvane {
+
+QString AskHtmlFileName(QWidget *parent)
+{
+    if (g_hook)
+        return g_hook(FileDialogKind::SaveHtml);
+    return QFileDialog::getSaveFileName(
+        parent, {}, {}, "HTML files (*.htm *.html)", nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace molvane

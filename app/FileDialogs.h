@@ -8,12 +8,16 @@ class QWidget;
 
 namespace molvane {
 
-/// The document open and save dialogs ("Molvane File (*.KVX)"); an empty answer is a cancel.
+enum class FileDialogKind { OpenDocument, SaveDocument, SaveHtml };
+
+/// The document open and save dialogs ("Molvane File (*.KVX)") and the page's save dialog;
+/// an empty answer is a cancel.
 QString AskOpenFileName(QWidget *parent);
 QString AskSaveFileName(QWidget *parent);
+QString AskHtmlFileName(QWidget *parent);
 
-/// Replaces both dialogs for tests: called with true for save, false for open.
-using FileDialogHook = std::function<QString(bool save)>;
+/// Replaces the dialogs for tests, which give the answer.
+using FileDialogHook = std::function<QString(FileDialogKind kind)>;
 void SetFileDialogHook(FileDialogHook hook);
 
 } // namespace molvane

@@ -136,6 +136,7 @@ void MainU::createActions()
         { "FileOpen", [this] { FileOpen(); } },
         { "FileSave", [this] { FileSave(); } },
         { "FileSaveAs", [this] { FileSaveAs(); } },
+        { "FileHTML", [this] { FileHTML(); } },
         { "FileExit", [this] { close(); } },
         { "ReactionCopy", [this] { ReactionCopy(); } },
         { "ReactionPaste", [this] { ReactionPaste(); } },

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QMap>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -54,6 +56,7 @@ public:
     void FileOpen();
     bool FileSave();
     void FileSaveAs();
+    void FileHTML();
     void ReactionCopy();
     void ReactionPaste();
     void WeightBtnClick();
@@ -88,6 +91,8 @@ private:
 
     bool ConfirmDiscard();
     bool saveDocumentTo(const QString &path);
+    QString askTargetName(const std::function<QString()> &ask,
+        const std::function<QString(const QString &)> &withExtension);
     void applyDocument(const Document &document);
     void syncDocumentFromWidgets();
     void setModified(bool modified);

@@ -4,6 +4,7 @@
 #include "app/DocumentFiles.h"
 #include "app/FileDialogs.h"
 #include "app/FontConversion.h"
+#include "app/HtmlExport.h"
 #include "app/MessageBox.h"
 #include "app/Templates.h"
 #include "core/Balance.h"
@@ -100,24 +101,50 @@ bool MainU::FileSave()
     return saveDocumentTo(m_documentPath);
 }
 
-void MainU::FileSaveAs()
+// Asks for a file name until one is given that does not exist or may be replaced; empty
+// when the dialog is cancelled.
+QString MainU::askTargetName(const std::function<QString()> &ask,
+    const std::function<QString(const QString &)> &withExtension)
 {
     for (;;) {
-        QString name = AskSaveFileName(this);
-        if (name.isEmpty())
-            return;
-        if (QFileInfo(name).suffix().isEmpty())
-            name += ".KVX";
-        if (QFileInfo::exists(name)
-            && ShowMessageBox(
+        const QString chosen = ask();
+        if (chosen.isEmpty())
+            return {};
+        const QString name = withExtension(chosen);
+        // Only Yes replaces: No and the close button ask for a name again.
+        if (!QFileInfo::exists(name)
+            || ShowMessageBox(
                    name + messageText("AlreadyExistsText"), MessageKind::Warning, Yes | No)
-                != Yes)
-            continue; // asked again, as a No does
-        m_documentPath = name;
-        if (!m_saveAsFromSave)
-            saveDocumentTo(name);
-        updateTitle();
+                == Yes)
+            return name;
+    }
+}
+
+void MainU::FileSaveAs()
+{
+    const QString name = askTargetName([this] { return AskSaveFileName(this); },
+        [](const QString &chosen) {
+            return QFileInfo(chosen).suffix().isEmpty() ? chosen + ".KVX" : chosen;
+        });
+    if (name.isEmpty())
         return;
+    m_documentPath = name;
+    if (!m_saveAsFromSave)
+        saveDocumentTo(name);
+    updateTitle();
+}
+
+void MainU::FileHTML()
+{
+    const QString name
+        = askTargetName([this] { return AskHtmlFileName(this); }, &WithHtmlExtension);
+    if (name.isEmpty())
+        return;
+    syncDocumentFromWidgets();
+    try {
+        ExportHtml(m_document, windowTitle().toStdString(), name);
+    } catch (const std::exception &e) {
+        ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }
 }
 

@@ -58,7 +58,7 @@ private slots:
             m_answers.pop_front();
             return answer;
         });
-        SetFileDialogHook([this](bool) {
+        SetFileDialogHook([this](FileDialogKind) {
             if (m_fileAnswers.empty())
                 return QString();
             const QString answer = m_fileAnswers.front();
@@ -439,6 +439,26 @@ private slots:
         m_window = std::make_unique<MainU>(*m_settings);
         QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KF, std::string());
         QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KP, std::string("+="));
+    }
+
+    void exportingAPageLeavesTheDocumentAsItWas()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_fileAnswers = { m_dir->filePath("page") };
+        m_window->action("FileHTML")->trigger();
+        QFile page(m_dir->filePath("page.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<table"));
+        QVERIFY(m_window->isModified());
+        QVERIFY(m_window->documentPath().isEmpty());
+
+        m_fileAnswers = { m_dir->filePath("page.htm"), m_dir->filePath("missing/x.htm") };
+        m_window->action("FileHTML")->trigger();
+        QVERIFY(QFile::exists(m_dir->filePath("page.htm")));
+        m_window->action("FileHTML")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1)); // the failure, in the system's words
+        QCOMPARE(m_questions[0].kind, MessageKind::Error);
     }
 
     void closingWithChangesAnsweredNoCloses()

@@ -22,6 +22,8 @@ namespace molvane {
 
 class New1AddRemoveListBox;
 
+struct TemplateDirs;
+
 /// How the Options dialog was closed. The title-bar close box counts as Cancel.
 enum class OpsResult { Cancel, OK, Default };
 
@@ -117,5 +119,10 @@ private:
     QPushButton *m_cancel = nullptr;
     QTimer *m_tim = nullptr;
 };
+
+/// What Default does after applying: writes @p document as the template of its language, so
+/// new documents start from it. Empty when written; otherwise the status-bar text, in
+/// @p language, saying the settings were not remembered.
+QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, UiLanguage language);
 
 } // namespace molvane

@@ -4,6 +4,7 @@
 #include "app/FontConversion.h"
 #include "app/MessageBox.h"
 #include "app/OpsFonts.h"
+#include "app/Templates.h"
 #include "grid/GridItems.h"
 #include "grid/New1.h"
 
@@ -268,6 +269,13 @@ void OpsForm::applyCaptions(UiLanguage language)
     // The dialog keeps its size unless the texts of this language need more room.
     const QSize needed = sizeHint().expandedTo(QSize(BaseWidth, BaseHeight));
     setFixedSize(needed);
+}
+
+QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, UiLanguage language)
+{
+    if (WriteTemplate(document, dirs))
+        return {};
+    return qText(Caption("TemplateNotWritten.Text", language));
 }
 
 } // namespace molvane

@@ -3,6 +3,7 @@
 
 #include "app/MessageBox.h"
 #include "app/OpsU.h"
+#include "app/Templates.h"
 #include "grid/New1.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -39,6 +41,14 @@ Document documentWithItems(const QStringList &names)
         document.grid.SetCell(col, 1, "cell" + std::to_string(col));
     }
     return document;
+}
+
+QStringList ItemNames(const Document &document)
+{
+    QStringList names;
+    for (int col = 0; col < document.grid.ColCount(); ++col)
+        names << QString::fromStdString(document.grid.ItemName(col));
+    return names;
 }
 
 } // namespace
@@ -309,6 +319,44 @@ private slots:
         QCOMPARE(redraw.size(), 0);
         QVERIFY(redraw.wait(1000));
         QCOMPARE(redraw.size(), 1);
+    }
+
+    void defaultThenNewStartsFromTheseSettings()
+    {
+        Document document = documentWithItems({ "Mol", "Mass" });
+        document.reaction = "H2+O2>H2O";
+        run(document, [this] {
+            click("GINew");
+            click("GFNew");
+            replaceText(field("FSbP"), "3");
+            click("Def");
+        });
+        QTemporaryDir root;
+        const TemplateDirs dirs { root.filePath("user"), root.filePath("program"), {} };
+        QCOMPARE(RememberAsTemplate(document, dirs, UiLanguage::English), QString());
+        QVERIFY(QFile::exists(root.filePath("user/New.KVX")));
+
+        const Document next = ApplyTemplateFile(Document {}, dirs).document;
+        QCOMPARE(ItemNames(next), (QStringList { "Mol", "Mass", "New Item" }));
+        QCOMPARE(next.grid.TypesList(), document.grid.TypesList());
+        QCOMPARE(next.FormulsList, document.FormulsList);
+        QCOMPARE(next.subscriptPosition, 3);
+        QVERIFY(next.fonts == document.fonts);
+        QCOMPARE(next.grid.RowCount(), 2);
+        QCOMPARE(next.grid.Cell(0, 1), std::string());
+    }
+
+    void unwritableTemplateIsSaidInTheStatusBarText()
+    {
+        QTemporaryDir root;
+        QFile blocker(root.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const TemplateDirs dirs { root.filePath("file/user"), {}, {} };
+        Document document;
+        document.language = UiLanguage::Farsi;
+        QCOMPARE(RememberAsTemplate(document, dirs, UiLanguage::Farsi),
+            qCaption("TemplateNotWritten.Text", UiLanguage::Farsi));
     }
 
     void helpShowsTheFormulaTextOfTheLanguage()

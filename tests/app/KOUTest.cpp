@@ -18,15 +18,6 @@
 
 using namespace molvane;
 
-namespace {
-
-QString qCaption(const char *key, UiLanguage language)
-{
-    return QString::fromUtf8(Caption(key, language).data());
-}
-
-} // namespace
-
 class KOUTest : public QObject
 {
     Q_OBJECT

@@ -26,11 +26,6 @@ using namespace molvane;
 
 namespace {
 
-QString qCaption(const QString &key, UiLanguage language)
-{
-    return QString::fromUtf8(Caption(key.toStdString(), language).data());
-}
-
 // A grid whose columns carry @p names, with a filled substance row.
 Document documentWithItems(const QStringList &names)
 {

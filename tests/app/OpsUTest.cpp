@@ -375,6 +375,22 @@ private slots:
         QCOMPARE(kind, MessageKind::Information);
     }
 
+    // A large program font widens the dialog rather than cutting its texts off.
+    void largeProgramFontFits()
+    {
+        Document document;
+        document.fonts[ProgramFont].size = 14;
+        run(document, [this] {
+            QVERIFY(m_form->width() > 521);
+            for (QWidget *page : m_form->findChild<QTabWidget *>()->findChildren<QWidget *>()) {
+                if (auto *label = qobject_cast<QLabel *>(page))
+                    QVERIFY(label->width() >= label->minimumSizeHint().width());
+            }
+            QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+            click("Cancel");
+        });
+    }
+
     void captionsOfBothLanguages()
     {
         for (const UiLanguage language :

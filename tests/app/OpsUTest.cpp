@@ -168,6 +168,25 @@ private slots:
         });
     }
 
+    // Reopening selects nothing; the fields keep their texts but edit nothing until a click.
+    void reopenedDialogHasNoSelectionAndKeepsItsPage()
+    {
+        Document document = documentWithItems({ "A", "B" });
+        run(document, [this] {
+            clickEntry("GIList", 1);
+            click("Cancel");
+        });
+        run(document, [this] {
+            QCOMPARE(m_form->findChild<QTabWidget *>()->currentIndex(), 1);
+            QCOMPARE(list("GIList")->selectedIndex(), -1);
+            QCOMPARE(field("GIName")->text(), QString("B"));
+            replaceText(field("GIName"), "C");
+            QCOMPARE(list("GIList")->entries(), (QStringList { "A:0=100", "B:0=100" }));
+            click("OK");
+        });
+        QCOMPARE(document.grid.ItemName(1), std::string("B"));
+    }
+
     void closeBoxCountsAsCancel()
     {
         Document document = documentWithItems({ "A", "B" });

@@ -5,6 +5,7 @@
 #include "app/FontConversion.h"
 #include "app/KOU.h"
 #include "app/MessageBox.h"
+#include "app/OpsU.h"
 #include "app/Settings.h"
 #include "app/Windows1256.h"
 #include "editor/ReactionEditor.h"
@@ -119,7 +120,13 @@ void MainU::createWidgets()
 void MainU::createDialogs()
 {
     m_aboutForm = new AboutForm(this);
+    m_opsForm = new OpsForm(this);
     m_koForm = new KOForm(this);
+    // The reaction is drawn again once the dialog has gone, with the fonts it set.
+    connect(m_opsForm, &OpsForm::TimTimer, m_textImg, &ReactionEditor::DrawReaction);
+    connect(
+        m_opsForm, &OpsForm::inputRefused, this, [this](Refusal reason) { showRefusal(reason); });
+    connect(action("SettingsOptions"), &QAction::triggered, this, &MainU::SettingsOptions);
     m_koForm->setKeyOptions(ReadKeyOptions(m_settings));
     // The editor reads the dialog's lists at every key: a change counts from the next one.
     m_textImg->setKeyOptionsSource([this] { return m_koForm->keyOptions(); });

@@ -21,6 +21,7 @@ namespace molvane {
 
 class AboutForm;
 class KOForm;
+class OpsForm;
 class ReactionEditor;
 class SubstanceGrid;
 
@@ -46,6 +47,7 @@ public:
     ReactionEditor *reactionEditor() const { return m_textImg; }
     SubstanceGrid *grid() const { return m_grid; }
     KOForm *keyOptionsDialog() const { return m_koForm; }
+    OpsForm *optionsDialog() const { return m_opsForm; }
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     /// Opens @p path as the Open command does once a file is chosen.
@@ -57,6 +59,7 @@ public:
     bool FileSave();
     void FileSaveAs();
     void FileHTML();
+    void SettingsOptions();
     void ReactionCopy();
     void ReactionPaste();
     void WeightBtnClick();
@@ -94,6 +97,7 @@ private:
     QString askTargetName(const std::function<QString()> &ask,
         const std::function<QString(const QString &)> &withExtension);
     void applyDocument(const Document &document);
+    void applyDocumentFonts();
     void syncDocumentFromWidgets();
     void setModified(bool modified);
     void updateTitle();
@@ -119,6 +123,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     AboutForm *m_aboutForm = nullptr;
     KOForm *m_koForm = nullptr;
+    OpsForm *m_opsForm = nullptr;
     QMap<QString, QMenu *> m_menus;
     QMap<QString, QAction *> m_actions;
 };

@@ -6,6 +6,7 @@
 #include "app/FontConversion.h"
 #include "app/HtmlExport.h"
 #include "app/MessageBox.h"
+#include "app/OpsU.h"
 #include "app/Templates.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
@@ -15,6 +16,7 @@
 #include "grid/SubstanceGrid.h"
 
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace molvane {
 
@@ -178,6 +180,31 @@ void MainU::applyDocument(const Document &document)
     setFont(ToQFont(m_document.fonts[ProgramFont]));
     // Every document and template carries its language: reading one switches to it.
     switchLanguage(m_document.language);
+}
+
+void MainU::SettingsOptions()
+{
+    syncDocumentFromWidgets();
+    const OpsResult result = m_opsForm->execute(m_document);
+    if (result == OpsResult::Cancel)
+        return;
+    setModified(true);
+    m_grid->setGridModel(&m_document.grid); // columns, widths and row heights may all differ
+    applyDocumentFonts();
+    if (result == OpsResult::Default) {
+        const QString failure
+            = RememberAsTemplate(m_document, DefaultTemplateDirs(), CurrentUiLanguage());
+        if (!failure.isEmpty())
+            statusBar()->showMessage(failure, 5000);
+    }
+}
+
+void MainU::applyDocumentFonts()
+{
+    m_grid->setGridFont(
+        ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
+    m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    setFont(ToQFont(m_document.fonts[ProgramFont]));
 }
 
 void MainU::WeightBtnClick()

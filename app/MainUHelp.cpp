@@ -5,6 +5,7 @@
 #include "app/HelpLinks.h"
 #include "app/KOU.h"
 #include "app/MessageBox.h"
+#include "app/OpsU.h"
 #include "editor/ReactionEditor.h"
 #include "grid/SubstanceGrid.h"
 
@@ -86,9 +87,11 @@ void MainU::switchLanguage(UiLanguage language)
     applyCaptions(language);
     updateTitle();
     if (language == UiLanguage::Farsi) {
+        m_opsForm->SetFarsiCaptions();
         m_aboutForm->SetFarsiCaptions();
         m_koForm->SetFarsiCaptions();
     } else {
+        m_opsForm->SetEnglishCaptions();
         m_aboutForm->SetEnglishCaptions();
         m_koForm->SetEnglishCaptions();
     }

@@ -461,6 +461,43 @@ private slots:
         QCOMPARE(m_questions[0].kind, MessageKind::Error);
     }
 
+    void optionsDefaultReachesTheNextNewDocument()
+    {
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "OpsForm");
+            auto *position = dialog->findChild<QLineEdit *>("FSbP");
+            position->selectAll();
+            QTest::keyClicks(position, "3");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("Def"), Qt::LeftButton);
+        });
+        m_window->action("SettingsOptions")->trigger();
+        QCOMPARE(m_window->document().subscriptPosition, 3);
+        QVERIFY(m_window->isModified());
+        m_answers = { No };
+        m_window->FileNew();
+        QCOMPARE(m_window->document().subscriptPosition, 3);
+        // Put the shipped template back for the other tests.
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QFile::remove(user + "/New.KVX");
+        QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
+    }
+
+    void optionsCancelChangesNothing()
+    {
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto *position = dialog->findChild<QLineEdit *>("FSbP");
+            position->selectAll();
+            QTest::keyClicks(position, "7");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("Cancel"), Qt::LeftButton);
+        });
+        m_window->action("SettingsOptions")->trigger();
+        QCOMPARE(m_window->document().subscriptPosition, 0);
+        QVERIFY(!m_window->isModified());
+    }
+
     void closingWithChangesAnsweredNoCloses()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");

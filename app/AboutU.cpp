@@ -1,4 +1,5 @@
 #include "app/AboutU.h"
+#include "app/UiText.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,12 +32,6 @@ QPixmap programIcon()
     painter.setPen(Qt::white);
     painter.drawText(picture.rect(), Qt::AlignCenter, "M");
     return picture;
-}
-
-QString text(const char *key, UiLanguage language)
-{
-    const std::string_view caption = Caption(key, language);
-    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
 }
 
 } // namespace
@@ -92,14 +87,14 @@ void AboutForm::applyCaptions(UiLanguage language)
 {
     // A dialog is a window of its own and does not take the main window's reading order.
     setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
-    setWindowTitle(text("AboutForm.Caption", language));
+    setWindowTitle(UiString("AboutForm.Caption", language));
     // Right-to-left reading order aligns every text to the right, Latin ones too.
     const Qt::Alignment side
         = Qt::AlignAbsolute | (language == UiLanguage::Farsi ? Qt::AlignRight : Qt::AlignLeft);
     for (QLabel *label : { m_tit, m_ver, m_me })
         label->setAlignment(side | Qt::AlignVCenter);
-    m_tit->setText(text("Tit.Caption", language));
-    m_ver->setText(text("Ver.Caption", language));
+    m_tit->setText(UiString("Tit.Caption", language));
+    m_ver->setText(UiString("Ver.Caption", language));
 }
 
 } // namespace molvane

@@ -1,5 +1,6 @@
 // Context help, the help links and the language switch of the main window.
 #include "app/MainU.h"
+#include "app/UiText.h"
 
 #include "app/AboutU.h"
 #include "app/HelpLinks.h"
@@ -18,16 +19,6 @@
 
 namespace molvane {
 
-namespace {
-
-QString text(std::string_view key, UiLanguage language)
-{
-    const std::string_view value = Caption(key, language);
-    return QString::fromUtf8(value.data(), qsizetype(value.size()));
-}
-
-} // namespace
-
 void MainU::HelpHelp()
 {
     if (m_helpMode)
@@ -38,7 +29,7 @@ void MainU::HelpHelp()
     m_textImg->setHelpMode(true);
     m_grid->setHelpMode(true);
     // The prompt stays in the language of this moment until the mode ends.
-    statusBar()->showMessage(text("HelpPromptText", CurrentUiLanguage()));
+    statusBar()->showMessage(UiString("HelpPromptText", CurrentUiLanguage()));
 }
 
 void MainU::LeaveHelpMode(HelpTopic topic)
@@ -49,7 +40,7 @@ void MainU::LeaveHelpMode(HelpTopic topic)
     m_textImg->setHelpMode(false);
     m_grid->setHelpMode(false);
     statusBar()->clearMessage();
-    ShowMessageBox(text(topic == HelpTopic::Reaction ? "ReactionHelpText" : "GridHelpText",
+    ShowMessageBox(UiString(topic == HelpTopic::Reaction ? "ReactionHelpText" : "GridHelpText",
                        CurrentUiLanguage()),
         MessageKind::Information, OK);
 }
@@ -68,7 +59,8 @@ void MainU::createHelpActions()
     connect(action("HelpMail"), &QAction::triggered, this, [open] { open(MakerMail); });
     connect(action("HelpSource"), &QAction::triggered, this, [open] { open(MakerMail); });
     connect(action("HelpFarsi"), &QAction::triggered, this, [] {
-        ShowMessageBox(text("FarsiAdviceText", UiLanguage::English), MessageKind::Information, OK);
+        ShowMessageBox(
+            UiString("FarsiAdviceText", UiLanguage::English), MessageKind::Information, OK);
     });
     connect(action("SettingsEnglish"), &QAction::triggered, this,
         [this] { switchLanguage(UiLanguage::English); });

@@ -1,4 +1,5 @@
 #include "app/MessageBox.h"
+#include "app/UiText.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,12 +11,6 @@ namespace {
 
 UiLanguage g_language = UiLanguage::English;
 MessageBoxHook g_hook;
-
-QString text(std::string_view key)
-{
-    const std::string_view value = Caption(key, g_language);
-    return QString::fromUtf8(value.data(), qsizetype(value.size()));
-}
 
 const char *captionKey(MessageKind kind)
 {
@@ -91,14 +86,14 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     if (g_hook)
         return g_hook(message, kind, buttons);
 
-    QMessageBox box(iconOf(kind), text(captionKey(kind)), QString(message).replace('\r', '\n'),
+    QMessageBox box(iconOf(kind), UiString(captionKey(kind)), QString(message).replace('\r', '\n'),
         QMessageBox::NoButton, QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton *, MessageButton>> made;
     for (const ButtonEntry &entry : ButtonOrder) {
         if (!(buttons & entry.button))
             continue;
         // One role for all, so no platform layout reorders them: Yes, No, OK, Cancel.
-        QPushButton *button = box.addButton(text(entry.key), QMessageBox::ActionRole);
+        QPushButton *button = box.addButton(UiString(entry.key), QMessageBox::ActionRole);
         made.emplace_back(button, entry.button);
         if (entry.button == ((buttons & OK) ? OK : Yes))
             box.setDefaultButton(button);

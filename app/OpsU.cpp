@@ -1,4 +1,5 @@
 #include "app/OpsU.h"
+#include "app/UiText.h"
 
 #include "app/FontConversion.h"
 #include "app/OpsFonts.h"
@@ -23,11 +24,6 @@
 namespace molvane {
 
 namespace {
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // Every change of a free-text field passes the input rules of its kind, or is refused whole.
 class FieldRules : public QValidator
@@ -167,7 +163,7 @@ QWidget *OpsForm::createFontsPage()
         row.color->setObjectName(prefix + "FC");
         row.color->setFixedWidth(145);
         for (const NamedColor &entry : ColorListEntries())
-            row.color->addItem(swatch(entry.value), qText(entry.name), entry.value);
+            row.color->addItem(swatch(entry.value), ToQString(entry.name), entry.value);
 
         grid->addWidget(row.title, 2 * r, 0, 1, 8);
         const std::array<QWidget *, 8> controls = { label("NameLbl"), row.face, label("SizeLbl"),
@@ -274,7 +270,7 @@ void OpsForm::createItemControls(QWidget *page)
     m_giType = new QComboBox(page);
     m_giType->setObjectName("GIType");
     for (const std::string_view name : ItemTypeNames)
-        m_giType->addItem(qText(name));
+        m_giType->addItem(ToQString(name));
     m_giWidth = digitsField(page, 60);
     m_giWidth->setObjectName("GIWidth");
 

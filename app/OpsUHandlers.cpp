@@ -1,5 +1,6 @@
 // The Options dialog's loading, list editing, applying and captions.
 #include "app/OpsU.h"
+#include "app/UiText.h"
 
 #include "app/FontConversion.h"
 #include "app/MessageBox.h"
@@ -23,11 +24,6 @@
 namespace molvane {
 
 namespace {
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QStringList qList(const std::vector<std::string> &lines)
 {
@@ -177,7 +173,7 @@ void OpsForm::GINameChange()
 
 void OpsForm::GINewClick()
 {
-    m_giList->addItem(qText(NewItemEntry));
+    m_giList->addItem(ToQString(NewItemEntry));
     m_giList->setCurrentRow(m_giList->count() - 1);
 }
 
@@ -231,7 +227,7 @@ void OpsForm::GFDeleteClick()
 void OpsForm::HelpBtnClick()
 {
     ShowMessageBox(
-        qText(Caption("FormulaHelpText", CurrentUiLanguage())), MessageKind::Information, OK);
+        ToQString(Caption("FormulaHelpText", CurrentUiLanguage())), MessageKind::Information, OK);
 }
 
 void OpsForm::SetEnglishCaptions()
@@ -246,8 +242,9 @@ void OpsForm::SetFarsiCaptions()
 
 void OpsForm::applyCaptions(UiLanguage language)
 {
-    const auto text
-        = [language](const QString &key) { return qText(Caption(key.toStdString(), language)); };
+    const auto text = [language](const QString &key) {
+        return ToQString(Caption(key.toStdString(), language));
+    };
     // A hint's short part is the tool-tip, its long part the status-bar text.
     const auto hint = [&text](QWidget *widget, const QString &key) {
         const QString whole = text(key);
@@ -275,7 +272,7 @@ QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, U
 {
     if (WriteTemplate(document, dirs))
         return {};
-    return qText(Caption("TemplateNotWritten.Text", language));
+    return ToQString(Caption("TemplateNotWritten.Text", language));
 }
 
 } // namespace molvane

@@ -251,12 +251,22 @@ void ReactionEditor::ReactionPaste()
         return;
     resetText(QString());
     m_pending = pasted.toLatin1();
-    if (m_pending.size() > PausedPasteLimit) {
-        while (!m_pending.isEmpty())
-            pasteNext();
-    } else {
+    if (m_pending.size() <= PausedPasteLimit) {
         pasteNext();
+        return;
     }
+    // A long paste is typed at once and painted once, so that it never takes long.
+    const QByteArray typed = std::exchange(m_pending, {});
+    const KeyOptions options = keyOptions();
+    for (const char c : typed) {
+        if (m_model->KeyPress(c, options)) {
+            paintLayout();
+            emit balanceRequested();
+        }
+    }
+    paintLayout();
+    ShowCaretNow();
+    emit keyReleased();
 }
 
 // One pasted character, typed as if by its key (never as an editing key), then a pause.

@@ -111,6 +111,15 @@ private slots:
         QApplication::clipboard()->setText(reaction + "O2>H2O");
         m_editor->ReactionPaste();
         QCOMPARE(m_editor->text(), reaction + "O2>H2O"); // no waiting needed
+
+        // A very long paste is typed whole, coefficients and doubled operators removed.
+        QString huge;
+        for (int i = 0; i < 1000; ++i)
+            huge += "2H2++";
+        QApplication::clipboard()->setText(huge + "O2");
+        m_editor->ReactionPaste();
+        QCOMPARE(m_editor->text().size(), 1000 * 3 + 2);
+        QVERIFY(m_editor->text().endsWith("H2+O2"));
     }
 
     void closingDuringAPasteIsSafe()

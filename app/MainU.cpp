@@ -8,6 +8,7 @@
 #include "app/OpsU.h"
 #include "app/Settings.h"
 #include "app/Windows1256.h"
+#include "editor/QarvMenu3.h"
 #include "editor/ReactionEditor.h"
 #include "grid/SubstanceGrid.h"
 
@@ -172,6 +173,13 @@ void MainU::createMenusAndToolBar()
         else
             menu->addSeparator();
     }
+    // The menu bar and its menus are drawn with the program's own look.
+    auto *menuLook = new QarvMenu;
+    menuLook->setParent(this);
+    menuBar()->setStyle(menuLook);
+    for (QMenu *menu : std::as_const(m_menus))
+        menu->setStyle(menuLook);
+
     m_toolBar = addToolBar(QString());
     m_toolBar->setObjectName("ToolBar");
     m_toolBar->setMovable(false);

@@ -1,6 +1,7 @@
 #include "app/MainU.h"
 
 #include "app/AboutU.h"
+#include "app/ActionIcons.h"
 #include "app/ActionTable.h"
 #include "app/FontConversion.h"
 #include "app/KOU.h"
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -37,21 +37,6 @@ QString qText(std::string_view text)
 QString caption(const QString &key, UiLanguage language)
 {
     return qText(Caption(key.toStdString(), language));
-}
-
-// Standard images for the commands that have one; the rest show their caption.
-QIcon standardIcon(const QStyle *style, const QString &name)
-{
-    static const QMap<QString, QStyle::StandardPixmap> pixmaps = {
-        { "FileNew", QStyle::SP_FileIcon },
-        { "FileOpen", QStyle::SP_DialogOpenButton },
-        { "FileSave", QStyle::SP_DialogSaveButton },
-        { "FileSaveAs", QStyle::SP_DriveFDIcon },
-        { "FileExit", QStyle::SP_DialogCloseButton },
-        { "HelpHelp", QStyle::SP_DialogHelpButton },
-        { "HelpAbout", QStyle::SP_MessageBoxInformation },
-    };
-    return pixmaps.contains(name) ? style->standardIcon(pixmaps.value(name)) : QIcon();
 }
 
 } // namespace
@@ -155,7 +140,7 @@ void MainU::createActions()
         auto *action = new QAction(this);
         action->setObjectName(entry.name);
         action->setShortcut(QKeySequence(entry.shortcut));
-        action->setIcon(standardIcon(style(), entry.name));
+        action->setIcon(ActionIcon(entry.name));
         if (const auto command = commands.value(entry.name))
             connect(action, &QAction::triggered, this, command);
         m_actions.insert(entry.name, action);
@@ -184,6 +169,7 @@ void MainU::createMenusAndToolBar()
     m_toolBar->setObjectName("ToolBar");
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const char *name : ToolBarActions()) {
         if (name)
             m_toolBar->addAction(m_actions.value(name));

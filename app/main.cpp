@@ -1,3 +1,4 @@
+#include "app/ActionIcons.h"
 #include "app/MainU.h"
 
 #include <QApplication>
@@ -9,6 +10,9 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName("Qarv");
     QApplication::setApplicationName("Molvane");
     QApplication::setApplicationDisplayName("Molvane");
+    QApplication::setWindowIcon(molvane::ProgramIcon());
+    // Lets the desktop match the windows to the installed molvane.desktop entry.
+    QGuiApplication::setDesktopFileName("molvane");
 
     QSettings settings("Qarv", "Qv1");
     QStringList args = QApplication::arguments();

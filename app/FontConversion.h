@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/DocumentFont.h"
-#include "editor/ReactionEditor.h"
+#include "editor/ReactionPainter.h"
 
 #include <QColor>
 #include <QFont>

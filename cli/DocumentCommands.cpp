@@ -55,16 +55,6 @@ int failed(std::ostream &out, const char *message, const std::exception &why)
     return SomeFailed;
 }
 
-std::optional<Document> open(const std::string &path, std::ostream &out)
-{
-    try {
-        return ReadDocumentFile(qPath(path), Document());
-    } catch (const DocumentReadError &error) {
-        failed(out, "CannotOpenText", error);
-        return std::nullopt;
-    }
-}
-
 int save(const Document &document, const std::string &path, std::ostream &out)
 {
     try {
@@ -102,13 +92,23 @@ void printTable(const GridModel &grid, std::ostream &out)
 
 } // namespace
 
+std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &out)
+{
+    try {
+        return ReadDocumentFile(qPath(path), Document());
+    } catch (const DocumentReadError &error) {
+        failed(out, "CannotOpenText", error);
+        return std::nullopt;
+    }
+}
+
 int RunCalc(
     const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
 {
     const std::optional<DocumentArgs> parsed = parseArgs(args, true);
     if (!parsed)
         return usage(err, "calc", "IN.KVX [-o OUT.KVX]");
-    std::optional<Document> document = open(parsed->input, out);
+    std::optional<Document> document = OpenDocumentArg(parsed->input, out);
     if (!document)
         return SomeFailed;
     CalculateGrid(document->grid, document->FormulsList);
@@ -120,7 +120,7 @@ int RunHtml(
 {
     if (args.size() != 2 || args[0].starts_with('-') || args[1].starts_with('-'))
         return usage(err, "html", "IN.KVX OUT.html");
-    const std::optional<Document> document = open(args[0], out);
+    const std::optional<Document> document = OpenDocumentArg(args[0], out);
     if (!document)
         return SomeFailed;
     try {
@@ -139,7 +139,7 @@ int RunShow(
     const std::optional<DocumentArgs> parsed = parseArgs(args, false);
     if (!parsed)
         return usage(err, "show", "IN.KVX");
-    const std::optional<Document> document = open(parsed->input, out);
+    const std::optional<Document> document = OpenDocumentArg(parsed->input, out);
     if (!document)
         return SomeFailed;
     out << Caption("Lbl1.Caption", UiLanguage::English) << (document->reaction.empty() ? "" : " ")
@@ -154,7 +154,7 @@ int RunCheck(
     const std::optional<DocumentArgs> parsed = parseArgs(args, true);
     if (!parsed)
         return usage(err, "check", "IN.KVX [-o OUT.KVX]");
-    const std::optional<Document> document = open(parsed->input, out);
+    const std::optional<Document> document = OpenDocumentArg(parsed->input, out);
     if (!document)
         return SomeFailed;
     if (parsed->output)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/Document.h"
+
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,9 @@ namespace molvane::cli {
 
 // Document commands. Each reads its document as Open does and prints one line: "ok", or
 // "error: " and the English message with what was wrong. "show" prints the document instead.
+
+/// Reads @p path as Open does; on failure prints "error: " and why, and gives nothing.
+std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &out);
 
 /// calc IN.KVX [-o OUT.KVX]: runs Calculate Grid once and saves, to IN.KVX without -o.
 int RunCalc(

@@ -6,20 +6,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include <array>
-#include <optional>
-
 namespace molvane {
 
 namespace {
-
-// The arrow glyph stands for ">" in the reaction font.
-const QString ArrowGlyph = QString(QChar(0x2192));
-
-QString glyphText(GlyphFont font, char c)
-{
-    return font == GlyphFont::Arrow ? ArrowGlyph : QString::fromLatin1(&c, 1);
-}
 
 EditKey editKeyOf(int key)
 {
@@ -47,83 +36,10 @@ constexpr int PastePauseMs = 10;
 
 } // namespace
 
-ReactionFonts ReactionFonts::startup(const QColor &windowText)
-{
-    ReactionFonts fonts;
-    fonts.reaction = QFont("Arial", 14, QFont::Bold);
-    fonts.numbers = fonts.reaction;
-    fonts.subscripts = QFont("Arial", 10, QFont::Bold);
-    fonts.reactionColor = fonts.subscriptsColor = windowText;
-    fonts.numbersColor = QColor(0, 0, 255);
-    return fonts;
-}
-
-// Measures with the editor's fonts; advances are cached per font and character, since every
-// key lays the whole reaction out again.
-class ReactionEditor::Measure : public GlyphMeasure
-{
-public:
-    explicit Measure(const ReactionFonts &fonts)
-        : m_fonts(fonts)
-    {
-        fontsChanged();
-    }
-
-    void fontsChanged()
-    {
-        for (int f = 0; f < FontCount; ++f) {
-            m_metrics[f].emplace(font(GlyphFont(f)));
-            m_advances[f].fill(-1);
-        }
-    }
-    const QFont &font(GlyphFont font) const
-    {
-        switch (font) {
-        case GlyphFont::Numbers:
-            return m_fonts.numbers;
-        case GlyphFont::Subscripts:
-            return m_fonts.subscripts;
-        default:
-            return m_fonts.reaction;
-        }
-    }
-    QColor color(GlyphFont font) const
-    {
-        switch (font) {
-        case GlyphFont::Numbers:
-            return m_fonts.numbersColor;
-        case GlyphFont::Subscripts:
-            return m_fonts.subscriptsColor;
-        default:
-            return m_fonts.reactionColor;
-        }
-    }
-    const QFontMetrics &metrics(GlyphFont f) const { return *m_metrics[int(f)]; }
-    int advance(GlyphFont f, char c) const override
-    {
-        int &cached = m_advances[int(f)][static_cast<unsigned char>(c)];
-        if (cached < 0)
-            cached = metrics(f).horizontalAdvance(glyphText(f, c));
-        return cached;
-    }
-    int heightOfW(GlyphFont f) const override { return metrics(f).height(); }
-    bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override
-    {
-        const QFont &x = font(a), &y = font(b);
-        return x.family() == y.family() && x.pointSize() == y.pointSize();
-    }
-
-private:
-    static constexpr int FontCount = 4;
-    const ReactionFonts &m_fonts;
-    std::array<std::optional<QFontMetrics>, FontCount> m_metrics;
-    mutable std::array<std::array<int, 256>, FontCount> m_advances;
-};
-
 ReactionEditor::ReactionEditor(QWidget *parent)
     : QWidget(parent)
     , m_fonts(ReactionFonts::startup(palette().color(QPalette::WindowText)))
-    , m_measure(std::make_unique<Measure>(m_fonts))
+    , m_measure(std::make_unique<ReactionGlyphs>(m_fonts))
     , m_model(std::make_unique<ReactionEditorModel>(*m_measure))
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -206,15 +122,7 @@ void ReactionEditor::paintLayout()
     m_image = QImage(qMax(1, width()), layout.imageHeight, QImage::Format_RGB32);
     m_image.fill(Qt::white);
     QPainter painter(&m_image);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    for (const PlacedGlyph &glyph : layout.glyphs) {
-        const GlyphFont font = glyph.font;
-        painter.setFont(m_measure->font(font));
-        painter.setPen(m_measure->color(font));
-        const int ascent = m_measure->metrics(font).ascent();
-        painter.drawText(QPoint(glyph.x, glyph.y + ascent), glyphText(font, glyph.character));
-    }
+    PaintReactionLayout(painter, layout, *m_measure);
     m_caretShown = false;
     update();
 }

@@ -2,6 +2,7 @@
 
 #include "editor/KeyOptions.h"
 #include "editor/ReactionEditorModel.h"
+#include "editor/ReactionPainter.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,17 +14,6 @@
 #include <memory>
 
 namespace molvane {
-
-/// The three fonts a reaction is painted with, and how far subscripts are raised.
-struct ReactionFonts
-{
-    QFont reaction, numbers, subscripts;
-    QColor reactionColor, numbersColor, subscriptsColor;
-    int subscriptsPosition = 0;
-
-    /// Bold Arial 14 pt, numbers in blue, subscripts 10 pt, before any document is loaded.
-    static ReactionFonts startup(const QColor &windowText);
-};
 
 /// The one-line reaction editor: paints the reaction on an image of its own, with a caret,
 /// and turns keys, clicks and the clipboard into edits of its model.
@@ -81,8 +71,6 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    class Measure;
-
     void ShowCaretNow();
     void paintLayout();
     void typeCharacter(char c);
@@ -90,7 +78,7 @@ private:
     KeyOptions keyOptions() const;
 
     ReactionFonts m_fonts;
-    std::unique_ptr<Measure> m_measure;
+    std::unique_ptr<ReactionGlyphs> m_measure;
     std::unique_ptr<ReactionEditorModel> m_model;
     std::function<KeyOptions()> m_keyOptions;
     QImage m_image;

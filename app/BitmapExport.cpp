@@ -1,0 +1,130 @@
+#include "app/BitmapExport.h"
+
+#include "app/DocumentFormat.h"
+#include "app/FontConversion.h"
+#include "editor/ReactionPainter.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTextOption>
+
+#include <numeric>
+
+namespace molvane {
+
+namespace {
+
+constexpr int Margin = 10;
+
+int sumOf(int count, auto size)
+{
+    int sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += size(i);
+    return sum;
+}
+
+// One cell's text: English left-aligned 2 pixels in, Farsi right-aligned 3 pixels from the
+// right border, both 3 pixels below the top border and never outside the cell.
+void paintCellText(QPainter &painter, const QRect &cell, const QString &text, UiLanguage language)
+{
+    if (text.isEmpty())
+        return;
+    const bool farsi = language == UiLanguage::Farsi;
+    const int lineHeight = painter.fontMetrics().height();
+    const int advance = painter.fontMetrics().horizontalAdvance(text);
+    const int left = farsi ? cell.right() + 1 - 3 - advance : cell.left() + 2;
+    QTextOption option(farsi ? Qt::AlignRight : Qt::AlignLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(
+        CellTextRightToLeft(text, language) ? Qt::RightToLeft : Qt::LeftToRight);
+    painter.setClipRect(cell);
+    painter.drawText(QRectF(left, cell.top() + 3, advance, lineHeight), text, option);
+    painter.setClipping(false);
+}
+
+// The ruled table from (10, top): neighbouring cells and rows share their border lines.
+void paintTable(QPainter &painter, const Document &document, UiLanguage language, int top)
+{
+    const GridModel &grid = document.grid;
+    painter.setFont(ToQFont(document.fonts[GridFont]));
+    const QColor textColor = ToQColor(document.fonts[GridFont].color);
+    const std::vector<int> columns = ColumnsLeftToRight(grid.ColCount(), language);
+    painter.setBrush(Qt::NoBrush);
+    int y = top;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        const int h = grid.RowHeight(row);
+        int x = Margin;
+        for (const int col : columns) {
+            const int w = grid.ColWidth(col);
+            if (w > 0 && h > 0) {
+                painter.setPen(Qt::black); // the outline is black whatever the font's colour
+                painter.drawRect(x, y, w - 1, h - 1);
+                painter.setPen(textColor);
+                paintCellText(painter, QRect(x, y, w, h),
+                    QString::fromStdString(grid.Cell(col, row)), language);
+            }
+            x += w - 1;
+        }
+        y += h - 1;
+    }
+}
+
+} // namespace
+
+QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &grid)
+{
+    const int columns = sumOf(grid.ColCount(), [&](int c) { return grid.ColWidth(c); });
+    const int rows = sumOf(grid.RowCount(), [&](int r) { return grid.RowHeight(r); });
+    return QSize(std::max(reactionWidth + Margin, Margin + columns) + Margin,
+        2 * Margin + rows + reactionImageHeight + Margin);
+}
+
+std::vector<int> ColumnsLeftToRight(int colCount, UiLanguage language)
+{
+    std::vector<int> columns(std::size_t(std::max(colCount, 0)));
+    std::iota(columns.begin(), columns.end(), 0);
+    if (language == UiLanguage::Farsi)
+        std::reverse(columns.begin(), columns.end());
+    return columns;
+}
+
+bool CellTextRightToLeft(const QString &text, UiLanguage language)
+{
+    return language == UiLanguage::Farsi && text.endsWith(')') && text.isRightToLeft();
+}
+
+QImage RenderBitmap(const Document &document, UiLanguage language)
+{
+    const ReactionFonts fonts = ToReactionFonts(document.fonts, document.subscriptPosition);
+    const ReactionGlyphs glyphs(fonts);
+    // Drawn from the first character, whatever the editor shows scrolled.
+    const ReactionLayout reaction
+        = LayoutReaction(document.reaction, 0, fonts.subscriptsPosition, glyphs);
+    const int reactionWidth
+        = std::accumulate(reaction.charWidths.begin(), reaction.charWidths.end(), 0);
+
+    QImage image(
+        BitmapSize(reactionWidth, reaction.imageHeight, document.grid), QImage::Format_RGB888);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintReactionLayout(painter, reaction, glyphs, QPoint(Margin, Margin));
+    paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
+    return image;
+}
+
+void SaveBitmap(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
+        throw DocumentWriteError(path.toStdString() + ": " + file.errorString().toStdString());
+}
+
+QString WithBitmapExtension(const QString &name)
+{
+    return QFileInfo(name).fileName().contains('.') ? name : name + ".bmp";
+}
+
+} // namespace molvane

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "editor/ReactionLayout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+
+#include <array>
+#include <optional>
+
+class QPainter;
+
+namespace molvane {
+
+/// The three fonts a reaction is painted with, and how far subscripts are raised.
+struct ReactionFonts
+{
+    QFont reaction, numbers, subscripts;
+    QColor reactionColor, numbersColor, subscriptsColor;
+    int subscriptsPosition = 0;
+
+    /// Bold Arial 14 pt, numbers in blue, subscripts 10 pt, before any document is loaded.
+    static ReactionFonts startup(const QColor &windowText);
+};
+
+/// Measures glyphs in the fonts of a ReactionFonts it refers to; advances are cached per font
+/// and character, since every key lays the whole reaction out again.
+class ReactionGlyphs : public GlyphMeasure
+{
+public:
+    explicit ReactionGlyphs(const ReactionFonts &fonts);
+
+    /// Call after the referred fonts changed.
+    void fontsChanged();
+    const QFont &font(GlyphFont font) const;
+    QColor color(GlyphFont font) const;
+    const QFontMetrics &metrics(GlyphFont font) const { return *m_metrics[int(font)]; }
+
+    int advance(GlyphFont font, char c) const override;
+    int heightOfW(GlyphFont font) const override { return metrics(font).height(); }
+    bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override;
+
+private:
+    static constexpr int FontCount = 4;
+    const ReactionFonts &m_fonts;
+    std::array<std::optional<QFontMetrics>, FontCount> m_metrics;
+    mutable std::array<std::array<int, 256>, FontCount> m_advances;
+};
+
+/// The text drawn for one character: the arrow glyph for Arrow, else the character itself.
+QString GlyphText(GlyphFont font, char c);
+
+/// Paints every glyph of @p layout, each on an opaque white cell, offset by @p origin.
+void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
+    const ReactionGlyphs &glyphs, QPoint origin = {});
+
+} // namespace molvane

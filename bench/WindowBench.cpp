@@ -1,10 +1,13 @@
 // The main window's hot paths on the offscreen platform: a key typed into a long reaction
 // (handled and repainted), and Balance of a large reaction with its grid filled.
 #include "app/MainU.h"
+#include "editor/QarvMenu3.h"
 #include "editor/ReactionEditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -47,6 +50,26 @@ void BM_BalanceWithGrid(benchmark::State &state)
     }
 }
 BENCHMARK(BM_BalanceWithGrid)->Unit(benchmark::kMicrosecond);
+
+// A menu of 20 items with images and shadows, painted as it opens.
+void BM_PaintMenu20(benchmark::State &state)
+{
+    molvane::QarvMenu style;
+    QMenu menu;
+    menu.setStyle(&style);
+    QPixmap image(16, 16);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setBrush(Qt::darkBlue);
+        painter.drawEllipse(2, 2, 12, 12);
+    }
+    for (int i = 0; i < 20; ++i)
+        menu.addAction(QIcon(image), QString("Item %1\tCtrl+%2").arg(i).arg(i % 10));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(menu.grab());
+}
+BENCHMARK(BM_PaintMenu20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

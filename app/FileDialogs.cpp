@@ -55,3 +55,15 @@ QString AskHtmlFileName(QWidget *parent)
 }
 
 } // namespace molvane
+
+namespace molvane {
+
+QString AskBitmapFileName(QWidget *parent)
+{
+    if (g_hook)
+        return g_hook(FileDialogKind::SaveBitmap);
+    return QFileDialog::getSaveFileName(
+        parent, {}, {}, "Bitmaps (*.bmp)", nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace molvane

@@ -130,6 +130,7 @@ void MainU::createActions()
         { "FileSave", [this] { FileSave(); } },
         { "FileSaveAs", [this] { FileSaveAs(); } },
         { "FileHTML", [this] { FileHTML(); } },
+        { "FilePrint", [this] { FilePrint(); } },
         { "FileExit", [this] { close(); } },
         { "ReactionCopy", [this] { ReactionCopy(); } },
         { "ReactionPaste", [this] { ReactionPaste(); } },

@@ -59,6 +59,7 @@ public:
     bool FileSave();
     void FileSaveAs();
     void FileHTML();
+    void FilePrint();
     void SettingsOptions();
     void ReactionCopy();
     void ReactionPaste();

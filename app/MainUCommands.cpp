@@ -1,6 +1,7 @@
 // The main window's commands: documents, Balance, Calculate Grid, copy and paste.
 #include "app/MainU.h"
 
+#include "app/BitmapExport.h"
 #include "app/DocumentFiles.h"
 #include "app/FileDialogs.h"
 #include "app/FontConversion.h"
@@ -145,6 +146,22 @@ void MainU::FileHTML()
     syncDocumentFromWidgets();
     try {
         ExportHtml(m_document, windowTitle().toStdString(), name);
+    } catch (const std::exception &e) {
+        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// The picture is of the document as it stands; the export changes nothing in it.
+void MainU::FilePrint()
+{
+    const QString name
+        = askTargetName([this] { return AskBitmapFileName(this); }, &WithBitmapExtension);
+    if (name.isEmpty())
+        return;
+    m_grid->commitEdit(); // a cell being typed into is part of the picture
+    syncDocumentFromWidgets();
+    try {
+        SaveBitmap(RenderBitmap(m_document, CurrentUiLanguage()), name);
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }

@@ -1,0 +1,241 @@
+// Export as Bitmap from the main window: the picture dialog and the replace question answered
+// by test hooks (or, for the close button, by a real box), the picture read back.
+#include "app/BitmapExport.h"
+#include "app/FileDialogs.h"
+#include "app/MainU.h"
+#include "app/MessageBox.h"
+#include "editor/ReactionEditor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <memory>
+
+using namespace molvane;
+
+class FilePrintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(user);
+        QFile::remove(user + "/New.KVX");
+        QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<QSettings>(m_dir->filePath("Qv1.conf"), QSettings::IniFormat);
+        m_questions.clear();
+        m_answers.clear();
+        m_fileAnswers.clear();
+        m_dialogs.clear();
+        SetMessageBoxHook([this](const QString &text, MessageKind kind, MessageButtons buttons) {
+            m_questions.push_back({ text, kind, buttons });
+            if (m_answers.empty())
+                return OK;
+            const MessageButton answer = m_answers.front();
+            m_answers.pop_front();
+            return answer;
+        });
+        SetFileDialogHook([this](FileDialogKind kind) {
+            m_dialogs.push_back(kind);
+            if (m_fileAnswers.empty())
+                return QString();
+            const QString answer = m_fileAnswers.front();
+            m_fileAnswers.pop_front();
+            return answer;
+        });
+        m_window = std::make_unique<MainU>(*m_settings);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QTRY_COMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        SetMessageBoxHook({});
+        SetFileDialogHook({});
+        SetCurrentUiLanguage(UiLanguage::English);
+    }
+
+    void ctrlPExportsTheBalancedReactionAndItsGrid()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        QCOMPARE(m_window->reactionEditor()->text(), QString("2H2+O2>2H2O"));
+        m_fileAnswers = { m_dir->filePath("water") };
+        QTest::keyClick(m_window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_dialogs, (QList<FileDialogKind> { FileDialogKind::SaveBitmap }));
+        QVERIFY(m_questions.empty());
+
+        QImageReader reader(m_dir->filePath("water.bmp"));
+        QCOMPARE(reader.format(), QByteArray("bmp"));
+        const QImage picture = reader.read().convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(picture, RenderBitmap(m_window->document(), UiLanguage::English));
+        bool blue = false;
+        for (int x = 10; x < 30 && !blue; ++x)
+            for (int y = 10; y < 35 && !blue; ++y)
+                blue = picture.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY2(blue, "the first coefficient is blue");
+    }
+
+    void nameGetsBmpOnlyWithoutExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "result"
+                                      << "result.bmp";
+        QTest::newRow("other extension") << "result.png"
+                                         << "result.png";
+        QTest::newRow("lone full stop") << "result."
+                                        << "result.";
+    }
+
+    void nameGetsBmpOnlyWithoutExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, saved);
+        m_fileAnswers = { m_dir->filePath(chosen) };
+        m_window->action("FilePrint")->trigger();
+        QImageReader reader(m_dir->filePath(saved));
+        QCOMPARE(reader.format(), QByteArray("bmp")); // BMP content whatever the name says
+        QCOMPARE(QDir(m_dir->path()).entryList({ "result*" }, QDir::Files), QStringList { saved });
+    }
+
+    void noToReplaceAsksForANameAgainAndYesReplaces()
+    {
+        const QString old = writeOldFile("old.bmp");
+        m_fileAnswers = { old, m_dir->filePath("other") };
+        m_answers = { No };
+        m_window->action("FilePrint")->trigger();
+        QCOMPARE(m_dialogs.size(), 2);
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, old + " already exists.\rDo you want to replace it?");
+        QCOMPARE(m_questions[0].kind, MessageKind::Warning);
+        QCOMPARE(m_questions[0].buttons, MessageButtons(Yes | No));
+        QCOMPARE(contents(old), QByteArray("old picture"));
+        QVERIFY(QFile::exists(m_dir->filePath("other.bmp")));
+
+        m_fileAnswers = { old };
+        m_answers = { Yes };
+        m_window->action("FilePrint")->trigger();
+        QCOMPARE(QImageReader(old).format(), QByteArray("bmp"));
+    }
+
+    void closingTheReplaceQuestionKeepsTheOldFile()
+    {
+        const QString old = writeOldFile("old.bmp");
+        SetMessageBoxHook({}); // the real box, closed as by its title-bar button
+        m_fileAnswers = { old };
+        bool closed = false;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            closed = box->close();
+        });
+        m_window->action("FilePrint")->trigger();
+        QVERIFY(closed);
+        QCOMPARE(m_dialogs.size(), 2); // asked again; the second dialog was cancelled
+        QCOMPARE(contents(old), QByteArray("old picture"));
+    }
+
+    void cancelWritesNothingAndExportChangesNoDocumentState()
+    {
+        m_window->action("FilePrint")->trigger();
+        QCOMPARE(m_dialogs.size(), 1);
+        QCOMPARE(QDir(m_dir->path()).entryList({ "*.bmp" }, QDir::Files), QStringList());
+
+        m_fileAnswers = { m_dir->filePath("picture") };
+        m_window->action("FilePrint")->trigger();
+        QVERIFY(QFile::exists(m_dir->filePath("picture.bmp")));
+        QVERIFY(!m_window->isModified());
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+    }
+
+    void scrolledReactionIsExportedWholeAndStaysScrolled()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), QString("c6h12o6+o2 co2+h2o+").repeated(8));
+        const ReactionEditorModel &model = m_window->reactionEditor()->model();
+        const int firstVisible = model.firstVisible();
+        QVERIFY(firstVisible > 0);
+        m_fileAnswers = { m_dir->filePath("long") };
+        m_window->action("FilePrint")->trigger();
+        QCOMPARE(model.firstVisible(), firstVisible);
+        const QImage picture = QImage(m_dir->filePath("long.bmp"));
+        // As wide as the whole reaction, which is wider than the window.
+        QVERIFY(picture.width() > m_window->reactionEditor()->width() + 20);
+    }
+
+    void farsiInterfaceExportsTheMirroredTable()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_window->switchLanguage(UiLanguage::Farsi);
+        m_fileAnswers = { m_dir->filePath("farsi") };
+        m_window->action("FilePrint")->trigger();
+        const QImage picture
+            = QImage(m_dir->filePath("farsi.bmp")).convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(picture, RenderBitmap(m_window->document(), UiLanguage::Farsi));
+        QVERIFY(picture != RenderBitmap(m_window->document(), UiLanguage::English));
+    }
+
+    void failedWriteIsReported()
+    {
+        m_fileAnswers = { m_dir->filePath("missing/picture") };
+        m_window->action("FilePrint")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].kind, MessageKind::Error);
+        QVERIFY(m_questions[0].text.contains("missing/picture.bmp"));
+    }
+
+private:
+    struct Question
+    {
+        QString text;
+        MessageKind kind;
+        MessageButtons buttons;
+    };
+
+    QString writeOldFile(const char *name) const
+    {
+        QFile file(m_dir->filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("old picture");
+        return file.fileName();
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<MainU> m_window;
+    std::deque<Question> m_questions;
+    std::deque<MessageButton> m_answers;
+    std::deque<QString> m_fileAnswers;
+    QList<FileDialogKind> m_dialogs;
+};
+
+QTEST_MAIN(FilePrintTest)
+#include "FilePrintTest.moc"

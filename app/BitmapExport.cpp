@@ -10,20 +10,36 @@
 #include <QSaveFile>
 #include <QTextOption>
 
+#include <limits>
 #include <numeric>
+#include <string>
 
 namespace molvane {
 
 namespace {
 
 constexpr int Margin = 10;
+// 512 MB while painting: a larger picture is refused rather than half made.
+constexpr qint64 MaxPixels = qint64(1) << 27;
 
-int sumOf(int count, auto size)
+// A document may hold any width; one below zero shows as no width at all.
+int shown(int size)
 {
-    int sum = 0;
+    return std::max(size, 0);
+}
+
+// Sizes are summed wide, so that no document's widths can overflow the picture's size.
+qint64 sumOf(int count, auto size)
+{
+    qint64 sum = 0;
     for (int i = 0; i < count; ++i)
-        sum += size(i);
+        sum += shown(size(i));
     return sum;
+}
+
+int clamped(qint64 size)
+{
+    return int(std::min<qint64>(size, std::numeric_limits<int>::max()));
 }
 
 // One cell's text: English left-aligned 2 pixels in, Farsi right-aligned 3 pixels from the
@@ -63,10 +79,10 @@ void paintTable(QPainter &painter, const Document &document, UiLanguage language
     painter.setLayoutDirection(Qt::LeftToRight); // as the cell's own direction rule says
     int y = top;
     for (int row = 0; row < grid.RowCount(); ++row) {
-        const int h = grid.RowHeight(row);
+        const int h = shown(grid.RowHeight(row));
         int x = Margin;
         for (const int col : columns) {
-            const int w = grid.ColWidth(col);
+            const int w = shown(grid.ColWidth(col));
             if (w > 0 && h > 0) {
                 painter.setPen(Qt::black); // the outline is black whatever the font's colour
                 painter.drawRect(x, y, w - 1, h - 1);
@@ -84,10 +100,10 @@ void paintTable(QPainter &painter, const Document &document, UiLanguage language
 
 QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &grid)
 {
-    const int columns = sumOf(grid.ColCount(), [&](int c) { return grid.ColWidth(c); });
-    const int rows = sumOf(grid.RowCount(), [&](int r) { return grid.RowHeight(r); });
-    return QSize(std::max(reactionWidth + Margin, Margin + columns) + Margin,
-        2 * Margin + rows + reactionImageHeight + Margin);
+    const qint64 columns = sumOf(grid.ColCount(), [&](int c) { return grid.ColWidth(c); });
+    const qint64 rows = sumOf(grid.RowCount(), [&](int r) { return grid.RowHeight(r); });
+    return QSize(clamped(std::max<qint64>(reactionWidth + Margin, Margin + columns) + Margin),
+        clamped(2 * Margin + rows + reactionImageHeight + Margin));
 }
 
 std::vector<int> ColumnsLeftToRight(int colCount, UiLanguage language)
@@ -116,8 +132,11 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
 
     // Painted in the raster engine's own format, which is several times faster, then
     // given the 24-bit format the file holds.
-    QImage image(
-        BitmapSize(reactionWidth, reaction.imageHeight, document.grid), QImage::Format_RGB32);
+    const QSize size = BitmapSize(reactionWidth, reaction.imageHeight, document.grid);
+    if (qint64(size.width()) * size.height() > MaxPixels)
+        throw DocumentWriteError("the picture would be larger than "
+            + std::to_string(MaxPixels / 1000000) + " million pixels");
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);

@@ -13,7 +13,8 @@ namespace molvane {
 
 /// The picture's size: the reaction's drawn width or the table's summed column widths,
 /// whichever is wider, with 10 pixels each side; the reaction's line box and the summed row
-/// heights below it, with 20 pixels above the table and 10 below it.
+/// heights below it, with 20 pixels above the table and 10 below it. A width or height below
+/// zero counts as zero; a size beyond the int range is clamped to it.
 QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &grid);
 
 /// The columns from left to right: first to last in English, last to first in Farsi, where
@@ -29,6 +30,7 @@ bool CellTextRightToLeft(const QString &text, UiLanguage language);
 /// its fonts, and 10 pixels below its line box the whole grid as a ruled table whose
 /// neighbouring cells share their border lines, in the interface language's column order and
 /// alignment. Needs a QGuiApplication; works on any platform plugin, offscreen included.
+/// Throws DocumentWriteError for a picture too large to paint.
 QImage RenderBitmap(const Document &document, UiLanguage language);
 
 /// Writes @p image as a 24-bit BMP to a new file renamed over @p path, so a failed write

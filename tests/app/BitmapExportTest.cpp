@@ -119,7 +119,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, BitmapSizeTest,
     ::testing::Values(SizeCase { "EmptyReaction", 0, 25, { 100, 50 }, { 21, 21 }, { 170, 97 } },
         SizeCase { "ReactionWiderThanTable", 400, 25, { 100, 50 }, { 21, 21 }, { 420, 97 } },
         SizeCase { "ReactionAsWideAsTable", 150, 22, { 150 }, { 21, 30, 40 }, { 170, 143 } },
-        SizeCase { "SharedBordersNotSubtracted", 10, 25, { 10, 10, 10 }, { 5, 5 }, { 50, 65 } }),
+        SizeCase { "SharedBordersNotSubtracted", 10, 25, { 10, 10, 10 }, { 5, 5 }, { 50, 65 } },
+        SizeCase { "NegativeSizesCountAsZero", 0, 25, { 100, -50 }, { 21, -21 }, { 120, 76 } },
+        SizeCase { "HugeWidthsDoNotOverflow", 0, 25, { 2000000000, 2000000000 }, { 21, 21 },
+            { 2147483647, 97 } }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ColumnsLeftToRight, EnglishFirstToLastFarsiMirrored)
@@ -290,6 +293,24 @@ TEST_P(LongTextTest, StaysInsideItsCell)
 INSTANTIATE_TEST_SUITE_P(Languages, LongTextTest,
     ::testing::Values(UiLanguage::English, UiLanguage::Farsi),
     [](const auto &info) { return info.param == UiLanguage::Farsi ? "Farsi" : "English"; });
+
+TEST(RenderBitmap, PictureTooLargeIsRefused)
+{
+    Document document = tableDocument(UiLanguage::English);
+    document.grid.SetColWidth(1, 2000000000);
+    EXPECT_THROW(RenderBitmap(document, UiLanguage::English), DocumentWriteError);
+}
+
+TEST(RenderBitmap, NegativeColumnWidthDrawsNoColumn)
+{
+    Document document = tableDocument(UiLanguage::English);
+    document.grid.SetColWidth(1, -500);
+    document.reaction.clear();
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    const int top = reactionImageHeight(document) + 20;
+    ASSERT_EQ(image.width(), 10 + 60 + 10);
+    EXPECT_EQ(at(image, 69, top + 30), Black);
+}
 
 TEST(SaveBitmap, WritesA24BitBmpThatReadsBack)
 {

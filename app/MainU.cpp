@@ -165,6 +165,9 @@ void MainU::createMenusAndToolBar()
     menuBar()->setStyle(menuLook);
     for (QMenu *menu : std::as_const(m_menus))
         menu->setStyle(menuLook);
+    // The first entries are measured wider: the File menu 200 pixels, the others 100.
+    for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it)
+        it.value()->setMinimumWidth(it.key() == "File1" ? 200 : 100);
 
     m_toolBar = addToolBar(QString());
     m_toolBar->setObjectName("ToolBar");

@@ -17,6 +17,8 @@
 #include "grid/SubstanceGrid.h"
 
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 
 namespace molvane {
@@ -222,6 +224,9 @@ void MainU::applyDocumentFonts()
         ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
     m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
     setFont(ToQFont(m_document.fonts[ProgramFont]));
+    // Menus are windows of their own: the program font reaches them here.
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        menu->setFont(font());
 }
 
 void MainU::WeightBtnClick()

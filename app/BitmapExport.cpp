@@ -140,7 +140,10 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
     image.fill(Qt::white);
     {
         QPainter painter(&image);
+        // The reaction's own image starts at (10, 10): raised subscripts stop at its edge.
+        painter.setClipRect(QRect(QPoint(Margin, Margin), size));
         PaintReactionLayout(painter, reaction, glyphs, QPoint(Margin, Margin));
+        painter.setClipping(false);
         paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
     }
     return image.convertToFormat(QImage::Format_RGB888);

@@ -294,6 +294,21 @@ INSTANTIATE_TEST_SUITE_P(Languages, LongTextTest,
     ::testing::Values(UiLanguage::English, UiLanguage::Farsi),
     [](const auto &info) { return info.param == UiLanguage::Farsi ? "Farsi" : "English"; });
 
+TEST(RenderBitmap, RaisedSubscriptsStopAtTheReactionsEdge)
+{
+    Document document = tableDocument(UiLanguage::English);
+    document.reaction = "H2";
+    // The subscript's text cell starts 6 pixels above the reaction's image.
+    document.subscriptPosition = reactionImageHeight(document)
+        - QFontMetrics(ToQFont(document.fonts[SubscriptsFont])).height() + 6;
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    for (int y = 0; y < 10; ++y)
+        EXPECT_EQ(inkColumns(image, 0, image.width(), y, y + 1).first, -1) << "ink in row " << y;
+    document.subscriptPosition = 0;
+    const QImage level = RenderBitmap(document, UiLanguage::English);
+    EXPECT_NE(image, level); // the subscript did move
+}
+
 TEST(RenderBitmap, PictureTooLargeIsRefused)
 {
     Document document = tableDocument(UiLanguage::English);

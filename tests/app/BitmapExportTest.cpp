@@ -229,6 +229,7 @@ struct AlignmentCase
 {
     const char *name;
     UiLanguage language;
+    const char *text;
     int cellLeft, cellWidth; ///< where column 0 stands
     int inkFrom, inkTo; ///< where its text's ink may begin and end
 };
@@ -240,7 +241,8 @@ class CellAlignmentTest : public ::testing::TestWithParam<AlignmentCase>
 TEST_P(CellAlignmentTest, FirstColumnAndItsText)
 {
     const AlignmentCase &c = GetParam();
-    const Document document = tableDocument(c.language);
+    Document document = tableDocument(c.language);
+    document.grid.SetCell(0, 1, c.text);
     const QImage image = RenderBitmap(document, c.language);
     const int top = reactionImageHeight(document) + 20;
     EXPECT_EQ(at(image, c.cellLeft, top + 30), Black);
@@ -250,27 +252,23 @@ TEST_P(CellAlignmentTest, FirstColumnAndItsText)
     ASSERT_GE(first, 0) << "no text in the cell";
     EXPECT_GE(first, c.inkFrom);
     EXPECT_LE(last, c.inkTo);
+    // The aligned side: the text starts (English) or ends (Farsi) right at its place.
+    if (c.language == UiLanguage::English)
+        EXPECT_LE(first, c.inkFrom + 2);
+    else
+        EXPECT_GE(last, c.inkTo - 3);
 }
 
+// English: column 0 at the left, text 2 pixels in. Farsi: column 0 at the right after the
+// 120-pixel column, text ending 3 pixels before its right border, also where it is laid out
+// right to left.
 INSTANTIATE_TEST_SUITE_P(Cases, CellAlignmentTest,
-    ::testing::Values(
-        // English: column 0 at the left, text 2 pixels in.
-        AlignmentCase { "English", UiLanguage::English, 10, 60, 12, 40 },
-        // Farsi: column 0 at the right after the 120-pixel column, text ending 3 pixels
-        // before its right border.
-        AlignmentCase { "Farsi", UiLanguage::Farsi, 129, 60, 150, 185 }),
+    ::testing::Values(AlignmentCase { "English", UiLanguage::English, "XX", 10, 60, 12, 40 },
+        AlignmentCase { "EnglishFarsiText", UiLanguage::English, "جرم (گرم)", 10, 60, 12, 68 },
+        AlignmentCase { "Farsi", UiLanguage::Farsi, "XX", 129, 60, 150, 185 },
+        AlignmentCase { "FarsiTrailingBracket", UiLanguage::Farsi, "م (ب)", 129, 60, 130, 185 },
+        AlignmentCase { "FarsiLatinBracket", UiLanguage::Farsi, "(H2)", 129, 60, 130, 185 }),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(RenderBitmap, FarsiTableIsMirrored)
-{
-    const Document document = tableDocument(UiLanguage::Farsi);
-    const QImage image = RenderBitmap(document, UiLanguage::Farsi);
-    const int top = reactionImageHeight(document) + 20;
-    EXPECT_EQ(at(image, 129, top + 60), Black);
-    EXPECT_EQ(at(image, 69, top + 60), White);
-    // The reaction still reads left to right from (10, 10).
-    EXPECT_EQ(image.size(), RenderBitmap(document, UiLanguage::English).size());
-}
 
 class LongTextTest : public ::testing::TestWithParam<UiLanguage>
 {

@@ -63,8 +63,7 @@ QSize QarvMenu::sizeFromContents(
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (type != CT_MenuItem || !item)
         return base;
-    const int iconSize = item->maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
-    const ImageColumn column = MenuImageColumn(m_look, iconSize, iconSize, base.height(), false);
+    const ImageColumn column = imageColumn(*item, base.height());
     const QFontMetrics metrics(item->font);
     std::vector<int> lines;
     for (const QString &line : captionLines(item->text))
@@ -74,6 +73,15 @@ QSize QarvMenu::sizeFromContents(
         !shortcut.isEmpty(), item->menuItemType == QStyleOptionMenuItem::SubMenu, metrics.height(),
         { base.width(), base.height() }, item->menuItemType == QStyleOptionMenuItem::Separator);
     return { measured.width, measured.height };
+}
+
+ImageColumn QarvMenu::imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const
+{
+    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
+    ImageColumn column = MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
+    if (column.width != 0 && OnMeasureImageBack)
+        OnMeasureImageBack(column.width, column.height);
+    return column;
 }
 
 void QarvMenu::drawSelection(QPainter *painter, const QRect &rect) const
@@ -120,7 +128,7 @@ void QarvMenu::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter)
     const bool rtl = item.direction == Qt::RightToLeft;
     const bool selected = (item.state & State_Selected) && (item.state & State_Enabled);
     const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
-    const ImageColumn column = MenuImageColumn(m_look, iconSize, iconSize, r.height(), false);
+    const ImageColumn column = imageColumn(item, r.height());
     const QRect imageRect = rtl
         ? QRect(r.right() - column.width + 1, r.top(), column.width, r.height())
         : QRect(r.left(), r.top(), column.width, r.height());
@@ -143,14 +151,21 @@ void QarvMenu::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter)
                                        : resolve(m_look.Color(DisableTextColor));
     bool imageDrawn = false;
     if (!item.icon.isNull() && iconSize > 0) {
-        const QPixmap image = item.icon.pixmap(
-            iconSize, (item.state & State_Enabled) ? QIcon::Normal : QIcon::Disabled);
+        // A selected item's image in the icon's selected form, a disabled one's in its
+        // disabled form.
+        const QIcon::Mode mode = !(item.state & State_Enabled) ? QIcon::Disabled
+            : selected                                         ? QIcon::Selected
+                                                               : QIcon::Normal;
+        const QPixmap image = item.icon.pixmap(iconSize, mode);
         const QPoint at(imageRect.left() + (imageRect.width() - iconSize) / 2,
             r.top() + (r.height() - iconSize) / 2);
         drawImage(painter, image, at);
         imageDrawn = true;
     }
-    if (item.checked) {
+    bool drawDefault = true;
+    if (item.checked && CustomCheckMark && OnDrawCheckMark)
+        OnDrawCheckMark(painter, imageRect, drawDefault);
+    if (item.checked && drawDefault) {
         if (imageDrawn) {
             painter->setPen(resolve(m_look.Color(selected ? SelectedCheckColor : CheckColor)));
             painter->setBrush(Qt::NoBrush);

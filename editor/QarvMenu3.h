@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QProxyStyle>
 
+#include <functional>
+
 class QStyleOptionMenuItem;
 
 namespace molvane {
@@ -22,6 +24,13 @@ public:
     const MenuLook &look() const { return m_look; }
     void setLook(const MenuLook &look) { m_look = look; }
 
+    /// With CustomCheckMark: draws a checked item's mark in the image column's rectangle and
+    /// says whether the default mark follows.
+    bool CustomCheckMark = false;
+    std::function<void(QPainter *painter, const QRect &column, bool &drawDefault)> OnDrawCheckMark;
+    /// May change the image column's width and height before an item is measured or drawn.
+    std::function<void(int &width, int &height)> OnMeasureImageBack;
+
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
         const QWidget *widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
@@ -35,6 +44,7 @@ private:
     void drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
     void drawSelection(QPainter *painter, const QRect &rect) const;
     void drawImage(QPainter *painter, const QPixmap &image, QPoint at) const;
+    ImageColumn imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const;
 
     MenuLook m_look;
 };

@@ -57,6 +57,62 @@ private slots:
             image.pixelColor(other.center().x() + 30, other.center().y()), QColor(255, 255, 255));
     }
 
+    void checkedItemsShowAChevronOrAFrame()
+    {
+        MenuLook look = ProgramMenuLook();
+        look.SetColor(TextColor, MenuColor::rgb(200, 0, 0));
+        look.SetColor(CheckColor, MenuColor::rgb(0, 0, 200));
+        QarvMenu style(look);
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *plain = menu.addAction("Plain");
+        plain->setCheckable(true);
+        plain->setChecked(true);
+        QPixmap icon(16, 16);
+        icon.fill(Qt::transparent);
+        QAction *withImage = menu.addAction(QIcon(icon), "With image");
+        withImage->setCheckable(true);
+        withImage->setChecked(true);
+        const QImage image = menu.grab().toImage();
+        const auto count = [&](const QRect &r, const QColor &color) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x < r.left() + 26; ++x)
+                    n += image.pixelColor(x, y) == color;
+            return n;
+        };
+        const QRect first = menu.actionGeometry(plain), second = menu.actionGeometry(withImage);
+        QVERIFY(count(first, QColor(200, 0, 0)) >= 8); // the chevron's strokes
+        QCOMPARE(count(first, QColor(0, 0, 200)), 0);
+        QVERIFY(count(second, QColor(0, 0, 200)) >= 16); // the frame
+        QCOMPARE(count(second, QColor(200, 0, 0)), 0);
+    }
+
+    void hooksDrawTheCheckMarkAndSizeTheColumn()
+    {
+        QarvMenu style;
+        int calls = 0;
+        style.CustomCheckMark = true;
+        style.OnDrawCheckMark = [&](QPainter *, const QRect &, bool &drawDefault) {
+            ++calls;
+            drawDefault = false;
+        };
+        style.OnMeasureImageBack = [](int &width, int &) { width = 60; };
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *checked = menu.addAction("Checked");
+        checked->setCheckable(true);
+        checked->setChecked(true);
+        const QImage image = menu.grab().toImage();
+        QVERIFY(calls >= 1);
+        const QRect r = menu.actionGeometry(checked);
+        // The widened column is filled with the image back colour, and holds no mark.
+        const QColor back = QarvMenu::resolve(style.look().Color(ImageBackColor));
+        QCOMPARE(image.pixelColor(r.left() + 50, r.center().y()), back);
+        for (int x = r.left(); x < r.left() + 60; ++x)
+            QVERIFY(image.pixelColor(x, r.center().y()) == back);
+    }
+
     void aTwoLineCaptionIsTallerThanOneLine()
     {
         QarvMenu style;

@@ -82,8 +82,10 @@ private slots:
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
         QCOMPARE(m_window->reactionEditor()->text(), QString("2H2+O2>2H2O"));
         m_fileAnswers = { m_dir->filePath("water") };
-        QTest::keyClick(m_window.get(), Qt::Key_P, Qt::ControlModifier);
+        // Pressed while typing in the editor: a command, not a character of the reaction.
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_dialogs, (QList<FileDialogKind> { FileDialogKind::SaveBitmap }));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("2H2+O2>2H2O"));
         QVERIFY(m_questions.empty());
 
         QImageReader reader(m_dir->filePath("water.bmp"));

@@ -1,5 +1,6 @@
 // Export as Bitmap from the main window: the picture dialog and the replace question answered
 // by test hooks (or, for the close button, by a real box), the picture read back.
+#include "MainWindowHarness.h"
 #include "app/BitmapExport.h"
 #include "app/FileDialogs.h"
 #include "app/MainU.h"
@@ -24,57 +25,14 @@
 
 using namespace molvane;
 
-class FilePrintTest : public QObject
+class FilePrintTest : public MainWindowHarness
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(user);
-        QFile::remove(user + "/New.KVX");
-        QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
-    }
-
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = std::make_unique<QSettings>(m_dir->filePath("Qv1.conf"), QSettings::IniFormat);
-        m_questions.clear();
-        m_answers.clear();
-        m_fileAnswers.clear();
-        m_dialogs.clear();
-        SetMessageBoxHook([this](const QString &text, MessageKind kind, MessageButtons buttons) {
-            m_questions.push_back({ text, kind, buttons });
-            if (m_answers.empty())
-                return OK;
-            const MessageButton answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
-        });
-        SetFileDialogHook([this](FileDialogKind kind) {
-            m_dialogs.push_back(kind);
-            if (m_fileAnswers.empty())
-                return QString();
-            const QString answer = m_fileAnswers.front();
-            m_fileAnswers.pop_front();
-            return answer;
-        });
-        m_window = std::make_unique<MainU>(*m_settings);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QTRY_COMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        SetMessageBoxHook({});
-        SetFileDialogHook({});
-        SetCurrentUiLanguage(UiLanguage::English);
-    }
+    void initTestCase() { QVERIFY(installTemplate()); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { stopWindow(); }
 
     void ctrlPExportsTheBalancedReactionAndItsGrid()
     {
@@ -209,13 +167,6 @@ private slots:
     }
 
 private:
-    struct Question
-    {
-        QString text;
-        MessageKind kind;
-        MessageButtons buttons;
-    };
-
     QString writeOldFile(const char *name) const
     {
         QFile file(m_dir->filePath(name));
@@ -229,14 +180,6 @@ private:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<MainU> m_window;
-    std::deque<Question> m_questions;
-    std::deque<MessageButton> m_answers;
-    std::deque<QString> m_fileAnswers;
-    QList<FileDialogKind> m_dialogs;
 };
 
 QTEST_MAIN(FilePrintTest)

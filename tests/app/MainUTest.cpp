@@ -1,6 +1,7 @@
 // The main window driven as a user would: keys into the editor, commands from the menu, the
 // message box and the file dialogs answered by test hooks.
 #include "app/MainU.h"
+#include "MainWindowHarness.h"
 #include "app/FileDialogs.h"
 #include "app/KOU.h"
 #include "app/MessageBox.h"
@@ -29,54 +30,14 @@
 
 using namespace molvane;
 
-class MainUTest : public QObject
+class MainUTest : public MainWindowHarness
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(user);
-        QFile::remove(user + "/New.KVX");
-        QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
-    }
-
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = std::make_unique<QSettings>(m_dir->filePath("Qv1.conf"), QSettings::IniFormat);
-        m_questions.clear();
-        m_answers.clear();
-        m_fileAnswers.clear();
-        SetMessageBoxHook([this](const QString &text, MessageKind kind, MessageButtons buttons) {
-            m_questions.push_back({ text, kind, buttons });
-            if (m_answers.empty())
-                return OK;
-            const MessageButton answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
-        });
-        SetFileDialogHook([this](FileDialogKind) {
-            if (m_fileAnswers.empty())
-                return QString();
-            const QString answer = m_fileAnswers.front();
-            m_fileAnswers.pop_front();
-            return answer;
-        });
-        m_window = std::make_unique<MainU>(*m_settings);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QTRY_COMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        SetMessageBoxHook({});
-        SetFileDialogHook({});
-    }
+    void initTestCase() { QVERIFY(installTemplate()); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { stopWindow(); }
 
     void startsWithANewDocumentFromTheTemplate()
     {
@@ -541,19 +502,6 @@ private:
         }
         return texts;
     }
-
-    struct Question
-    {
-        QString text;
-        MessageKind kind;
-        MessageButtons buttons;
-    };
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<MainU> m_window;
-    std::vector<Question> m_questions;
-    std::deque<MessageButton> m_answers;
-    std::deque<QString> m_fileAnswers;
 };
 
 QTEST_MAIN(MainUTest)

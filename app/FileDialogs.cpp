@@ -2,6 +2,7 @@
 
 #include "app/Captions.h"
 #include "app/MessageBox.h"
+#include "app/UiText.h"
 
 #include <QFileDialog>
 
@@ -12,12 +13,6 @@ namespace {
 FileDialogHook g_hook;
 
 const char *const Filter = "Molvane File (*.KVX)";
-
-QString title(std::string_view key)
-{
-    const std::string_view text = Caption(key, CurrentUiLanguage());
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 } // namespace
 
@@ -30,7 +25,7 @@ QString AskOpenFileName(QWidget *parent)
 {
     if (g_hook)
         return g_hook(FileDialogKind::OpenDocument);
-    return QFileDialog::getOpenFileName(parent, title("OpenDialog.Title"), {}, Filter);
+    return QFileDialog::getOpenFileName(parent, UiString("OpenDialog.Title"), {}, Filter);
 }
 
 QString AskSaveFileName(QWidget *parent)
@@ -38,8 +33,8 @@ QString AskSaveFileName(QWidget *parent)
     if (g_hook)
         return g_hook(FileDialogKind::SaveDocument);
     // The overwrite question is the program's own, in the interface language.
-    return QFileDialog::getSaveFileName(
-        parent, title("SaveDialog.Title"), {}, Filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, UiString("SaveDialog.Title"), {}, Filter, nullptr,
+        QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace molvane

@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/OpsU.h"
 #include "app/Settings.h"
+#include "app/UiText.h"
 #include "app/Windows1256.h"
 #include "editor/QarvMenu3.h"
 #include "editor/ReactionEditor.h"
@@ -29,14 +30,9 @@ namespace molvane {
 
 namespace {
 
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString caption(const QString &key, UiLanguage language)
 {
-    return qText(Caption(key.toStdString(), language));
+    return UiString(key.toStdString(), language);
 }
 
 } // namespace
@@ -268,7 +264,7 @@ void MainU::showRefusal(Refusal reason)
         { Refusal::LineBreak, "Refusal.LineBreak" },
     };
     if (keys.contains(reason))
-        statusBar()->showMessage(qText(Caption(keys.value(reason), CurrentUiLanguage())), 5000);
+        statusBar()->showMessage(UiString(keys.value(reason)), 5000);
 }
 
 void MainU::updateTitle()
@@ -278,7 +274,7 @@ void MainU::updateTitle()
 
 void MainU::showMessageText(std::string_view key)
 {
-    ShowMessageBox(qText(Caption(key, CurrentUiLanguage())), MessageKind::Error, OK);
+    ShowMessageBox(UiString(key), MessageKind::Error, OK);
 }
 
 } // namespace molvane

@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/OpsU.h"
 #include "app/Templates.h"
+#include "app/UiText.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "editor/ReactionEditor.h"
@@ -23,22 +24,12 @@
 
 namespace molvane {
 
-namespace {
-
-QString messageText(std::string_view key)
-{
-    const std::string_view text = Caption(key, CurrentUiLanguage());
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 bool MainU::ConfirmDiscard()
 {
     if (!m_modified)
         return true;
-    switch (ShowMessageBox(
-        messageText("SaveChangesText"), MessageKind::Confirmation, Yes | No | Cancel)) {
+    switch (
+        ShowMessageBox(UiString("SaveChangesText"), MessageKind::Confirmation, Yes | No | Cancel)) {
     case No:
         return true;
     case Yes:
@@ -118,8 +109,7 @@ QString MainU::askTargetName(const std::function<QString()> &ask,
         const QString name = withExtension(chosen);
         // Only Yes replaces: No and the close button ask for a name again.
         if (!QFileInfo::exists(name)
-            || ShowMessageBox(
-                   name + messageText("AlreadyExistsText"), MessageKind::Warning, Yes | No)
+            || ShowMessageBox(name + UiString("AlreadyExistsText"), MessageKind::Warning, Yes | No)
                 == Yes)
             return name;
     }

@@ -2,6 +2,7 @@
 
 #include "app/DocumentFiles.h"
 #include "app/Windows1256.h"
+#include "core/ReactionCharacters.h"
 
 #include <QFileInfo>
 
@@ -11,11 +12,6 @@
 namespace molvane {
 
 namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 void appendEscaped(std::string &out, std::string_view text)
 {
@@ -106,13 +102,13 @@ std::string HtmlReactionLine(
 {
     std::string line;
     // a run of digits at the start or right after "+" or ">" is a coefficient
-    bool coefficient = !reaction.empty() && isDigit(reaction.front());
+    bool coefficient = !reaction.empty() && IsDigit(reaction.front());
     for (std::size_t i = 0; i < reaction.size(); ++i) {
         const char c = reaction[i];
-        const bool nextIsDigit = i + 1 < reaction.size() && isDigit(reaction[i + 1]);
+        const bool nextIsDigit = i + 1 < reaction.size() && IsDigit(reaction[i + 1]);
         if (coefficient)
             line += inFont(std::string_view(&c, 1), numbersFont);
-        else if (isDigit(c))
+        else if (IsDigit(c))
             line += inFont(std::string_view(&c, 1), subscriptsFont);
         else if (c == '>')
             // Wingdings draws its byte E0 as an arrow, but where that face is missing the

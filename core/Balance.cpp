@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/NullSpace.h"
 #include "core/ReactionAnalysis.h"
+#include "core/ReactionCharacters.h"
 #include "core/Vulgar_Fraction.h"
 
 #include <algorithm>
@@ -12,22 +13,11 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isReactionCharacter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || isDigit(c) || c == '-' || c == '('
-        || c == ')' || c == '+' || c == '>';
-}
-
 void checkShape(std::string_view text)
 {
     if (text.empty())
         throw InvalidReaction("empty reaction");
-    if (!std::all_of(text.begin(), text.end(), isReactionCharacter))
+    if (!std::all_of(text.begin(), text.end(), IsReactionCharacter))
         throw InvalidReaction("character outside the reaction grammar");
     const std::size_t arrow = text.find('>');
     if (arrow != std::string_view::npos && text.find('>', arrow + 1) != std::string_view::npos)
@@ -188,14 +178,14 @@ std::string ComposeBalancedReaction(const std::vector<std::string> &substances,
     }
     // A 1 standing alone (not part of a larger number, not after "-") says nothing.
     for (std::size_t i = 1; i + 1 < out.size();) {
-        if (out[i] == '1' && out[i - 1] != '-' && !isDigit(out[i - 1]) && !isDigit(out[i + 1]))
+        if (out[i] == '1' && out[i - 1] != '-' && !IsDigit(out[i - 1]) && !IsDigit(out[i + 1]))
             out.erase(i, 1);
         else
             ++i;
     }
-    if (out.size() >= 2 && out[0] == '1' && !isDigit(out[1]))
+    if (out.size() >= 2 && out[0] == '1' && !IsDigit(out[1]))
         out.erase(0, 1);
-    if (out.size() >= 2 && out.back() == '1' && !isDigit(out[out.size() - 2]))
+    if (out.size() >= 2 && out.back() == '1' && !IsDigit(out[out.size() - 2]))
         out.pop_back();
     return out;
 }

@@ -1,6 +1,7 @@
 #include "core/CoefficientSolver.h"
 
 #include "core/Errors.h"
+#include "core/ReactionCharacters.h"
 #include "core/Vulgar_Fraction.h"
 
 #include <algorithm>
@@ -15,10 +16,6 @@ using namespace Vulgar_Fraction;
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 bool isSign(char c)
 {
     return c == '+' || c == '-';
@@ -33,7 +30,7 @@ bool isZero(Fraction f)
 std::size_t termStart(std::string_view text, std::size_t open)
 {
     std::size_t start = open;
-    while (start > 0 && (isDigit(text[start - 1]) || text[start - 1] == '/'))
+    while (start > 0 && (IsDigit(text[start - 1]) || text[start - 1] == '/'))
         --start;
     if (start > 0 && isSign(text[start - 1]))
         --start;
@@ -79,7 +76,7 @@ Fraction sideValue(std::string_view side)
         for (; pos < side.size() && isSign(side[pos]); ++pos)
             negative ^= side[pos] == '-';
         const std::size_t start = pos;
-        while (pos < side.size() && (isDigit(side[pos]) || side[pos] == '/'))
+        while (pos < side.size() && (IsDigit(side[pos]) || side[pos] == '/'))
             ++pos;
         Fraction term = FromText(side.substr(start, pos - start));
         if (negative)
@@ -120,7 +117,7 @@ bool substituteKnownValues(std::vector<std::string> &lines, const ResultList &re
         for (std::string &line : lines) {
             for (std::size_t pos = line.find(key); pos != std::string::npos; pos = line.find(key)) {
                 std::size_t start = pos;
-                while (start > 0 && (isDigit(line[start - 1]) || line[start - 1] == '/'))
+                while (start > 0 && (IsDigit(line[start - 1]) || line[start - 1] == '/'))
                     --start;
                 const Fraction product
                     = Multiply(FromText(std::string_view(line).substr(start, pos - start)), value);
@@ -228,7 +225,7 @@ void solveSingleVariable(std::string &line, ResultList &results, int substanceCo
         return;
     std::size_t open = 0;
     while (
-        open < right.size() && (isSign(right[open]) || isDigit(right[open]) || right[open] == '/'))
+        open < right.size() && (isSign(right[open]) || IsDigit(right[open]) || right[open] == '/'))
         ++open;
     if (open == right.size() || right[open] != '[')
         throw ConversionError("malformed term");

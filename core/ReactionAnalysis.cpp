@@ -3,6 +3,7 @@
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/NumberFormat.h"
+#include "core/ReactionCharacters.h"
 #include "core/Vulgar_Fraction.h"
 
 #include <array>
@@ -13,30 +14,14 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool isUpper(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool isLower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
-bool isLetter(char c)
-{
-    return isUpper(c) || isLower(c);
-}
 bool isCountChar(char c)
 {
-    return isDigit(c) || c == '-';
+    return IsDigit(c) || c == '-';
 }
 
 char lower(char c)
 {
-    return isUpper(c) ? char(c - 'A' + 'a') : c;
+    return IsUpper(c) ? char(c - 'A' + 'a') : c;
 }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b)
@@ -121,12 +106,12 @@ std::string InsertUnitCounts(std::string_view text)
     t.reserve(text.size() * 2 + 1);
     for (std::size_t i = 1; i < t.size(); ++i) {
         const char c = t[i], prev = t[i - 1];
-        const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || isUpper(c);
-        const bool hasCount = prev == '(' || prev == '+' || prev == '>' || isDigit(prev);
+        const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
+        const bool hasCount = prev == '(' || prev == '+' || prev == '>' || IsDigit(prev);
         if (wantsCount && !hasCount)
             t.insert(i, 1, '1'); // the next step sees the same character behind the new digit
     }
-    if (!t.empty() && !isDigit(t.back()))
+    if (!t.empty() && !IsDigit(t.back()))
         t.push_back('1');
     return t;
 }
@@ -159,7 +144,7 @@ std::vector<std::string> ListElements(std::string_view text)
     std::size_t start = 0, length = 0; // the open symbol
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (isLower(c)) {
+        if (IsLower(c)) {
             if (length++ == 0)
                 start = i;
             continue;
@@ -168,7 +153,7 @@ std::vector<std::string> ListElements(std::string_view text)
         if (length > 0 && IndexOfElement(elements, symbol) < 0)
             elements.emplace_back(symbol);
         start = i;
-        length = isUpper(c) ? 1 : 0;
+        length = IsUpper(c) ? 1 : 0;
     }
     return elements;
 }
@@ -183,9 +168,9 @@ std::vector<std::int32_t> CountAtoms(
     std::size_t pos = 0;
     while (pos < formula.size()) {
         const char c = formula[pos];
-        if (isLetter(c)) {
+        if (IsLetter(c)) {
             const std::size_t start = pos++;
-            while (pos < formula.size() && isLower(formula[pos]))
+            while (pos < formula.size() && IsLower(formula[pos]))
                 ++pos;
             const int element = IndexOfElement(elements, formula.substr(start, pos - start));
             const std::int32_t count = readCount(formula, pos);

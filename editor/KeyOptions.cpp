@@ -1,5 +1,7 @@
 #include "editor/KeyOptions.h"
 
+#include "core/ReactionCharacters.h"
+
 namespace molvane {
 
 char MapTypedCharacter(char typed, const KeyOptions &options)
@@ -18,8 +20,7 @@ char MapTypedCharacter(char typed, const KeyOptions &options)
 
 bool IsInsertable(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '('
-        || c == ')' || c == '+' || c == '-' || c == '>';
+    return IsReactionCharacter(c); // typing inserts exactly the reaction grammar's characters
 }
 
 } // namespace molvane

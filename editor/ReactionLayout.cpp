@@ -1,15 +1,8 @@
 #include "editor/ReactionLayout.h"
 
+#include "core/ReactionCharacters.h"
+
 namespace molvane {
-
-namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
 
 ReactionLayout LayoutReaction(
     std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure)
@@ -21,14 +14,14 @@ ReactionLayout LayoutReaction(
 
     GlyphFont inUse = GlyphFont::Subscripts; // the font selected when the loop starts
     int x = originX, y = 1;
-    bool coefficient = !text.empty() && isDigit(text[0]);
+    bool coefficient = !text.empty() && IsDigit(text[0]);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         GlyphFont font;
         int glyphY = y;
         if (coefficient) {
             font = inUse = GlyphFont::Numbers;
-        } else if (c == '-' || isDigit(c)) {
+        } else if (c == '-' || IsDigit(c)) {
             // Only a real change of face or size moves to the subscript baseline; otherwise
             // the digit keeps the font and line it follows.
             if (!measure.sameFaceAndSize(inUse, GlyphFont::Subscripts)) {
@@ -52,7 +45,7 @@ ReactionLayout LayoutReaction(
         layout.charWidths.push_back(width);
         x += width;
 
-        const bool nextIsDigit = i + 1 < text.size() && isDigit(text[i + 1]);
+        const bool nextIsDigit = i + 1 < text.size() && IsDigit(text[i + 1]);
         if (coefficient && !nextIsDigit)
             coefficient = false;
         if ((c == '+' || c == '>') && nextIsDigit)

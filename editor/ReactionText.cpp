@@ -1,6 +1,7 @@
 #include "editor/ReactionText.h"
 
 #include "core/ElementTable.h"
+#include "core/ReactionCharacters.h"
 
 #include <algorithm>
 
@@ -8,14 +9,6 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool isLower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
 bool isJoin(char c)
 {
     return c == '+' || c == '>';
@@ -30,10 +23,10 @@ char upper(char c)
 void fixLetterCase(std::string &text, std::size_t p)
 {
     char &ch = text[p];
-    if (!isLower(ch))
+    if (!IsLower(ch))
         return;
     const char prev = p > 0 ? text[p - 1] : '\0';
-    if (p == 0 || prev == '+' || prev == '-' || prev == '>' || isDigit(prev) || isLower(prev)) {
+    if (p == 0 || prev == '+' || prev == '-' || prev == '>' || IsDigit(prev) || IsLower(prev)) {
         ch = upper(ch);
         return;
     }
@@ -52,11 +45,11 @@ bool removeMisplaced(std::string &text, std::size_t p, int &caret)
             --caret;
         removed = true;
     };
-    if (p == 0 && isDigit(text[p]))
+    if (p == 0 && IsDigit(text[p]))
         remove();
     if (p >= text.size())
         return removed;
-    if (p > 0 && isDigit(text[p]) && isJoin(text[p - 1]))
+    if (p > 0 && IsDigit(text[p]) && isJoin(text[p - 1]))
         remove();
     if (p >= text.size())
         return removed;

@@ -1,5 +1,7 @@
 #include "grid/NumberText.h"
 
+#include "core/ReactionCharacters.h"
+
 #include <algorithm>
 #include <array>
 #include <clocale>
@@ -12,14 +14,9 @@ namespace molvane {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 int hexDigit(char c)
 {
-    if (isDigit(c))
+    if (IsDigit(c))
         return c - '0';
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
@@ -37,7 +34,7 @@ std::size_t skipSpaces(std::string_view text, std::size_t i)
 
 std::size_t skipDigits(std::string_view text, std::size_t i)
 {
-    while (i < text.size() && isDigit(text[i]))
+    while (i < text.size() && IsDigit(text[i]))
         ++i;
     return i;
 }
@@ -177,7 +174,7 @@ std::optional<std::int32_t> ReadInteger(std::string_view text)
     constexpr std::int64_t limit = std::int64_t { 1 } << 31;
     std::int64_t magnitude = 0;
     for (; i < text.size(); ++i) {
-        const int digit = base == 16 ? hexDigit(text[i]) : (isDigit(text[i]) ? text[i] - '0' : -1);
+        const int digit = base == 16 ? hexDigit(text[i]) : (IsDigit(text[i]) ? text[i] - '0' : -1);
         if (digit < 0)
             return std::nullopt;
         magnitude = std::min(magnitude * base + digit, limit + 1);

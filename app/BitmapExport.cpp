@@ -1,10 +1,10 @@
 #include "app/BitmapExport.h"
 
+#include "app/DocumentFiles.h"
 #include "app/DocumentFormat.h"
 #include "app/FontConversion.h"
 #include "editor/ReactionPainter.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSaveFile>
@@ -158,7 +158,7 @@ void SaveBitmap(const QImage &image, const QString &path)
 
 QString WithBitmapExtension(const QString &name)
 {
-    return QFileInfo(name).fileName().contains('.') ? name : name + ".bmp";
+    return WithExtension(name, ".bmp");
 }
 
 } // namespace molvane

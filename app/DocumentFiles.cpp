@@ -53,4 +53,9 @@ void SaveDocument(const Document &document, const QString &path)
     WriteFileReplacing(path, DocumentBytes(document));
 }
 
+QString WithExtension(const QString &name, const QString &extension)
+{
+    return QFileInfo(name).fileName().contains('.') ? name : name + extension;
+}
+
 } // namespace molvane

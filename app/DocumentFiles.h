@@ -21,6 +21,10 @@ Document ReadDocumentFile(const QString &path, const Document &current);
 /// interrupted write leaves the old file as it was. Throws DocumentWriteError.
 void WriteFileReplacing(const QString &path, const QByteArray &bytes);
 
+/// @p name with @p extension (".KVX") appended when its file name has none; a name with any
+/// extension, or ending in ".", keeps it.
+QString WithExtension(const QString &name, const QString &extension);
+
 /// Saves @p document to @p path (see DocumentBytes, WriteFileReplacing).
 void SaveDocument(const Document &document, const QString &path);
 

@@ -4,7 +4,6 @@
 #include "app/Windows1256.h"
 #include "core/ReactionCharacters.h"
 
-#include <QFileInfo>
 
 #include <array>
 #include <cstdint>
@@ -184,7 +183,7 @@ void ExportHtml(const Document &document, std::string_view title, const QString 
 
 QString WithHtmlExtension(const QString &name)
 {
-    return QFileInfo(name).fileName().contains('.') ? name : name + ".html";
+    return WithExtension(name, ".html");
 }
 
 } // namespace molvane

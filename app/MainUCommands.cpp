@@ -118,9 +118,7 @@ QString MainU::askTargetName(const std::function<QString()> &ask,
 void MainU::FileSaveAs()
 {
     const QString name = askTargetName([this] { return AskSaveFileName(this); },
-        [](const QString &chosen) {
-            return QFileInfo(chosen).suffix().isEmpty() ? chosen + ".KVX" : chosen;
-        });
+        [](const QString &chosen) { return WithExtension(chosen, ".KVX"); });
     if (name.isEmpty())
         return;
     m_documentPath = name;

@@ -1,5 +1,5 @@
-#include "app/ActionIcons.h"
-#include "app/MainU.h"
+#include "ui/ActionIcons.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -18,9 +18,9 @@ int main(int argc, char *argv[])
     QStringList args = QApplication::arguments();
     // For measuring start-up: end as soon as the first document is shown.
     const bool quitAfterFirstPaint = args.removeAll("--quit-after-first-paint") > 0;
-    molvane::MainU window(settings, args.size() > 1 ? args.at(1) : QString());
+    molvane::MainWindow window(settings, args.size() > 1 ? args.at(1) : QString());
     if (quitAfterFirstPaint)
-        QObject::connect(&window, &molvane::MainU::firstDocumentShown, &app, &QApplication::quit,
+        QObject::connect(&window, &molvane::MainWindow::firstDocumentShown, &app, &QApplication::quit,
             Qt::QueuedConnection);
     switch (window.restorePlacement()) {
     case 2:

@@ -2,7 +2,7 @@
 // and the slowest reaction of the corpus and of the edge corpus.
 #include "core/Balance.h"
 #include "core/Errors.h"
-#include "editor/ReactionText.h"
+#include "core/ReactionText.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The bitmap export of a document with a 50-row grid, painted on the offscreen platform:
 // the painting alone, and the painting with the BMP file written.
-#include "app/BitmapExport.h"
+#include "export/BitmapExport.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

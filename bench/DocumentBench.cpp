@@ -1,6 +1,6 @@
 // Reading, writing and exporting a large document: 10000 substance rows of 12 columns.
-#include "app/DocumentFormat.h"
-#include "app/HtmlExport.h"
+#include "document/DocumentFormat.h"
+#include "export/HtmlExport.h"
 
 #include <benchmark/benchmark.h>
 

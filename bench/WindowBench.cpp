@@ -1,8 +1,8 @@
 // The main window's hot paths on the offscreen platform: a key typed into a long reaction
 // (handled and repainted), and Balance of a large reaction with its grid filled.
-#include "app/MainU.h"
-#include "editor/QarvMenu3.h"
-#include "editor/ReactionEditor.h"
+#include "ui/MainWindow.h"
+#include "widgets/MenuStyle.h"
+#include "widgets/ReactionEditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -38,7 +38,7 @@ void BM_BalanceWithGrid(benchmark::State &state)
 {
     QTemporaryDir dir;
     QSettings settings(dir.filePath("Qv1.conf"), QSettings::IniFormat);
-    molvane::MainU window(settings);
+    molvane::MainWindow window(settings);
     window.show();
     QApplication::processEvents(); // the first document, from the template
     const QString reaction = "K4Fe(CN)6+KMnO4+H2SO4>KHSO4+Fe2(SO4)3+MnSO4+HNO3+CO2+H2O";
@@ -54,7 +54,7 @@ BENCHMARK(BM_BalanceWithGrid)->Unit(benchmark::kMicrosecond);
 // A menu of 20 items with images and shadows, painted as it opens.
 void BM_PaintMenu20(benchmark::State &state)
 {
-    molvane::QarvMenu style;
+    molvane::MenuStyle style;
     QMenu menu;
     menu.setStyle(&style);
     QPixmap image(16, 16);

@@ -1,11 +1,11 @@
 #include "cli/BalanceCommands.h"
 
-#include "app/Captions.h"
+#include "texts/Captions.h"
 #include "cli/CommandInput.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
-#include "editor/ReactionText.h"
+#include "core/ReactionText.h"
 
 #include <algorithm>
 #include <ostream>

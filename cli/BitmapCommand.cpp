@@ -1,7 +1,7 @@
 #include "cli/BitmapCommand.h"
 
-#include "app/BitmapExport.h"
-#include "app/DocumentFormat.h"
+#include "export/BitmapExport.h"
+#include "document/DocumentFormat.h"
 #include "cli/BalanceCommands.h"
 #include "cli/DocumentCommands.h"
 

@@ -1,8 +1,8 @@
 #include "cli/DocumentCommands.h"
 
-#include "app/Captions.h"
-#include "app/DocumentFiles.h"
-#include "app/HtmlExport.h"
+#include "texts/Captions.h"
+#include "document/DocumentFiles.h"
+#include "export/HtmlExport.h"
 #include "cli/BalanceCommands.h"
 #include "grid/GridCalc.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Document.h"
+#include "document/Document.h"
 
 #include <iosfwd>
 #include <optional>

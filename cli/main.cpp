@@ -1,11 +1,9 @@
 #include "cli/BalanceCommands.h"
 #include "cli/DocumentCommands.h"
 #include "cli/EvalCommand.h"
-#ifdef MOLVANE_BITMAP_COMMAND
 #include "cli/BitmapCommand.h"
 
 #include <QGuiApplication>
-#endif
 
 #include <iostream>
 #include <map>
@@ -19,9 +17,7 @@ constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] 
                               "       molvane-cli eval [EXPRESSION...]\n"
                               "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
                               "       molvane-cli html IN.KVX OUT.html\n"
-#ifdef MOLVANE_BITMAP_COMMAND
                               "       molvane-cli bmp IN.KVX OUT.bmp\n"
-#endif
                               "       molvane-cli show IN.KVX\n"
                               "       molvane-cli check IN.KVX [-o OUT.KVX]\n";
 
@@ -39,9 +35,7 @@ int main(int argc, char **argv)
         { "html", molvane::cli::RunHtml },
         { "show", molvane::cli::RunShow },
         { "check", molvane::cli::RunCheck },
-#ifdef MOLVANE_BITMAP_COMMAND
         { "bmp", molvane::cli::RunBmp },
-#endif
     };
     std::ios::sync_with_stdio(false);
     if (argc < 2 || !commands.contains(argv[1])) {
@@ -49,7 +43,6 @@ int main(int argc, char **argv)
         return molvane::cli::UsageError;
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
-#ifdef MOLVANE_BITMAP_COMMAND
     if (std::string_view(argv[1]) == "bmp") {
         // Painting text needs fonts, and fonts need an application, but not a display.
         molvane::cli::UseOffscreenPlatformUnlessSet();
@@ -57,6 +50,5 @@ int main(int argc, char **argv)
         QGuiApplication app(qtArgc, argv);
         return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
     }
-#endif
     return commands.at(argv[1])(args, std::cin, std::cout, std::cerr);
 }

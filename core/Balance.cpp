@@ -1,10 +1,10 @@
 #include "core/Balance.h"
 
 #include "core/Errors.h"
-#include "core/NullSpace.h"
+#include "core/ExactSolver.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionCharacters.h"
-#include "core/Vulgar_Fraction.h"
+#include "core/Fraction.h"
 
 #include <algorithm>
 #include <limits>
@@ -67,7 +67,7 @@ bool balances(const std::vector<std::string> &coefficients,
         return false;
     std::vector<__int128> values;
     for (const std::string &text : coefficients) {
-        const std::int32_t value = Vulgar_Fraction::ParseInt32(text);
+        const std::int32_t value = ParseInt32(text);
         if (value <= 0)
             return false;
         values.push_back(value);

@@ -2,7 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/ReactionCharacters.h"
-#include "core/Vulgar_Fraction.h"
+#include "core/Fraction.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,7 +12,7 @@
 
 namespace molvane {
 
-using namespace Vulgar_Fraction;
+using namespace molvane;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/Errors.h"
 #include "core/NumberFormat.h"
 #include "core/ReactionCharacters.h"
-#include "core/Vulgar_Fraction.h"
+#include "core/Fraction.h"
 
 #include <array>
 #include <charconv>
@@ -51,7 +51,7 @@ std::int32_t readCount(std::string_view formula, std::size_t &pos)
     while (pos < formula.size() && isCountChar(formula[pos]))
         ++pos;
     try {
-        return Vulgar_Fraction::ParseInt32(formula.substr(start, pos - start));
+        return ParseInt32(formula.substr(start, pos - start));
     } catch (const ConversionError &) {
         throw InvalidReaction("malformed count");
     }

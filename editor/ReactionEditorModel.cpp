@@ -1,6 +1,6 @@
 #include "editor/ReactionEditorModel.h"
 
-#include "editor/ReactionText.h"
+#include "core/ReactionText.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Any bytes as a document file and as a template. Reading either succeeds or stops with a
 // DocumentReadError; a document that read is written, read again and written again to the
 // same bytes, and its HTML page is built.
-#include "app/DocumentFormat.h"
-#include "app/HtmlExport.h"
+#include "document/DocumentFormat.h"
+#include "export/HtmlExport.h"
 
 #include <cstdint>
 #include <cstdlib>

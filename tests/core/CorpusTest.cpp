@@ -3,7 +3,7 @@
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
-#include "editor/ReactionText.h"
+#include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "core/Vulgar_Fraction.h"
+#include "core/Fraction.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
-using namespace Vulgar_Fraction;
+using namespace molvane;
 
 namespace {
 

@@ -1,0 +1,97 @@
+#include "core/ReactionText.h"
+
+#include "core/ElementTable.h"
+#include "core/ReactionCharacters.h"
+
+#include <algorithm>
+
+namespace molvane {
+
+namespace {
+
+bool isJoin(char c)
+{
+    return c == '+' || c == '>';
+}
+char upper(char c)
+{
+    return char(c - 'a' + 'A');
+}
+
+// Letter case of element symbols at @p p (0-based): a lower-case letter stays only directly
+// after an upper-case letter with which it forms a symbol of the element table.
+void fixLetterCase(std::string &text, std::size_t p)
+{
+    char &ch = text[p];
+    if (!IsLower(ch))
+        return;
+    const char prev = p > 0 ? text[p - 1] : '\0';
+    if (p == 0 || prev == '+' || prev == '-' || prev == '>' || IsDigit(prev) || IsLower(prev)) {
+        ch = upper(ch);
+        return;
+    }
+    const char symbol[2] = { prev, ch };
+    if (!FindElement(std::string_view(symbol, 2)))
+        ch = upper(ch);
+}
+
+// Removes what may not stand at @p p; true when something was removed.
+bool removeMisplaced(std::string &text, std::size_t p, int &caret)
+{
+    bool removed = false;
+    const auto remove = [&] {
+        text.erase(p, 1);
+        if (caret >= int(p) + 1)
+            --caret;
+        removed = true;
+    };
+    if (p == 0 && IsDigit(text[p]))
+        remove();
+    if (p >= text.size())
+        return removed;
+    if (p > 0 && IsDigit(text[p]) && isJoin(text[p - 1]))
+        remove();
+    if (p >= text.size())
+        return removed;
+    if (p > 0 && isJoin(text[p]) && isJoin(text[p - 1]))
+        remove();
+    return removed;
+}
+
+} // namespace
+
+EditedText NormalizeReaction(std::string_view text, int caret, bool autoIdentify)
+{
+    EditedText result { std::string(text), std::clamp(caret, 0, int(text.size())) };
+    std::string &t = result.text;
+    for (std::size_t p = 0; p < t.size();) {
+        if (autoIdentify)
+            fixLetterCase(t, p);
+        if (!removeMisplaced(t, p, result.caret))
+            ++p; // after a removal the same position holds a new character
+    }
+    return result;
+}
+
+EditedText RemoveBlanks(std::string_view text, int caret)
+{
+    EditedText result { {}, std::clamp(caret, 0, int(text.size())) };
+    const int original = result.caret;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' || text[i] == '\t') {
+            if (int(i) < original)
+                --result.caret;
+        } else {
+            result.text.push_back(text[i]);
+        }
+    }
+    return result;
+}
+
+EditedText PrepareForBalance(std::string_view text, int caret, bool autoIdentify)
+{
+    const EditedText compact = RemoveBlanks(text, caret);
+    return NormalizeReaction(compact.text, compact.caret, autoIdentify);
+}
+
+} // namespace molvane

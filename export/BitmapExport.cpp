@@ -1,0 +1,164 @@
+#include "export/BitmapExport.h"
+
+#include "document/DocumentFiles.h"
+#include "document/DocumentFormat.h"
+#include "export/FontConversion.h"
+#include "export/ReactionPainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTextOption>
+
+#include <limits>
+#include <numeric>
+#include <string>
+
+namespace molvane {
+
+namespace {
+
+constexpr int Margin = 10;
+// 512 MB while painting: a larger picture is refused rather than half made.
+constexpr qint64 MaxPixels = qint64(1) << 27;
+
+// A document may hold any width; one below zero shows as no width at all.
+int shown(int size)
+{
+    return std::max(size, 0);
+}
+
+// Sizes are summed wide, so that no document's widths can overflow the picture's size.
+qint64 sumOf(int count, auto size)
+{
+    qint64 sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += shown(size(i));
+    return sum;
+}
+
+int clamped(qint64 size)
+{
+    return int(std::min<qint64>(size, std::numeric_limits<int>::max()));
+}
+
+// One cell's text: English left-aligned 2 pixels in, Farsi right-aligned 3 pixels from the
+// right border, both 3 pixels below the top border and never outside the cell.
+void paintCellText(QPainter &painter, const QRect &cell, const QString &text, UiLanguage language)
+{
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int advance = metrics.horizontalAdvance(text);
+    const int left
+        = language == UiLanguage::Farsi ? cell.right() + 1 - 3 - advance : cell.left() + 2;
+    // Clipping is costly per cell; only a text that reaches a border needs it.
+    const bool clip = left <= cell.left() || left + advance >= cell.right();
+    if (clip)
+        painter.setClipRect(cell);
+    if (CellTextRightToLeft(text, language)) {
+        QTextOption option(Qt::AlignRight);
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(Qt::RightToLeft);
+        painter.drawText(QRectF(left, cell.top() + 3, advance, metrics.height()), text, option);
+    } else {
+        painter.drawText(QPoint(left, cell.top() + 3 + metrics.ascent()), text);
+    }
+    if (clip)
+        painter.setClipping(false);
+}
+
+// The ruled table from (10, top): neighbouring cells and rows share their border lines.
+void paintTable(QPainter &painter, const Document &document, UiLanguage language, int top)
+{
+    const GridModel &grid = document.grid;
+    painter.setFont(ToQFont(document.fonts[GridFont]));
+    const QColor textColor = ToQColor(document.fonts[GridFont].color);
+    const std::vector<int> columns = ColumnsLeftToRight(grid.ColCount(), language);
+    painter.setBrush(Qt::NoBrush);
+    painter.setLayoutDirection(Qt::LeftToRight); // as the cell's own direction rule says
+    int y = top;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        const int h = shown(grid.RowHeight(row));
+        int x = Margin;
+        for (const int col : columns) {
+            const int w = shown(grid.ColWidth(col));
+            if (w > 0 && h > 0) {
+                painter.setPen(Qt::black); // the outline is black whatever the font's colour
+                painter.drawRect(x, y, w - 1, h - 1);
+                painter.setPen(textColor);
+                paintCellText(painter, QRect(x, y, w, h),
+                    QString::fromStdString(grid.Cell(col, row)), language);
+            }
+            x += w - 1;
+        }
+        y += h - 1;
+    }
+}
+
+} // namespace
+
+QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &grid)
+{
+    const qint64 columns = sumOf(grid.ColCount(), [&](int c) { return grid.ColWidth(c); });
+    const qint64 rows = sumOf(grid.RowCount(), [&](int r) { return grid.RowHeight(r); });
+    return QSize(clamped(std::max<qint64>(reactionWidth + Margin, Margin + columns) + Margin),
+        clamped(2 * Margin + rows + reactionImageHeight + Margin));
+}
+
+std::vector<int> ColumnsLeftToRight(int colCount, UiLanguage language)
+{
+    std::vector<int> columns(std::size_t(std::max(colCount, 0)));
+    std::iota(columns.begin(), columns.end(), 0);
+    if (language == UiLanguage::Farsi)
+        std::reverse(columns.begin(), columns.end());
+    return columns;
+}
+
+bool CellTextRightToLeft(const QString &text, UiLanguage language)
+{
+    return language == UiLanguage::Farsi && text.endsWith(')') && text.isRightToLeft();
+}
+
+QImage RenderBitmap(const Document &document, UiLanguage language)
+{
+    const ReactionFonts fonts = ToReactionFonts(document.fonts, document.subscriptPosition);
+    const ReactionGlyphs glyphs(fonts);
+    // Drawn from the first character, whatever the editor shows scrolled.
+    const ReactionLayout reaction
+        = LayoutReaction(document.reaction, 0, fonts.subscriptsPosition, glyphs);
+    const int reactionWidth
+        = std::accumulate(reaction.charWidths.begin(), reaction.charWidths.end(), 0);
+
+    // Painted in the raster engine's own format, which is several times faster, then
+    // given the 24-bit format the file holds.
+    const QSize size = BitmapSize(reactionWidth, reaction.imageHeight, document.grid);
+    if (qint64(size.width()) * size.height() > MaxPixels)
+        throw DocumentWriteError("the picture would be larger than "
+            + std::to_string(MaxPixels / 1000000) + " million pixels");
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        // The reaction's own image starts at (10, 10): raised subscripts stop at its edge.
+        painter.setClipRect(QRect(QPoint(Margin, Margin), size));
+        PaintReactionLayout(painter, reaction, glyphs, QPoint(Margin, Margin));
+        painter.setClipping(false);
+        paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
+    }
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+void SaveBitmap(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
+        throw DocumentWriteError(path.toStdString() + ": " + file.errorString().toStdString());
+}
+
+QString WithBitmapExtension(const QString &name)
+{
+    return WithExtension(name, ".bmp");
+}
+
+} // namespace molvane

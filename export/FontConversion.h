@@ -1,0 +1,22 @@
+#pragma once
+
+#include "document/DocumentFont.h"
+#include "export/ReactionPainter.h"
+
+#include <QColor>
+#include <QFont>
+
+#include <array>
+
+namespace molvane {
+
+/// The colour a stored value names: 0x00BBGGRR, or a system colour by the low byte when the
+/// high byte is 0xFF (taken from the application's palette).
+QColor ToQColor(ColorValue value);
+QFont ToQFont(const DocumentFont &font);
+
+/// The reaction editor's fonts from a document's fonts and subscript position.
+ReactionFonts ToReactionFonts(
+    const std::array<DocumentFont, DocumentFontCount> &fonts, int subscriptPosition);
+
+} // namespace molvane

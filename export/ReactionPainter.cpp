@@ -1,0 +1,99 @@
+#include "export/ReactionPainter.h"
+
+#include <QPainter>
+
+namespace molvane {
+
+namespace {
+
+// The arrow glyph stands for ">" in the reaction font.
+const QString ArrowGlyph = QString(QChar(0x2192));
+
+} // namespace
+
+ReactionFonts ReactionFonts::startup(const QColor &windowText)
+{
+    ReactionFonts fonts;
+    fonts.reaction = QFont("Arial", 14, QFont::Bold);
+    fonts.numbers = fonts.reaction;
+    fonts.subscripts = QFont("Arial", 10, QFont::Bold);
+    fonts.reactionColor = fonts.subscriptsColor = windowText;
+    fonts.numbersColor = QColor(0, 0, 255);
+    return fonts;
+}
+
+QString GlyphText(GlyphFont font, char c)
+{
+    return font == GlyphFont::Arrow ? ArrowGlyph : QString::fromLatin1(&c, 1);
+}
+
+ReactionGlyphs::ReactionGlyphs(const ReactionFonts &fonts)
+    : m_fonts(fonts)
+{
+    fontsChanged();
+}
+
+void ReactionGlyphs::fontsChanged()
+{
+    for (int f = 0; f < FontCount; ++f) {
+        m_metrics[f].emplace(font(GlyphFont(f)));
+        m_advances[f].fill(-1);
+    }
+}
+
+const QFont &ReactionGlyphs::font(GlyphFont font) const
+{
+    switch (font) {
+    case GlyphFont::Numbers:
+        return m_fonts.numbers;
+    case GlyphFont::Subscripts:
+        return m_fonts.subscripts;
+    default:
+        return m_fonts.reaction;
+    }
+}
+
+QColor ReactionGlyphs::color(GlyphFont font) const
+{
+    switch (font) {
+    case GlyphFont::Numbers:
+        return m_fonts.numbersColor;
+    case GlyphFont::Subscripts:
+        return m_fonts.subscriptsColor;
+    default:
+        return m_fonts.reactionColor;
+    }
+}
+
+int ReactionGlyphs::advance(GlyphFont f, char c) const
+{
+    int &cached = m_advances[int(f)][static_cast<unsigned char>(c)];
+    if (cached < 0)
+        cached = metrics(f).horizontalAdvance(GlyphText(f, c));
+    return cached;
+}
+
+bool ReactionGlyphs::sameFaceAndSize(GlyphFont a, GlyphFont b) const
+{
+    const QFont &x = font(a), &y = font(b);
+    return x.family() == y.family() && x.pointSize() == y.pointSize();
+}
+
+void PaintReactionLayout(
+    QPainter &painter, const ReactionLayout &layout, const ReactionGlyphs &glyphs, QPoint origin)
+{
+    painter.save();
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    for (const PlacedGlyph &glyph : layout.glyphs) {
+        const GlyphFont font = glyph.font;
+        painter.setFont(glyphs.font(font));
+        painter.setPen(glyphs.color(font));
+        const int ascent = glyphs.metrics(font).ascent();
+        painter.drawText(
+            origin + QPoint(glyph.x, glyph.y + ascent), GlyphText(font, glyph.character));
+    }
+    painter.restore();
+}
+
+} // namespace molvane

@@ -1,0 +1,153 @@
+#include "document/DocumentFiles.h"
+
+#include "AllocationProbe.h"
+#include "DocumentFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+class DocumentFiles : public testing::Test
+{
+protected:
+    QString path(const char *name) const { return dir.filePath(name); }
+
+    void write(const QString &file, const QByteArray &bytes) const
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        ASSERT_EQ(out.write(bytes), bytes.size());
+    }
+
+    static QByteArray contents(const QString &file)
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
+    static std::string readFailure(const QString &file)
+    {
+        try {
+            ReadDocumentFile(file, Document());
+        } catch (const DocumentReadError &error) {
+            EXPECT_EQ(error.line(), DocumentReadError::WholeFile);
+            return error.what();
+        }
+        return "read";
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DocumentFiles, ReadsARegularFile)
+{
+    write(path("water.KVX"), fileOf(waterLines()));
+    EXPECT_EQ(ReadDocumentFile(path("water.KVX"), Document()).reaction, "2H2+O2>2H2O");
+}
+
+TEST_F(DocumentFiles, OnlyRegularFilesOfAtMost64MegabytesOpen)
+{
+    EXPECT_EQ(readFailure(path("none.KVX")), path("none.KVX").toStdString() + ": no such file");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.KVX"));
+    EXPECT_EQ(
+        readFailure(path("folder.KVX")), path("folder.KVX").toStdString() + ": not a regular file");
+    // a pipe would block a reader that waits for its end
+    ASSERT_EQ(::mkfifo(path("pipe.KVX").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(
+        readFailure(path("pipe.KVX")), path("pipe.KVX").toStdString() + ": not a regular file");
+    QFile big(path("big.KVX"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(MaxDocumentBytes + 1)); // sparse: no disk is used
+    big.close();
+    EXPECT_EQ(readFailure(path("big.KVX")), path("big.KVX").toStdString() + ": larger than 64 MB");
+}
+
+struct HostileCase
+{
+    const char *name;
+    std::vector<std::pair<std::size_t, std::string>> edits;
+    bool templateStops = true; ///< a template uses the grid's own rows, not the file's
+};
+
+std::string manyWidths(int count)
+{
+    std::string widths = "1";
+    for (int col = 1; col < count; ++col)
+        widths += ",1";
+    return widths;
+}
+
+class HostileCounts : public testing::TestWithParam<HostileCase>
+{
+};
+
+// Counts that the bytes cannot back fail at once, before anything is allocated for them.
+TEST_P(HostileCounts, FailWithoutLargeAllocation)
+{
+    Lines lines = waterLines();
+    for (const auto &[line, text] : GetParam().edits)
+        lines[line] = text;
+    const QByteArray bytes = fileOf(lines);
+    const std::size_t largest = largestAllocationDuring([&] {
+        EXPECT_THROW(ReadDocument(bytes, Document()), DocumentReadError);
+        if (GetParam().templateStops) {
+            EXPECT_TRUE(ApplyTemplate(bytes, Document()).stop.has_value());
+        }
+    });
+    EXPECT_LT(largest, 4 * std::size_t(bytes.size()) + 64 * 1024);
+}
+
+INSTANTIATE_TEST_SUITE_P(DocumentFiles, HostileCounts,
+    testing::Values(HostileCase { "RowCountTwoBillion", { { 2, "2000000000" } } },
+        HostileCase { "RowCountLargest", { { 2, "2147483647" } } },
+        HostileCase { "ColCountTwoBillion", { { 3, "2000000000" } } },
+        HostileCase { "ColCountHexLargest", { { 3, "$7FFFFFFF" } } },
+        HostileCase { "BothCountsHuge", { { 2, "2000000000" }, { 3, "2000000000" } } },
+        HostileCase {
+            "WidthsButNoBytesForTheCells", { { 3, "20000" }, { 4, manyWidths(20000) } }, false },
+        HostileCase { "FormulaCountTwoBillion", { { 14, "2000000000" } } }),
+    [](const auto &info) { return info.param.name; });
+
+TEST_F(DocumentFiles, SaveWritesCrLfWindows1256)
+{
+    const Document doc = ReadDocument(fileOf(waterLines()), Document());
+    SaveDocument(doc, path("out.KVX"));
+    EXPECT_EQ(contents(path("out.KVX")), fileOf(waterLines()));
+}
+
+TEST_F(DocumentFiles, SaveReplacesTheFileInsteadOfWritingIntoIt)
+{
+    const QByteArray old = "old contents\r\n";
+    write(path("doc.KVX"), old);
+    // a second name for the old file shows whether its bytes were overwritten in place
+    ASSERT_EQ(::link(path("doc.KVX").toLocal8Bit().constData(),
+                  path("old-link").toLocal8Bit().constData()),
+        0);
+    SaveDocument(ReadDocument(fileOf(waterLines()), Document()), path("doc.KVX"));
+    EXPECT_EQ(contents(path("doc.KVX")), fileOf(waterLines()));
+    EXPECT_EQ(contents(path("old-link")), old);
+}
+
+TEST_F(DocumentFiles, FailedSaveLeavesTheOldFile)
+{
+    const QByteArray old = fileOf(waterLines());
+    write(path("doc.KVX"), old);
+    Document doc = ReadDocument(old, Document());
+    doc.grid.SetCell(0, 1, "H2,O2"); // would not read back
+    EXPECT_THROW(SaveDocument(doc, path("doc.KVX")), DocumentWriteError);
+    EXPECT_EQ(contents(path("doc.KVX")), old);
+    EXPECT_THROW(SaveDocument(Document(), path("no-such-folder/doc.KVX")), DocumentWriteError);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "doc.KVX" });
+}
+
+} // namespace

@@ -1,0 +1,364 @@
+// The bitmap export read back pixel by pixel, painted on the offscreen platform.
+#include "export/BitmapExport.h"
+#include "document/DocumentFormat.h"
+#include "export/FontConversion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace molvane;
+
+namespace {
+
+class GuiEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    int m_argc = 1;
+    char m_name[16] = "bitmap_tests";
+    char *m_argv[2] = { m_name, nullptr };
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+const auto *const Gui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+const QColor Black(0, 0, 0), White(255, 255, 255), Blue(0, 0, 255);
+
+// Two columns of 60 and 120 pixels and three rows of 21, 30 and 21: a table wider than the
+// reaction, so the picture is 10 + 180 + 10 pixels wide.
+Document tableDocument(UiLanguage language)
+{
+    Document document;
+    document.reaction = "2H2+O2>2H2O";
+    document.language = language;
+    document.grid.SetColCount(2);
+    document.grid.SetRowCount(3);
+    document.grid.SetColWidth(0, 60);
+    document.grid.SetColWidth(1, 120);
+    document.grid.SetRowHeight(0, 21);
+    document.grid.SetRowHeight(1, 30);
+    document.grid.SetRowHeight(2, 21);
+    document.grid.SetCell(0, 0, "Formula");
+    document.grid.SetCell(1, 0, "Number");
+    document.grid.SetCell(0, 1, "XX");
+    return document;
+}
+
+int reactionImageHeight(const Document &document)
+{
+    return QFontMetrics(ToQFont(document.fonts[ReactionFont])).height() + 3;
+}
+
+QColor at(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+bool isInk(const QColor &c)
+{
+    return c.lightness() < 160;
+}
+
+// The leftmost and rightmost columns holding ink in the band of rows [top, bottom).
+std::pair<int, int> inkColumns(const QImage &image, int left, int right, int top, int bottom)
+{
+    int first = -1, last = -1;
+    for (int x = left; x < right; ++x)
+        for (int y = top; y < bottom; ++y)
+            if (isInk(at(image, x, y))) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+    return { first, last };
+}
+
+} // namespace
+
+struct SizeCase
+{
+    const char *name;
+    int reactionWidth, imageHeight;
+    std::vector<int> widths, heights;
+    QSize expected;
+};
+
+class BitmapSizeTest : public ::testing::TestWithParam<SizeCase>
+{
+};
+
+TEST_P(BitmapSizeTest, FollowsTheWiderOfReactionAndTable)
+{
+    const SizeCase &c = GetParam();
+    GridModel grid;
+    grid.SetColCount(int(c.widths.size()));
+    grid.SetRowCount(int(c.heights.size()));
+    for (std::size_t i = 0; i < c.widths.size(); ++i)
+        grid.SetColWidth(int(i), c.widths[i]);
+    for (std::size_t i = 0; i < c.heights.size(); ++i)
+        grid.SetRowHeight(int(i), c.heights[i]);
+    EXPECT_EQ(BitmapSize(c.reactionWidth, c.imageHeight, grid), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BitmapSizeTest,
+    ::testing::Values(SizeCase { "EmptyReaction", 0, 25, { 100, 50 }, { 21, 21 }, { 170, 97 } },
+        SizeCase { "ReactionWiderThanTable", 400, 25, { 100, 50 }, { 21, 21 }, { 420, 97 } },
+        SizeCase { "ReactionAsWideAsTable", 150, 22, { 150 }, { 21, 30, 40 }, { 170, 143 } },
+        SizeCase { "SharedBordersNotSubtracted", 10, 25, { 10, 10, 10 }, { 5, 5 }, { 50, 65 } },
+        SizeCase { "NegativeSizesCountAsZero", 0, 25, { 100, -50 }, { 21, -21 }, { 120, 76 } },
+        SizeCase { "HugeWidthsDoNotOverflow", 0, 25, { 2000000000, 2000000000 }, { 21, 21 },
+            { 2147483647, 97 } }),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ColumnsLeftToRight, EnglishFirstToLastFarsiMirrored)
+{
+    EXPECT_EQ(ColumnsLeftToRight(3, UiLanguage::English), (std::vector<int> { 0, 1, 2 }));
+    EXPECT_EQ(ColumnsLeftToRight(3, UiLanguage::Farsi), (std::vector<int> { 2, 1, 0 }));
+}
+
+struct DirectionCase
+{
+    const char *name;
+    const char *text;
+    UiLanguage language;
+    bool rightToLeft;
+};
+
+class CellDirectionTest : public ::testing::TestWithParam<DirectionCase>
+{
+};
+
+TEST_P(CellDirectionTest, OnlyFarsiTextWithATrailingBracketReadsRightToLeft)
+{
+    const DirectionCase &c = GetParam();
+    EXPECT_EQ(CellTextRightToLeft(QString::fromUtf8(c.text), c.language), c.rightToLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CellDirectionTest,
+    ::testing::Values(DirectionCase { "FarsiBracketInFarsi", "جرم (گرم)", UiLanguage::Farsi, true },
+        DirectionCase { "FarsiBracketInEnglish", "جرم (گرم)", UiLanguage::English, false },
+        DirectionCase { "FarsiWithoutBracket", "جرم", UiLanguage::Farsi, false },
+        DirectionCase { "LatinBracketInFarsi", "Mass (g)", UiLanguage::Farsi, false },
+        DirectionCase { "FormulaInBrackets", "(H2)", UiLanguage::Farsi, false }),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct ExtensionCase
+{
+    const char *name, *chosen, *saved;
+};
+
+class BitmapExtensionTest : public ::testing::TestWithParam<ExtensionCase>
+{
+};
+
+TEST_P(BitmapExtensionTest, AddedOnlyWithoutAFullStop)
+{
+    EXPECT_EQ(WithBitmapExtension(GetParam().chosen), QString(GetParam().saved));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BitmapExtensionTest,
+    ::testing::Values(ExtensionCase { "NoExtension", "/tmp/result", "/tmp/result.bmp" },
+        ExtensionCase { "OtherExtension", "/tmp/result.png", "/tmp/result.png" },
+        ExtensionCase { "LoneFullStop", "/tmp/result.", "/tmp/result." },
+        ExtensionCase { "FullStopInFolderOnly", "/tmp/a.b/result", "/tmp/a.b/result.bmp" }),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RenderBitmap, SizeBackgroundAndRuledTable)
+{
+    const Document document = tableDocument(UiLanguage::English);
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    const int top = reactionImageHeight(document) + 20;
+    ASSERT_EQ(image.format(), QImage::Format_RGB888);
+    ASSERT_EQ(image.size(), QSize(200, top + 72 + 10));
+
+    EXPECT_EQ(at(image, 0, 0), White);
+    EXPECT_EQ(at(image, 199, image.height() - 1), White);
+    // Outer border: left at x = 10; right at 188, as the two columns share one line.
+    EXPECT_EQ(at(image, 10, top), Black);
+    EXPECT_EQ(at(image, 10, top + 35), Black);
+    EXPECT_EQ(at(image, 188, top + 35), Black);
+    EXPECT_EQ(at(image, 189, top + 35), White);
+    // The columns share the line at x = 69, the rows those at top + 20 and top + 49.
+    EXPECT_EQ(at(image, 69, top + 60), Black);
+    EXPECT_EQ(at(image, 68, top + 60), White);
+    EXPECT_EQ(at(image, 70, top + 60), White);
+    EXPECT_EQ(at(image, 100, top + 20), Black);
+    EXPECT_EQ(at(image, 100, top + 49), Black);
+    EXPECT_EQ(at(image, 100, top + 69), Black);
+    EXPECT_EQ(at(image, 100, top + 70), White);
+    EXPECT_EQ(at(image, 100, top + 21), White);
+}
+
+TEST(RenderBitmap, CoefficientInBlueAndSymbolsInWindowText)
+{
+    const Document document = tableDocument(UiLanguage::English);
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    const int height = reactionImageHeight(document);
+    const int digit = QFontMetrics(ToQFont(document.fonts[NumbersFont])).horizontalAdvance('2');
+    bool blue = false, otherInk = false;
+    for (int x = 10; x < 10 + digit; ++x)
+        for (int y = 10; y < 10 + height; ++y) {
+            const QColor c = at(image, x, y);
+            blue = blue || c == Blue;
+            otherInk = otherInk || (isInk(c) && c.blue() < c.red() + 100);
+        }
+    EXPECT_TRUE(blue);
+    EXPECT_FALSE(otherInk);
+    // The "H" after the coefficient is in the reaction font's window-text colour, not blue.
+    const auto [first, last] = inkColumns(image, 10 + digit, 10 + digit + 8, 10, 10 + height);
+    ASSERT_GE(first, 0);
+    EXPECT_LT(at(image, first, 10 + height / 2).blue(), 100);
+}
+
+struct AlignmentCase
+{
+    const char *name;
+    UiLanguage language;
+    const char *text;
+    int cellLeft, cellWidth; ///< where column 0 stands
+    int inkFrom, inkTo; ///< where its text's ink may begin and end
+};
+
+class CellAlignmentTest : public ::testing::TestWithParam<AlignmentCase>
+{
+};
+
+TEST_P(CellAlignmentTest, FirstColumnAndItsText)
+{
+    const AlignmentCase &c = GetParam();
+    Document document = tableDocument(c.language);
+    document.grid.SetCell(0, 1, c.text);
+    const QImage image = RenderBitmap(document, c.language);
+    const int top = reactionImageHeight(document) + 20;
+    EXPECT_EQ(at(image, c.cellLeft, top + 30), Black);
+    EXPECT_EQ(at(image, c.cellLeft + c.cellWidth - 1, top + 30), Black);
+    const auto [first, last]
+        = inkColumns(image, c.cellLeft + 1, c.cellLeft + c.cellWidth - 1, top + 21, top + 48);
+    ASSERT_GE(first, 0) << "no text in the cell";
+    EXPECT_GE(first, c.inkFrom);
+    EXPECT_LE(last, c.inkTo);
+    // The aligned side: the text starts (English) or ends (Farsi) right at its place.
+    if (c.language == UiLanguage::English)
+        EXPECT_LE(first, c.inkFrom + 2);
+    else
+        EXPECT_GE(last, c.inkTo - 3);
+}
+
+// English: column 0 at the left, text 2 pixels in. Farsi: column 0 at the right after the
+// 120-pixel column, text ending 3 pixels before its right border, also where it is laid out
+// right to left.
+INSTANTIATE_TEST_SUITE_P(Cases, CellAlignmentTest,
+    ::testing::Values(AlignmentCase { "English", UiLanguage::English, "XX", 10, 60, 12, 40 },
+        AlignmentCase { "EnglishFarsiText", UiLanguage::English, "جرم (گرم)", 10, 60, 12, 68 },
+        AlignmentCase { "Farsi", UiLanguage::Farsi, "XX", 129, 60, 150, 185 },
+        AlignmentCase { "FarsiTrailingBracket", UiLanguage::Farsi, "م (ب)", 129, 60, 130, 185 },
+        AlignmentCase { "FarsiLatinBracket", UiLanguage::Farsi, "(H2)", 129, 60, 130, 185 }),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class LongTextTest : public ::testing::TestWithParam<UiLanguage>
+{
+};
+
+TEST_P(LongTextTest, StaysInsideItsCell)
+{
+    Document document = tableDocument(GetParam());
+    document.grid.SetCell(0, 1, "WWWWWWWWWWWWWWWWWWWW");
+    const QImage image = RenderBitmap(document, GetParam());
+    const int top = reactionImageHeight(document) + 20;
+    // Column 1, the neighbour, stays blank in that row on either side.
+    const int neighbourLeft = GetParam() == UiLanguage::English ? 70 : 11;
+    const auto [first, last]
+        = inkColumns(image, neighbourLeft, neighbourLeft + 117, top + 21, top + 48);
+    EXPECT_EQ(first, -1);
+    EXPECT_EQ(last, -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LongTextTest,
+    ::testing::Values(UiLanguage::English, UiLanguage::Farsi),
+    [](const auto &info) { return info.param == UiLanguage::Farsi ? "Farsi" : "English"; });
+
+TEST(RenderBitmap, RaisedSubscriptsStopAtTheReactionsEdge)
+{
+    Document document = tableDocument(UiLanguage::English);
+    document.reaction = "H2";
+    // The subscript's text cell starts 6 pixels above the reaction's image.
+    document.subscriptPosition = reactionImageHeight(document)
+        - QFontMetrics(ToQFont(document.fonts[SubscriptsFont])).height() + 6;
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    for (int y = 0; y < 10; ++y)
+        EXPECT_EQ(inkColumns(image, 0, image.width(), y, y + 1).first, -1) << "ink in row " << y;
+    document.subscriptPosition = 0;
+    const QImage level = RenderBitmap(document, UiLanguage::English);
+    EXPECT_NE(image, level); // the subscript did move
+}
+
+TEST(RenderBitmap, PictureTooLargeIsRefused)
+{
+    Document document = tableDocument(UiLanguage::English);
+    document.grid.SetColWidth(1, 2000000000);
+    EXPECT_THROW(RenderBitmap(document, UiLanguage::English), DocumentWriteError);
+}
+
+TEST(RenderBitmap, NegativeColumnWidthDrawsNoColumn)
+{
+    Document document = tableDocument(UiLanguage::English);
+    document.grid.SetColWidth(1, -500);
+    document.reaction.clear();
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    const int top = reactionImageHeight(document) + 20;
+    ASSERT_EQ(image.width(), 10 + 60 + 10);
+    EXPECT_EQ(at(image, 69, top + 30), Black);
+}
+
+TEST(SaveBitmap, WritesA24BitBmpThatReadsBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.bmp");
+    const QImage image = RenderBitmap(tableDocument(UiLanguage::English), UiLanguage::English);
+    SaveBitmap(image, path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    EXPECT_TRUE(header.startsWith("BM"));
+    EXPECT_EQ(quint8(header[28]) | quint8(header[29]) << 8, 24); // bits per pixel
+    QImageReader reader(path);
+    EXPECT_EQ(reader.format(), "bmp");
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB888), image);
+}
+
+TEST(SaveBitmap, FailedWriteLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.bmp");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old picture");
+    old.close();
+    // A picture that cannot be encoded fails after the new file was begun.
+    EXPECT_THROW(SaveBitmap(QImage(), path), DocumentWriteError);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old picture");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "picture.bmp" });
+}
+
+TEST(SaveBitmap, UnwritablePlaceThrows)
+{
+    QTemporaryDir dir;
+    const QImage image(20, 20, QImage::Format_RGB888);
+    EXPECT_THROW(SaveBitmap(image, dir.filePath("missing/picture.bmp")), DocumentWriteError);
+}

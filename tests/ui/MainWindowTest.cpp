@@ -1,0 +1,508 @@
+// The main window driven as a user would: keys into the editor, commands from the menu, the
+// message box and the file dialogs answered by test hooks.
+#include "ui/MainWindow.h"
+#include "MainWindowHarness.h"
+#include "ui/FileDialogs.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/MessageBox.h"
+#include "ui/Settings.h"
+#include "widgets/ReactionEditor.h"
+#include "widgets/SubstanceGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+
+using namespace molvane;
+
+class MainWindowTest : public MainWindowHarness
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(installTemplate()); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { stopWindow(); }
+
+    void startsWithANewDocumentFromTheTemplate()
+    {
+        QVERIFY(!m_window->isModified());
+        QCOMPARE(m_window->document().grid.RowCount(), 2);
+        QVERIFY(m_window->document().grid.ColCount() >= 5);
+        QCOMPARE(m_window->minimumSize(), QSize(580, 350));
+    }
+
+    void typingMarksModifiedAndEnterBalances()
+    {
+        ReactionEditor *editor = m_window->reactionEditor();
+        QTest::keyClicks(editor, "h2+o2 h2o");
+        QVERIFY(m_window->isModified());
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(editor->text(), QString("2H2+O2>2H2O"));
+        const GridModel &grid = m_window->document().grid;
+        QCOMPARE(grid.RowCount(), 4);
+        const char *expected[3][3]
+            = { { "H2", "2", "2.02" }, { "O2", "1", "31.98" }, { "H2O", "2", "18.01" } };
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 3; ++col)
+                QCOMPARE(grid.Cell(col, row + 1), std::string(expected[row][col]));
+        QVERIFY(m_questions.empty());
+    }
+
+    void aMassTypedIntoTheGridCalculatesTheOthers()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        // Type 4 grams of hydrogen into its Gram cell, then calculate.
+        SubstanceGrid *grid = m_window->grid();
+        const int gram = 4;
+        const QModelIndex cell = grid->model()->index(0, gram);
+        grid->setCurrentIndex(cell);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "4.04");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        m_window->CalGridClick();
+        const GridModel &model = m_window->document().grid;
+        QCOMPARE(model.Cell(gram, 1), std::string("4.04"));
+        QCOMPARE(model.Cell(3, 1), std::string("2")); // mol of hydrogen
+        QCOMPARE(model.Cell(gram, 2), std::string("31.98")); // oxygen: 1 mol
+        QCOMPARE(model.Cell(gram, 3), std::string("36.02")); // water: 2 mol
+        QVERIFY(m_questions.empty());
+    }
+
+    void anInvalidNumberIsReported()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        SubstanceGrid *grid = m_window->grid();
+        grid->setCurrentIndex(grid->model()->index(0, 4));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "1.5.");
+        QTRY_VERIFY(!m_questions.empty());
+        QCOMPARE(m_questions[0].text, QString("Invalid number"));
+    }
+
+    void failuresShowTheirMessage_data()
+    {
+        QTest::addColumn<QString>("reaction");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no arrow") << "h2+o2+h2o"
+                                  << "Invalid reaction";
+        QTest::newRow("free ratio")
+            << "CH4+O2 CO2+H2O+CO"
+            << "Can not balance this reaction\rIt may be has more than one answer or it is more "
+               "than one separate reaction.";
+    }
+    void failuresShowTheirMessage()
+    {
+        QFETCH(QString, reaction);
+        QFETCH(QString, message);
+        QTest::keyClicks(m_window->reactionEditor(), reaction);
+        const int rowsBefore = m_window->document().grid.RowCount();
+        m_window->WeightBtnClick();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, message);
+        QCOMPARE(m_questions[0].kind, MessageKind::Error);
+        QCOMPARE(m_window->document().grid.RowCount(), rowsBefore);
+        QVERIFY(m_window->isModified());
+    }
+
+    void saveAsAddsTheExtensionAndNamesTheWindow()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "nacl");
+        m_fileAnswers.push_back(m_dir->filePath("salt"));
+        m_window->FileSaveAs();
+        QVERIFY(QFile::exists(m_dir->filePath("salt.KVX")));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - salt"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void replaceQuestionAnsweredNoAsksForANameAgain()
+    {
+        QFile existing(m_dir->filePath("a.b.KVX"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        m_fileAnswers = { m_dir->filePath("a.b.KVX"), QString() };
+        m_answers = { No };
+        m_window->FileSaveAs();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].kind, MessageKind::Warning);
+        QCOMPARE(m_questions[0].buttons, Yes | No);
+        QVERIFY(m_window->documentPath().isEmpty());
+        QCOMPARE(QFileInfo(existing).size(), 0);
+
+        m_fileAnswers = { m_dir->filePath("a.b.KVX") };
+        m_answers = { Yes };
+        m_window->FileSaveAs();
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - a.b"));
+        QVERIFY(QFileInfo(existing).size() > 0);
+    }
+
+    void unsavedChangesAreAskedAbout()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { Cancel };
+        m_window->FileNew();
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QCOMPARE(m_questions.back().text, QString("Save changes?"));
+        QCOMPARE(m_questions.back().buttons, Yes | No | Cancel);
+
+        m_answers = { No };
+        m_window->FileNew();
+        QCOMPARE(m_window->reactionEditor()->text(), QString());
+        QVERIFY(!m_window->isModified());
+    }
+
+    void aCancelledSaveKeepsTheDocumentOpen()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { Yes };
+        m_window->FileNew(); // Save As is cancelled: nothing is lost
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void aFailedSaveKeepsTheDocumentOpen()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_fileAnswers = { m_dir->filePath("missing/folder/x.KVX") };
+        m_answers = { Yes, OK };
+        m_window->FileNew();
+        QCOMPARE(m_questions.back().text, QString("Can not save this file"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void aFileThatDoesNotReadLeavesTheDocument()
+    {
+        QFile bad(m_dir->filePath("bad.KVX"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a document\r\n");
+        bad.close();
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_window->loadFile(bad.fileName());
+        QCOMPARE(m_questions.size(), std::size_t(1)); // no save question first
+        QCOMPARE(m_questions[0].text, QString("Can not open this file"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void savedDocumentsOpenAgain()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "fe+o2 fe2o3");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_fileAnswers = { m_dir->filePath("rust.KVX") };
+        m_window->FileSaveAs();
+        m_answers = { No };
+        m_window->FileNew();
+        QCOMPARE(m_window->reactionEditor()->text(), QString());
+        m_window->loadFile(m_dir->filePath("rust.KVX"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("4Fe+3O2>2Fe2O3"));
+        QCOMPARE(m_window->document().grid.RowCount(), 4);
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - rust"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void openingWhileModifiedAsksAfterReading()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_fileAnswers = { m_dir->filePath("h.KVX") };
+        m_window->FileSaveAs();
+        QTest::keyClicks(m_window->reactionEditor(), "o");
+        m_answers = { Cancel };
+        m_window->loadFile(m_dir->filePath("h.KVX"));
+        QCOMPARE(m_questions.back().text, QString("Save changes?"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2O"));
+        m_answers = { No };
+        m_window->loadFile(m_dir->filePath("h.KVX"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void storedPlacementIsReadAtStartUp()
+    {
+        WriteWindowSettings(*m_settings, 640, 420, 30, 40, 2, false);
+        MainWindow second(*m_settings);
+        QCOMPARE(second.restorePlacement(), 2);
+        QCOMPARE(second.size(), QSize(640, 420));
+        m_settings->clear();
+        m_settings->setValue("Width", 600);
+        MainWindow third(*m_settings);
+        QCOMPARE(third.restorePlacement(), 0);
+        QCOMPARE(third.size(), QSize(600, 551));
+    }
+
+    void closingStoresPlacementAndKeyOptions()
+    {
+        m_window->resize(700, 500);
+        QVERIFY(m_window->close());
+        QSettings stored(m_settings->fileName(), QSettings::IniFormat);
+        QCOMPARE(stored.value("WS").toInt(), 0);
+        QVERIFY(stored.value("Width").toInt() >= 700);
+        QCOMPARE(stored.value("Lang").toInt(), 0);
+        QCOMPARE(stored.value("KP").toString(), QString("+="));
+    }
+
+    void helpOnBalanceExplainsInsteadOfBalancing()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        m_window->action("HelpHelp")->trigger();
+        QVERIFY(m_window->helpMode());
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("Click on item you need information about"));
+        QTest::mouseClick(button("Balance"), Qt::LeftButton);
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QVERIFY(m_questions[0].text.startsWith("In most cases you have not to use Shift key"));
+        QCOMPARE(m_questions[0].kind, MessageKind::Information);
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H2O")); // not balanced
+        QVERIFY(!m_window->helpMode());
+        QCOMPARE(m_window->reactionEditor()->cursor().shape(), Qt::IBeamCursor);
+        QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
+    }
+
+    void helpOnCalculateGridCalculatesNothing()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_window->action("HelpHelp")->trigger();
+        QTest::mouseClick(button("Calculate Grid"), Qt::LeftButton);
+        QVERIFY(m_questions.back().text.startsWith("Click \"Calculate Grid\" button"));
+        QCOMPARE(m_window->document().grid.Cell(3, 1), std::string()); // no mol written
+    }
+
+    void helpOnTheEditorExplainsTheReaction()
+    {
+        m_window->action("HelpHelp")->trigger();
+        QTest::mouseClick(m_window->reactionEditor(), Qt::LeftButton);
+        QVERIFY(m_questions.back().text.startsWith("In most cases"));
+    }
+
+    void theHelpPromptKeepsItsLanguage()
+    {
+        m_window->action("HelpHelp")->trigger();
+        m_window->action("SettingsFarsi")->trigger();
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("Click on item you need information about"));
+        QCOMPARE(button("موازنه")->text(), QString("موازنه"));
+    }
+
+    void switchingToFarsiAndBackRewritesEveryText()
+    {
+        const QStringList english = windowTexts();
+        m_window->action("SettingsFarsi")->trigger();
+        QVERIFY(m_window->isModified());
+        QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(m_window->reactionEditor()->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(m_window->action("FileNew")->text(), QString("ج&ديد"));
+        QVERIFY(!m_window->action("SettingsFarsi")->isVisible());
+        QVERIFY(m_window->action("SettingsEnglish")->isVisible());
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        const QStringList farsi = windowTexts();
+        for (int i = 0; i < english.size(); ++i)
+            if (!english[i].isEmpty())
+                QVERIFY2(english[i] != farsi[i], qPrintable(english[i]));
+        m_window->action("SettingsEnglish")->trigger();
+        QCOMPARE(windowTexts(), english);
+        QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+    }
+
+    void openingAFarsiDocumentSwitchesToFarsi()
+    {
+        m_window->action("SettingsFarsi")->trigger();
+        QTest::keyClicks(m_window->reactionEditor(), "nacl");
+        m_fileAnswers = { m_dir->filePath("namak.KVX") };
+        m_window->FileSaveAs();
+        m_window->action("SettingsEnglish")->trigger();
+        m_answers = { No };
+        m_window->loadFile(m_dir->filePath("namak.KVX"));
+        QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(CurrentUiLanguage(), UiLanguage::Farsi);
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - namak"));
+        QVERIFY(!m_window->isModified());
+    }
+
+    void theMessageBoxOrdersAndAnswers_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("farsi");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("escapeAnswer");
+        QTest::newRow("save question") << int(Yes | No | Cancel) << false
+                                       << QStringList { "&Yes", "&No", "Cancel" } << int(Cancel);
+        QTest::newRow("overwrite question")
+            << int(Yes | No) << false << QStringList { "&Yes", "&No" } << int(No);
+        QTest::newRow("error") << int(OK) << false << QStringList { "OK" } << int(OK);
+        QTest::newRow("farsi question")
+            << int(Yes | No) << true << QStringList { "&بلي", "&خير" } << int(No);
+    }
+    void theMessageBoxOrdersAndAnswers()
+    {
+        QFETCH(int, buttons);
+        QFETCH(bool, farsi);
+        QFETCH(QStringList, labels);
+        QFETCH(int, escapeAnswer);
+        SetMessageBoxHook({});
+        SetCurrentUiLanguage(farsi ? UiLanguage::Farsi : UiLanguage::English);
+        QStringList shown;
+        QString title;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            direction = box->layoutDirection();
+            QList<QAbstractButton *> ordered = box->buttons();
+            std::sort(ordered.begin(), ordered.end(),
+                [](QAbstractButton *a, QAbstractButton *b) { return a->x() < b->x(); });
+            if (direction == Qt::RightToLeft)
+                std::reverse(ordered.begin(), ordered.end());
+            for (QAbstractButton *b : ordered)
+                shown << b->text();
+            QTest::keyClick(box, Qt::Key_Escape); // also what the title-bar close button does
+        });
+        const MessageButton answer
+            = ShowMessageBox("Line one\rLine two", MessageKind::Warning, MessageButtons(buttons));
+        SetCurrentUiLanguage(UiLanguage::English);
+        QCOMPARE(shown, labels);
+        QCOMPARE(int(answer), escapeAnswer);
+        QCOMPARE(title, farsi ? QString("توجه") : QString("Warning"));
+        QCOMPARE(direction, farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+
+    void keyOptionsTakeEffectAtTheNextKeyAndSurviveARestart()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2=o2 ");
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>"));
+        // Empty the arrow keys in the dialog, as a user would.
+        auto *kf = m_window->keyOptionsDialog()->findChild<QLineEdit *>("KF");
+        QVERIFY(kf);
+        kf->selectAll();
+        QTest::keyClick(kf, Qt::Key_Delete);
+        QTest::keyClicks(m_window->reactionEditor(), " h");
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H"));
+        m_answers = { No };
+        QVERIFY(m_window->close());
+        m_window = std::make_unique<MainWindow>(*m_settings);
+        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KF, std::string());
+        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KP, std::string("+="));
+    }
+
+    void exportingAPageLeavesTheDocumentAsItWas()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_fileAnswers = { m_dir->filePath("page") };
+        m_window->action("FileHTML")->trigger();
+        QFile page(m_dir->filePath("page.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<table"));
+        QVERIFY(m_window->isModified());
+        QVERIFY(m_window->documentPath().isEmpty());
+
+        m_fileAnswers = { m_dir->filePath("page.htm"), m_dir->filePath("missing/x.htm") };
+        m_window->action("FileHTML")->trigger();
+        QVERIFY(QFile::exists(m_dir->filePath("page.htm")));
+        m_window->action("FileHTML")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1)); // the failure, in the system's words
+        QCOMPARE(m_questions[0].kind, MessageKind::Error);
+    }
+
+    void optionsDefaultReachesTheNextNewDocument()
+    {
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "OpsForm");
+            auto *position = dialog->findChild<QLineEdit *>("FSbP");
+            position->selectAll();
+            QTest::keyClicks(position, "3");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("Def"), Qt::LeftButton);
+        });
+        m_window->action("SettingsOptions")->trigger();
+        QCOMPARE(m_window->document().subscriptPosition, 3);
+        QVERIFY(m_window->isModified());
+        m_answers = { No };
+        m_window->FileNew();
+        QCOMPARE(m_window->document().subscriptPosition, 3);
+        // Put the shipped template back for the other tests.
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QFile::remove(user + "/New.KVX");
+        QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
+    }
+
+    void optionsCancelChangesNothing()
+    {
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto *position = dialog->findChild<QLineEdit *>("FSbP");
+            position->selectAll();
+            QTest::keyClicks(position, "7");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("Cancel"), Qt::LeftButton);
+        });
+        m_window->action("SettingsOptions")->trigger();
+        QCOMPARE(m_window->document().subscriptPosition, 0);
+        QVERIFY(!m_window->isModified());
+    }
+
+    void closingWithChangesAnsweredNoCloses()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { No };
+        QVERIFY(m_window->close());
+    }
+
+    void closingWithChangesCanBeCancelled()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_answers = { Cancel };
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isVisible());
+    }
+
+private:
+    QPushButton *button(const QString &text) const
+    {
+        for (QPushButton *b : m_window->findChildren<QPushButton *>())
+            if (b->text() == text)
+                return b;
+        return nullptr;
+    }
+
+    // Every action's caption and hint, the menus' titles and the labels and buttons.
+    QStringList windowTexts() const
+    {
+        QStringList texts;
+        // The language actions and the Farsi advice read the same in both languages.
+        const QStringList same = { "SettingsEnglish", "SettingsFarsi", "HelpFarsi" };
+        for (QAction *a : m_window->findChildren<QAction *>())
+            if (!same.contains(a->objectName()))
+                texts << a->text() << a->toolTip() << a->statusTip();
+        for (QWidget *w : m_window->findChildren<QWidget *>()) {
+            if (w->window() != m_window.get())
+                continue; // the dialogs have texts of their own
+            if (auto *label = qobject_cast<QLabel *>(w))
+                texts << label->text();
+            if (auto *b = qobject_cast<QPushButton *>(w))
+                texts << b->text() << b->statusTip();
+        }
+        return texts;
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

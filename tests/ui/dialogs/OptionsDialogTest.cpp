@@ -1,0 +1,511 @@
+// The Options dialog opened on a document and driven by real clicks and keys.
+#include "DialogTests.h"
+
+#include "ui/MessageBox.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "document/Templates.h"
+#include "widgets/ReorderableListWidget.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using namespace molvane;
+
+namespace {
+
+// A grid whose columns carry @p names, with a filled substance row.
+Document documentWithItems(const QStringList &names)
+{
+    Document document;
+    document.grid.SetColCount(int(names.size()));
+    for (int col = 0; col < names.size(); ++col) {
+        document.grid.SetCell(col, 0, names[col].toStdString());
+        document.grid.SetCell(col, 1, "cell" + std::to_string(col));
+    }
+    return document;
+}
+
+QStringList ItemNames(const Document &document)
+{
+    QStringList names;
+    for (int col = 0; col < document.grid.ColCount(); ++col)
+        names << QString::fromStdString(document.grid.ItemName(col));
+    return names;
+}
+
+} // namespace
+
+class OptionsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_form = std::make_unique<OptionsDialog>(); }
+    void cleanup() { m_form.reset(); }
+
+    void duplicateNameBecomesItemK()
+    {
+        Document document = documentWithItems({ "Mol", "X" });
+        const OpsResult result = run(document, [this] {
+            clickEntry("GIList", 1);
+            replaceText(field("GIName"), "mol");
+            QCOMPARE(list("GIList")->item(1)->text(), QString("mol:0=100"));
+            click("OK");
+        });
+        QCOMPARE(result, OpsResult::OK);
+        QCOMPARE(document.grid.ItemName(0), std::string("Mol"));
+        QCOMPARE(document.grid.ItemName(1), std::string("Item 1"));
+    }
+
+    void deleteThenOkDropsTheColumn()
+    {
+        Document document;
+        document.grid.SetColCount(11);
+        document.grid.SetTypesList({ "0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "5" });
+        run(document, [this] {
+            clickEntry("GIList", 10);
+            click("GIDelete");
+            // The new last entry is selected and loaded.
+            QCOMPARE(list("GIList")->selectedIndex(), 9);
+            QCOMPARE(field("GIWidth")->text(), QString("100"));
+            click("OK");
+        });
+        QCOMPARE(document.grid.ColCount(), 10);
+        QCOMPARE(document.grid.TypesList().size(), std::size_t(11));
+        QCOMPARE(document.grid.TypesList()[10], std::string("5"));
+    }
+
+    void moveUpReordersItemsNotCells()
+    {
+        Document document = documentWithItems({ "A", "B", "C" });
+        document.grid.SetColWidth(2, 55);
+        run(document, [this] {
+            clickEntry("GIList", 2);
+            click("GIUp");
+            click("GIUp");
+            click("GIUp");
+            QCOMPARE(list("GIList")->selectedIndex(), 0);
+            click("OK");
+        });
+        QCOMPARE(document.grid.ItemName(0), std::string("C"));
+        QCOMPARE(document.grid.ItemName(1), std::string("A"));
+        QCOMPARE(document.grid.ColWidth(0), 55);
+        QCOMPARE(document.grid.Cell(0, 1), std::string("cell0"));
+    }
+
+    void newItemIsAnEmptyTextColumn()
+    {
+        Document document = documentWithItems({ "A" });
+        run(document, [this] {
+            click("GINew");
+            QCOMPARE(field("GIName")->text(), QString("New Item"));
+            QCOMPARE(m_form->findChild<QComboBox *>("GIType")->currentText(), QString("Text"));
+            QCOMPARE(field("GIWidth")->text(), QString("100"));
+            // Not a formula target until the dialog opens again.
+            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->count(), 1);
+            click("OK");
+        });
+        QCOMPARE(document.grid.ColCount(), 2);
+        QCOMPARE(document.grid.ItemName(1), std::string("New Item"));
+        QCOMPARE(document.grid.TypeOf(1), std::string_view("0"));
+        QCOMPARE(document.grid.Cell(1, 1), std::string(""));
+    }
+
+    void typeAndWidthFieldsRewriteTheEntry()
+    {
+        Document document = documentWithItems({ "A" });
+        run(document, [this] {
+            clickEntry("GIList", 0);
+            auto *type = m_form->findChild<QComboBox *>("GIType");
+            type->setFocus();
+            QTest::keyClick(type, Qt::Key_End);
+            replaceText(field("GIWidth"), "7x5", "75");
+            QCOMPARE(list("GIList")->item(0)->text(), QString("A:5=75"));
+            click("OK");
+        });
+        QCOMPARE(document.grid.TypeOf(0), std::string_view("5"));
+        QCOMPARE(document.grid.ColWidth(0), 75);
+    }
+
+    void clearedSizeFieldGivesOnePoint()
+    {
+        Document document;
+        run(document, [this] {
+            replaceText(field("FGFS"), "");
+            click("OK");
+        });
+        QCOMPARE(document.fonts[GridFont].size, 1);
+        QCOMPARE(document.fonts[ProgramFont].size, Document::BuiltInFonts()[ProgramFont].size);
+    }
+
+    void cancelAfterBoldChangesNothing()
+    {
+        Document document;
+        const Document before = document;
+        const OpsResult result = run(document, [this] {
+            click("FPFB");
+            QVERIFY(button("FPFB")->isChecked());
+            click("Cancel");
+        });
+        QCOMPARE(result, OpsResult::Cancel);
+        QVERIFY(document.fonts == before.fonts);
+        run(document, [this] {
+            QVERIFY(!button("FPFB")->isChecked());
+            click("Cancel");
+        });
+    }
+
+    // Reopening selects nothing; the fields keep their texts but edit nothing until a click.
+    void reopenedDialogHasNoSelectionAndKeepsItsPage()
+    {
+        Document document = documentWithItems({ "A", "B" });
+        run(document, [this] {
+            clickEntry("GIList", 1);
+            click("Cancel");
+        });
+        run(document, [this] {
+            QCOMPARE(m_form->findChild<QTabWidget *>()->currentIndex(), 1);
+            QCOMPARE(list("GIList")->selectedIndex(), -1);
+            QCOMPARE(field("GIName")->text(), QString("B"));
+            replaceText(field("GIName"), "C");
+            QCOMPARE(list("GIList")->entries(), (QStringList { "A:0=100", "B:0=100" }));
+            click("OK");
+        });
+        QCOMPARE(document.grid.ItemName(1), std::string("B"));
+    }
+
+    void closeBoxCountsAsCancel()
+    {
+        Document document = documentWithItems({ "A", "B" });
+        const OpsResult result = run(document, [this] {
+            clickEntry("GIList", 0);
+            click("GIDelete");
+            m_form->close();
+        });
+        QCOMPARE(result, OpsResult::Cancel);
+        QCOMPARE(document.grid.ColCount(), 2);
+    }
+
+    // A face that is not installed is kept; only a face picked in the list replaces it.
+    void missingFaceIsKept()
+    {
+        Document document;
+        document.fonts[ProgramFont].face = "No Such Face Anywhere";
+        document.fonts[GridFont].face = "No Such Face Either";
+        QString picked;
+        run(document, [this, &picked] {
+            auto *faces = m_form->findChild<QComboBox *>("FGFN");
+            QCOMPARE(faces->currentIndex(), -1);
+            faces->setFocus();
+            QTest::keyClick(faces, Qt::Key_Down);
+            picked = faces->currentText();
+            click("OK");
+        });
+        QCOMPARE(document.fonts[ProgramFont].face, std::string("No Such Face Anywhere"));
+        QVERIFY(!picked.isEmpty());
+        QCOMPARE(QString::fromStdString(document.fonts[GridFont].face), picked);
+    }
+
+    void colourOutsideTheListIsKeptUntilAnotherIsPicked()
+    {
+        Document document;
+        document.fonts[ReactionFont].color = 0x123456;
+        document.fonts[NumbersFont].color = 0x123456;
+        run(document, [this] {
+            auto *colors = m_form->findChild<QComboBox *>("FNFC");
+            colors->setFocus();
+            QTest::keyClicks(colors, "Red");
+            QCOMPARE(colors->currentText(), QString("Red"));
+            click("OK");
+        });
+        QCOMPARE(document.fonts[ReactionFont].color, ColorValue(0x123456));
+        QCOMPARE(document.fonts[NumbersFont].color, ColorValue(0x0000FF));
+    }
+
+    void rowHeightAndPositionFollowTheFields()
+    {
+        Document document;
+        run(document, [this] {
+            replaceText(field("FSbP"), "4");
+            replaceText(field("FGFS"), "20");
+            click("OK");
+        });
+        QCOMPARE(document.subscriptPosition, 4);
+        QVERIFY(document.grid.DefaultRowHeight() > 27);
+        QCOMPARE(document.grid.RowHeight(1), document.grid.DefaultRowHeight());
+    }
+
+    void digitFieldsDropOtherKeys()
+    {
+        Document document;
+        run(document, [this] {
+            replaceText(field("FPFS"), "1a-2", "12");
+            click("Cancel");
+        });
+    }
+
+    void newFormulaTakesTheFirstItem()
+    {
+        Document document = documentWithItems({ "Mol", "Mass" });
+        document.FormulsList = {};
+        run(document, [this] {
+            click("GFNew");
+            QCOMPARE(list("GFList")->item(0)->text(), QString("#Mol(a)=b*c"));
+            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->currentText(), QString("#Mol(a)"));
+            QCOMPARE(field("GFN2")->text(), QString("b*c"));
+            click("OK");
+        });
+        QCOMPARE(document.FormulsList, std::vector<std::string> { "#Mol(a)=b*c" });
+    }
+
+    void deletedFormulaHandsTheFieldsToTheNext()
+    {
+        Document document = documentWithItems({ "Mol", "Mass" });
+        document.FormulsList = { "#Mol(a)=1", "#mass(a)=2", "Mol(a)=3" };
+        run(document, [this] {
+            clickEntry("GFList", 0);
+            click("GFDelete");
+            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->currentText(), QString("#Mass(a)"));
+            QCOMPARE(field("GFN2")->text(), QString("2"));
+            replaceText(field("GFN2"), "b+1");
+            click("OK");
+        });
+        QCOMPARE(document.FormulsList, (std::vector<std::string> { "#Mass(a)=b+1", "Mol(a)=3" }));
+    }
+
+    void namesAndFormulasRefuseWhatSavingWouldBreak_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<Refusal>("reason");
+        QTest::newRow("colon in a name") << "GIName"
+                                         << "a:b" << Refusal::Colon;
+        QTest::newRow("comma in a name") << "GIName"
+                                         << "a,b" << Refusal::Comma;
+        QTest::newRow("line break in a formula") << "GFN2"
+                                                 << "b\nc" << Refusal::LineBreak;
+    }
+    void namesAndFormulasRefuseWhatSavingWouldBreak()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pasted);
+        QFETCH(Refusal, reason);
+        Document document = documentWithItems({ "A" });
+        document.FormulsList = { "#A(a)=b" };
+        QSignalSpy refused(m_form.get(), &OptionsDialog::inputRefused);
+        run(document, [&] {
+            clickEntry(name == "GIName" ? "GIList" : "GFList", 0);
+            QLineEdit *edit = field(name);
+            const QString before = edit->text();
+            QApplication::clipboard()->setText(pasted);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit->text(), before);
+            QCOMPARE(refused.size(), 1);
+            QCOMPARE(refused.at(0).at(0).value<Refusal>(), reason);
+            click("Cancel");
+        });
+    }
+
+    void defaultAppliesAndRedrawsLater()
+    {
+        Document document = documentWithItems({ "A" });
+        QSignalSpy redraw(m_form.get(), &OptionsDialog::TimTimer);
+        const OpsResult result = run(document, [this] {
+            click("GINew");
+            click("Def");
+        });
+        QCOMPARE(result, OpsResult::Default);
+        QCOMPARE(document.grid.ColCount(), 2);
+        QCOMPARE(redraw.size(), 0);
+        QVERIFY(redraw.wait(1000));
+        QCOMPARE(redraw.size(), 1);
+    }
+
+    void defaultThenNewStartsFromTheseSettings()
+    {
+        Document document = documentWithItems({ "Mol", "Mass" });
+        document.reaction = "H2+O2>H2O";
+        run(document, [this] {
+            click("GINew");
+            click("GFNew");
+            replaceText(field("FSbP"), "3");
+            click("Def");
+        });
+        QTemporaryDir root;
+        const TemplateDirs dirs { root.filePath("user"), root.filePath("program"), {} };
+        QCOMPARE(RememberAsTemplate(document, dirs, UiLanguage::English), QString());
+        QVERIFY(QFile::exists(root.filePath("user/New.KVX")));
+
+        const Document next = ApplyTemplateFile(Document {}, dirs).document;
+        QCOMPARE(ItemNames(next), (QStringList { "Mol", "Mass", "New Item" }));
+        QCOMPARE(next.grid.TypesList(), document.grid.TypesList());
+        QCOMPARE(next.FormulsList, document.FormulsList);
+        QCOMPARE(next.subscriptPosition, 3);
+        QVERIFY(next.fonts == document.fonts);
+        QCOMPARE(next.grid.RowCount(), 2);
+        QCOMPARE(next.grid.Cell(0, 1), std::string());
+    }
+
+    void unwritableTemplateIsSaidInTheStatusBarText()
+    {
+        QTemporaryDir root;
+        QFile blocker(root.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const TemplateDirs dirs { root.filePath("file/user"), {}, {} };
+        Document document;
+        document.language = UiLanguage::Farsi;
+        QCOMPARE(RememberAsTemplate(document, dirs, UiLanguage::Farsi),
+            qCaption("TemplateNotWritten.Text", UiLanguage::Farsi));
+    }
+
+    void helpShowsTheFormulaTextOfTheLanguage()
+    {
+        QString shown;
+        MessageKind kind = MessageKind::Error;
+        SetMessageBoxHook([&](const QString &text, MessageKind k, MessageButtons) {
+            shown = text;
+            kind = k;
+            return OK;
+        });
+        SetCurrentUiLanguage(UiLanguage::Farsi);
+        Document document;
+        run(document, [this] {
+            click("HelpBtn");
+            click("Cancel");
+        });
+        SetCurrentUiLanguage(UiLanguage::English);
+        SetMessageBoxHook(nullptr);
+        QCOMPARE(shown, qCaption("FormulaHelpText", UiLanguage::Farsi));
+        QCOMPARE(kind, MessageKind::Information);
+    }
+
+    // A large program font widens the dialog rather than cutting its texts off.
+    void largeProgramFontFits()
+    {
+        Document document;
+        document.fonts[ProgramFont].size = 14;
+        run(document, [this] {
+            QVERIFY(m_form->width() > 521);
+            for (QWidget *page : m_form->findChild<QTabWidget *>()->findChildren<QWidget *>()) {
+                if (auto *label = qobject_cast<QLabel *>(page))
+                    QVERIFY(label->width() >= label->minimumSizeHint().width());
+            }
+            QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+            click("Cancel");
+        });
+    }
+
+    void captionsOfBothLanguages()
+    {
+        for (const UiLanguage language :
+            { UiLanguage::Farsi, UiLanguage::English, UiLanguage::Farsi }) {
+            language == UiLanguage::Farsi ? m_form->SetFarsiCaptions()
+                                          : m_form->SetEnglishCaptions();
+            QCOMPARE(m_form->windowTitle(), qCaption("OpsForm.Caption", language));
+            auto *pages = m_form->findChild<QTabWidget *>();
+            QCOMPARE(pages->tabText(0), qCaption("FontsPage.Caption", language));
+            QCOMPARE(pages->tabText(1), qCaption("GridPage.Caption", language));
+            for (const char *name : { "Def", "OK", "Cancel", "HelpBtn" }) {
+                auto *button = m_form->findChild<QPushButton *>(name);
+                QCOMPARE(button->text(), qCaption(QString(name) + ".Caption", language));
+            }
+            const QString upHint = qCaption("GIUp.Hint", language);
+            QCOMPARE(button("GIUp")->toolTip(), upHint.section('|', 0, 0));
+            QCOMPARE(button("GIUp")->statusTip(), upHint.section('|', 1));
+            QCOMPARE(list("GFList")->toolTip(), qCaption("GFList.Hint", language));
+            QStringList labels;
+            for (const QLabel *label : m_form->findChildren<QLabel *>())
+                labels << label->text();
+            for (const char *key :
+                { "ProgramFontLbl", "SubscriptsFontLbl", "NameLbl", "SizeLbl", "ColorLbl",
+                    "SubscriptsPositionLbl", "ItemsLbl", "FormulasLbl", "TypeLbl", "WidthLbl" })
+                QVERIFY2(labels.contains(qCaption(QString(key) + ".Caption", language)), key);
+            QVERIFY(m_form->width() >= 521 && m_form->height() >= 351);
+            QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+        }
+    }
+
+private:
+    using Actions = std::function<void()>;
+
+    // Opens the dialog on @p document and runs @p actions inside it; whatever happens in
+    // them, the dialog is closed afterwards so no test can hang.
+    OpsResult run(Document &document, const Actions &actions)
+    {
+        QTimer::singleShot(0, m_form.get(), [this, actions] {
+            actions();
+            if (m_form->isVisible())
+                m_form->reject();
+        });
+        return m_form->execute(document);
+    }
+
+    QLineEdit *field(const QString &name) const { return m_form->findChild<QLineEdit *>(name); }
+    QAbstractButton *button(const QString &name) const
+    {
+        return m_form->findChild<QAbstractButton *>(name);
+    }
+    ReorderableListWidget *list(const QString &name) const
+    {
+        return m_form->findChild<ReorderableListWidget *>(name);
+    }
+
+    void showPageOf(QWidget *widget)
+    {
+        auto *pages = m_form->findChild<QTabWidget *>();
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(widget))
+                pages->setCurrentIndex(i);
+    }
+
+    void click(const QString &name)
+    {
+        QAbstractButton *target = button(name);
+        showPageOf(target);
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    void clickEntry(const QString &name, int row)
+    {
+        ReorderableListWidget *target = list(name);
+        showPageOf(target);
+        target->scrollToItem(target->item(row));
+        const QRect rect = target->visualItemRect(target->item(row));
+        QTest::mouseClick(target->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void replaceText(QLineEdit *edit, const QString &typed, const QString &expected = {})
+    {
+        showPageOf(edit);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), expected.isNull() ? typed : expected);
+    }
+
+    std::unique_ptr<OptionsDialog> m_form;
+};
+
+int runOpsUTest(int argc, char **argv)
+{
+    OptionsDialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "OptionsDialogTest.moc"

@@ -1,0 +1,131 @@
+// The menu look painted by the proxy style: image column, selection box, right-to-left.
+#include "widgets/MenuStyle.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QTest>
+
+using namespace molvane;
+
+class MenuStyleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void imageColumnStandsOnTheLeadingSide_data()
+    {
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("English") << false;
+        QTest::newRow("Farsi") << true;
+    }
+    void imageColumnStandsOnTheLeadingSide()
+    {
+        QFETCH(bool, rightToLeft);
+        MenuLook look = ProgramMenuLook();
+        look.SetColor(ImageBackColor, MenuColor::rgb(0, 200, 0)); // easy to find
+        MenuStyle style(look);
+        QMenu menu;
+        menu.setStyle(&style);
+        menu.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        QPixmap icon(16, 16);
+        icon.fill(Qt::red);
+        menu.addAction(QIcon(icon), "&New\tCtrl+N");
+        menu.addSeparator();
+        menu.addAction("Exit");
+        const QImage image = menu.grab().toImage();
+        const QRect first = menu.actionGeometry(menu.actions().at(0));
+        const int y = first.top(); // above the centred image, inside the column
+        const int leading = rightToLeft ? first.right() - 1 : first.left() + 1;
+        const int trailing = rightToLeft ? first.left() + 2 : first.right() - 2;
+        QCOMPARE(image.pixelColor(leading, y), QColor(0, 200, 0));
+        QCOMPARE(image.pixelColor(trailing, y), QColor(255, 255, 255));
+    }
+
+    void selectedItemHasTheSelectionBox()
+    {
+        MenuStyle style;
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *open = menu.addAction("Open");
+        menu.addAction("Save");
+        menu.setActiveAction(open);
+        const QImage image = menu.grab().toImage();
+        const QRect r = menu.actionGeometry(open);
+        QCOMPARE(image.pixelColor(r.center().x() + 30, r.center().y()), QColor(198, 211, 239));
+        const QRect other = menu.actionGeometry(menu.actions().at(1));
+        QCOMPARE(
+            image.pixelColor(other.center().x() + 30, other.center().y()), QColor(255, 255, 255));
+    }
+
+    void checkedItemsShowAChevronOrAFrame()
+    {
+        MenuLook look = ProgramMenuLook();
+        look.SetColor(TextColor, MenuColor::rgb(200, 0, 0));
+        look.SetColor(CheckColor, MenuColor::rgb(0, 0, 200));
+        MenuStyle style(look);
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *plain = menu.addAction("Plain");
+        plain->setCheckable(true);
+        plain->setChecked(true);
+        QPixmap icon(16, 16);
+        icon.fill(Qt::transparent);
+        QAction *withImage = menu.addAction(QIcon(icon), "With image");
+        withImage->setCheckable(true);
+        withImage->setChecked(true);
+        const QImage image = menu.grab().toImage();
+        const auto count = [&](const QRect &r, const QColor &color) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x < r.left() + 26; ++x)
+                    n += image.pixelColor(x, y) == color;
+            return n;
+        };
+        const QRect first = menu.actionGeometry(plain), second = menu.actionGeometry(withImage);
+        QVERIFY(count(first, QColor(200, 0, 0)) >= 8); // the chevron's strokes
+        QCOMPARE(count(first, QColor(0, 0, 200)), 0);
+        QVERIFY(count(second, QColor(0, 0, 200)) >= 16); // the frame
+        QCOMPARE(count(second, QColor(200, 0, 0)), 0);
+    }
+
+    void hooksDrawTheCheckMarkAndSizeTheColumn()
+    {
+        MenuStyle style;
+        int calls = 0;
+        style.CustomCheckMark = true;
+        style.OnDrawCheckMark = [&](QPainter *, const QRect &, bool &drawDefault) {
+            ++calls;
+            drawDefault = false;
+        };
+        style.OnMeasureImageBack = [](int &width, int &) { width = 60; };
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *checked = menu.addAction("Checked");
+        checked->setCheckable(true);
+        checked->setChecked(true);
+        const QImage image = menu.grab().toImage();
+        QVERIFY(calls >= 1);
+        const QRect r = menu.actionGeometry(checked);
+        // The widened column is filled with the image back colour, and holds no mark.
+        const QColor back = MenuStyle::resolve(style.look().Color(ImageBackColor));
+        QCOMPARE(image.pixelColor(r.left() + 50, r.center().y()), back);
+        for (int x = r.left(); x < r.left() + 60; ++x)
+            QVERIFY(image.pixelColor(x, r.center().y()) == back);
+    }
+
+    void aTwoLineCaptionIsTallerThanOneLine()
+    {
+        MenuStyle style;
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *one = menu.addAction("One line");
+        QAction *two = menu.addAction("Two\rlines");
+        menu.grab();
+        const int lineHeight = menu.fontMetrics().height();
+        QVERIFY(menu.actionGeometry(two).height() >= 2 * lineHeight + 8);
+        QVERIFY(menu.actionGeometry(one).height() < menu.actionGeometry(two).height());
+    }
+};
+
+QTEST_MAIN(MenuStyleTest)
+#include "MenuStyleTest.moc"

@@ -1,0 +1,153 @@
+// The painted reaction editor driven by real key and mouse events.
+#include "widgets/ReactionEditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace molvane;
+
+class ReactionEditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_editor = std::make_unique<ReactionEditor>();
+        m_editor->resize(400, 30);
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        m_editor->setFocus();
+    }
+    void cleanup() { m_editor.reset(); }
+
+    void typing_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("auto case") << "h2+o2=h2o"
+                                   << "H2+O2+H2O";
+        QTest::newRow("space types the arrow") << "h2 o2"
+                                               << "H2>O2";
+        QTest::newRow("brackets") << "ca[oh]2"
+                                  << "Ca(OH)2";
+        QTest::newRow("no typed coefficient") << "2h2+3o2"
+                                              << "H2+O2";
+        QTest::newRow("no doubled operator") << "h2++>o2"
+                                             << "H2+O2";
+    }
+    void typing()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        QTest::keyClicks(m_editor.get(), keys);
+        QCOMPARE(m_editor->text(), expected);
+        QCOMPARE(m_editor->model().caretIndex(), int(expected.size()));
+    }
+
+    void editingKeys()
+    {
+        QTest::keyClicks(m_editor.get(), "h2o");
+        QTest::keyClick(m_editor.get(), Qt::Key_Left);
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace);
+        QCOMPARE(m_editor->text(), QString("HO"));
+        QTest::keyClick(m_editor.get(), Qt::Key_Home);
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete);
+        QCOMPARE(m_editor->text(), QString("O"));
+        QCOMPARE(m_editor->model().caretIndex(), 0);
+        QTest::keyClick(m_editor.get(), Qt::Key_End);
+        QCOMPARE(m_editor->model().caretIndex(), 1);
+    }
+
+    void enterAsksForBalance()
+    {
+        QSignalSpy balance(m_editor.get(), &ReactionEditor::balanceRequested);
+        QTest::keyClicks(m_editor.get(), "h2");
+        QTest::keyClick(m_editor.get(), Qt::Key_Return);
+        QCOMPARE(balance.count(), 1);
+        QCOMPARE(m_editor->text(), QString("H2"));
+    }
+
+    void everyReleasedKeyMarksModified()
+    {
+        QSignalSpy released(m_editor.get(), &ReactionEditor::keyReleased);
+        QTest::keyClick(m_editor.get(), Qt::Key_Left);
+        QTest::keyClick(m_editor.get(), Qt::Key_Shift);
+        QCOMPARE(released.count(), 2);
+    }
+
+    void clickPlacesTheCaret()
+    {
+        m_editor->resetText("H2+O2");
+        QTest::mouseClick(m_editor.get(), Qt::LeftButton, {}, QPoint(1, 5));
+        QCOMPARE(m_editor->model().caretIndex(), 1);
+        QTest::mouseClick(m_editor.get(), Qt::LeftButton, {}, QPoint(390, 5));
+        QCOMPARE(m_editor->model().caretIndex(), 5);
+    }
+
+    void clickInHelpModeAsksForHelp()
+    {
+        QSignalSpy help(m_editor.get(), &ReactionEditor::helpRequested);
+        m_editor->setHelpMode(true);
+        QTest::mouseClick(m_editor.get(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(help.count(), 1);
+    }
+
+    void pasteTypesCharactersOnly()
+    {
+        // "." and "#" share key codes with Delete and End; pasted, they are only typed.
+        QApplication::clipboard()->setText("2H2+O2.2H2O#");
+        m_editor->ReactionPaste();
+        QTRY_COMPARE(m_editor->text(), QString("H2+O2>H2O"));
+    }
+
+    void longPasteDoesNotPause()
+    {
+        QString reaction;
+        for (int i = 0; i < 150; ++i)
+            reaction += "H2+";
+        QApplication::clipboard()->setText(reaction + "O2>H2O");
+        m_editor->ReactionPaste();
+        QCOMPARE(m_editor->text(), reaction + "O2>H2O"); // no waiting needed
+
+        // A very long paste is typed whole, coefficients and doubled operators removed.
+        QString huge;
+        for (int i = 0; i < 1000; ++i)
+            huge += "2H2++";
+        QApplication::clipboard()->setText(huge + "O2");
+        m_editor->ReactionPaste();
+        QCOMPARE(m_editor->text().size(), 1000 * 3 + 2);
+        QVERIFY(m_editor->text().endsWith("H2+O2"));
+    }
+
+    void closingDuringAPasteIsSafe()
+    {
+        QApplication::clipboard()->setText("H2+O2>H2O");
+        m_editor->ReactionPaste();
+        m_editor.reset();
+        QTest::qWait(50);
+    }
+
+    void paintsCoefficientsBlueAndTheArrow()
+    {
+        m_editor->resetText("2H2>H2");
+        const QImage image = m_editor->image();
+        const ReactionLayout &layout = m_editor->model().layout();
+        bool blue = false;
+        const int coefficientWidth = layout.charWidths[0];
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < coefficientWidth; ++x)
+                blue = blue || image.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY(blue);
+        QCOMPARE(layout.glyphs[3].font, GlyphFont::Arrow);
+        QVERIFY(layout.charWidths[3] > 0);
+    }
+
+private:
+    std::unique_ptr<ReactionEditor> m_editor;
+};
+
+QTEST_MAIN(ReactionEditorTest)
+#include "ReactionEditorTest.moc"

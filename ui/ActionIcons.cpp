@@ -1,0 +1,90 @@
+#include "ui/ActionIcons.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <initializer_list>
+
+// The images live in a static library: naming the resource keeps the linker from dropping it.
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(molvane_icons);
+}
+
+namespace molvane {
+
+namespace {
+
+constexpr const char *ImageNames[] = {
+    "FileNew", // 0
+    "FileOpen", // 1
+    "FileSave", // 2
+    "FileSaveAs", // 3
+    "FileExit", // 4
+    "HelpAbout", // 5
+    "FilePrint", // 6
+    "SettingsOptions", // 7
+    "HelpWebsite", // 8
+    "SettingsEnglish", // 9
+    "SettingsFarsi", // 10
+    "SettingsKey", // 11
+    "HelpSource", // 12
+    "HelpHelp", // 13
+    "ReactionPaste", // 14
+    "ReactionCopy", // 15
+    "HelpMail", // 16
+    "FileHTML", // 17
+    "HelpOnline", // 18
+};
+
+// Rendered here rather than through the SVG icon-engine plugin, so an installed program whose
+// plugin path differs still shows its images.
+QIcon renderedIcon(const QString &resource, std::initializer_list<int> sizes)
+{
+    static const bool registered = (initIconResources(), true);
+    Q_UNUSED(registered);
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid())
+        return {};
+    QIcon icon;
+    for (int size : sizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+std::span<const char *const> ToolBarImageNames()
+{
+    return ImageNames;
+}
+
+int ActionImageIndex(const QString &actionName)
+{
+    const auto *found = std::find_if(std::begin(ImageNames), std::end(ImageNames),
+        [&](const char *name) { return actionName == QLatin1String(name); });
+    return found == std::end(ImageNames) ? -1 : int(found - std::begin(ImageNames));
+}
+
+QIcon ActionIcon(const QString &actionName)
+{
+    if (ActionImageIndex(actionName) < 0)
+        return {};
+    // 48 pixels as well, for screens with two device pixels per pixel.
+    return renderedIcon(":/icons/" + actionName + ".svg", { 24, 48 });
+}
+
+QIcon ProgramIcon()
+{
+    return renderedIcon(":/icons/molvane.svg", { 16, 24, 32, 48, 64, 128, 256 });
+}
+
+} // namespace molvane

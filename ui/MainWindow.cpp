@@ -1,0 +1,280 @@
+#include "ui/MainWindow.h"
+
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/ActionIcons.h"
+#include "ui/ActionTable.h"
+#include "export/FontConversion.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/MessageBox.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/Settings.h"
+#include "ui/UiText.h"
+#include "document/Windows1256.h"
+#include "widgets/MenuStyle.h"
+#include "widgets/ReactionEditor.h"
+#include "widgets/SubstanceGrid.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace molvane {
+
+namespace {
+
+QString caption(const QString &key, UiLanguage language)
+{
+    return UiString(key.toStdString(), language);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QSettings &settings, QString commandLineDocument, QWidget *parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_commandLineDocument(std::move(commandLineDocument))
+{
+    setWindowTitle("Molvane");
+    setMinimumSize(580, 350);
+    resize(780, 551);
+    createWidgets();
+    createActions();
+    createMenusAndToolBar();
+    createDialogs();
+    createHelpActions();
+    applyDocument(m_document); // the built-in document, in English, until the first activation
+}
+
+MainWindow::~MainWindow()
+{
+    // The document goes before the child widgets do; the grid must not read it meanwhile.
+    m_grid->setGridModel(nullptr);
+}
+
+void MainWindow::createWidgets()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QGridLayout(central);
+    layout->setContentsMargins(8, 8, 14, 8);
+    layout->setHorizontalSpacing(7);
+
+    m_lbl1 = new QLabel(central);
+    m_textImg = new ReactionEditor(central);
+    m_weightBtn = new QPushButton(central);
+    m_weightBtn->setFixedSize(73, 25);
+    m_lbl2 = new QLabel(central);
+    m_grid = new SubstanceGrid(Windows1256Has, central);
+    m_grid->setGridModel(&m_document.grid);
+    m_calGrid = new QPushButton(central);
+    m_calGrid->setMinimumSize(105, 25);
+
+    layout->addWidget(m_lbl1, 0, 0);
+    layout->addWidget(m_textImg, 1, 0, Qt::AlignTop);
+    layout->addWidget(m_weightBtn, 1, 1, Qt::AlignTop);
+    layout->setRowMinimumHeight(2, 11);
+    layout->addWidget(m_lbl2, 3, 0, 1, 2);
+    layout->addWidget(m_grid, 4, 0, 1, 2);
+    layout->addWidget(m_calGrid, 5, 0, 1, 2, Qt::AlignRight);
+    layout->setRowStretch(4, 1);
+    setCentralWidget(central);
+    statusBar();
+
+    connect(m_weightBtn, &QPushButton::clicked, this, &MainWindow::WeightBtnClick);
+    connect(m_calGrid, &QPushButton::clicked, this, &MainWindow::CalGridClick);
+    connect(m_textImg, &ReactionEditor::balanceRequested, this, &MainWindow::WeightBtnClick);
+    connect(m_textImg, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
+    connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
+    connect(m_grid, &SubstanceGrid::invalidNumber, this,
+        [this] { showMessageText("InvalidNumberText"); });
+    connect(m_grid, &SubstanceGrid::inputRefused, this,
+        [this](Refusal reason) { showRefusal(reason); });
+}
+
+// The dialogs live as long as the window, so a language switch can reach them.
+void MainWindow::createDialogs()
+{
+    m_aboutForm = new AboutDialog(this);
+    m_opsForm = new OptionsDialog(this);
+    m_koForm = new KeyOptionsDialog(this);
+    // The reaction is drawn again once the dialog has gone, with the fonts it set.
+    connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::DrawReaction);
+    connect(
+        m_opsForm, &OptionsDialog::inputRefused, this, [this](Refusal reason) { showRefusal(reason); });
+    connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::SettingsOptions);
+    m_koForm->setKeyOptions(ReadKeyOptions(m_settings));
+    // The editor reads the dialog's lists at every key: a change counts from the next one.
+    m_textImg->setKeyOptionsSource([this] { return m_koForm->keyOptions(); });
+    connect(
+        action("SettingsKey"), &QAction::triggered, this, [this] { m_koForm->showModal(font()); });
+    connect(
+        action("HelpAbout"), &QAction::triggered, this, [this] { m_aboutForm->showModal(font()); });
+}
+
+void MainWindow::createActions()
+{
+    const QMap<QString, std::function<void()>> commands = {
+        { "FileNew", [this] { FileNew(); } },
+        { "FileOpen", [this] { FileOpen(); } },
+        { "FileSave", [this] { FileSave(); } },
+        { "FileSaveAs", [this] { FileSaveAs(); } },
+        { "FileHTML", [this] { FileHTML(); } },
+        { "FilePrint", [this] { FilePrint(); } },
+        { "FileExit", [this] { close(); } },
+        { "ReactionCopy", [this] { ReactionCopy(); } },
+        { "ReactionPaste", [this] { ReactionPaste(); } },
+    };
+    for (const ActionEntry &entry : MainActions()) {
+        if (!entry.name)
+            continue;
+        auto *action = new QAction(this);
+        action->setObjectName(entry.name);
+        action->setShortcut(QKeySequence(entry.shortcut));
+        action->setIcon(ActionIcon(entry.name));
+        if (const auto command = commands.value(entry.name))
+            connect(action, &QAction::triggered, this, command);
+        m_actions.insert(entry.name, action);
+    }
+}
+
+void MainWindow::createMenusAndToolBar()
+{
+    for (const ActionEntry &entry : MainActions()) {
+        QMenu *&menu = m_menus[entry.menu];
+        if (!menu)
+            menu = menuBar()->addMenu(QString());
+        if (entry.name)
+            menu->addAction(m_actions.value(entry.name));
+        else
+            menu->addSeparator();
+    }
+    // The menu bar and its menus are drawn with the program's own look.
+    auto *menuLook = new MenuStyle;
+    menuLook->setParent(this);
+    menuBar()->setStyle(menuLook);
+    for (QMenu *menu : std::as_const(m_menus))
+        menu->setStyle(menuLook);
+    // The first entries are measured wider: the File menu 200 pixels, the others 100.
+    for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it)
+        it.value()->setMinimumWidth(it.key() == "File1" ? 200 : 100);
+
+    m_toolBar = addToolBar(QString());
+    m_toolBar->setObjectName("ToolBar");
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const char *name : ToolBarActions()) {
+        if (name)
+            m_toolBar->addAction(m_actions.value(name));
+        else
+            m_toolBar->addSeparator();
+    }
+}
+
+// Every text of the window from the one table; hints give the tool-tip and the status text.
+void MainWindow::applyCaptions(UiLanguage language)
+{
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const QString hint = caption(it.key() + ".Hint", language);
+        it.value()->setText(caption(it.key() + ".Caption", language));
+        it.value()->setToolTip(hint.section('|', 0, 0));
+        it.value()->setStatusTip(hint.section('|', 1));
+    }
+    for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it)
+        it.value()->setTitle(caption(it.key() + ".Caption", language));
+    m_actions.value("SettingsEnglish")->setVisible(language == UiLanguage::Farsi);
+    m_actions.value("SettingsFarsi")->setVisible(language == UiLanguage::English);
+    m_lbl1->setText(caption("Lbl1.Caption", language));
+    m_lbl2->setText(caption("Lbl2.Caption", language));
+    m_weightBtn->setText(caption("WeightBtn.Caption", language));
+    m_calGrid->setText(caption("CalGrid.Caption", language));
+    m_calGrid->setStatusTip(caption("CalGrid.Hint", language).section('|', -1));
+    m_textImg->setStatusTip(caption("TextImg.Hint", language).section('|', -1));
+    setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    SetCurrentUiLanguage(language);
+}
+
+int MainWindow::restorePlacement()
+{
+    const WindowSettings stored = ReadWindowSettings(m_settings);
+    if (stored.width && stored.height)
+        resize(*stored.width, *stored.height);
+    else if (stored.width)
+        resize(*stored.width, height());
+    if (stored.top && stored.left)
+        move(*stored.left, *stored.top);
+    m_startupFarsi = stored.farsi.value_or(false);
+    return stored.windowState.value_or(0);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        // Once the window is up: language, a new document, the command-line document.
+        QTimer::singleShot(0, this, &MainWindow::firstActivation);
+    }
+}
+
+void MainWindow::firstActivation()
+{
+    applyCaptions(m_startupFarsi ? UiLanguage::Farsi : UiLanguage::English);
+    m_document.language = CurrentUiLanguage();
+    setModified(false);
+    FileNew();
+    if (!m_commandLineDocument.isEmpty() && QFileInfo(m_commandLineDocument).isFile())
+        loadFile(m_commandLineDocument);
+    emit firstDocumentShown();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    const QRect bounds = isMaximized() ? geometry() : frameGeometry();
+    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
+        state, CurrentUiLanguage() == UiLanguage::Farsi);
+    WriteKeyOptions(m_settings, m_koForm->keyOptions());
+    m_settings.sync();
+    event->accept();
+}
+
+void MainWindow::setModified(bool modified)
+{
+    m_modified = modified;
+}
+
+void MainWindow::showRefusal(Refusal reason)
+{
+    static const QMap<Refusal, const char *> keys = {
+        { Refusal::NotInCodePage, "Refusal.NotInCodePage" },
+        { Refusal::Comma, "Refusal.Comma" },
+        { Refusal::Colon, "Refusal.Colon" },
+        { Refusal::LineBreak, "Refusal.LineBreak" },
+    };
+    if (keys.contains(reason))
+        statusBar()->showMessage(UiString(keys.value(reason)), 5000);
+}
+
+void MainWindow::updateTitle()
+{
+    setWindowTitle(QString::fromStdString(WindowTitle(m_documentPath.toStdString())));
+}
+
+void MainWindow::showMessageText(std::string_view key)
+{
+    ShowMessageBox(UiString(key), MessageKind::Error, OK);
+}
+
+} // namespace molvane

@@ -1,0 +1,262 @@
+// The main window's commands: documents, Balance, Calculate Grid, copy and paste.
+#include "ui/MainWindow.h"
+
+#include "export/BitmapExport.h"
+#include "document/DocumentFiles.h"
+#include "ui/FileDialogs.h"
+#include "export/FontConversion.h"
+#include "export/HtmlExport.h"
+#include "ui/MessageBox.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "document/Templates.h"
+#include "ui/UiText.h"
+#include "core/Balance.h"
+#include "core/Errors.h"
+#include "widgets/ReactionEditor.h"
+#include "grid/BalanceFill.h"
+#include "grid/GridCalc.h"
+#include "widgets/SubstanceGrid.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace molvane {
+
+bool MainWindow::ConfirmDiscard()
+{
+    if (!m_modified)
+        return true;
+    switch (
+        ShowMessageBox(UiString("SaveChangesText"), MessageKind::Confirmation, Yes | No | Cancel)) {
+    case No:
+        return true;
+    case Yes:
+        // A save that fails, or a name not given, keeps the document open.
+        return FileSave() && !m_documentPath.isEmpty();
+    default:
+        return false;
+    }
+}
+
+void MainWindow::FileNew()
+{
+    if (!ConfirmDiscard())
+        return;
+    Document fresh = m_document;
+    fresh.grid.SetRowCount(2);
+    for (int col = 0; col < fresh.grid.ColCount(); ++col)
+        fresh.grid.SetCell(col, 1, {});
+    fresh.language = CurrentUiLanguage();
+    fresh = ApplyTemplateFile(fresh, DefaultTemplateDirs()).document;
+    fresh.reaction.clear();
+    m_documentPath.clear();
+    applyDocument(fresh);
+    setModified(false);
+    m_textImg->setFocus();
+    updateTitle();
+}
+
+void MainWindow::FileOpen()
+{
+    const QString path = AskOpenFileName(this);
+    if (!path.isEmpty())
+        loadFile(path);
+}
+
+void MainWindow::loadFile(const QString &path)
+{
+    syncDocumentFromWidgets();
+    Document opened;
+    try {
+        // The whole file is read before anything changes: a file that fails leaves the
+        // open document as it was.
+        opened = ReadDocumentFile(path, m_document);
+    } catch (const std::exception &) {
+        showMessageText("CannotOpenText");
+        return;
+    }
+    if (!ConfirmDiscard())
+        return;
+    m_documentPath = path;
+    applyDocument(opened);
+    setModified(false);
+    updateTitle();
+}
+
+bool MainWindow::FileSave()
+{
+    if (m_documentPath.isEmpty()) {
+        m_saveAsFromSave = true;
+        FileSaveAs();
+        m_saveAsFromSave = false;
+    }
+    if (m_documentPath.isEmpty())
+        return false;
+    return saveDocumentTo(m_documentPath);
+}
+
+// Asks for a file name until one is given that does not exist or may be replaced; empty
+// when the dialog is cancelled.
+QString MainWindow::askTargetName(const std::function<QString()> &ask,
+    const std::function<QString(const QString &)> &withExtension)
+{
+    for (;;) {
+        const QString chosen = ask();
+        if (chosen.isEmpty())
+            return {};
+        const QString name = withExtension(chosen);
+        // Only Yes replaces: No and the close button ask for a name again.
+        if (!QFileInfo::exists(name)
+            || ShowMessageBox(name + UiString("AlreadyExistsText"), MessageKind::Warning, Yes | No)
+                == Yes)
+            return name;
+    }
+}
+
+void MainWindow::FileSaveAs()
+{
+    const QString name = askTargetName([this] { return AskSaveFileName(this); },
+        [](const QString &chosen) { return WithExtension(chosen, ".KVX"); });
+    if (name.isEmpty())
+        return;
+    m_documentPath = name;
+    if (!m_saveAsFromSave)
+        saveDocumentTo(name);
+    updateTitle();
+}
+
+void MainWindow::FileHTML()
+{
+    const QString name
+        = askTargetName([this] { return AskHtmlFileName(this); }, &WithHtmlExtension);
+    if (name.isEmpty())
+        return;
+    syncDocumentFromWidgets();
+    try {
+        ExportHtml(m_document, windowTitle().toStdString(), name);
+    } catch (const std::exception &e) {
+        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// The picture is of the document as it stands; the export changes nothing in it.
+void MainWindow::FilePrint()
+{
+    const QString name
+        = askTargetName([this] { return AskBitmapFileName(this); }, &WithBitmapExtension);
+    if (name.isEmpty())
+        return;
+    m_grid->commitEdit(); // a cell being typed into is part of the picture
+    syncDocumentFromWidgets();
+    try {
+        SaveBitmap(RenderBitmap(m_document, CurrentUiLanguage()), name);
+    } catch (const std::exception &e) {
+        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+bool MainWindow::saveDocumentTo(const QString &path)
+{
+    syncDocumentFromWidgets();
+    try {
+        SaveDocument(m_document, path);
+    } catch (const std::exception &) {
+        showMessageText("CannotSaveText");
+        return false;
+    }
+    setModified(false);
+    updateTitle();
+    return true;
+}
+
+void MainWindow::syncDocumentFromWidgets()
+{
+    m_document.reaction = m_textImg->text().toStdString();
+}
+
+void MainWindow::applyDocument(const Document &document)
+{
+    m_document = document;
+    m_grid->setGridModel(&m_document.grid);
+    m_grid->setGridFont(
+        ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
+    m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    m_textImg->resetText(QString::fromStdString(m_document.reaction));
+    setFont(ToQFont(m_document.fonts[ProgramFont]));
+    // Every document and template carries its language: reading one switches to it.
+    switchLanguage(m_document.language);
+}
+
+void MainWindow::SettingsOptions()
+{
+    syncDocumentFromWidgets();
+    const OpsResult result = m_opsForm->execute(m_document);
+    if (result == OpsResult::Cancel)
+        return;
+    setModified(true);
+    m_grid->setGridModel(&m_document.grid); // columns, widths and row heights may all differ
+    applyDocumentFonts();
+    if (result == OpsResult::Default) {
+        const QString failure
+            = RememberAsTemplate(m_document, DefaultTemplateDirs(), CurrentUiLanguage());
+        if (!failure.isEmpty())
+            statusBar()->showMessage(failure, 5000);
+    }
+}
+
+void MainWindow::applyDocumentFonts()
+{
+    m_grid->setGridFont(
+        ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
+    m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    setFont(ToQFont(m_document.fonts[ProgramFont]));
+    // Menus are windows of their own: the program font reaches them here.
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        menu->setFont(font());
+}
+
+void MainWindow::WeightBtnClick()
+{
+    if (m_helpMode) {
+        LeaveHelpMode(HelpTopic::Reaction);
+        return;
+    }
+    m_textImg->PrepareForBalance();
+    setModified(true);
+    try {
+        const BalancedReaction balanced = Balance(m_textImg->text().toStdString());
+        FillGridFromBalance(m_document.grid, balanced);
+        m_grid->refresh();
+        m_textImg->writeBack(QString::fromStdString(balanced.text));
+    } catch (const CannotBalance &) {
+        showMessageText("CannotBalanceText");
+    } catch (const InvalidReaction &) {
+        showMessageText("InvalidReactionText");
+    }
+}
+
+void MainWindow::CalGridClick()
+{
+    if (m_helpMode) {
+        LeaveHelpMode(HelpTopic::Grid);
+        return;
+    }
+    m_grid->commitEdit();
+    CalculateGrid(m_document.grid, m_document.FormulsList);
+    m_grid->refresh();
+    setModified(true);
+}
+
+void MainWindow::ReactionCopy()
+{
+    m_textImg->ReactionCopy();
+}
+
+void MainWindow::ReactionPaste()
+{
+    m_textImg->ReactionPaste();
+}
+
+} // namespace molvane

@@ -1,0 +1,100 @@
+// Context help, the help links and the language switch of the main window.
+#include "ui/MainWindow.h"
+#include "ui/UiText.h"
+
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/HelpLinks.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/MessageBox.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "widgets/ReactionEditor.h"
+#include "widgets/SubstanceGrid.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace molvane {
+
+void MainWindow::HelpHelp()
+{
+    if (m_helpMode)
+        return;
+    m_helpMode = true;
+    for (QWidget *control : helpControls())
+        control->setCursor(Qt::WhatsThisCursor);
+    m_textImg->setHelpMode(true);
+    m_grid->setHelpMode(true);
+    // The prompt stays in the language of this moment until the mode ends.
+    statusBar()->showMessage(UiString("HelpPromptText", CurrentUiLanguage()));
+}
+
+void MainWindow::LeaveHelpMode(HelpTopic topic)
+{
+    m_helpMode = false;
+    for (QWidget *control : helpControls())
+        control->unsetCursor();
+    m_textImg->setHelpMode(false);
+    m_grid->setHelpMode(false);
+    statusBar()->clearMessage();
+    ShowMessageBox(UiString(topic == HelpTopic::Reaction ? "ReactionHelpText" : "GridHelpText",
+                       CurrentUiLanguage()),
+        MessageKind::Information, OK);
+}
+
+QList<QWidget *> MainWindow::helpControls() const
+{
+    return { m_calGrid, m_grid->viewport(), m_weightBtn };
+}
+
+void MainWindow::createHelpActions()
+{
+    const auto open = [](const char *link) { QDesktopServices::openUrl(QUrl(link)); };
+    connect(action("HelpHelp"), &QAction::triggered, this, &MainWindow::HelpHelp);
+    connect(action("HelpOnline"), &QAction::triggered, this, [open] { open(OnlineHelpPage); });
+    connect(action("HelpWebsite"), &QAction::triggered, this, [open] { open(MakerSite); });
+    connect(action("HelpMail"), &QAction::triggered, this, [open] { open(MakerMail); });
+    connect(action("HelpSource"), &QAction::triggered, this, [open] { open(MakerMail); });
+    connect(action("HelpFarsi"), &QAction::triggered, this, [] {
+        ShowMessageBox(
+            UiString("FarsiAdviceText", UiLanguage::English), MessageKind::Information, OK);
+    });
+    connect(action("SettingsEnglish"), &QAction::triggered, this,
+        [this] { switchLanguage(UiLanguage::English); });
+    connect(action("SettingsFarsi"), &QAction::triggered, this,
+        [this] { switchLanguage(UiLanguage::Farsi); });
+    connect(m_textImg, &ReactionEditor::helpRequested, this,
+        [this] { LeaveHelpMode(HelpTopic::Reaction); });
+    connect(
+        m_grid, &SubstanceGrid::helpRequested, this, [this] { LeaveHelpMode(HelpTopic::Grid); });
+}
+
+void MainWindow::switchLanguage(UiLanguage language)
+{
+    setModified(true);
+    m_document.language = language;
+    applyCaptions(language);
+    updateTitle();
+    if (language == UiLanguage::Farsi) {
+        m_opsForm->SetFarsiCaptions();
+        m_aboutForm->SetFarsiCaptions();
+        m_koForm->SetFarsiCaptions();
+    } else {
+        m_opsForm->SetEnglishCaptions();
+        m_aboutForm->SetEnglishCaptions();
+        m_koForm->SetEnglishCaptions();
+    }
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // In help mode the status bar keeps its prompt instead of following hints.
+    if (event->type() == QEvent::StatusTip && m_helpMode)
+        return true;
+    return QMainWindow::event(event);
+}
+
+} // namespace molvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "texts/Captions.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace molvane {
+
+enum class MessageKind { Warning, Error, Information, Confirmation };
+
+enum MessageButton { Yes = 1, No = 2, OK = 4, Cancel = 8 };
+/// A set of MessageButton values or-ed together.
+using MessageButtons = int;
+
+/// The interface language every message is shown in; only the language switch changes it.
+UiLanguage CurrentUiLanguage();
+void SetCurrentUiLanguage(UiLanguage language);
+
+/// Shows @p text in a modal box of @p kind with the buttons asked for, in the order Yes, No,
+/// OK, Cancel, in the current language. Returns the button pressed; closing the box answers
+/// Cancel where there is one, else No, else OK, never Yes.
+MessageButton ShowMessageBox(const QString &text, MessageKind kind, MessageButtons buttons);
+
+/// A failure a command does not handle itself, in a plain error box titled with the
+/// application's name, in the system's words.
+void ShowFailureBox(const QString &description);
+
+/// Replaces the box for tests, which record the question and give the answer.
+using MessageBoxHook = std::function<MessageButton(const QString &, MessageKind, MessageButtons)>;
+void SetMessageBoxHook(MessageBoxHook hook);
+
+} // namespace molvane

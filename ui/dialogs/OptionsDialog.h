@@ -1,0 +1,128 @@
+#pragma once
+
+#include "texts/Captions.h"
+#include "document/Document.h"
+#include "grid/InputRules.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+
+namespace molvane {
+
+class ReorderableListWidget;
+
+struct TemplateDirs;
+
+/// How the Options dialog was closed. The title-bar close box counts as Cancel.
+enum class OpsResult { Cancel, OK, Default };
+
+/// The Options dialog: the five document fonts and the subscripts position on one page, the
+/// grid's items and the formulas on the other. Edits stay in the controls until OK or
+/// Default applies them to the document; Cancel drops them.
+class OptionsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit OptionsDialog(QWidget *parent = nullptr);
+
+    /// Shows the dialog modally, loaded from @p document. OK and Default apply the controls
+    /// to @p document before the dialog closes; Cancel leaves it untouched.
+    OpsResult execute(Document &document);
+
+    /// Loads every control from @p document; the dialog takes its program font.
+    void FormShow(const Document &document);
+
+    void SetEnglishCaptions();
+    void SetFarsiCaptions();
+
+signals:
+    /// 100 ms after OK or Default: the reaction is due to be drawn with its new fonts.
+    void TimTimer();
+    /// A typed or pasted character was refused because saving would lose it.
+    void inputRefused(molvane::Refusal reason);
+
+private:
+    static constexpr int BaseWidth = 521;
+    static constexpr int BaseHeight = 351;
+
+    struct FontRow
+    {
+        QLabel *title;
+        QComboBox *face;
+        QLineEdit *size;
+        QToolButton *bold;
+        QToolButton *italic;
+        QComboBox *color;
+    };
+
+    QWidget *createFontsPage();
+    QWidget *createGridPage();
+    void createItemControls(QWidget *page);
+    void createFormulaControls(QWidget *page);
+    QLineEdit *createCheckedField(QWidget *parent, TextField field);
+    QLabel *addLabel(QWidget *page, const char *key);
+    void applyCaptions(UiLanguage language);
+    void applyTo(Document &document) const;
+
+    void OKClick();
+    void DefClick();
+    void CancelClick();
+    void GIListClick();
+    void GINameChange();
+    void GINewClick();
+    void GIUpClick();
+    void GIDownClick();
+    void GIDeleteClick();
+    void GFListClick();
+    void GFN1Change();
+    void GFNewClick();
+    void GFDeleteClick();
+    void HelpBtnClick();
+
+    Document *m_target = nullptr;
+    std::vector<std::string> m_targets; ///< formula targets, fixed while the dialog is open
+    bool m_filling = false;
+    QStringList m_labelKeys;
+    QList<QLabel *> m_labels;
+
+    QTabWidget *m_pages = nullptr;
+    std::array<FontRow, DocumentFontCount> m_fontRows {};
+    QLineEdit *m_fsbp = nullptr;
+    ReorderableListWidget *m_giList = nullptr;
+    QToolButton *m_giUp = nullptr;
+    QToolButton *m_giDown = nullptr;
+    QToolButton *m_giNew = nullptr;
+    QToolButton *m_giDelete = nullptr;
+    QLineEdit *m_giName = nullptr;
+    QComboBox *m_giType = nullptr;
+    QLineEdit *m_giWidth = nullptr;
+    ReorderableListWidget *m_gfList = nullptr;
+    QToolButton *m_gfNew = nullptr;
+    QToolButton *m_gfDelete = nullptr;
+    QComboBox *m_gfn1 = nullptr;
+    QLineEdit *m_gfn2 = nullptr;
+    QPushButton *m_helpBtn = nullptr;
+    QPushButton *m_def = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QTimer *m_tim = nullptr;
+};
+
+/// What Default does after applying: writes @p document as the template of its language, so
+/// new documents start from it. Empty when written; otherwise the status-bar text, in
+/// @p language, saying the settings were not remembered.
+QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, UiLanguage language);
+
+} // namespace molvane

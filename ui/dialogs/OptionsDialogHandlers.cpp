@@ -1,0 +1,278 @@
+// The Options dialog's loading, list editing, applying and captions.
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/UiText.h"
+
+#include "export/FontConversion.h"
+#include "ui/MessageBox.h"
+#include "document/FontChoices.h"
+#include "document/Templates.h"
+#include "grid/GridItems.h"
+#include "widgets/ReorderableListWidget.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace molvane {
+
+namespace {
+
+QStringList qList(const std::vector<std::string> &lines)
+{
+    QStringList result;
+    for (const std::string &line : lines)
+        result << QString::fromStdString(line);
+    return result;
+}
+
+std::vector<std::string> stdList(const QStringList &lines)
+{
+    std::vector<std::string> result;
+    for (const QString &line : lines)
+        result.push_back(line.toStdString());
+    return result;
+}
+
+// Selects the colour of @p value; a colour the list lacks gets an entry of its own, so that
+// it is shown and kept unless another one is picked.
+void selectColor(QComboBox *list, ColorValue value)
+{
+    const int named = int(ColorListEntries().size());
+    while (list->count() > named)
+        list->removeItem(named);
+    int index = FindColorEntry(value);
+    if (index < 0) {
+        QPixmap picture(16, 12);
+        picture.fill(ToQColor(value));
+        list->addItem(QIcon(picture), ToQColor(value).name(), value);
+        index = named;
+    }
+    list->setCurrentIndex(index);
+}
+
+} // namespace
+
+OpsResult OptionsDialog::execute(Document &document)
+{
+    m_target = &document;
+    FormShow(document);
+    const int result = exec();
+    m_target = nullptr;
+    return result == int(OpsResult::OK)     ? OpsResult::OK
+        : result == int(OpsResult::Default) ? OpsResult::Default
+                                            : OpsResult::Cancel;
+}
+
+void OptionsDialog::FormShow(const Document &document)
+{
+    m_filling = true;
+    setFont(ToQFont(document.fonts[ProgramFont]));
+    const QStringList faces = QFontDatabase::families();
+    for (int r = 0; r < DocumentFontCount; ++r) {
+        const DocumentFont &font = document.fonts[r];
+        FontRow &row = m_fontRows[r];
+        row.face->clear();
+        row.face->addItems(faces);
+        // A face that is not installed selects nothing; applying then keeps it.
+        const QString face = QString::fromStdString(font.face);
+        const auto found = std::find_if(faces.begin(), faces.end(),
+            [&face](const QString &f) { return f.compare(face, Qt::CaseInsensitive) == 0; });
+        row.face->setCurrentIndex(found == faces.end() ? -1 : int(found - faces.begin()));
+        row.size->setText(QString::number(font.size));
+        selectColor(row.color, font.color);
+        row.bold->setChecked(font.bold);
+        row.italic->setChecked(font.italic);
+    }
+    m_fsbp->setText(QString::number(document.subscriptPosition));
+    m_giList->setEntries(qList(ItemEntries(document.grid)));
+    m_targets = FormulaTargets(document.grid);
+    m_gfn1->clear();
+    m_gfn1->addItems(qList(m_targets));
+    m_gfn1->setCurrentIndex(-1);
+    m_gfList->setEntries(qList(document.FormulsList));
+    m_filling = false;
+}
+
+void OptionsDialog::applyTo(Document &document) const
+{
+    for (int r = 0; r < DocumentFontCount; ++r) {
+        const FontRow &row = m_fontRows[r];
+        FontControls controls;
+        if (row.face->currentIndex() >= 0)
+            controls.face = row.face->currentText().toStdString();
+        controls.size = row.size->text().toStdString();
+        controls.color = row.color->currentData().toInt();
+        controls.bold = row.bold->isChecked();
+        controls.italic = row.italic->isChecked();
+        document.fonts[r] = ApplyFontControls(document.fonts[r], controls);
+    }
+    document.subscriptPosition = FieldNumber(m_fsbp->text().toStdString(), 0);
+    // A row is one line of the grid font and 7 pixels.
+    const QFontMetrics grid(ToQFont(document.fonts[GridFont]));
+    document.grid.SetDefaultRowHeight(grid.height() + 7);
+    ApplyItems(document.grid, stdList(m_giList->entries()));
+    document.FormulsList = stdList(m_gfList->entries());
+}
+
+void OptionsDialog::OKClick()
+{
+    if (m_target)
+        applyTo(*m_target);
+    m_tim->start();
+    done(int(OpsResult::OK));
+}
+
+void OptionsDialog::DefClick()
+{
+    if (m_target)
+        applyTo(*m_target);
+    m_tim->start();
+    done(int(OpsResult::Default));
+}
+
+void OptionsDialog::CancelClick()
+{
+    done(int(OpsResult::Cancel));
+}
+
+void OptionsDialog::GIListClick()
+{
+    const int index = m_giList->selectedIndex();
+    if (index < 0)
+        return;
+    const ItemEntry item = ParseItemEntry(m_giList->item(index)->text().toStdString());
+    m_filling = true;
+    m_giName->setText(QString::fromStdString(item.name));
+    const bool digit = item.type.size() == 1 && item.type[0] >= '0' && item.type[0] <= '5';
+    m_giType->setCurrentIndex(digit ? item.type[0] - '0' : -1);
+    m_giWidth->setText(QString::fromStdString(item.width));
+    m_filling = false;
+}
+
+void OptionsDialog::GINameChange()
+{
+    const int index = m_giList->selectedIndex();
+    if (m_filling || index < 0)
+        return;
+    QListWidgetItem *entry = m_giList->item(index);
+    // A type the list cannot show stays as it was.
+    const std::string type = m_giType->currentIndex() >= 0
+        ? std::to_string(m_giType->currentIndex())
+        : ParseItemEntry(entry->text().toStdString()).type;
+    entry->setText(QString::fromStdString(
+        ItemEntryText(m_giName->text().toStdString(), type, m_giWidth->text().toStdString())));
+}
+
+void OptionsDialog::GINewClick()
+{
+    m_giList->addItem(ToQString(NewItemEntry));
+    m_giList->setCurrentRow(m_giList->count() - 1);
+}
+
+void OptionsDialog::GIUpClick()
+{
+    m_giList->MoveSelectedUp(1);
+}
+
+void OptionsDialog::GIDownClick()
+{
+    m_giList->MoveSelectedDown(1);
+}
+
+void OptionsDialog::GIDeleteClick()
+{
+    m_giList->DeleteSelected();
+}
+
+void OptionsDialog::GFListClick()
+{
+    const int index = m_gfList->selectedIndex();
+    if (index < 0)
+        return;
+    const FormulaParts parts = SplitFormula(m_gfList->item(index)->text().toStdString());
+    m_filling = true;
+    m_gfn1->setCurrentIndex(FindTarget(m_targets, parts.target));
+    m_gfn2->setText(QString::fromStdString(parts.expression));
+    m_filling = false;
+}
+
+void OptionsDialog::GFN1Change()
+{
+    const int index = m_gfList->selectedIndex();
+    if (m_filling || index < 0)
+        return;
+    const QString target = m_gfn1->currentIndex() >= 0 ? m_gfn1->currentText() : QString();
+    m_gfList->item(index)->setText(target + "=" + m_gfn2->text());
+}
+
+void OptionsDialog::GFNewClick()
+{
+    m_gfList->addItem(QString::fromStdString(NewFormulaLine(m_targets)));
+    m_gfList->setCurrentRow(m_gfList->count() - 1);
+}
+
+void OptionsDialog::GFDeleteClick()
+{
+    m_gfList->DeleteSelected();
+}
+
+void OptionsDialog::HelpBtnClick()
+{
+    ShowMessageBox(
+        ToQString(Caption("FormulaHelpText", CurrentUiLanguage())), MessageKind::Information, OK);
+}
+
+void OptionsDialog::SetEnglishCaptions()
+{
+    applyCaptions(UiLanguage::English);
+}
+
+void OptionsDialog::SetFarsiCaptions()
+{
+    applyCaptions(UiLanguage::Farsi);
+}
+
+void OptionsDialog::applyCaptions(UiLanguage language)
+{
+    const auto text = [language](const QString &key) {
+        return ToQString(Caption(key.toStdString(), language));
+    };
+    // A hint's short part is the tool-tip, its long part the status-bar text.
+    const auto hint = [&text](QWidget *widget, const QString &key) {
+        const QString whole = text(key);
+        widget->setToolTip(whole.section('|', 0, 0));
+        widget->setStatusTip(whole.section('|', -1));
+    };
+    setWindowTitle(text("OpsForm.Caption"));
+    m_pages->setTabText(0, text("FontsPage.Caption"));
+    m_pages->setTabText(1, text("GridPage.Caption"));
+    for (int i = 0; i < m_labels.size(); ++i)
+        m_labels[i]->setText(text(m_labelKeys[i]));
+    for (QPushButton *button : { m_def, m_ok, m_cancel, m_helpBtn }) {
+        button->setText(text(button->objectName() + ".Caption"));
+        hint(button, button->objectName() + ".Hint");
+    }
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             m_giUp, m_giDown, m_giNew, m_giDelete, m_gfNew, m_gfDelete, m_giList, m_gfList })
+        hint(widget, widget->objectName() + ".Hint");
+    // The dialog keeps its size unless the texts of this language need more room.
+    const QSize needed = sizeHint().expandedTo(QSize(BaseWidth, BaseHeight));
+    setFixedSize(needed);
+}
+
+QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, UiLanguage language)
+{
+    if (WriteTemplate(document, dirs))
+        return {};
+    return ToQString(Caption("TemplateNotWritten.Text", language));
+}
+
+} // namespace molvane

@@ -1,0 +1,55 @@
+#include "widgets/CellDelegate.h"
+
+#include "widgets/CellEditor.h"
+
+#include <QFocusEvent>
+
+namespace molvane {
+
+CellDelegate::CellDelegate(CodePageHas codePageHas, EditorOpened opened, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_codePageHas(std::move(codePageHas))
+    , m_opened(std::move(opened))
+{ }
+
+QWidget *CellDelegate::createEditor(
+    QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    auto *editor = new CellEditor(index, m_codePageHas, parent);
+    // An editor made after the grid's direction was set does not always inherit it; and a
+    // line edit aligns by the direction of its text, so numbers would jump to the left of a
+    // right-to-left cell while it is edited.
+    editor->setLayoutDirection(option.direction);
+    const Qt::Alignment side = option.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    editor->setAlignment(side | Qt::AlignAbsolute | Qt::AlignVCenter);
+    if (m_opened)
+        m_opened(editor);
+    return editor;
+}
+
+void CellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *cell = static_cast<CellEditor *>(editor);
+    const QString text = index.data(Qt::EditRole).toString();
+    // Each edit is written to the cell at once and comes back here: leave the cursor alone.
+    if (!cell->hasOriginalText() || cell->text() != text)
+        cell->setCellText(text);
+}
+
+void CellDelegate::setModelData(
+    QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    model->setData(index, static_cast<CellEditor *>(editor)->text(), Qt::EditRole);
+}
+
+bool CellDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+} // namespace molvane

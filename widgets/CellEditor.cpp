@@ -1,0 +1,131 @@
+#include "widgets/CellEditor.h"
+
+#include "grid/CellCheck.h"
+#include "widgets/GridTableModel.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace molvane {
+
+/// Fits every change of the text to the cell input rules, or refuses it whole.
+class CellEditor::InputRules : public QValidator
+{
+public:
+    InputRules(CodePageHas codePageHas, QObject *parent)
+        : QValidator(parent)
+        , m_has(std::move(codePageHas))
+    { }
+
+    State validate(QString &input, int &) const override
+    {
+        const std::u32string typed = input.toStdU32String();
+        const FittedText fitted = FitInput(TextField::Cell, typed, m_has);
+        if (fitted.refusal != Refusal::None) {
+            for (const char32_t c : typed) {
+                if (CheckTyped(TextField::Cell, c, m_has) != Refusal::None) {
+                    m_refused = c;
+                    break;
+                }
+            }
+            m_refusal = fitted.refusal;
+            return Invalid;
+        }
+        // Best fit swaps one character for one of the same UTF-16 length: the cursor stays.
+        if (fitted.text != typed)
+            input = QString::fromStdU32String(fitted.text);
+        return Acceptable;
+    }
+
+    /// The reason and character of the last refusal, once.
+    std::pair<Refusal, char32_t> takeRefusal()
+    {
+        return { std::exchange(m_refusal, Refusal::None), m_refused };
+    }
+
+private:
+    CodePageHas m_has;
+    mutable Refusal m_refusal = Refusal::None;
+    mutable char32_t m_refused = 0;
+};
+
+std::optional<std::u32string> TypedCharacters(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const int key = event.key();
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && key >= Qt::Key_A
+        && key <= Qt::Key_Z)
+        return std::u32string(1, char32_t(key - Qt::Key_A + 1));
+    if (key == Qt::Key_Backspace)
+        return std::u32string(1, BackspaceKey);
+    const std::u32string text = event.text().toStdU32String();
+    if (text.empty())
+        return std::nullopt;
+    for (const char32_t c : text) {
+        if (c < 0x20 || c == 0x7F) // Enter, Escape, Tab, Delete: keys, not characters
+            return std::nullopt;
+    }
+    return text;
+}
+
+std::u32string KeptCharacters(std::string_view typeText, std::u32string_view typed)
+{
+    std::u32string kept;
+    for (const char32_t c : typed) {
+        if (const std::optional<char32_t> passed = GridKeyPress(typeText, BestFit(c)))
+            kept += *passed;
+    }
+    return kept;
+}
+
+CellEditor::CellEditor(const QModelIndex &index, CodePageHas codePageHas, QWidget *parent)
+    : QLineEdit(parent)
+    , m_index(index)
+    , m_type(index.data(GridTableModel::TypeRole).toString().toStdString())
+    , m_rules(new InputRules(std::move(codePageHas), this))
+{
+    setFrame(false);
+    setValidator(m_rules);
+    connect(this, &QLineEdit::inputRejected, this, [this] {
+        const auto [reason, character] = m_rules->takeRefusal();
+        if (reason != Refusal::None)
+            emit inputRefused(reason, QString::fromStdU32String(std::u32string(1, character)));
+    });
+}
+
+CellEditor::~CellEditor() = default;
+
+void CellEditor::setCellText(const QString &text)
+{
+    if (!m_textSet) {
+        m_originalText = text;
+        m_textSet = true;
+    }
+    setValidator(nullptr);
+    setText(text);
+    setValidator(m_rules);
+}
+
+void CellEditor::keyPressEvent(QKeyEvent *event)
+{
+    const std::optional<std::u32string> typed = TypedCharacters(*event);
+    if (!typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const std::u32string kept = KeptCharacters(m_type, *typed);
+    if (kept.empty()) {
+        event->accept(); // dropped without a sound
+        return;
+    }
+    if (kept == *typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent fitted(event->type(), event->key(), event->modifiers(),
+        QString::fromStdU32String(kept), event->isAutoRepeat(), ushort(event->count()));
+    QLineEdit::keyPressEvent(&fitted);
+    event->setAccepted(fitted.isAccepted());
+}
+
+} // namespace molvane

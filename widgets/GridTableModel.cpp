@@ -1,0 +1,75 @@
+#include "widgets/GridTableModel.h"
+
+namespace molvane {
+
+GridTableModel::GridTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{ }
+
+void GridTableModel::setGrid(GridModel *grid)
+{
+    beginResetModel();
+    m_grid = grid;
+    endResetModel();
+}
+
+void GridTableModel::reload()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+int GridTableModel::rowCount(const QModelIndex &parent) const
+{
+    // Row 0 of the grid is the header, not a table row.
+    return m_grid && !parent.isValid() ? m_grid->RowCount() - 1 : 0;
+}
+
+int GridTableModel::columnCount(const QModelIndex &parent) const
+{
+    return m_grid && !parent.isValid() ? m_grid->ColCount() : 0;
+}
+
+QVariant GridTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!m_grid || !index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return QString::fromStdString(m_grid->Cell(index.column(), index.row() + 1));
+    if (role == TypeRole) {
+        const std::string_view type = m_grid->TypeOf(index.column());
+        return QString::fromUtf8(type.data(), qsizetype(type.size()));
+    }
+    return {};
+}
+
+bool GridTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!m_grid || !index.isValid() || role != Qt::EditRole)
+        return false;
+    std::string text = value.toString().toStdString();
+    if (m_grid->Cell(index.column(), index.row() + 1) == text)
+        return true;
+    m_grid->SetCell(index.column(), index.row() + 1, std::move(text));
+    emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
+    return true;
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (!m_grid || role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal && section >= 0 && section < m_grid->ColCount())
+        return QString::fromStdString(m_grid->ItemName(section));
+    // The row header is only a handle for dragging row borders: it shows nothing.
+    return QString();
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+} // namespace molvane

@@ -1,0 +1,207 @@
+#include "widgets/MenuStyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+
+namespace molvane {
+
+namespace {
+
+QStringList captionLines(const QString &text)
+{
+    return text.section('\t', 0, 0).split('\r');
+}
+
+} // namespace
+
+MenuStyle::MenuStyle(MenuLook look)
+    : m_look(std::move(look))
+{ }
+
+QColor MenuStyle::resolve(const MenuColor &color)
+{
+    const QPalette palette = QApplication::palette();
+    switch (color.role) {
+    case MenuColor::Rgb:
+        return QColor(color.r, color.g, color.b);
+    case MenuColor::ButtonFace:
+        return palette.color(QPalette::Button);
+    case MenuColor::Highlight:
+        return palette.color(QPalette::Highlight);
+    case MenuColor::HighlightText:
+        return palette.color(QPalette::HighlightedText);
+    case MenuColor::DarkShadow3D:
+        return palette.color(QPalette::Shadow);
+    case MenuColor::GrayText:
+        return palette.color(QPalette::Disabled, QPalette::Text);
+    case MenuColor::MenuText:
+        return palette.color(QPalette::WindowText);
+    }
+    return Qt::black;
+}
+
+void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+    const QWidget *widget) const
+{
+    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+    if (element == CE_MenuItem && item) {
+        drawMenuItem(*item, painter);
+    } else if (element == CE_MenuBarItem && item) {
+        drawMenuBarItem(*item, painter);
+    } else if (element == CE_MenuBarEmptyArea) {
+        painter->fillRect(option->rect, resolve(m_look.Color(MenuBarColor)));
+    } else {
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+}
+
+QSize MenuStyle::sizeFromContents(
+    ContentsType type, const QStyleOption *option, const QSize &size, const QWidget *widget) const
+{
+    const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
+    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+    if (type != CT_MenuItem || !item)
+        return base;
+    const ImageColumn column = imageColumn(*item, base.height());
+    const QFontMetrics metrics(item->font);
+    std::vector<int> lines;
+    for (const QString &line : captionLines(item->text))
+        lines.push_back(metrics.horizontalAdvance(line));
+    const QString shortcut = item->text.section('\t', 1);
+    const ItemSize measured = MeasureMenuItem(column, lines, metrics.horizontalAdvance(shortcut),
+        !shortcut.isEmpty(), item->menuItemType == QStyleOptionMenuItem::SubMenu, metrics.height(),
+        { base.width(), base.height() }, item->menuItemType == QStyleOptionMenuItem::Separator);
+    return { measured.width, measured.height };
+}
+
+ImageColumn MenuStyle::imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const
+{
+    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
+    ImageColumn column = MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
+    if (column.width != 0 && OnMeasureImageBack)
+        OnMeasureImageBack(column.width, column.height);
+    return column;
+}
+
+void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setBrush(resolve(m_look.Color(SelectedBackColor)));
+    painter->setPen(resolve(m_look.Color(SelectedBorderColor)));
+    const QRectF box = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (m_look.shape == SelectionShape::ssRoundRect)
+        painter->drawRoundedRect(box, m_look.CurvatureX / 2.0, m_look.CurvatureY / 2.0);
+    else
+        painter->drawRect(box);
+    painter->restore();
+}
+
+// The image with its soft shadow first: the image's pixels, blurred, blended towards the
+// shadow colour.
+void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) const
+{
+    if (m_look.ShowImageShadow) {
+        const QImage source = image.toImage().convertToFormat(QImage::Format_ARGB32);
+        const int w = source.width(), h = source.height();
+        std::vector<bool> pixels(std::size_t(w) * h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                pixels[std::size_t(y) * w + x] = qAlpha(source.pixel(x, y)) > 0;
+        const std::vector<int> mask = ShadowMask(pixels, w, h, m_look.ShadowAlpha);
+        QImage shadow(w + 2, h + 2, QImage::Format_ARGB32);
+        const QColor color = resolve(m_look.Color(ShadowColor));
+        for (int y = 0; y < h + 2; ++y)
+            for (int x = 0; x < w + 2; ++x)
+                shadow.setPixel(x, y,
+                    qRgba(color.red(), color.green(), color.blue(),
+                        mask[std::size_t(y) * (w + 2) + x]));
+        painter->drawImage(at + QPoint(m_look.ShadowPosX - 1, m_look.ShadowPosY - 1), shadow);
+    }
+    painter->drawPixmap(at, image);
+}
+
+void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const
+{
+    const QRect r = item.rect;
+    const bool rtl = item.direction == Qt::RightToLeft;
+    const bool selected = (item.state & State_Selected) && (item.state & State_Enabled);
+    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
+    const ImageColumn column = imageColumn(item, r.height());
+    const QRect imageRect = rtl
+        ? QRect(r.right() - column.width + 1, r.top(), column.width, r.height())
+        : QRect(r.left(), r.top(), column.width, r.height());
+
+    painter->fillRect(r, resolve(m_look.Color(BackColor)));
+    painter->fillRect(imageRect, resolve(m_look.Color(ImageBackColor)));
+    QRect text = r.adjusted(rtl ? 0 : column.width + 6, 0, rtl ? -(column.width + 6) : 0, 0);
+
+    if (item.menuItemType == QStyleOptionMenuItem::Separator) {
+        painter->setPen(resolve(m_look.Color(LineColor)));
+        const int y = r.top() / 2 + r.bottom() / 2 + (r.top() % 2 + r.bottom() % 2) / 2;
+        painter->drawLine(text.left() - (rtl ? 12 : 0), y, text.right(), y);
+        return;
+    }
+    if (selected)
+        drawSelection(painter, r);
+
+    const QColor textColor = selected  ? resolve(m_look.Color(SelectedTextColor))
+        : (item.state & State_Enabled) ? resolve(m_look.Color(TextColor))
+                                       : resolve(m_look.Color(DisableTextColor));
+    bool imageDrawn = false;
+    if (!item.icon.isNull() && iconSize > 0) {
+        // A selected item's image in the icon's selected form, a disabled one's in its
+        // disabled form.
+        const QIcon::Mode mode = !(item.state & State_Enabled) ? QIcon::Disabled
+            : selected                                         ? QIcon::Selected
+                                                               : QIcon::Normal;
+        const QPixmap image = item.icon.pixmap(iconSize, mode);
+        const QPoint at(imageRect.left() + (imageRect.width() - iconSize) / 2,
+            r.top() + (r.height() - iconSize) / 2);
+        drawImage(painter, image, at);
+        imageDrawn = true;
+    }
+    bool drawDefault = true;
+    if (item.checked && CustomCheckMark && OnDrawCheckMark)
+        OnDrawCheckMark(painter, imageRect, drawDefault);
+    if (item.checked && drawDefault) {
+        if (imageDrawn) {
+            painter->setPen(resolve(m_look.Color(selected ? SelectedCheckColor : CheckColor)));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(imageRect.adjusted(0, 0, -1, -1));
+        } else {
+            painter->setPen(textColor);
+            const int x = rtl ? r.right() - column.width / 2 : r.left() + column.width / 2;
+            for (const auto &line : CheckChevron(x, r.center().y() - 3, rtl)) {
+                const QPoint points[3] = { { line[0][0], line[0][1] }, { line[1][0], line[1][1] },
+                    { line[2][0], line[2][1] } };
+                painter->drawPolyline(points, 3);
+            }
+        }
+    }
+
+    painter->setFont(item.font);
+    painter->setPen(textColor);
+    const Qt::Alignment leading = rtl ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment trailing = rtl ? Qt::AlignLeft : Qt::AlignRight;
+    painter->drawText(text, leading | Qt::AlignVCenter | Qt::TextShowMnemonic,
+        captionLines(item.text).join('\n'));
+    const QString shortcut = item.text.section('\t', 1);
+    if (!shortcut.isEmpty())
+        painter->drawText(text.adjusted(rtl ? 13 : 0, 0, rtl ? 0 : -13, 0),
+            trailing | Qt::AlignVCenter, shortcut);
+}
+
+void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const
+{
+    painter->fillRect(item.rect, resolve(m_look.Color(MenuBarColor)));
+    const bool selected = item.state & (State_Selected | State_Sunken);
+    if (selected && (item.state & State_Enabled))
+        drawSelection(painter, item.rect);
+    painter->setPen(resolve(m_look.Color(selected ? SelectedTextColor : TextColor)));
+    painter->setFont(item.font);
+    painter->drawText(item.rect, Qt::AlignCenter | Qt::TextShowMnemonic, item.text);
+}
+
+} // namespace molvane

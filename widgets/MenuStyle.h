@@ -1,0 +1,52 @@
+#pragma once
+
+#include "widgets/MenuLook.h"
+
+#include <QFont>
+#include <QProxyStyle>
+
+#include <functional>
+
+class QStyleOptionMenuItem;
+
+namespace molvane {
+
+/// Draws and measures the items of the menu bar and its menus with the program's menu look:
+/// a light item background, a coloured image column on the leading side, a rounded selection
+/// box, soft image shadows. Attach it to the menu bar and every menu.
+class MenuStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    explicit MenuStyle(MenuLook look = ProgramMenuLook());
+
+    const MenuLook &look() const { return m_look; }
+    void setLook(const MenuLook &look) { m_look = look; }
+
+    /// With CustomCheckMark: draws a checked item's mark in the image column's rectangle and
+    /// says whether the default mark follows.
+    bool CustomCheckMark = false;
+    std::function<void(QPainter *painter, const QRect &column, bool &drawDefault)> OnDrawCheckMark;
+    /// May change the image column's width and height before an item is measured or drawn.
+    std::function<void(int &width, int &height)> OnMeasureImageBack;
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+        const QWidget *widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+        const QWidget *widget = nullptr) const override;
+
+    /// The desktop colour of a look colour.
+    static QColor resolve(const MenuColor &color);
+
+private:
+    void drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
+    void drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
+    void drawSelection(QPainter *painter, const QRect &rect) const;
+    void drawImage(QPainter *painter, const QPixmap &image, QPoint at) const;
+    ImageColumn imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const;
+
+    MenuLook m_look;
+};
+
+} // namespace molvane

@@ -1,0 +1,263 @@
+#include "widgets/ReactionEditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace molvane {
+
+namespace {
+
+EditKey editKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Right:
+        return EditKey::Right;
+    case Qt::Key_Left:
+        return EditKey::Left;
+    case Qt::Key_Delete:
+        return EditKey::Delete;
+    case Qt::Key_Backspace:
+        return EditKey::Backspace;
+    case Qt::Key_Home:
+        return EditKey::Home;
+    case Qt::Key_End:
+        return EditKey::End;
+    default:
+        return EditKey::Other;
+    }
+}
+
+// Past this many characters a paste types without pausing, so it never takes long.
+constexpr int PausedPasteLimit = 200;
+constexpr int PastePauseMs = 10;
+
+} // namespace
+
+ReactionEditor::ReactionEditor(QWidget *parent)
+    : QWidget(parent)
+    , m_fonts(ReactionFonts::startup(palette().color(QPalette::WindowText)))
+    , m_measure(std::make_unique<ReactionGlyphs>(m_fonts))
+    , m_model(std::make_unique<ReactionEditorModel>(*m_measure))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::IBeamCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setLayoutDirection(Qt::LeftToRight); // a reaction reads left to right in every language
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    m_blinkTim.setInterval(500);
+    connect(&m_blinkTim, &QTimer::timeout, this, &ReactionEditor::ShowCaretNow);
+    m_blinkTim.start();
+    m_pasteTimer.setSingleShot(true);
+    connect(&m_pasteTimer, &QTimer::timeout, this, &ReactionEditor::pasteNext);
+    DrawReaction();
+}
+
+ReactionEditor::~ReactionEditor() = default;
+
+void ReactionEditor::setFonts(const ReactionFonts &fonts)
+{
+    m_fonts = fonts;
+    m_measure->fontsChanged();
+    m_model->setSubscriptsPosition(fonts.subscriptsPosition);
+    DrawReaction();
+}
+
+void ReactionEditor::setKeyOptionsSource(std::function<KeyOptions()> source)
+{
+    m_keyOptions = std::move(source);
+}
+
+KeyOptions ReactionEditor::keyOptions() const
+{
+    return m_keyOptions ? m_keyOptions() : KeyOptions {};
+}
+
+void ReactionEditor::resetText(const QString &text)
+{
+    m_pasteTimer.stop();
+    m_pending.clear();
+    m_model->resetText(text.toLatin1().toStdString());
+    paintLayout();
+}
+
+void ReactionEditor::writeBack(const QString &text)
+{
+    m_model->writeBack(text.toLatin1().toStdString());
+    paintLayout();
+}
+
+QString ReactionEditor::text() const
+{
+    return QString::fromLatin1(m_model->text());
+}
+
+void ReactionEditor::NormalizeReaction()
+{
+    m_model->NormalizeReaction(keyOptions().ChB);
+    paintLayout();
+}
+
+void ReactionEditor::PrepareForBalance()
+{
+    m_model->PrepareForBalance(keyOptions().ChB);
+    paintLayout();
+}
+
+void ReactionEditor::DrawReaction()
+{
+    m_model->DrawReaction();
+    paintLayout();
+}
+
+// Paints the model's last layout on the editor image: white cells, glyphs at their places.
+void ReactionEditor::paintLayout()
+{
+    const ReactionLayout &layout = m_model->layout();
+    if (height() != layout.imageHeight)
+        setFixedHeight(layout.imageHeight);
+    m_image = QImage(qMax(1, width()), layout.imageHeight, QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+    QPainter painter(&m_image);
+    PaintReactionLayout(painter, layout, *m_measure);
+    m_caretShown = false;
+    update();
+}
+
+void ReactionEditor::ShowCaretNow()
+{
+    const int flash = QApplication::cursorFlashTime();
+    m_blinkTim.setInterval(flash > 0 ? flash / 2 : 500);
+    m_caretShown = !m_caretShown;
+    QPainter painter(&m_image);
+    painter.setPen(m_caretShown ? Qt::black : Qt::white);
+    const int x = m_model->caretX();
+    painter.drawLine(x, 1, x, m_image.height() - 3);
+    update();
+}
+
+void ReactionEditor::setHelpMode(bool on)
+{
+    m_helpMode = on;
+    setCursor(on ? Qt::WhatsThisCursor : Qt::IBeamCursor);
+    if (on)
+        m_blinkTim.stop();
+}
+
+void ReactionEditor::ReactionCopy() const
+{
+    QApplication::clipboard()->setText(text());
+}
+
+void ReactionEditor::ReactionPaste()
+{
+    const QString pasted = QApplication::clipboard()->text();
+    if (pasted.isNull())
+        return;
+    resetText(QString());
+    m_pending = pasted.toLatin1();
+    if (m_pending.size() <= PausedPasteLimit) {
+        pasteNext();
+        return;
+    }
+    // A long paste is typed at once and painted once, so that it never takes long.
+    const QByteArray typed = std::exchange(m_pending, {});
+    const KeyOptions options = keyOptions();
+    for (const char c : typed) {
+        if (m_model->KeyPress(c, options)) {
+            paintLayout();
+            emit balanceRequested();
+        }
+    }
+    paintLayout();
+    ShowCaretNow();
+    emit keyReleased();
+}
+
+// One pasted character, typed as if by its key (never as an editing key), then a pause.
+void ReactionEditor::pasteNext()
+{
+    if (m_pending.isEmpty())
+        return;
+    const char c = m_pending.front();
+    m_pending.remove(0, 1);
+    typeCharacter(c);
+    emit keyReleased();
+    if (!m_pending.isEmpty() && m_pending.size() <= PausedPasteLimit)
+        m_pasteTimer.start(PastePauseMs);
+}
+
+void ReactionEditor::typeCharacter(char c)
+{
+    const bool enter = m_model->KeyPress(c, keyOptions());
+    paintLayout();
+    ShowCaretNow();
+    if (enter)
+        emit balanceRequested();
+}
+
+void ReactionEditor::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, 0, m_image);
+}
+
+void ReactionEditor::resizeEvent(QResizeEvent *)
+{
+    m_model->setImageWidth(width());
+    DrawReaction();
+}
+
+void ReactionEditor::keyPressEvent(QKeyEvent *event)
+{
+    m_blinkTim.stop();
+    m_model->KeyDown(editKeyOf(event->key()), keyOptions());
+    const QString typed = event->text();
+    if (typed.isEmpty()) {
+        paintLayout();
+        ShowCaretNow();
+    }
+    // A typed character is painted once, after it is typed: nobody sees the key-down drawing.
+    for (const QChar ch : typed)
+        typeCharacter(ch.unicode() < 256 ? char(ch.unicode()) : '\0');
+}
+
+void ReactionEditor::keyReleaseEvent(QKeyEvent *)
+{
+    emit keyReleased();
+    m_blinkTim.start();
+}
+
+void ReactionEditor::mousePressEvent(QMouseEvent *event)
+{
+    m_model->PlaceCaret(event->position().toPoint().x());
+    paintLayout();
+    ShowCaretNow();
+}
+
+void ReactionEditor::mouseReleaseEvent(QMouseEvent *)
+{
+    if (m_helpMode)
+        emit helpRequested();
+    else
+        setFocus(Qt::MouseFocusReason);
+}
+
+void ReactionEditor::focusInEvent(QFocusEvent *)
+{
+    if (!m_helpMode)
+        m_blinkTim.start();
+}
+
+void ReactionEditor::focusOutEvent(QFocusEvent *)
+{
+    m_blinkTim.stop();
+    if (m_caretShown)
+        ShowCaretNow();
+}
+
+} // namespace molvane

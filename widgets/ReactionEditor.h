@@ -1,0 +1,92 @@
+#pragma once
+
+#include "editor/KeyOptions.h"
+#include "editor/ReactionEditorModel.h"
+#include "export/ReactionPainter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace molvane {
+
+/// The one-line reaction editor: paints the reaction on an image of its own, with a caret,
+/// and turns keys, clicks and the clipboard into edits of its model.
+class ReactionEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReactionEditor(QWidget *parent = nullptr);
+    ~ReactionEditor() override;
+
+    const ReactionEditorModel &model() const { return *m_model; }
+    QImage image() const { return m_image; }
+
+    void setFonts(const ReactionFonts &fonts);
+    const ReactionFonts &fonts() const { return m_fonts; }
+    /// Read at every key, so a change takes effect with the next one.
+    void setKeyOptionsSource(std::function<KeyOptions()> source);
+
+    /// Replaces the whole text (new or opened document): caret and view to the start.
+    void resetText(const QString &text);
+    /// The balanced text written back; the caret goes to its end.
+    void writeBack(const QString &text);
+    QString text() const;
+    /// Keeps the text well formed.
+    void NormalizeReaction();
+    /// Removes blanks and normalises: the first step of Balance.
+    void PrepareForBalance();
+    /// Paints the current text again (after a font change, for example).
+    void DrawReaction();
+
+    /// While on, a click asks for help instead of editing and the caret does not blink.
+    void setHelpMode(bool on);
+
+    void ReactionCopy() const;
+    /// Types the clipboard's text into an emptied reaction, character by character.
+    void ReactionPaste();
+
+signals:
+    /// Enter was typed: run Balance.
+    void balanceRequested();
+    /// A key was released in the editor: the document is modified.
+    void keyReleased();
+    /// Clicked while help mode is on.
+    void helpRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void ShowCaretNow();
+    void paintLayout();
+    void typeCharacter(char c);
+    void pasteNext();
+    KeyOptions keyOptions() const;
+
+    ReactionFonts m_fonts;
+    std::unique_ptr<ReactionGlyphs> m_measure;
+    std::unique_ptr<ReactionEditorModel> m_model;
+    std::function<KeyOptions()> m_keyOptions;
+    QImage m_image;
+    QTimer m_blinkTim;
+    bool m_caretShown = false;
+    bool m_helpMode = false;
+    QTimer m_pasteTimer;
+    QByteArray m_pending; ///< pasted characters not typed yet
+};
+
+} // namespace molvane

@@ -1,0 +1,224 @@
+#include "widgets/SubstanceGrid.h"
+
+#include "grid/CellCheck.h"
+#include "widgets/CellDelegate.h"
+#include "widgets/CellEditor.h"
+#include "widgets/GridTableModel.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace molvane {
+
+namespace {
+
+constexpr int RowHandleWidth = 8; ///< the strip whose borders drag row heights
+
+} // namespace
+
+SubstanceGrid::SubstanceGrid(CodePageHas codePageHas, QWidget *parent)
+    : QTableView(parent)
+    , m_table(new GridTableModel(this))
+    , m_delegate(new CellDelegate(
+          std::move(codePageHas), [this](CellEditor *editor) { editorOpened(editor); }, this))
+{
+    setModel(m_table);
+    setItemDelegate(m_delegate);
+    setSelectionMode(SingleSelection);
+    setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+
+    QHeaderView *header = horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(0);
+    QHeaderView *rows = verticalHeader();
+    rows->setSectionsClickable(false);
+    rows->setHighlightSections(false);
+    rows->setMinimumSectionSize(0);
+    rows->setFixedWidth(RowHandleWidth);
+    alignHeader();
+    header->viewport()->installEventFilter(this);
+    rows->viewport()->installEventFilter(this);
+
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        GridModel *grid = gridModel();
+        if (!m_applyingSizes && grid && column < grid->ColCount())
+            grid->SetColWidth(column, width);
+    });
+    connect(rows, &QHeaderView::sectionResized, this, [this](int row, int, int height) {
+        GridModel *grid = gridModel();
+        if (!m_applyingSizes && grid && row + 1 < grid->RowCount())
+            grid->SetRowHeight(row + 1, height);
+    });
+}
+
+SubstanceGrid::~SubstanceGrid() = default;
+
+void SubstanceGrid::setGridModel(GridModel *grid)
+{
+    m_applyingSizes = true; // the reset itself resizes the sections
+    m_table->setGrid(grid);
+    applySizes();
+}
+
+GridModel *SubstanceGrid::gridModel() const
+{
+    return m_table->grid();
+}
+
+void SubstanceGrid::refresh()
+{
+    // Resetting releases an open editor without committing it: its text must not land in
+    // cells that code has just rewritten.
+    m_applyingSizes = true;
+    m_table->reload();
+    applySizes();
+}
+
+void SubstanceGrid::applySizes()
+{
+    m_applyingSizes = true;
+    if (const GridModel *grid = gridModel()) {
+        horizontalHeader()->setFixedHeight(grid->RowHeight(0));
+        verticalHeader()->setDefaultSectionSize(grid->DefaultRowHeight());
+        for (int column = 0; column < grid->ColCount(); ++column)
+            horizontalHeader()->resizeSection(column, grid->ColWidth(column));
+        for (int row = 1; row < grid->RowCount(); ++row)
+            verticalHeader()->resizeSection(row - 1, grid->RowHeight(row));
+    }
+    m_applyingSizes = false;
+}
+
+void SubstanceGrid::setGridFont(const QFont &font, const QColor &color)
+{
+    setFont(font);
+    QPalette palette = this->palette();
+    for (const QPalette::ColorRole role :
+        { QPalette::Text, QPalette::ButtonText, QPalette::WindowText })
+        palette.setColor(role, color);
+    setPalette(palette);
+}
+
+int SubstanceGrid::defaultRowHeightFor(const QFont &font)
+{
+    return QFontMetrics(font).height() + 7;
+}
+
+void SubstanceGrid::setHelpMode(bool on)
+{
+    m_helpMode = on;
+}
+
+bool SubstanceGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // A help click still moves the selection, but does not start editing.
+    if (m_helpMode && (trigger == SelectedClicked || trigger == DoubleClicked))
+        return false;
+    return QTableView::edit(index, trigger, event);
+}
+
+void SubstanceGrid::commitEdit()
+{
+    if (m_editor && !m_editor->isClosed()) {
+        commitData(m_editor);
+        closeEditor(m_editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void SubstanceGrid::editorOpened(CellEditor *editor)
+{
+    m_editor = editor;
+    connect(editor, &QLineEdit::textEdited, this, [this, editor](const QString &text) {
+        const QModelIndex index = editor->index();
+        if (index.isValid() && !GridSetEditText(index.column(), index.row() + 1, text))
+            emit invalidNumber();
+    });
+    connect(editor, &CellEditor::inputRefused, this, &SubstanceGrid::inputRefused);
+}
+
+void SubstanceGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    auto *cell = qobject_cast<CellEditor *>(editor);
+    if (!cell || cell->isClosed() || !cell->index().isValid()) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    cell->markClosed();
+    const int column = cell->index().column();
+    const int row = cell->index().row() + 1;
+    // Escape gives the cell back the text it had when editing began.
+    const QString text
+        = hint == QAbstractItemDelegate::RevertModelCache ? cell->originalText() : cell->text();
+    QTableView::closeEditor(editor, hint);
+    // The end of editing checks again, also when nothing changed. Editing often ends inside
+    // a change of focus, and a message box shown from there would upset it (the closed editor
+    // could get focus events after it is deleted): the message waits for the next turn.
+    if (!GridSetEditText(column, row, text))
+        QMetaObject::invokeMethod(this, &SubstanceGrid::invalidNumber, Qt::QueuedConnection);
+}
+
+bool SubstanceGrid::GridSetEditText(int column, int row, const QString &text)
+{
+    m_table->setData(m_table->index(row - 1, column), text, Qt::EditRole);
+    emit modified();
+    return molvane::GridSetEditText(gridModel()->TypeOf(column), text.toStdString());
+}
+
+void SubstanceGrid::keyPressEvent(QKeyEvent *event)
+{
+    // A character the column drops does not open the editor either.
+    if (state() != EditingState && currentIndex().isValid()
+        && !(event->modifiers() & Qt::ControlModifier)) {
+        const std::optional<std::u32string> typed = TypedCharacters(*event);
+        const std::string type
+            = currentIndex().data(GridTableModel::TypeRole).toString().toStdString();
+        if (typed && KeptCharacters(type, *typed).empty()) {
+            event->accept();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void SubstanceGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    if (m_helpMode && event->button() == Qt::LeftButton)
+        GridClick();
+}
+
+void SubstanceGrid::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        alignHeader();
+    QTableView::changeEvent(event);
+}
+
+void SubstanceGrid::alignHeader()
+{
+    // The header does not mirror its alignment itself: names start where reading starts.
+    const Qt::Alignment side = isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft;
+    horizontalHeader()->setDefaultAlignment(side | Qt::AlignVCenter);
+}
+
+bool SubstanceGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    // The header row is part of the grid: a help click there asks for help too.
+    if (m_helpMode && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        GridClick();
+    return QTableView::eventFilter(watched, event);
+}
+
+void SubstanceGrid::GridClick()
+{
+    if (m_helpMode)
+        emit helpRequested();
+}
+
+} // namespace molvane

@@ -1,11 +1,11 @@
 #include "cli/BalanceCommands.h"
 
-#include "texts/Captions.h"
 #include "cli/CommandInput.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionText.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <ostream>
@@ -15,9 +15,9 @@ namespace molvane::cli {
 namespace {
 
 // A message of the Balance command on one line: its line break shown as a space.
-std::string message(std::string_view key)
+std::string message(TextId id)
 {
-    std::string text(Caption(key, UiLanguage::English));
+    std::string text(Text(id, UiLanguage::English));
     std::replace(text.begin(), text.end(), '\r', ' ');
     return text;
 }
@@ -57,9 +57,9 @@ int RunBalance(
                 printTable(balanced, out);
             return true;
         } catch (const CannotBalance &) {
-            out << "error: " << message("CannotBalanceText") << '\n';
+            out << "error: " << message(TextId::CannotBalance) << '\n';
         } catch (const InvalidReaction &) {
-            out << "error: " << message("InvalidReactionText") << '\n';
+            out << "error: " << message(TextId::InvalidReaction) << '\n';
         }
         return false;
     });

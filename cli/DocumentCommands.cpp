@@ -1,10 +1,10 @@
 #include "cli/DocumentCommands.h"
 
-#include "texts/Captions.h"
+#include "cli/BalanceCommands.h"
 #include "document/DocumentFiles.h"
 #include "export/HtmlExport.h"
-#include "cli/BalanceCommands.h"
 #include "grid/GridCalc.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <optional>
@@ -49,9 +49,9 @@ QString qPath(const std::string &path)
 }
 
 // A message of the program followed by what exactly went wrong.
-int failed(std::ostream &out, const char *message, const std::exception &why)
+int failed(std::ostream &out, TextId message, const std::exception &why)
 {
-    out << "error: " << Caption(message, UiLanguage::English) << ": " << why.what() << '\n';
+    out << "error: " << Text(message, UiLanguage::English) << ": " << why.what() << '\n';
     return SomeFailed;
 }
 
@@ -60,7 +60,7 @@ int save(const Document &document, const std::string &path, std::ostream &out)
     try {
         SaveDocument(document, qPath(path));
     } catch (const DocumentWriteError &error) {
-        return failed(out, "CannotSaveText", error);
+        return failed(out, TextId::CannotSave, error);
     }
     out << "ok\n";
     return Success;
@@ -97,7 +97,7 @@ std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &o
     try {
         return ReadDocumentFile(qPath(path), Document());
     } catch (const DocumentReadError &error) {
-        failed(out, "CannotOpenText", error);
+        failed(out, TextId::CannotOpen, error);
         return std::nullopt;
     }
 }
@@ -142,8 +142,8 @@ int RunShow(
     const std::optional<Document> document = OpenDocumentArg(parsed->input, out);
     if (!document)
         return SomeFailed;
-    out << Caption("Lbl1.Caption", UiLanguage::English) << (document->reaction.empty() ? "" : " ")
-        << document->reaction << '\n';
+    out << Text(TextId::ReactionLabel, UiLanguage::English)
+        << (document->reaction.empty() ? "" : " ") << document->reaction << '\n';
     printTable(document->grid, out);
     return Success;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "texts/Captions.h"
 #include "document/DocumentFont.h"
 #include "grid/GridModel.h"
+#include "texts/InterfaceLanguage.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "texts/Captions.h"
 #include "document/Document.h"
+#include "texts/InterfaceLanguage.h"
 
 #include <QImage>
 #include <QSize>

@@ -4,33 +4,49 @@ namespace molvane {
 
 namespace {
 
+constexpr ActionEntry separatorIn(const char *menu)
+{
+    return { nullptr, menu, "", {}, {} };
+}
+
+constexpr MenuEntry Menus[] = {
+    { "File1", TextId::FileMenu },
+    { "Reaction1", TextId::ReactionMenu },
+    { "Settings1", TextId::SettingsMenu },
+    { "Help1", TextId::HelpMenu },
+};
+
 constexpr ActionEntry Actions[] = {
-    { "FileNew", "File1", "Ctrl+N" },
-    { "FileOpen", "File1", "Ctrl+O" },
-    { "FileSave", "File1", "Ctrl+S" },
-    { "FileSaveAs", "File1", "" },
-    { nullptr, "File1", "" },
-    { "FilePrint", "File1", "Ctrl+P" },
-    { "FileHTML", "File1", "Ctrl+H" },
-    { nullptr, "File1", "" },
-    { "FileExit", "File1", "Ctrl+Q" },
+    { "FileNew", "File1", "Ctrl+N", TextId::FileNewCaption, TextId::FileNewHint },
+    { "FileOpen", "File1", "Ctrl+O", TextId::FileOpenCaption, TextId::FileOpenHint },
+    { "FileSave", "File1", "Ctrl+S", TextId::FileSaveCaption, TextId::FileSaveHint },
+    { "FileSaveAs", "File1", "", TextId::FileSaveAsCaption, TextId::FileSaveAsHint },
+    separatorIn("File1"),
+    { "FilePrint", "File1", "Ctrl+P", TextId::FilePrintCaption, TextId::FilePrintHint },
+    { "FileHTML", "File1", "Ctrl+H", TextId::FileHtmlCaption, TextId::FileHtmlHint },
+    separatorIn("File1"),
+    { "FileExit", "File1", "Ctrl+Q", TextId::FileExitCaption, TextId::FileExitHint },
     // Copy has Ctrl+C: Ctrl+Q stays Exit.
-    { "ReactionCopy", "Reaction1", "Ctrl+C" },
-    { "ReactionPaste", "Reaction1", "Ctrl+W" },
-    { "SettingsOptions", "Settings1", "F3" },
-    { "SettingsKey", "Settings1", "F4" },
-    { nullptr, "Settings1", "" },
-    { "SettingsEnglish", "Settings1", "F10" },
-    { "SettingsFarsi", "Settings1", "F9" },
-    { "HelpHelp", "Help1", "F1" },
-    { "HelpOnline", "Help1", "" },
-    { "HelpFarsi", "Help1", "" },
-    { nullptr, "Help1", "" },
-    { "HelpMail", "Help1", "Shift+F1" },
-    { "HelpWebsite", "Help1", "" },
-    { "HelpSource", "Help1", "" },
-    { nullptr, "Help1", "" },
-    { "HelpAbout", "Help1", "" },
+    { "ReactionCopy", "Reaction1", "Ctrl+C", TextId::ReactionCopyCaption,
+        TextId::ReactionCopyHint },
+    { "ReactionPaste", "Reaction1", "Ctrl+W", TextId::ReactionPasteCaption,
+        TextId::ReactionPasteHint },
+    { "SettingsOptions", "Settings1", "F3", TextId::SettingsOptionsCaption,
+        TextId::SettingsOptionsHint },
+    { "SettingsKey", "Settings1", "F4", TextId::SettingsKeyCaption, TextId::SettingsKeyHint },
+    separatorIn("Settings1"),
+    { "SettingsEnglish", "Settings1", "F10", TextId::SettingsEnglishCaption,
+        TextId::SettingsEnglishHint },
+    { "SettingsFarsi", "Settings1", "F9", TextId::SettingsFarsiCaption, TextId::SettingsFarsiHint },
+    { "HelpHelp", "Help1", "F1", TextId::HelpHelpCaption, TextId::HelpHelpHint },
+    { "HelpOnline", "Help1", "", TextId::HelpOnlineCaption, TextId::HelpOnlineHint },
+    { "HelpFarsi", "Help1", "", TextId::HelpFarsiCaption, TextId::HelpFarsiHint },
+    separatorIn("Help1"),
+    { "HelpMail", "Help1", "Shift+F1", TextId::HelpMailCaption, TextId::HelpMailHint },
+    { "HelpWebsite", "Help1", "", TextId::HelpWebsiteCaption, TextId::HelpWebsiteHint },
+    { "HelpSource", "Help1", "", TextId::HelpSourceCaption, TextId::HelpSourceHint },
+    separatorIn("Help1"),
+    { "HelpAbout", "Help1", "", TextId::HelpAboutCaption, TextId::HelpAboutHint },
 };
 
 constexpr const char *ToolBar[] = {
@@ -62,6 +78,11 @@ constexpr const char *ToolBar[] = {
 std::span<const ActionEntry> MainActions()
 {
     return Actions;
+}
+
+std::span<const MenuEntry> MainMenus()
+{
+    return Menus;
 }
 
 std::span<const char *const> ToolBarActions()

@@ -1,6 +1,5 @@
 #include "ui/FileDialogs.h"
 
-#include "texts/Captions.h"
 #include "ui/MessageBox.h"
 #include "ui/UiText.h"
 
@@ -25,7 +24,7 @@ QString AskOpenFileName(QWidget *parent)
 {
     if (g_hook)
         return g_hook(FileDialogKind::OpenDocument);
-    return QFileDialog::getOpenFileName(parent, UiString("OpenDialog.Title"), {}, Filter);
+    return QFileDialog::getOpenFileName(parent, UiString(TextId::OpenDialogTitle), {}, Filter);
 }
 
 QString AskSaveFileName(QWidget *parent)
@@ -33,8 +32,8 @@ QString AskSaveFileName(QWidget *parent)
     if (g_hook)
         return g_hook(FileDialogKind::SaveDocument);
     // The overwrite question is the program's own, in the interface language.
-    return QFileDialog::getSaveFileName(parent, UiString("SaveDialog.Title"), {}, Filter, nullptr,
-        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, UiString(TextId::SaveDialogTitle), {}, Filter,
+        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace molvane

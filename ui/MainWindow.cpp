@@ -1,15 +1,15 @@
 #include "ui/MainWindow.h"
 
-#include "ui/dialogs/AboutDialog.h"
+#include "document/Windows1256.h"
+#include "export/FontConversion.h"
 #include "ui/ActionIcons.h"
 #include "ui/ActionTable.h"
-#include "export/FontConversion.h"
-#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/MessageBox.h"
-#include "ui/dialogs/OptionsDialog.h"
 #include "ui/Settings.h"
 #include "ui/UiText.h"
-#include "document/Windows1256.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
@@ -27,15 +27,6 @@
 #include <QToolBar>
 
 namespace molvane {
-
-namespace {
-
-QString caption(const QString &key, UiLanguage language)
-{
-    return UiString(key.toStdString(), language);
-}
-
-} // namespace
 
 MainWindow::MainWindow(QSettings &settings, QString commandLineDocument, QWidget *parent)
     : QMainWindow(parent)
@@ -93,7 +84,7 @@ void MainWindow::createWidgets()
     connect(m_textImg, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
-        [this] { showMessageText("InvalidNumberText"); });
+        [this] { showMessageText(TextId::InvalidNumber); });
     connect(m_grid, &SubstanceGrid::inputRefused, this,
         [this](Refusal reason) { showRefusal(reason); });
 }
@@ -106,8 +97,8 @@ void MainWindow::createDialogs()
     m_koForm = new KeyOptionsDialog(this);
     // The reaction is drawn again once the dialog has gone, with the fonts it set.
     connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::DrawReaction);
-    connect(
-        m_opsForm, &OptionsDialog::inputRefused, this, [this](Refusal reason) { showRefusal(reason); });
+    connect(m_opsForm, &OptionsDialog::inputRefused, this,
+        [this](Refusal reason) { showRefusal(reason); });
     connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::SettingsOptions);
     m_koForm->setKeyOptions(ReadKeyOptions(m_settings));
     // The editor reads the dialog's lists at every key: a change counts from the next one.
@@ -181,22 +172,25 @@ void MainWindow::createMenusAndToolBar()
 // Every text of the window from the one table; hints give the tool-tip and the status text.
 void MainWindow::applyCaptions(UiLanguage language)
 {
-    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
-        const QString hint = caption(it.key() + ".Hint", language);
-        it.value()->setText(caption(it.key() + ".Caption", language));
-        it.value()->setToolTip(hint.section('|', 0, 0));
-        it.value()->setStatusTip(hint.section('|', 1));
+    for (const ActionEntry &entry : MainActions()) {
+        if (!entry.name)
+            continue;
+        QAction *action = m_actions.value(entry.name);
+        const QString hint = UiString(entry.hint, language);
+        action->setText(UiString(entry.caption, language));
+        action->setToolTip(hint.section('|', 0, 0));
+        action->setStatusTip(hint.section('|', 1));
     }
-    for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it)
-        it.value()->setTitle(caption(it.key() + ".Caption", language));
+    for (const MenuEntry &menu : MainMenus())
+        m_menus.value(menu.name)->setTitle(UiString(menu.title, language));
     m_actions.value("SettingsEnglish")->setVisible(language == UiLanguage::Farsi);
     m_actions.value("SettingsFarsi")->setVisible(language == UiLanguage::English);
-    m_lbl1->setText(caption("Lbl1.Caption", language));
-    m_lbl2->setText(caption("Lbl2.Caption", language));
-    m_weightBtn->setText(caption("WeightBtn.Caption", language));
-    m_calGrid->setText(caption("CalGrid.Caption", language));
-    m_calGrid->setStatusTip(caption("CalGrid.Hint", language).section('|', -1));
-    m_textImg->setStatusTip(caption("TextImg.Hint", language).section('|', -1));
+    m_lbl1->setText(UiString(TextId::ReactionLabel, language));
+    m_lbl2->setText(UiString(TextId::PropertiesLabel, language));
+    m_weightBtn->setText(UiString(TextId::BalanceButton, language));
+    m_calGrid->setText(UiString(TextId::CalculateGridButton, language));
+    m_calGrid->setStatusTip(UiString(TextId::CalculateGridHint, language).section('|', -1));
+    m_textImg->setStatusTip(UiString(TextId::ReactionEditorHint, language).section('|', -1));
     setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     SetCurrentUiLanguage(language);
 }
@@ -257,14 +251,14 @@ void MainWindow::setModified(bool modified)
 
 void MainWindow::showRefusal(Refusal reason)
 {
-    static const QMap<Refusal, const char *> keys = {
-        { Refusal::NotInCodePage, "Refusal.NotInCodePage" },
-        { Refusal::Comma, "Refusal.Comma" },
-        { Refusal::Colon, "Refusal.Colon" },
-        { Refusal::LineBreak, "Refusal.LineBreak" },
+    static const QMap<Refusal, TextId> texts = {
+        { Refusal::NotInCodePage, TextId::RefusedNotInCodePage },
+        { Refusal::Comma, TextId::RefusedComma },
+        { Refusal::Colon, TextId::RefusedColon },
+        { Refusal::LineBreak, TextId::RefusedLineBreak },
     };
-    if (keys.contains(reason))
-        statusBar()->showMessage(UiString(keys.value(reason)), 5000);
+    if (texts.contains(reason))
+        statusBar()->showMessage(UiString(texts.value(reason)), 5000);
 }
 
 void MainWindow::updateTitle()
@@ -272,9 +266,9 @@ void MainWindow::updateTitle()
     setWindowTitle(QString::fromStdString(WindowTitle(m_documentPath.toStdString())));
 }
 
-void MainWindow::showMessageText(std::string_view key)
+void MainWindow::showMessageText(TextId text)
 {
-    ShowMessageBox(UiString(key), MessageKind::Error, OK);
+    ShowMessageBox(UiString(text), MessageKind::Error, OK);
 }
 
 } // namespace molvane

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "texts/Captions.h"
 #include "document/Document.h"
 #include "editor/KeyOptions.h"
 #include "grid/InputRules.h"
+#include "texts/Texts.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -102,7 +102,7 @@ private:
     void syncDocumentFromWidgets();
     void setModified(bool modified);
     void updateTitle();
-    void showMessageText(std::string_view key);
+    void showMessageText(TextId text);
     void showRefusal(Refusal reason);
 
     QSettings &m_settings;

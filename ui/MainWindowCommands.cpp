@@ -1,20 +1,20 @@
 // The main window's commands: documents, Balance, Calculate Grid, copy and paste.
 #include "ui/MainWindow.h"
 
-#include "export/BitmapExport.h"
-#include "document/DocumentFiles.h"
-#include "ui/FileDialogs.h"
-#include "export/FontConversion.h"
-#include "export/HtmlExport.h"
-#include "ui/MessageBox.h"
-#include "ui/dialogs/OptionsDialog.h"
-#include "document/Templates.h"
-#include "ui/UiText.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
-#include "widgets/ReactionEditor.h"
+#include "document/DocumentFiles.h"
+#include "document/Templates.h"
+#include "export/BitmapExport.h"
+#include "export/FontConversion.h"
+#include "export/HtmlExport.h"
 #include "grid/BalanceFill.h"
 #include "grid/GridCalc.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+#include "ui/UiText.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
 #include <QFileInfo>
@@ -28,8 +28,8 @@ bool MainWindow::ConfirmDiscard()
 {
     if (!m_modified)
         return true;
-    switch (
-        ShowMessageBox(UiString("SaveChangesText"), MessageKind::Confirmation, Yes | No | Cancel)) {
+    switch (ShowMessageBox(
+        UiString(TextId::SaveChanges), MessageKind::Confirmation, Yes | No | Cancel)) {
     case No:
         return true;
     case Yes:
@@ -74,7 +74,7 @@ void MainWindow::loadFile(const QString &path)
         // open document as it was.
         opened = ReadDocumentFile(path, m_document);
     } catch (const std::exception &) {
-        showMessageText("CannotOpenText");
+        showMessageText(TextId::CannotOpen);
         return;
     }
     if (!ConfirmDiscard())
@@ -109,7 +109,8 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
         const QString name = withExtension(chosen);
         // Only Yes replaces: No and the close button ask for a name again.
         if (!QFileInfo::exists(name)
-            || ShowMessageBox(name + UiString("AlreadyExistsText"), MessageKind::Warning, Yes | No)
+            || ShowMessageBox(
+                   name + UiString(TextId::AlreadyExists), MessageKind::Warning, Yes | No)
                 == Yes)
             return name;
     }
@@ -163,7 +164,7 @@ bool MainWindow::saveDocumentTo(const QString &path)
     try {
         SaveDocument(m_document, path);
     } catch (const std::exception &) {
-        showMessageText("CannotSaveText");
+        showMessageText(TextId::CannotSave);
         return false;
     }
     setModified(false);
@@ -231,9 +232,9 @@ void MainWindow::WeightBtnClick()
         m_grid->refresh();
         m_textImg->writeBack(QString::fromStdString(balanced.text));
     } catch (const CannotBalance &) {
-        showMessageText("CannotBalanceText");
+        showMessageText(TextId::CannotBalance);
     } catch (const InvalidReaction &) {
-        showMessageText("InvalidReactionText");
+        showMessageText(TextId::InvalidReaction);
     }
 }
 

@@ -2,10 +2,10 @@
 #include "ui/MainWindow.h"
 #include "ui/UiText.h"
 
-#include "ui/dialogs/AboutDialog.h"
 #include "ui/HelpLinks.h"
-#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
@@ -29,7 +29,7 @@ void MainWindow::HelpHelp()
     m_textImg->setHelpMode(true);
     m_grid->setHelpMode(true);
     // The prompt stays in the language of this moment until the mode ends.
-    statusBar()->showMessage(UiString("HelpPromptText", CurrentUiLanguage()));
+    statusBar()->showMessage(UiString(TextId::HelpPrompt, CurrentUiLanguage()));
 }
 
 void MainWindow::LeaveHelpMode(HelpTopic topic)
@@ -40,7 +40,7 @@ void MainWindow::LeaveHelpMode(HelpTopic topic)
     m_textImg->setHelpMode(false);
     m_grid->setHelpMode(false);
     statusBar()->clearMessage();
-    ShowMessageBox(UiString(topic == HelpTopic::Reaction ? "ReactionHelpText" : "GridHelpText",
+    ShowMessageBox(UiString(topic == HelpTopic::Reaction ? TextId::ReactionHelp : TextId::GridHelp,
                        CurrentUiLanguage()),
         MessageKind::Information, OK);
 }
@@ -60,7 +60,7 @@ void MainWindow::createHelpActions()
     connect(action("HelpSource"), &QAction::triggered, this, [open] { open(MakerMail); });
     connect(action("HelpFarsi"), &QAction::triggered, this, [] {
         ShowMessageBox(
-            UiString("FarsiAdviceText", UiLanguage::English), MessageKind::Information, OK);
+            UiString(TextId::FarsiAdvice, UiLanguage::English), MessageKind::Information, OK);
     });
     connect(action("SettingsEnglish"), &QAction::triggered, this,
         [this] { switchLanguage(UiLanguage::English); });

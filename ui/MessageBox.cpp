@@ -9,22 +9,21 @@ namespace molvane {
 
 namespace {
 
-UiLanguage g_language = UiLanguage::English;
 MessageBoxHook g_hook;
 
-const char *captionKey(MessageKind kind)
+TextId titleOf(MessageKind kind)
 {
     switch (kind) {
     case MessageKind::Warning:
-        return "MessageBox.Warning";
+        return TextId::WarningTitle;
     case MessageKind::Error:
-        return "MessageBox.Error";
+        return TextId::ErrorTitle;
     case MessageKind::Information:
-        return "MessageBox.Information";
+        return TextId::InformationTitle;
     case MessageKind::Confirmation:
-        return "MessageBox.Confirmation";
+        break;
     }
-    return "";
+    return TextId::ConfirmationTitle;
 }
 
 QMessageBox::Icon iconOf(MessageKind kind)
@@ -45,15 +44,14 @@ QMessageBox::Icon iconOf(MessageKind kind)
 struct ButtonEntry
 {
     MessageButton button;
-    const char *key;
-    QMessageBox::ButtonRole role;
+    TextId label;
 };
 
 constexpr ButtonEntry ButtonOrder[] = {
-    { Yes, "MessageBox.Yes", QMessageBox::YesRole },
-    { No, "MessageBox.No", QMessageBox::NoRole },
-    { OK, "MessageBox.OK", QMessageBox::AcceptRole },
-    { Cancel, "MessageBox.Cancel", QMessageBox::RejectRole },
+    { Yes, TextId::YesButton },
+    { No, TextId::NoButton },
+    { OK, TextId::OkButton },
+    { Cancel, TextId::CancelButton },
 };
 
 MessageButton escapeButton(MessageButtons buttons)
@@ -66,16 +64,6 @@ MessageButton escapeButton(MessageButtons buttons)
 
 } // namespace
 
-UiLanguage CurrentUiLanguage()
-{
-    return g_language;
-}
-
-void SetCurrentUiLanguage(UiLanguage language)
-{
-    g_language = language;
-}
-
 void SetMessageBoxHook(MessageBoxHook hook)
 {
     g_hook = std::move(hook);
@@ -86,21 +74,21 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     if (g_hook)
         return g_hook(message, kind, buttons);
 
-    QMessageBox box(iconOf(kind), UiString(captionKey(kind)), QString(message).replace('\r', '\n'),
+    QMessageBox box(iconOf(kind), UiString(titleOf(kind)), QString(message).replace('\r', '\n'),
         QMessageBox::NoButton, QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton *, MessageButton>> made;
     for (const ButtonEntry &entry : ButtonOrder) {
         if (!(buttons & entry.button))
             continue;
         // One role for all, so no platform layout reorders them: Yes, No, OK, Cancel.
-        QPushButton *button = box.addButton(UiString(entry.key), QMessageBox::ActionRole);
+        QPushButton *button = box.addButton(UiString(entry.label), QMessageBox::ActionRole);
         made.emplace_back(button, entry.button);
         if (entry.button == ((buttons & OK) ? OK : Yes))
             box.setDefaultButton(button);
         if (entry.button == escapeButton(buttons))
             box.setEscapeButton(button);
     }
-    if (g_language == UiLanguage::Farsi)
+    if (CurrentUiLanguage() == UiLanguage::Farsi)
         box.setLayoutDirection(Qt::RightToLeft);
     QApplication::beep();
     box.exec();

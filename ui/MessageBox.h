@@ -1,7 +1,5 @@
 #pragma once
 
-#include "texts/Captions.h"
-
 #include <QString>
 
 #include <functional>
@@ -13,10 +11,6 @@ enum class MessageKind { Warning, Error, Information, Confirmation };
 enum MessageButton { Yes = 1, No = 2, OK = 4, Cancel = 8 };
 /// A set of MessageButton values or-ed together.
 using MessageButtons = int;
-
-/// The interface language every message is shown in; only the language switch changes it.
-UiLanguage CurrentUiLanguage();
-void SetCurrentUiLanguage(UiLanguage language);
 
 /// Shows @p text in a modal box of @p kind with the buttons asked for, in the order Yes, No,
 /// OK, Cancel, in the current language. Returns the button pressed; closing the box answers

@@ -1,22 +1,15 @@
 #include "ui/UiText.h"
 
-#include "ui/MessageBox.h"
-
 namespace molvane {
 
-QString ToQString(std::string_view utf8)
+QString UiString(TextId id, UiLanguage language)
 {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    return ToQString(Text(id, language));
 }
 
-QString UiString(std::string_view key, UiLanguage language)
+QString UiString(TextId id)
 {
-    return ToQString(Caption(key, language));
-}
-
-QString UiString(std::string_view key)
-{
-    return UiString(key, CurrentUiLanguage());
+    return UiString(id, CurrentUiLanguage());
 }
 
 } // namespace molvane

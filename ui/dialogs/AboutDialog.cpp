@@ -1,5 +1,4 @@
 #include "ui/dialogs/AboutDialog.h"
-#include "ui/UiText.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -37,7 +36,7 @@ QPixmap programIcon()
 } // namespace
 
 AboutDialog::AboutDialog(QWidget *parent)
-    : QDialog(parent)
+    : BilingualDialog(TextId::AboutDialogTitle, parent)
 {
     setObjectName("AboutForm");
     setFixedSize(306, 149);
@@ -54,10 +53,12 @@ AboutDialog::AboutDialog(QWidget *parent)
     titleFont.setBold(true);
     titleFont.setPixelSize(21);
     m_tit->setFont(titleFont);
+    addCaption(m_tit, TextId::AboutProgramName);
 
     m_ver = new QLabel(this);
     m_ver->setObjectName("Ver");
     m_ver->setGeometry(80, 72, 212, 17);
+    addCaption(m_ver, TextId::AboutVersion);
 
     m_me = new QLabel(this);
     m_me->setObjectName("Me");
@@ -67,34 +68,15 @@ AboutDialog::AboutDialog(QWidget *parent)
     SetEnglishCaptions();
 }
 
-void AboutDialog::showModal(const QFont &programFont)
-{
-    setFont(programFont);
-    exec();
-}
-
-void AboutDialog::SetEnglishCaptions()
-{
-    applyCaptions(UiLanguage::English);
-}
-
-void AboutDialog::SetFarsiCaptions()
-{
-    applyCaptions(UiLanguage::Farsi);
-}
-
-void AboutDialog::applyCaptions(UiLanguage language)
+void AboutDialog::languageChanged(UiLanguage language)
 {
     // A dialog is a window of its own and does not take the main window's reading order.
     setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
-    setWindowTitle(UiString("AboutForm.Caption", language));
     // Right-to-left reading order aligns every text to the right, Latin ones too.
     const Qt::Alignment side
         = Qt::AlignAbsolute | (language == UiLanguage::Farsi ? Qt::AlignRight : Qt::AlignLeft);
     for (QLabel *label : { m_tit, m_ver, m_me })
         label->setAlignment(side | Qt::AlignVCenter);
-    m_tit->setText(UiString("Tit.Caption", language));
-    m_ver->setText(UiString("Ver.Caption", language));
 }
 
 } // namespace molvane

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "texts/Captions.h"
-
-#include <QDialog>
+#include "ui/dialogs/BilingualDialog.h"
 
 class QLabel;
 
@@ -10,23 +8,17 @@ namespace molvane {
 
 /// The About dialog: the program's icon, name, version and author, in either language. It
 /// has no buttons and is closed with its close box.
-class AboutDialog : public QDialog
+class AboutDialog : public BilingualDialog
 {
     Q_OBJECT
 
 public:
+    /// Left-to-right with the English texts, or right-to-left with the Farsi ones. Shown in
+    /// the program font, the title keeps its own.
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    /// Shows the dialog modally in the program font (the title keeps its own) and returns
-    /// when it is closed.
-    void showModal(const QFont &programFont);
-
-    /// Left-to-right with the English texts, or right-to-left with the Farsi ones.
-    void SetEnglishCaptions();
-    void SetFarsiCaptions();
-
 private:
-    void applyCaptions(UiLanguage language);
+    void languageChanged(UiLanguage language) override;
 
     QLabel *m_icon = nullptr;
     QLabel *m_tit = nullptr;

@@ -61,7 +61,7 @@ QPixmap arrowPicture()
 } // namespace
 
 KeyOptionsDialog::KeyOptionsDialog(QWidget *parent)
-    : QDialog(parent)
+    : BilingualDialog(TextId::KeyOptionsDialogTitle, parent)
 {
     setObjectName("KOForm");
     // Only the two captions follow the interface language; the layout stays as it is.
@@ -95,6 +95,7 @@ KeyOptionsDialog::KeyOptionsDialog(QWidget *parent)
     m_chb = new QCheckBox(this);
     m_chb->setObjectName("ChB");
     m_chb->setGeometry(8, 120, 161, 17);
+    addCaption(m_chb, TextId::AutoIdentification);
     connect(m_chb, &QCheckBox::toggled, this, [this] {
         if (!m_loading)
             emit keyOptionsChanged(keyOptions());
@@ -126,31 +127,13 @@ void KeyOptionsDialog::setKeyOptions(const KeyOptions &options)
     m_loading = false;
 }
 
-void KeyOptionsDialog::showModal(const QFont &programFont)
+void KeyOptionsDialog::aboutToShow()
 {
-    setFont(programFont);
     m_kp->setFocus();
-    exec();
 }
 
-void KeyOptionsDialog::SetEnglishCaptions()
+void KeyOptionsDialog::languageChanged(UiLanguage)
 {
-    applyCaptions(UiLanguage::English);
-}
-
-void KeyOptionsDialog::SetFarsiCaptions()
-{
-    applyCaptions(UiLanguage::Farsi);
-}
-
-void KeyOptionsDialog::applyCaptions(UiLanguage language)
-{
-    const auto text = [language](const char *key) {
-        const std::string_view caption = Caption(key, language);
-        return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
-    };
-    setWindowTitle(text("KOForm.Caption"));
-    m_chb->setText(text("ChB.Caption"));
     fitCaption();
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "texts/Captions.h"
 #include "editor/KeyOptions.h"
-
-#include <QDialog>
+#include "ui/dialogs/BilingualDialog.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -13,7 +11,7 @@ namespace molvane {
 /// The Key Options dialog: the four character lists and the auto identification switch.
 /// Its controls are the key options' only storage while the program runs; the editor reads
 /// them through keyOptions() at every key. It has no OK or Cancel: edits take effect at once.
-class KeyOptionsDialog : public QDialog
+class KeyOptionsDialog : public BilingualDialog
 {
     Q_OBJECT
 
@@ -24,12 +22,6 @@ public:
     KeyOptions keyOptions() const;
     /// Fills the controls (at start-up, from the settings store); emits no change.
     void setKeyOptions(const KeyOptions &options);
-
-    /// Shows the dialog modally in the program font and returns when its close box is used.
-    void showModal(const QFont &programFont);
-
-    void SetEnglishCaptions();
-    void SetFarsiCaptions();
 
 signals:
     /// Any list or the switch was changed by the user.
@@ -42,7 +34,8 @@ private:
     static constexpr int BaseWidth = 175;
     static constexpr int BaseHeight = 145;
 
-    void applyCaptions(UiLanguage language);
+    void languageChanged(UiLanguage language) override;
+    void aboutToShow() override;
     void fitCaption();
 
     QLineEdit *m_kp = nullptr;

@@ -1,9 +1,9 @@
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/UiText.h"
 
-#include "export/FontConversion.h"
 #include "document/FontChoices.h"
 #include "document/Windows1256.h"
+#include "export/FontConversion.h"
 #include "grid/GridItems.h"
 #include "widgets/ReorderableListWidget.h"
 
@@ -93,7 +93,7 @@ QToolButton *squareButton(QWidget *parent, const char *name, int side)
 } // namespace
 
 OptionsDialog::OptionsDialog(QWidget *parent)
-    : QDialog(parent)
+    : BilingualDialog(TextId::OptionsDialogTitle, parent)
 {
     setObjectName("OpsForm");
     setLayoutDirection(Qt::LeftToRight);
@@ -101,6 +101,8 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     m_pages = new QTabWidget(this);
     m_pages->addTab(createFontsPage(), {});
     m_pages->addTab(createGridPage(), {});
+    addText(TextId::FontsPage, [this](const QString &text) { m_pages->setTabText(0, text); });
+    addText(TextId::GridPage, [this](const QString &text) { m_pages->setTabText(1, text); });
 
     m_def = new QPushButton(this);
     m_def->setObjectName("Def");
@@ -108,6 +110,12 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     m_ok->setObjectName("OK");
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName("Cancel");
+    addCaption(m_def, TextId::DefaultCaption);
+    addHint(m_def, TextId::DefaultHint);
+    addCaption(m_ok, TextId::OkCaption);
+    addHint(m_ok, TextId::OkHint);
+    addCaption(m_cancel, TextId::CancelCaption);
+    addHint(m_cancel, TextId::CancelHint);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_def);
     buttons->addStretch();
@@ -138,12 +146,13 @@ QWidget *OptionsDialog::createFontsPage()
 {
     static constexpr std::array<const char *, DocumentFontCount> prefixes
         = { "FP", "FG", "FR", "FN", "FS" };
-    static constexpr std::array<const char *, DocumentFontCount> titles = { "ProgramFontLbl",
-        "GridFontLbl", "ReactionFontLbl", "NumbersFontLbl", "SubscriptsFontLbl" };
+    static constexpr std::array<TextId, DocumentFontCount> titles
+        = { TextId::ProgramFontLabel, TextId::GridFontLabel, TextId::ReactionFontLabel,
+              TextId::NumbersFontLabel, TextId::SubscriptsFontLabel };
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->setHorizontalSpacing(4);
-    const auto label = [this, page](const char *key) { return addLabel(page, key); };
+    const auto label = [this, page](TextId caption) { return addLabel(page, caption); };
     for (int r = 0; r < DocumentFontCount; ++r) {
         const QString prefix = prefixes[r];
         FontRow &row = m_fontRows[r];
@@ -166,15 +175,16 @@ QWidget *OptionsDialog::createFontsPage()
             row.color->addItem(swatch(entry.value), ToQString(entry.name), entry.value);
 
         grid->addWidget(row.title, 2 * r, 0, 1, 8);
-        const std::array<QWidget *, 8> controls = { label("NameLbl"), row.face, label("SizeLbl"),
-            row.size, row.bold, row.italic, label("ColorLbl"), row.color };
+        const std::array<QWidget *, 8> controls
+            = { label(TextId::NameLabel), row.face, label(TextId::SizeLabel), row.size, row.bold,
+                  row.italic, label(TextId::ColorLabel), row.color };
         for (int c = 0; c < int(controls.size()); ++c)
             grid->addWidget(controls[c], 2 * r + 1, c);
     }
     m_fsbp = digitsField(page, 33);
     m_fsbp->setObjectName("FSbP");
     auto *position = new QHBoxLayout;
-    position->addWidget(label("SubscriptsPositionLbl"));
+    position->addWidget(label(TextId::SubscriptsPositionLabel));
     position->addWidget(m_fsbp);
     position->addStretch();
     grid->addLayout(position, 2 * DocumentFontCount, 0, 1, 8);
@@ -182,13 +192,12 @@ QWidget *OptionsDialog::createFontsPage()
     return page;
 }
 
-QLabel *OptionsDialog::addLabel(QWidget *page, const char *key)
+QLabel *OptionsDialog::addLabel(QWidget *page, TextId caption)
 {
     auto *added = new QLabel(page);
     // The dialog reads left to right in both languages; Farsi labels too.
     added->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
-    m_labels << added;
-    m_labelKeys << QString(key) + ".Caption";
+    addCaption(added, caption);
     return added;
 }
 
@@ -214,9 +223,9 @@ QWidget *OptionsDialog::createGridPage()
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    const auto label = [this, page](const char *key) { return addLabel(page, key); };
+    const auto label = [this, page](TextId caption) { return addLabel(page, caption); };
     auto *items = new QGridLayout;
-    items->addWidget(label("ItemsLbl"), 0, 0, 1, 2);
+    items->addWidget(label(TextId::ItemsLabel), 0, 0, 1, 2);
     items->addWidget(m_giList, 1, 0, 1, 2);
     auto *itemButtons = new QVBoxLayout;
     for (QToolButton *button : { m_giUp, m_giDown, m_giNew, m_giDelete })
@@ -224,14 +233,14 @@ QWidget *OptionsDialog::createGridPage()
     itemButtons->addStretch();
     items->addLayout(itemButtons, 1, 2);
     auto *fields = new QFormLayout;
-    fields->addRow(label("NameLbl"), m_giName);
-    fields->addRow(label("TypeLbl"), m_giType);
-    fields->addRow(label("WidthLbl"), m_giWidth);
+    fields->addRow(label(TextId::NameLabel), m_giName);
+    fields->addRow(label(TextId::TypeLabel), m_giType);
+    fields->addRow(label(TextId::WidthLabel), m_giWidth);
     items->addLayout(fields, 2, 0, 1, 3);
     items->setRowStretch(3, 1);
 
     auto *formulas = new QGridLayout;
-    formulas->addWidget(label("FormulasLbl"), 0, 0, 1, 3);
+    formulas->addWidget(label(TextId::FormulasLabel), 0, 0, 1, 3);
     formulas->addWidget(m_gfList, 1, 0, 1, 3);
     auto *formulaButtons = new QVBoxLayout;
     formulaButtons->addWidget(m_gfNew);
@@ -273,6 +282,11 @@ void OptionsDialog::createItemControls(QWidget *page)
         m_giType->addItem(ToQString(name));
     m_giWidth = digitsField(page, 60);
     m_giWidth->setObjectName("GIWidth");
+    addHint(m_giList, TextId::ItemListHint);
+    addHint(m_giUp, TextId::ItemUpHint);
+    addHint(m_giDown, TextId::ItemDownHint);
+    addHint(m_giNew, TextId::ItemNewHint);
+    addHint(m_giDelete, TextId::ItemDeleteHint);
 
     connect(m_giList, &QListWidget::itemSelectionChanged, this, &OptionsDialog::GIListClick);
     connect(m_giName, &QLineEdit::textChanged, this, &OptionsDialog::GINameChange);
@@ -301,6 +315,11 @@ void OptionsDialog::createFormulaControls(QWidget *page)
     m_helpBtn = new QPushButton(page);
     m_helpBtn->setObjectName("HelpBtn");
     m_helpBtn->setAutoDefault(false);
+    addHint(m_gfList, TextId::FormulaListHint);
+    addHint(m_gfNew, TextId::FormulaNewHint);
+    addHint(m_gfDelete, TextId::FormulaDeleteHint);
+    addCaption(m_helpBtn, TextId::HelpButtonCaption);
+    addHint(m_helpBtn, TextId::HelpButtonHint);
 
     connect(m_gfList, &QListWidget::itemSelectionChanged, this, &OptionsDialog::GFListClick);
     connect(m_gfn1, &QComboBox::currentIndexChanged, this, &OptionsDialog::GFN1Change);

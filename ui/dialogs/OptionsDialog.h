@@ -1,10 +1,8 @@
 #pragma once
 
-#include "texts/Captions.h"
 #include "document/Document.h"
 #include "grid/InputRules.h"
-
-#include <QDialog>
+#include "ui/dialogs/BilingualDialog.h"
 
 #include <array>
 #include <string>
@@ -30,7 +28,7 @@ enum class OpsResult { Cancel, OK, Default };
 /// The Options dialog: the five document fonts and the subscripts position on one page, the
 /// grid's items and the formulas on the other. Edits stay in the controls until OK or
 /// Default applies them to the document; Cancel drops them.
-class OptionsDialog : public QDialog
+class OptionsDialog : public BilingualDialog
 {
     Q_OBJECT
 
@@ -43,9 +41,6 @@ public:
 
     /// Loads every control from @p document; the dialog takes its program font.
     void FormShow(const Document &document);
-
-    void SetEnglishCaptions();
-    void SetFarsiCaptions();
 
 signals:
     /// 100 ms after OK or Default: the reaction is due to be drawn with its new fonts.
@@ -72,8 +67,8 @@ private:
     void createItemControls(QWidget *page);
     void createFormulaControls(QWidget *page);
     QLineEdit *createCheckedField(QWidget *parent, TextField field);
-    QLabel *addLabel(QWidget *page, const char *key);
-    void applyCaptions(UiLanguage language);
+    QLabel *addLabel(QWidget *page, TextId caption);
+    void languageChanged(UiLanguage language) override;
     void applyTo(Document &document) const;
 
     void OKClick();
@@ -94,8 +89,6 @@ private:
     Document *m_target = nullptr;
     std::vector<std::string> m_targets; ///< formula targets, fixed while the dialog is open
     bool m_filling = false;
-    QStringList m_labelKeys;
-    QList<QLabel *> m_labels;
 
     QTabWidget *m_pages = nullptr;
     std::array<FontRow, DocumentFontCount> m_fontRows {};

@@ -1,12 +1,12 @@
 // The Options dialog's loading, list editing, applying and captions.
-#include "ui/dialogs/OptionsDialog.h"
 #include "ui/UiText.h"
+#include "ui/dialogs/OptionsDialog.h"
 
-#include "export/FontConversion.h"
-#include "ui/MessageBox.h"
 #include "document/FontChoices.h"
 #include "document/Templates.h"
+#include "export/FontConversion.h"
 #include "grid/GridItems.h"
+#include "ui/MessageBox.h"
 #include "widgets/ReorderableListWidget.h"
 
 #include <QComboBox>
@@ -226,43 +226,11 @@ void OptionsDialog::GFDeleteClick()
 
 void OptionsDialog::HelpBtnClick()
 {
-    ShowMessageBox(
-        ToQString(Caption("FormulaHelpText", CurrentUiLanguage())), MessageKind::Information, OK);
+    ShowMessageBox(UiString(TextId::FormulaHelp), MessageKind::Information, OK);
 }
 
-void OptionsDialog::SetEnglishCaptions()
+void OptionsDialog::languageChanged(UiLanguage)
 {
-    applyCaptions(UiLanguage::English);
-}
-
-void OptionsDialog::SetFarsiCaptions()
-{
-    applyCaptions(UiLanguage::Farsi);
-}
-
-void OptionsDialog::applyCaptions(UiLanguage language)
-{
-    const auto text = [language](const QString &key) {
-        return ToQString(Caption(key.toStdString(), language));
-    };
-    // A hint's short part is the tool-tip, its long part the status-bar text.
-    const auto hint = [&text](QWidget *widget, const QString &key) {
-        const QString whole = text(key);
-        widget->setToolTip(whole.section('|', 0, 0));
-        widget->setStatusTip(whole.section('|', -1));
-    };
-    setWindowTitle(text("OpsForm.Caption"));
-    m_pages->setTabText(0, text("FontsPage.Caption"));
-    m_pages->setTabText(1, text("GridPage.Caption"));
-    for (int i = 0; i < m_labels.size(); ++i)
-        m_labels[i]->setText(text(m_labelKeys[i]));
-    for (QPushButton *button : { m_def, m_ok, m_cancel, m_helpBtn }) {
-        button->setText(text(button->objectName() + ".Caption"));
-        hint(button, button->objectName() + ".Hint");
-    }
-    for (QWidget *widget : std::initializer_list<QWidget *> {
-             m_giUp, m_giDown, m_giNew, m_giDelete, m_gfNew, m_gfDelete, m_giList, m_gfList })
-        hint(widget, widget->objectName() + ".Hint");
     // The dialog keeps its size unless the texts of this language need more room.
     const QSize needed = sizeHint().expandedTo(QSize(BaseWidth, BaseHeight));
     setFixedSize(needed);
@@ -272,7 +240,7 @@ QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, U
 {
     if (WriteTemplate(document, dirs))
         return {};
-    return ToQString(Caption("TemplateNotWritten.Text", language));
+    return UiString(TextId::TemplateNotWritten, language);
 }
 
 } // namespace molvane

@@ -39,9 +39,9 @@ private slots:
         // Switch away first, so each row also checks the way back.
         farsi ? m_form->SetEnglishCaptions() : m_form->SetFarsiCaptions();
         farsi ? m_form->SetFarsiCaptions() : m_form->SetEnglishCaptions();
-        QCOMPARE(m_form->windowTitle(), qCaption("AboutForm.Caption", language));
+        QCOMPARE(m_form->windowTitle(), qCaption(TextId::AboutDialogTitle, language));
         QCOMPARE(label("Tit")->text(), QString("Molvane"));
-        QCOMPARE(label("Ver")->text(), qCaption("Ver.Caption", language));
+        QCOMPARE(label("Ver")->text(), qCaption(TextId::AboutVersion, language));
         QCOMPARE(m_form->layoutDirection(), direction);
         QCOMPARE(label("Ver")->layoutDirection(), direction);
         const Qt::Alignment side = farsi ? Qt::AlignRight : Qt::AlignLeft;

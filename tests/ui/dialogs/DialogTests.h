@@ -1,13 +1,14 @@
 #pragma once
 
-#include "texts/Captions.h"
+#include "document/QtText.h"
+#include "texts/Texts.h"
 
 #include <QString>
 
-/// The text of @p key in the table, as the dialogs show it.
-inline QString qCaption(const QString &key, molvane::UiLanguage language)
+/// The text of @p id in the table, as the dialogs show it.
+inline QString qCaption(molvane::TextId id, molvane::UiLanguage language)
 {
-    return QString::fromUtf8(molvane::Caption(key.toStdString(), language).data());
+    return molvane::ToQString(molvane::Text(id, language));
 }
 
 // Each dialog's test object runs from one program; these run them.

@@ -1,8 +1,8 @@
 // The Key Options dialog driven by real keys and clicks, with a reaction editor reading it.
 #include "DialogTests.h"
 
-#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/Settings.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
 #include "widgets/ReactionEditor.h"
 
 #include <QApplication>
@@ -172,8 +172,8 @@ private slots:
                 m_form->SetFarsiCaptions();
             else
                 m_form->SetEnglishCaptions();
-            QCOMPARE(m_form->windowTitle(), qCaption("KOForm.Caption", language));
-            QCOMPARE(checkBox()->text(), qCaption("ChB.Caption", language));
+            QCOMPARE(m_form->windowTitle(), qCaption(TextId::KeyOptionsDialogTitle, language));
+            QCOMPARE(checkBox()->text(), qCaption(TextId::AutoIdentification, language));
             QCOMPARE(m_form->layoutDirection(), Qt::LeftToRight);
         }
     }

@@ -1,9 +1,9 @@
 // The Options dialog opened on a document and driven by real clicks and keys.
 #include "DialogTests.h"
 
+#include "document/Templates.h"
 #include "ui/MessageBox.h"
 #include "ui/dialogs/OptionsDialog.h"
-#include "document/Templates.h"
 #include "widgets/ReorderableListWidget.h"
 
 #include <QApplication>
@@ -370,7 +370,7 @@ private slots:
         Document document;
         document.language = UiLanguage::Farsi;
         QCOMPARE(RememberAsTemplate(document, dirs, UiLanguage::Farsi),
-            qCaption("TemplateNotWritten.Text", UiLanguage::Farsi));
+            qCaption(TextId::TemplateNotWritten, UiLanguage::Farsi));
     }
 
     void helpShowsTheFormulaTextOfTheLanguage()
@@ -390,7 +390,7 @@ private slots:
         });
         SetCurrentUiLanguage(UiLanguage::English);
         SetMessageBoxHook(nullptr);
-        QCOMPARE(shown, qCaption("FormulaHelpText", UiLanguage::Farsi));
+        QCOMPARE(shown, qCaption(TextId::FormulaHelp, UiLanguage::Farsi));
         QCOMPARE(kind, MessageKind::Information);
     }
 
@@ -416,25 +416,33 @@ private slots:
             { UiLanguage::Farsi, UiLanguage::English, UiLanguage::Farsi }) {
             language == UiLanguage::Farsi ? m_form->SetFarsiCaptions()
                                           : m_form->SetEnglishCaptions();
-            QCOMPARE(m_form->windowTitle(), qCaption("OpsForm.Caption", language));
+            QCOMPARE(m_form->windowTitle(), qCaption(TextId::OptionsDialogTitle, language));
             auto *pages = m_form->findChild<QTabWidget *>();
-            QCOMPARE(pages->tabText(0), qCaption("FontsPage.Caption", language));
-            QCOMPARE(pages->tabText(1), qCaption("GridPage.Caption", language));
-            for (const char *name : { "Def", "OK", "Cancel", "HelpBtn" }) {
+            QCOMPARE(pages->tabText(0), qCaption(TextId::FontsPage, language));
+            QCOMPARE(pages->tabText(1), qCaption(TextId::GridPage, language));
+            const std::pair<const char *, TextId> buttons[] = {
+                { "Def", TextId::DefaultCaption },
+                { "OK", TextId::OkCaption },
+                { "Cancel", TextId::CancelCaption },
+                { "HelpBtn", TextId::HelpButtonCaption },
+            };
+            for (const auto &[name, caption] : buttons) {
                 auto *button = m_form->findChild<QPushButton *>(name);
-                QCOMPARE(button->text(), qCaption(QString(name) + ".Caption", language));
+                QCOMPARE(button->text(), qCaption(caption, language));
             }
-            const QString upHint = qCaption("GIUp.Hint", language);
+            const QString upHint = qCaption(TextId::ItemUpHint, language);
             QCOMPARE(button("GIUp")->toolTip(), upHint.section('|', 0, 0));
             QCOMPARE(button("GIUp")->statusTip(), upHint.section('|', 1));
-            QCOMPARE(list("GFList")->toolTip(), qCaption("GFList.Hint", language));
+            QCOMPARE(list("GFList")->toolTip(), qCaption(TextId::FormulaListHint, language));
             QStringList labels;
             for (const QLabel *label : m_form->findChildren<QLabel *>())
                 labels << label->text();
-            for (const char *key :
-                { "ProgramFontLbl", "SubscriptsFontLbl", "NameLbl", "SizeLbl", "ColorLbl",
-                    "SubscriptsPositionLbl", "ItemsLbl", "FormulasLbl", "TypeLbl", "WidthLbl" })
-                QVERIFY2(labels.contains(qCaption(QString(key) + ".Caption", language)), key);
+            for (const TextId caption : { TextId::ProgramFontLabel, TextId::SubscriptsFontLabel,
+                     TextId::NameLabel, TextId::SizeLabel, TextId::ColorLabel,
+                     TextId::SubscriptsPositionLabel, TextId::ItemsLabel, TextId::FormulasLabel,
+                     TextId::TypeLabel, TextId::WidthLabel })
+                QVERIFY2(labels.contains(qCaption(caption, language)),
+                    qPrintable(qCaption(caption, language)));
             QVERIFY(m_form->width() >= 521 && m_form->height() >= 351);
             QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
         }

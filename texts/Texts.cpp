@@ -1,0 +1,250 @@
+#include "texts/Texts.h"
+
+#include <array>
+#include <string>
+
+namespace molvane {
+
+namespace {
+
+// A text that several controls share, written once.
+struct Shared
+{
+    std::string_view english, farsi;
+};
+
+constexpr UiText entry(TextId id, Shared text)
+{
+    return { id, text.english, text.farsi };
+}
+
+// A text that stays the same under both languages.
+constexpr UiText both(TextId id, std::string_view text)
+{
+    return { id, text, text };
+}
+
+constexpr Shared OkText { "OK", "قبول" };
+constexpr Shared CancelText { "Cancel", "لغو" };
+constexpr Shared HelpText { "Help", "راهنمايي" };
+constexpr Shared SettingsMenuText { "&Settings", "تنظيما&ت" };
+constexpr Shared DeleteHint { "Delete|Deletes current item", "حذف|اين آيتم را پاك مي كند" };
+constexpr Shared NewItemHint { "New|Creates a new item", "ايجاد|يك آيتم جديد مي سازد" };
+constexpr Shared ListHint { "Click on an item to edit it",
+    "براي ويرايش يک گزينه روي آن کليک کنيد" };
+
+constexpr auto Texts = std::to_array<UiText>({
+    // The nine message texts.
+    { TextId::SaveChanges, "Save changes?", "آيا تغييرات را ذخيره كنم؟" },
+    { TextId::CannotBalance,
+        "Can not balance this reaction\rIt may be has more than one answer or it is more than one "
+        "separate reaction.",
+        "نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک جواب داشته باشد يا بيش "
+        "از يک واکنش مجزا باشد" },
+    { TextId::InvalidReaction, "Invalid reaction", "واکنش غلط است" },
+    { TextId::InvalidNumber, "Invalid number", "عدد وارد شده اشتباه است" },
+    { TextId::CannotOpen, "Can not open this file", "نمي توانم اين پرونده را باز كنم" },
+    { TextId::CannotSave, "Can not save this file", "نمي توانم اين پرونده را ذخيره كنم" },
+    { TextId::AlreadyExists, " already exists.\rDo you want to replace it?",
+        " از قبل وجود دارد.\rآيا مي خواهيد آن را جايگزين كنيد؟" },
+    { TextId::ReactionHelp,
+        "In most cases you have not to use Shift key for letters case.\rTo change or view key "
+        "settings choose Key Options from Settings menu.",
+        " در اكثر موارد نيازي به نگه داشتن كليد Shift براي شكل حروف نيست.\r براي تغيير يا مشاهده "
+        "تنظيمات كليدها از منوي تنظيمات گزينه تنظيمات كليدها را انتخاب كنيد." },
+    { TextId::GridHelp,
+        "Click \"Calculate Grid\" button to caculate grid's empty cells.\rThis program can "
+        "calculate cells by formulas were given to.\rTo view, add or change formulas choose "
+        "Options "
+        "from Settings menu.",
+        "براي محاسبه خانه هاي خالي جدول دكمه محاسبه جدول را كليك كنيد.\rاين برنامه اين ها را با "
+        "توجه به فرمول هايي كه به آن داده مي شود محاسبه مي كند.\rبراي افزودن، ديدن يا تغيير فرمول "
+        "ها از منوي تنظيمات گزينه تنظيمات را انتخاب نماييد." },
+
+    // The message box: captions by kind, then the button labels.
+    { TextId::WarningTitle, "Warning", "توجه" },
+    { TextId::ErrorTitle, "Error", "خطا" },
+    { TextId::InformationTitle, "Information", "اطلاعات" },
+    { TextId::ConfirmationTitle, "Confirm", "تاييد" },
+    { TextId::YesButton, "&Yes", "&بلي" },
+    { TextId::NoButton, "&No", "&خير" },
+    entry(TextId::OkButton, OkText),
+    entry(TextId::CancelButton, CancelText),
+
+    // Why a typed or pasted character was refused (the status bar says it).
+    { TextId::RefusedNotInCodePage, "This character can not be saved in a document",
+        "اين نويسه را نمي توان در پرونده ذخيره كرد" },
+    { TextId::RefusedComma, "A comma can not be typed here",
+        "ويرگول را نمي توان در اينجا وارد كرد" },
+    { TextId::RefusedColon, "A colon can not be typed in an item name",
+        "دونقطه را نمي توان در نام مشخصه وارد كرد" },
+    { TextId::RefusedLineBreak, "A line break can not be typed here",
+        "خط جديد را نمي توان در اينجا وارد كرد" },
+
+    // Menus and actions of the main window.
+    { TextId::FileMenu, "&File", "پر&ونده" },
+    { TextId::ReactionMenu, "&Reaction", "&واکنش" },
+    entry(TextId::SettingsMenu, SettingsMenuText),
+    { TextId::HelpMenu, "&Help", "راهن&مايي" },
+    { TextId::FileNewCaption, "&New", "ج&ديد" },
+    { TextId::FileNewHint, "New|Creates a new file", "جديد|يك پرونده جديد ايجاد مي كند" },
+    { TextId::FileOpenCaption, "&Open...", "گ&شودن" },
+    { TextId::FileOpenHint, "Open|Opens an existing file", "گشودن|يك پرونده را باز مي كند" },
+    { TextId::FileSaveCaption, "&Save", "ذ&خيره" },
+    { TextId::FileSaveHint, "Save|Saves file", "ذخيره|پرونده را ذخيره مي كند" },
+    { TextId::FileSaveAsCaption, "Save &As...", "ذخيره با &نام جديد" },
+    { TextId::FileSaveAsHint, "Save As|Saves file with a new name",
+        "ذخيره با نام جديد |پرونده را با نام جديد ذخيره مي كند" },
+    { TextId::FilePrintCaption, "&Export as Bitmap", "&تبديل به تصوير" },
+    { TextId::FilePrintHint, "Export as Bitmap|Exports file as a windows Bitmap image",
+        "تبديل به تصوير|پرونده را تبديل به يك نقشه بيتي ويندوز مي كند" },
+    { TextId::FileHtmlCaption, "Export as &HTML file", "ت&بديل به صفحه ي وب" },
+    { TextId::FileHtmlHint, "Export as HTML file|Exports file as a web page",
+        "تبديل به صفحه ي وب|پرونده را تبديل به يك صفحه ي وب مي كند" },
+    { TextId::FileExitCaption, "E&xit", "خ&روج" },
+    { TextId::FileExitHint, "Exit|Quits the application", "خروج|خروج از برنامه" },
+    { TextId::ReactionCopyCaption, "&Copy", "&کپي" },
+    { TextId::ReactionCopyHint, "Copy|Copies the reaction and puts it on the Clipboard",
+        "کپي|واکنش را در Clipboard کپي مي کند" },
+    { TextId::ReactionPasteCaption, "&Paste", "&فرا خواني" },
+    { TextId::ReactionPasteHint, "Paste|Inserts the contents of the Clipboard as reaction",
+        "فرا خواني| واکنش کپي شده در Clipboard را فرا مي خواند" },
+    { TextId::SettingsOptionsCaption, "&Options", SettingsMenuText.farsi },
+    { TextId::SettingsOptionsHint, "Options|Changes Options", "تنظيمات|تغيير تنظيمات برنامه" },
+    { TextId::SettingsKeyCaption, "&Key Options", "تنظيمات كليد&ها" },
+    { TextId::SettingsKeyHint, "Key Options|Changes key Options",
+        "تنظيمات كليدها|تغيير تنظيمات كليدها" },
+    // The two language actions keep their captions under both languages.
+    both(TextId::SettingsEnglishCaption, "&انگليسي"),
+    both(TextId::SettingsEnglishHint, "انگليسي|تغيير زبان برنامه به انگليسي"),
+    both(TextId::SettingsFarsiCaption, "&Farsi"),
+    both(TextId::SettingsFarsiHint, "Farsi|Changes program's language to Farsi"),
+    { TextId::HelpHelpCaption, "&Help", "&راهنمايي" },
+    entry(TextId::HelpHelpHint, HelpText),
+    { TextId::HelpOnlineCaption, "&Online Help", "را&هنمايي از طريق اينترنت" },
+    { TextId::HelpOnlineHint, "Online Help", "راهنمايي از طريق اينترنت" },
+    { TextId::HelpMailCaption, "&Comments and problems", "&نظرات و مشکلات" },
+    { TextId::HelpMailHint, "Comments and problems|If you have any comments or problems send me it",
+        "نظرات و مشکلات|اگر پيشنهاد يا مشکلي داريد آن را براي من بفرستيد" },
+    { TextId::HelpWebsiteCaption, "&Visit Website", "&صفحه وب" },
+    { TextId::HelpWebsiteHint, "Visit Website|Opens my website URL",
+        "صفحه وب|ديدار از صفحه وب من" },
+    { TextId::HelpSourceCaption, "&Source Code", "&کد برنامه" },
+    { TextId::HelpSourceHint, "Source Code|Buy this program's source code from web",
+        "کد برنامه|خريد کد برنامه از طريق اينترنت" },
+    { TextId::HelpAboutCaption, "&About...", "&درباره اين برنامه" },
+    { TextId::HelpAboutHint, "About|Shows some informations about this program",
+        "درباره اين برنامه|به دست آوردن اطلاعاتي درباره اين برنامه" },
+    // The Farsi advice is for readers who cannot see Farsi, so it is English under both.
+    both(TextId::HelpFarsiCaption, "&Problem with Farsi language"),
+    both(TextId::HelpFarsiHint, "If you can not read Farsi texts click this item"),
+    both(TextId::FarsiAdvice,
+        "1- Farsi language must be installed on your computer.\r2- Farsi language must be "
+        "non-Unicode programs' language.\rGo to Control Panel > Regional and Language Options "
+        "and fix it."),
+    { TextId::HelpPrompt, "Click on item you need information about",
+        "روي گزينه اي که به اطلاعاتي در مورد آن نياز داريد کليک کنيد" },
+
+    // Other texts of the main window.
+    both(TextId::ApplicationTitle, "Molvane"),
+    { TextId::ReactionLabel, "Reaction:", "واكنش:" },
+    { TextId::PropertiesLabel, "Substances' properties:", "خواص مواد:" },
+    { TextId::BalanceButton, "Balance", "موازنه" },
+    { TextId::CalculateGridButton, "Calculate Grid", "محاسبه جدول" },
+    { TextId::ReactionEditorHint, "Click to type reaction", "براي نوشتن واکنش کليک کنيد" },
+    { TextId::CalculateGridHint, "Click to calculate grid", "براي محاسبه جدول كليك كنيد" },
+    { TextId::OpenDialogTitle, "Open", "گشودن" },
+    { TextId::SaveDialogTitle, "Save", "ذخيره" },
+
+    // The About dialog.
+    { TextId::AboutDialogTitle, "About...", "درباره اين برنامه" },
+    both(TextId::AboutProgramName, "Molvane"),
+    { TextId::AboutVersion, "Version 1.1", "نسخه 1/1" },
+
+    // The Key Options dialog.
+    { TextId::KeyOptionsDialogTitle, "Key Options", "تنظيمات كليدها" },
+    { TextId::AutoIdentification, "Elements auto identification", "تشخيص اتوماتيک عناصر" },
+
+    // The Options dialog.
+    { TextId::OptionsDialogTitle, "Options", "تنظيمات" },
+    { TextId::FontsPage, "Fonts", "قلم ها" },
+    { TextId::GridPage, "Grid", "جدول" },
+    { TextId::ProgramFontLabel, "Program Font :", "قلم برنامه :" },
+    { TextId::GridFontLabel, "Grid Font :", "قلم جدول :" },
+    { TextId::ReactionFontLabel, "Reaction Font :", "قلم واكنش :" },
+    { TextId::NumbersFontLabel, "Numbers Font :", "قلم ضرايب :" },
+    { TextId::SubscriptsFontLabel, "Subscripts Font :", "قلم زيرنويس ها :" },
+    { TextId::NameLabel, "Name:", "نام:" },
+    { TextId::SizeLabel, "Size:", "اندازه:" },
+    { TextId::ColorLabel, "Color:", "رنگ:" },
+    { TextId::SubscriptsPositionLabel, "Subscripts Position:", "موقعيت زيرنويس ها:" },
+    { TextId::ItemsLabel, "Items :", "آيتم ها :" },
+    { TextId::FormulasLabel, "Formulas :", "فرمول ها :" },
+    { TextId::TypeLabel, "Type:", "نوع:" },
+    { TextId::WidthLabel, "Width:", "پهنا:" },
+    { TextId::DefaultCaption, "Default", "پيش فرض" },
+    { TextId::DefaultHint, "Remember current settings for all new files",
+        "انتخاب اين ها به عنوان تنظيمات پيش فرض فايل هاي جديد" },
+    // The status-bar text when Default could not write the template.
+    { TextId::TemplateNotWritten, "The settings could not be remembered for new files",
+        "نمي توانم اين تنظيمات را براي فايل هاي جديد ذخيره كنم" },
+    entry(TextId::OkCaption, OkText),
+    { TextId::OkHint, "Close this dialog and apply changes", "بستن اين پنجره و افزودن تغييرات" },
+    entry(TextId::CancelCaption, CancelText),
+    { TextId::CancelHint, "Close this dialog without applying changes",
+        "بستن اين پنجره بدون افزودن تغييرات" },
+    entry(TextId::HelpButtonCaption, HelpText),
+    entry(TextId::HelpButtonHint, HelpText),
+    { TextId::ItemUpHint, "Move Up|Moves current item one step up",
+        "حركت به بالا|اين آيتم را يك مرحله بالا مي برد" },
+    { TextId::ItemDownHint, "Move Down|Moves current item one step down",
+        "حركت به پايين|اين آيتم را يك مرحله پايين مي برد" },
+    entry(TextId::ItemDeleteHint, DeleteHint),
+    entry(TextId::FormulaDeleteHint, DeleteHint),
+    entry(TextId::ItemNewHint, NewItemHint),
+    entry(TextId::FormulaNewHint, NewItemHint),
+    entry(TextId::ItemListHint, ListHint),
+    entry(TextId::FormulaListHint, ListHint),
+    // Four lines; the Farsi ones are in logical order, meant for right-to-left display.
+    { TextId::FormulaHelp,
+        "Use # mark before functions' name.\ra=Current Substance , b=Another Substance\rSupported "
+        "mathematical operators: !, ^(power), *, /, +, -\rExample: ((#Mol(b) * 5) + 1) / (#Mol(a))",
+        "پيش از نام توابع علامت # را به كار بريد.\ra=ماده مورد نظر , b=ماده اي ديگر\rعمليات رياضي "
+        "قابل قبول: !, ^(توان), *, /, +, -\rمثال: ((a)مول#) / (1 + (5 * (b)مول#))" },
+});
+
+// Each id indexes its own entry, so a lookup can neither miss nor land on another text.
+constexpr bool inIdOrder()
+{
+    for (std::size_t i = 0; i < Texts.size(); ++i)
+        if (Texts[i].id != TextId(i))
+            return false;
+    return true;
+}
+static_assert(Texts.size() == std::size_t(TextId::Count), "one text per id");
+static_assert(inIdOrder(), "the texts stand in the order of their ids");
+
+} // namespace
+
+std::span<const UiText> UiTexts()
+{
+    return Texts;
+}
+
+std::string_view Text(TextId id, UiLanguage language)
+{
+    return Texts[std::size_t(id)].in(language);
+}
+
+std::string WindowTitle(std::string_view documentPath)
+{
+    std::string title(Text(TextId::ApplicationTitle, UiLanguage::English));
+    if (documentPath.empty())
+        return title + " - Untitled";
+    std::string_view name = documentPath.substr(documentPath.find_last_of('/') + 1);
+    if (const auto dot = name.find_last_of('.'); dot != std::string_view::npos)
+        name = name.substr(0, dot);
+    return title + " - " + std::string(name);
+}
+
+} // namespace molvane

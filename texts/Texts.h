@@ -1,0 +1,173 @@
+#pragma once
+
+#include "texts/InterfaceLanguage.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace molvane {
+
+/// Every caption, hint, title and message of the interface, in the order of the text table.
+enum class TextId {
+    // The message texts.
+    SaveChanges,
+    CannotBalance,
+    InvalidReaction,
+    InvalidNumber,
+    CannotOpen,
+    CannotSave,
+    AlreadyExists,
+    ReactionHelp,
+    GridHelp,
+
+    // The message box: titles by kind, then the button labels.
+    WarningTitle,
+    ErrorTitle,
+    InformationTitle,
+    ConfirmationTitle,
+    YesButton,
+    NoButton,
+    OkButton,
+    CancelButton,
+
+    // Why a typed or pasted character was refused.
+    RefusedNotInCodePage,
+    RefusedComma,
+    RefusedColon,
+    RefusedLineBreak,
+
+    // Menus and actions of the main window.
+    FileMenu,
+    ReactionMenu,
+    SettingsMenu,
+    HelpMenu,
+    FileNewCaption,
+    FileNewHint,
+    FileOpenCaption,
+    FileOpenHint,
+    FileSaveCaption,
+    FileSaveHint,
+    FileSaveAsCaption,
+    FileSaveAsHint,
+    FilePrintCaption,
+    FilePrintHint,
+    FileHtmlCaption,
+    FileHtmlHint,
+    FileExitCaption,
+    FileExitHint,
+    ReactionCopyCaption,
+    ReactionCopyHint,
+    ReactionPasteCaption,
+    ReactionPasteHint,
+    SettingsOptionsCaption,
+    SettingsOptionsHint,
+    SettingsKeyCaption,
+    SettingsKeyHint,
+    SettingsEnglishCaption,
+    SettingsEnglishHint,
+    SettingsFarsiCaption,
+    SettingsFarsiHint,
+    HelpHelpCaption,
+    HelpHelpHint,
+    HelpOnlineCaption,
+    HelpOnlineHint,
+    HelpMailCaption,
+    HelpMailHint,
+    HelpWebsiteCaption,
+    HelpWebsiteHint,
+    HelpSourceCaption,
+    HelpSourceHint,
+    HelpAboutCaption,
+    HelpAboutHint,
+    HelpFarsiCaption,
+    HelpFarsiHint,
+    FarsiAdvice,
+    HelpPrompt,
+
+    // Other texts of the main window.
+    ApplicationTitle,
+    ReactionLabel,
+    PropertiesLabel,
+    BalanceButton,
+    CalculateGridButton,
+    ReactionEditorHint,
+    CalculateGridHint,
+    OpenDialogTitle,
+    SaveDialogTitle,
+
+    // The About dialog.
+    AboutDialogTitle,
+    AboutProgramName,
+    AboutVersion,
+
+    // The Key Options dialog.
+    KeyOptionsDialogTitle,
+    AutoIdentification,
+
+    // The Options dialog.
+    OptionsDialogTitle,
+    FontsPage,
+    GridPage,
+    ProgramFontLabel,
+    GridFontLabel,
+    ReactionFontLabel,
+    NumbersFontLabel,
+    SubscriptsFontLabel,
+    NameLabel,
+    SizeLabel,
+    ColorLabel,
+    SubscriptsPositionLabel,
+    ItemsLabel,
+    FormulasLabel,
+    TypeLabel,
+    WidthLabel,
+    DefaultCaption,
+    DefaultHint,
+    TemplateNotWritten,
+    OkCaption,
+    OkHint,
+    CancelCaption,
+    CancelHint,
+    HelpButtonCaption,
+    HelpButtonHint,
+    ItemUpHint,
+    ItemDownHint,
+    ItemDeleteHint,
+    FormulaDeleteHint,
+    ItemNewHint,
+    FormulaNewHint,
+    ItemListHint,
+    FormulaListHint,
+    FormulaHelp,
+
+    Count ///< not a text: the number of texts
+};
+
+/// One text of the interface in both languages.
+/// A hint's short part (tool-tip) and long part (status bar) are separated by "|"; "\r"
+/// breaks the line inside a message. Farsi texts are UTF-8 here and Windows-1256 in files.
+struct UiText
+{
+    TextId id;
+    std::string_view english;
+    std::string_view farsi;
+
+    constexpr std::string_view in(UiLanguage language) const
+    {
+        return language == UiLanguage::English ? english : farsi;
+    }
+};
+
+/// Every text of both languages, one entry per id, in the order of TextId.
+std::span<const UiText> UiTexts();
+
+/// The text of @p id in @p language.
+std::string_view Text(TextId id, UiLanguage language);
+
+/// The window title: "Molvane - Untitled" for an untitled document, otherwise "Molvane - "
+/// and the file name of @p documentPath without its directory and its last extension.
+std::string WindowTitle(std::string_view documentPath);
+
+} // namespace molvane

@@ -1,5 +1,7 @@
 #include "widgets/GridTableModel.h"
 
+#include "document/QtText.h"
+
 namespace molvane {
 
 GridTableModel::GridTableModel(QObject *parent)
@@ -38,7 +40,7 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const
         return QString::fromStdString(m_grid->Cell(index.column(), index.row() + 1));
     if (role == TypeRole) {
         const std::string_view type = m_grid->TypeOf(index.column());
-        return QString::fromUtf8(type.data(), qsizetype(type.size()));
+        return ToQString(type);
     }
     return {};
 }

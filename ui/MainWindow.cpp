@@ -268,7 +268,7 @@ void MainWindow::updateTitle()
 
 void MainWindow::showMessageText(TextId text)
 {
-    ShowMessageBox(UiString(text), MessageKind::Error, OK);
+    ShowMessageBox(UiString(text), MessageKind::Error, MessageButton::Ok);
 }
 
 } // namespace molvane

@@ -28,11 +28,11 @@ bool MainWindow::ConfirmDiscard()
 {
     if (!m_modified)
         return true;
-    switch (ShowMessageBox(
-        UiString(TextId::SaveChanges), MessageKind::Confirmation, Yes | No | Cancel)) {
-    case No:
+    switch (ShowMessageBox(UiString(TextId::SaveChanges), MessageKind::Confirmation,
+        MessageButton::Yes | MessageButton::No | MessageButton::Cancel)) {
+    case MessageButton::No:
         return true;
-    case Yes:
+    case MessageButton::Yes:
         // A save that fails, or a name not given, keeps the document open.
         return FileSave() && !m_documentPath.isEmpty();
     default:
@@ -109,9 +109,9 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
         const QString name = withExtension(chosen);
         // Only Yes replaces: No and the close button ask for a name again.
         if (!QFileInfo::exists(name)
-            || ShowMessageBox(
-                   name + UiString(TextId::AlreadyExists), MessageKind::Warning, Yes | No)
-                == Yes)
+            || ShowMessageBox(name + UiString(TextId::AlreadyExists), MessageKind::Warning,
+                   MessageButton::Yes | MessageButton::No)
+                == MessageButton::Yes)
             return name;
     }
 }

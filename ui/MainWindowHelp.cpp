@@ -42,7 +42,7 @@ void MainWindow::LeaveHelpMode(HelpTopic topic)
     statusBar()->clearMessage();
     ShowMessageBox(UiString(topic == HelpTopic::Reaction ? TextId::ReactionHelp : TextId::GridHelp,
                        CurrentUiLanguage()),
-        MessageKind::Information, OK);
+        MessageKind::Information, MessageButton::Ok);
 }
 
 QList<QWidget *> MainWindow::helpControls() const
@@ -59,8 +59,8 @@ void MainWindow::createHelpActions()
     connect(action("HelpMail"), &QAction::triggered, this, [open] { open(MakerMail); });
     connect(action("HelpSource"), &QAction::triggered, this, [open] { open(MakerMail); });
     connect(action("HelpFarsi"), &QAction::triggered, this, [] {
-        ShowMessageBox(
-            UiString(TextId::FarsiAdvice, UiLanguage::English), MessageKind::Information, OK);
+        ShowMessageBox(UiString(TextId::FarsiAdvice, UiLanguage::English), MessageKind::Information,
+            MessageButton::Ok);
     });
     connect(action("SettingsEnglish"), &QAction::triggered, this,
         [this] { switchLanguage(UiLanguage::English); });

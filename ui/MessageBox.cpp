@@ -48,18 +48,18 @@ struct ButtonEntry
 };
 
 constexpr ButtonEntry ButtonOrder[] = {
-    { Yes, TextId::YesButton },
-    { No, TextId::NoButton },
-    { OK, TextId::OkButton },
-    { Cancel, TextId::CancelButton },
+    { MessageButton::Yes, TextId::YesButton },
+    { MessageButton::No, TextId::NoButton },
+    { MessageButton::Ok, TextId::OkButton },
+    { MessageButton::Cancel, TextId::CancelButton },
 };
 
 MessageButton escapeButton(MessageButtons buttons)
 {
-    for (const MessageButton b : { Cancel, No, OK })
-        if (buttons & b)
+    for (const MessageButton b : { MessageButton::Cancel, MessageButton::No, MessageButton::Ok })
+        if (buttons.testFlag(b))
             return b;
-    return Yes;
+    return MessageButton::Yes;
 }
 
 } // namespace
@@ -78,12 +78,13 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
         QMessageBox::NoButton, QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton *, MessageButton>> made;
     for (const ButtonEntry &entry : ButtonOrder) {
-        if (!(buttons & entry.button))
+        if (!buttons.testFlag(entry.button))
             continue;
         // One role for all, so no platform layout reorders them: Yes, No, OK, Cancel.
         QPushButton *button = box.addButton(UiString(entry.label), QMessageBox::ActionRole);
         made.emplace_back(button, entry.button);
-        if (entry.button == ((buttons & OK) ? OK : Yes))
+        const bool hasOk = buttons.testFlag(MessageButton::Ok);
+        if (entry.button == (hasOk ? MessageButton::Ok : MessageButton::Yes))
             box.setDefaultButton(button);
         if (entry.button == escapeButton(buttons))
             box.setEscapeButton(button);
@@ -101,7 +102,7 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
 void ShowFailureBox(const QString &description)
 {
     if (g_hook) {
-        g_hook(description, MessageKind::Error, OK);
+        g_hook(description, MessageKind::Error, MessageButton::Ok);
         return;
     }
     QMessageBox::critical(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFlags>
 #include <QString>
 
 #include <functional>
@@ -8,9 +9,9 @@ namespace molvane {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 
-enum MessageButton { Yes = 1, No = 2, OK = 4, Cancel = 8 };
-/// A set of MessageButton values or-ed together.
-using MessageButtons = int;
+enum class MessageButton { Yes = 1, No = 2, Ok = 4, Cancel = 8 };
+Q_DECLARE_FLAGS(MessageButtons, MessageButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
 
 /// Shows @p text in a modal box of @p kind with the buttons asked for, in the order Yes, No,
 /// OK, Cancel, in the current language. Returns the button pressed; closing the box answers

@@ -84,18 +84,18 @@ private slots:
     {
         const QString old = writeOldFile("old.bmp");
         m_fileAnswers = { old, m_dir->filePath("other") };
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->action("FilePrint")->trigger();
         QCOMPARE(m_dialogs.size(), 2);
         QCOMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].text, old + " already exists.\rDo you want to replace it?");
         QCOMPARE(m_questions[0].kind, MessageKind::Warning);
-        QCOMPARE(m_questions[0].buttons, MessageButtons(Yes | No));
+        QCOMPARE(m_questions[0].buttons, MessageButtons(MessageButton::Yes | MessageButton::No));
         QCOMPARE(contents(old), QByteArray("old picture"));
         QVERIFY(QFile::exists(m_dir->filePath("other.bmp")));
 
         m_fileAnswers = { old };
-        m_answers = { Yes };
+        m_answers = { MessageButton::Yes };
         m_window->action("FilePrint")->trigger();
         QCOMPARE(QImageReader(old).format(), QByteArray("bmp"));
     }

@@ -49,7 +49,7 @@ protected:
                                        molvane::MessageButtons buttons) {
             m_questions.push_back({ text, kind, buttons });
             if (m_answers.empty())
-                return molvane::OK;
+                return molvane::MessageButton::Ok;
             const molvane::MessageButton answer = m_answers.front();
             m_answers.pop_front();
             return answer;

@@ -3,9 +3,9 @@
 #include "ui/MainWindow.h"
 #include "MainWindowHarness.h"
 #include "ui/FileDialogs.h"
-#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/Settings.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
@@ -138,16 +138,16 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
         m_fileAnswers = { m_dir->filePath("a.b.KVX"), QString() };
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->FileSaveAs();
         QCOMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].kind, MessageKind::Warning);
-        QCOMPARE(m_questions[0].buttons, Yes | No);
+        QCOMPARE(m_questions[0].buttons, MessageButton::Yes | MessageButton::No);
         QVERIFY(m_window->documentPath().isEmpty());
         QCOMPARE(QFileInfo(existing).size(), 0);
 
         m_fileAnswers = { m_dir->filePath("a.b.KVX") };
-        m_answers = { Yes };
+        m_answers = { MessageButton::Yes };
         m_window->FileSaveAs();
         QCOMPARE(m_window->windowTitle(), QString("Molvane - a.b"));
         QVERIFY(QFileInfo(existing).size() > 0);
@@ -156,13 +156,14 @@ private slots:
     void unsavedChangesAreAskedAbout()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
-        m_answers = { Cancel };
+        m_answers = { MessageButton::Cancel };
         m_window->FileNew();
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QCOMPARE(m_questions.back().text, QString("Save changes?"));
-        QCOMPARE(m_questions.back().buttons, Yes | No | Cancel);
+        QCOMPARE(m_questions.back().buttons,
+            MessageButton::Yes | MessageButton::No | MessageButton::Cancel);
 
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->FileNew();
         QCOMPARE(m_window->reactionEditor()->text(), QString());
         QVERIFY(!m_window->isModified());
@@ -171,7 +172,7 @@ private slots:
     void aCancelledSaveKeepsTheDocumentOpen()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
-        m_answers = { Yes };
+        m_answers = { MessageButton::Yes };
         m_window->FileNew(); // Save As is cancelled: nothing is lost
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QVERIFY(m_window->isModified());
@@ -181,7 +182,7 @@ private slots:
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
         m_fileAnswers = { m_dir->filePath("missing/folder/x.KVX") };
-        m_answers = { Yes, OK };
+        m_answers = { MessageButton::Yes, MessageButton::Ok };
         m_window->FileNew();
         QCOMPARE(m_questions.back().text, QString("Can not save this file"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
@@ -208,7 +209,7 @@ private slots:
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
         m_fileAnswers = { m_dir->filePath("rust.KVX") };
         m_window->FileSaveAs();
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->FileNew();
         QCOMPARE(m_window->reactionEditor()->text(), QString());
         m_window->loadFile(m_dir->filePath("rust.KVX"));
@@ -224,11 +225,11 @@ private slots:
         m_fileAnswers = { m_dir->filePath("h.KVX") };
         m_window->FileSaveAs();
         QTest::keyClicks(m_window->reactionEditor(), "o");
-        m_answers = { Cancel };
+        m_answers = { MessageButton::Cancel };
         m_window->loadFile(m_dir->filePath("h.KVX"));
         QCOMPARE(m_questions.back().text, QString("Save changes?"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2O"));
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->loadFile(m_dir->filePath("h.KVX"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QVERIFY(!m_window->isModified());
@@ -328,7 +329,7 @@ private slots:
         m_fileAnswers = { m_dir->filePath("namak.KVX") };
         m_window->FileSaveAs();
         m_window->action("SettingsEnglish")->trigger();
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->loadFile(m_dir->filePath("namak.KVX"));
         QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(CurrentUiLanguage(), UiLanguage::Farsi);
@@ -342,13 +343,16 @@ private slots:
         QTest::addColumn<bool>("farsi");
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<int>("escapeAnswer");
-        QTest::newRow("save question") << int(Yes | No | Cancel) << false
-                                       << QStringList { "&Yes", "&No", "Cancel" } << int(Cancel);
+        QTest::newRow("save question")
+            << (MessageButton::Yes | MessageButton::No | MessageButton::Cancel).toInt() << false
+            << QStringList { "&Yes", "&No", "Cancel" } << int(MessageButton::Cancel);
         QTest::newRow("overwrite question")
-            << int(Yes | No) << false << QStringList { "&Yes", "&No" } << int(No);
-        QTest::newRow("error") << int(OK) << false << QStringList { "OK" } << int(OK);
-        QTest::newRow("farsi question")
-            << int(Yes | No) << true << QStringList { "&بلي", "&خير" } << int(No);
+            << (MessageButton::Yes | MessageButton::No).toInt() << false
+            << QStringList { "&Yes", "&No" } << int(MessageButton::No);
+        QTest::newRow("error") << MessageButtons(MessageButton::Ok).toInt() << false
+                               << QStringList { "OK" } << int(MessageButton::Ok);
+        QTest::newRow("farsi question") << (MessageButton::Yes | MessageButton::No).toInt() << true
+                                        << QStringList { "&بلي", "&خير" } << int(MessageButton::No);
     }
     void theMessageBoxOrdersAndAnswers()
     {
@@ -375,8 +379,8 @@ private slots:
                 shown << b->text();
             QTest::keyClick(box, Qt::Key_Escape); // also what the title-bar close button does
         });
-        const MessageButton answer
-            = ShowMessageBox("Line one\rLine two", MessageKind::Warning, MessageButtons(buttons));
+        const MessageButton answer = ShowMessageBox(
+            "Line one\rLine two", MessageKind::Warning, MessageButtons::fromInt(buttons));
         SetCurrentUiLanguage(UiLanguage::English);
         QCOMPARE(shown, labels);
         QCOMPARE(int(answer), escapeAnswer);
@@ -395,7 +399,7 @@ private slots:
         QTest::keyClick(kf, Qt::Key_Delete);
         QTest::keyClicks(m_window->reactionEditor(), " h");
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H"));
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         QVERIFY(m_window->close());
         m_window = std::make_unique<MainWindow>(*m_settings);
         QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KF, std::string());
@@ -435,7 +439,7 @@ private slots:
         m_window->action("SettingsOptions")->trigger();
         QCOMPARE(m_window->document().subscriptPosition, 3);
         QVERIFY(m_window->isModified());
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         m_window->FileNew();
         QCOMPARE(m_window->document().subscriptPosition, 3);
         // Put the shipped template back for the other tests.
@@ -462,14 +466,14 @@ private slots:
     void closingWithChangesAnsweredNoCloses()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
-        m_answers = { No };
+        m_answers = { MessageButton::No };
         QVERIFY(m_window->close());
     }
 
     void closingWithChangesCanBeCancelled()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
-        m_answers = { Cancel };
+        m_answers = { MessageButton::Cancel };
         QVERIFY(!m_window->close());
         QVERIFY(m_window->isVisible());
     }

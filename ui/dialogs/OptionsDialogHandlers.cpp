@@ -226,7 +226,7 @@ void OptionsDialog::GFDeleteClick()
 
 void OptionsDialog::HelpBtnClick()
 {
-    ShowMessageBox(UiString(TextId::FormulaHelp), MessageKind::Information, OK);
+    ShowMessageBox(UiString(TextId::FormulaHelp), MessageKind::Information, MessageButton::Ok);
 }
 
 void OptionsDialog::languageChanged(UiLanguage)

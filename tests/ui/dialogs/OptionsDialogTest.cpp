@@ -380,7 +380,7 @@ private slots:
         SetMessageBoxHook([&](const QString &text, MessageKind k, MessageButtons) {
             shown = text;
             kind = k;
-            return OK;
+            return MessageButton::Ok;
         });
         SetCurrentUiLanguage(UiLanguage::Farsi);
         Document document;

@@ -1,6 +1,5 @@
 #include "ui/FileDialogs.h"
 
-#include "ui/MessageBox.h"
 #include "ui/UiText.h"
 
 #include <QFileDialog>

@@ -1,15 +1,15 @@
 #include "ui/MainWindow.h"
 
-#include "ui/dialogs/AboutDialog.h"
+#include "document/Windows1256.h"
+#include "export/FontConversion.h"
 #include "ui/ActionIcons.h"
 #include "ui/ActionTable.h"
-#include "export/FontConversion.h"
-#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/MessageBox.h"
-#include "ui/dialogs/OptionsDialog.h"
 #include "ui/Settings.h"
 #include "ui/UiText.h"
-#include "document/Windows1256.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
@@ -105,9 +105,9 @@ void MainWindow::createDialogs()
     m_opsForm = new OptionsDialog(this);
     m_koForm = new KeyOptionsDialog(this);
     // The reaction is drawn again once the dialog has gone, with the fonts it set.
-    connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::DrawReaction);
-    connect(
-        m_opsForm, &OptionsDialog::inputRefused, this, [this](Refusal reason) { showRefusal(reason); });
+    connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::drawReaction);
+    connect(m_opsForm, &OptionsDialog::inputRefused, this,
+        [this](Refusal reason) { showRefusal(reason); });
     connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::SettingsOptions);
     m_koForm->setKeyOptions(ReadKeyOptions(m_settings));
     // The editor reads the dialog's lists at every key: a change counts from the next one.

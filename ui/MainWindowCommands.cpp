@@ -1,20 +1,20 @@
 // The main window's commands: documents, Balance, Calculate Grid, copy and paste.
 #include "ui/MainWindow.h"
 
-#include "export/BitmapExport.h"
-#include "document/DocumentFiles.h"
-#include "ui/FileDialogs.h"
-#include "export/FontConversion.h"
-#include "export/HtmlExport.h"
-#include "ui/MessageBox.h"
-#include "ui/dialogs/OptionsDialog.h"
-#include "document/Templates.h"
-#include "ui/UiText.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
-#include "widgets/ReactionEditor.h"
+#include "document/DocumentFiles.h"
+#include "document/Templates.h"
+#include "export/BitmapExport.h"
+#include "export/FontConversion.h"
+#include "export/HtmlExport.h"
 #include "grid/BalanceFill.h"
 #include "grid/GridCalc.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+#include "ui/UiText.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
 #include <QFileInfo>
@@ -45,9 +45,9 @@ void MainWindow::FileNew()
     if (!ConfirmDiscard())
         return;
     Document fresh = m_document;
-    fresh.grid.SetRowCount(2);
-    for (int col = 0; col < fresh.grid.ColCount(); ++col)
-        fresh.grid.SetCell(col, 1, {});
+    fresh.grid.setRowCount(2);
+    for (int col = 0; col < fresh.grid.colCount(); ++col)
+        fresh.grid.setCell(col, 1, {});
     fresh.language = CurrentUiLanguage();
     fresh = ApplyTemplateFile(fresh, DefaultTemplateDirs()).document;
     fresh.reaction.clear();
@@ -223,7 +223,7 @@ void MainWindow::WeightBtnClick()
         LeaveHelpMode(HelpTopic::Reaction);
         return;
     }
-    m_textImg->PrepareForBalance();
+    m_textImg->prepareForBalance();
     setModified(true);
     try {
         const BalancedReaction balanced = Balance(m_textImg->text().toStdString());
@@ -251,12 +251,12 @@ void MainWindow::CalGridClick()
 
 void MainWindow::ReactionCopy()
 {
-    m_textImg->ReactionCopy();
+    m_textImg->reactionCopy();
 }
 
 void MainWindow::ReactionPaste()
 {
-    m_textImg->ReactionPaste();
+    m_textImg->reactionPaste();
 }
 
 } // namespace molvane

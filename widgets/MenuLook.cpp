@@ -15,7 +15,7 @@ struct SchemeRow
         selectedCheck;
 };
 
-// One row per scheme, csWindows to csRed.
+// One row per scheme, Windows to Red.
 const SchemeRow Schemes[] = {
     { C::rgb(255, 255, 255), C::system(C::ButtonFace), C::system(C::ButtonFace),
         C::system(C::Highlight), C::system(C::DarkShadow3D), C::system(C::GrayText),
@@ -44,54 +44,55 @@ const SchemeRow Schemes[] = {
 
 MenuLook::MenuLook()
 {
-    SetColorScheme(MenuColorScheme::csWindows);
+    setColorScheme(MenuColorScheme::Windows);
 }
 
-void MenuLook::SetColorScheme(MenuColorScheme scheme)
+void MenuLook::setColorScheme(MenuColorScheme scheme)
 {
     m_scheme = scheme;
-    if (scheme == MenuColorScheme::csCustom)
+    if (scheme == MenuColorScheme::Custom)
         return;
     const SchemeRow &row = Schemes[int(scheme)];
-    const bool windows = scheme == MenuColorScheme::csWindows;
-    m_colors[BackColor] = row.back;
-    m_colors[MenuBarColor] = row.menuBar;
-    m_colors[ImageBackColor] = row.imageBack;
-    m_colors[SelectedBackColor] = row.selectedBack;
-    m_colors[SelectedBorderColor] = row.selectedBorder;
-    m_colors[LineColor] = m_colors[DisableTextColor] = row.lineAndDisabled;
-    m_colors[SelectedTextColor] = row.selectedText;
-    m_colors[SelectedCheckColor] = row.selectedCheck;
-    m_colors[TextColor] = windows ? C::system(C::MenuText) : C::rgb(0, 0, 0);
-    m_colors[ShadowColor] = m_colors[CheckColor]
+    const bool windows = scheme == MenuColorScheme::Windows;
+    m_colors[int(MenuColorSlot::Back)] = row.back;
+    m_colors[int(MenuColorSlot::MenuBar)] = row.menuBar;
+    m_colors[int(MenuColorSlot::ImageBack)] = row.imageBack;
+    m_colors[int(MenuColorSlot::SelectedBack)] = row.selectedBack;
+    m_colors[int(MenuColorSlot::SelectedBorder)] = row.selectedBorder;
+    m_colors[int(MenuColorSlot::Line)] = m_colors[int(MenuColorSlot::DisableText)]
+        = row.lineAndDisabled;
+    m_colors[int(MenuColorSlot::SelectedText)] = row.selectedText;
+    m_colors[int(MenuColorSlot::SelectedCheck)] = row.selectedCheck;
+    m_colors[int(MenuColorSlot::Text)] = windows ? C::system(C::MenuText) : C::rgb(0, 0, 0);
+    m_colors[int(MenuColorSlot::Shadow)] = m_colors[int(MenuColorSlot::Check)]
         = windows ? C::system(C::DarkShadow3D) : C::rgb(0, 0, 0);
 }
 
-void MenuLook::SetColor(MenuColorSlot slot, MenuColor color)
+void MenuLook::setColor(MenuColorSlot slot, MenuColor color)
 {
-    if (m_colors[slot] == color)
+    if (m_colors[int(slot)] == color)
         return;
-    m_colors[slot] = color;
-    m_scheme = MenuColorScheme::csCustom;
+    m_colors[int(slot)] = color;
+    m_scheme = MenuColorScheme::Custom;
 }
 
 MenuLook ProgramMenuLook()
 {
     MenuLook look;
-    look.SetColor(BackColor, C::rgb(255, 255, 255));
-    look.SetColor(ImageBackColor, C::system(C::ButtonFace));
-    look.SetColor(LineColor, C::system(C::GrayText));
-    look.SetColor(TextColor, C::system(C::MenuText));
-    look.SetColor(DisableTextColor, C::system(C::GrayText));
-    look.SetColor(ShadowColor, C::system(C::DarkShadow3D));
-    look.SetColor(CheckColor, C::system(C::DarkShadow3D));
-    look.SetColor(SelectedBackColor, C::rgb(198, 211, 239));
-    look.SetColor(SelectedBorderColor, C::rgb(49, 105, 198));
-    look.SetColor(SelectedTextColor, C::system(C::MenuText));
-    look.SetColor(SelectedCheckColor, C::system(C::DarkShadow3D));
-    look.SetColor(MenuBarColor, C::system(C::ButtonFace));
-    // Set one by one from csWindows: the look is custom even where a colour did not change.
-    look.SetColorScheme(MenuColorScheme::csCustom);
+    look.setColor(MenuColorSlot::Back, C::rgb(255, 255, 255));
+    look.setColor(MenuColorSlot::ImageBack, C::system(C::ButtonFace));
+    look.setColor(MenuColorSlot::Line, C::system(C::GrayText));
+    look.setColor(MenuColorSlot::Text, C::system(C::MenuText));
+    look.setColor(MenuColorSlot::DisableText, C::system(C::GrayText));
+    look.setColor(MenuColorSlot::Shadow, C::system(C::DarkShadow3D));
+    look.setColor(MenuColorSlot::Check, C::system(C::DarkShadow3D));
+    look.setColor(MenuColorSlot::SelectedBack, C::rgb(198, 211, 239));
+    look.setColor(MenuColorSlot::SelectedBorder, C::rgb(49, 105, 198));
+    look.setColor(MenuColorSlot::SelectedText, C::system(C::MenuText));
+    look.setColor(MenuColorSlot::SelectedCheck, C::system(C::DarkShadow3D));
+    look.setColor(MenuColorSlot::MenuBar, C::system(C::ButtonFace));
+    // Set one by one from Windows: the look is custom even where a colour did not change.
+    look.setColorScheme(MenuColorScheme::Custom);
     return look;
 }
 
@@ -107,14 +108,14 @@ ImageColumn MenuImageColumn(
     if (menuBarItem)
         column.width = 0;
     if (column.width != 0) {
-        if (!look.CenterImageX)
-            column.width += look.ImagePosX;
-        if (!look.CenterImageY)
-            column.height += look.ImagePosY;
-        if (look.ShowImageShadow) {
-            if (look.ShadowPosX > 0)
-                column.width += look.ShadowPosX;
-            column.height += std::abs(look.ShadowPosY);
+        if (!look.centerImageX)
+            column.width += look.imagePosX;
+        if (!look.centerImageY)
+            column.height += look.imagePosY;
+        if (look.showImageShadow) {
+            if (look.shadowPosX > 0)
+                column.width += look.shadowPosX;
+            column.height += std::abs(look.shadowPosY);
         }
     }
     return column;

@@ -67,8 +67,8 @@ protected:
 private:
     /// Writes an edited cell's @p text (grid row @p row) and marks the document modified;
     /// false when the text is not a number of the column's type.
-    bool GridSetEditText(int column, int row, const QString &text);
-    void GridClick();
+    bool gridSetEditText(int column, int row, const QString &text);
+    void gridClick();
     void editorOpened(CellEditor *editor);
     void applySizes();
     void alignHeader();

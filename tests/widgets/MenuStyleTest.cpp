@@ -22,7 +22,7 @@ private slots:
     {
         QFETCH(bool, rightToLeft);
         MenuLook look = ProgramMenuLook();
-        look.SetColor(ImageBackColor, MenuColor::rgb(0, 200, 0)); // easy to find
+        look.setColor(MenuColorSlot::ImageBack, MenuColor::rgb(0, 200, 0)); // easy to find
         MenuStyle style(look);
         QMenu menu;
         menu.setStyle(&style);
@@ -60,8 +60,8 @@ private slots:
     void checkedItemsShowAChevronOrAFrame()
     {
         MenuLook look = ProgramMenuLook();
-        look.SetColor(TextColor, MenuColor::rgb(200, 0, 0));
-        look.SetColor(CheckColor, MenuColor::rgb(0, 0, 200));
+        look.setColor(MenuColorSlot::Text, MenuColor::rgb(200, 0, 0));
+        look.setColor(MenuColorSlot::Check, MenuColor::rgb(0, 0, 200));
         MenuStyle style(look);
         QMenu menu;
         menu.setStyle(&style);
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(calls >= 1);
         const QRect r = menu.actionGeometry(checked);
         // The widened column is filled with the image back colour, and holds no mark.
-        const QColor back = MenuStyle::resolve(style.look().Color(ImageBackColor));
+        const QColor back = MenuStyle::resolve(style.look().color(MenuColorSlot::ImageBack));
         QCOMPARE(image.pixelColor(r.left() + 50, r.center().y()), back);
         for (int x = r.left(); x < r.left() + 60; ++x)
             QVERIFY(image.pixelColor(x, r.center().y()) == back);

@@ -78,10 +78,7 @@ QSize MenuStyle::sizeFromContents(
 ImageColumn MenuStyle::imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const
 {
     const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
-    ImageColumn column = MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
-    if (column.width != 0 && OnMeasureImageBack)
-        OnMeasureImageBack(column.width, column.height);
-    return column;
+    return MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
 }
 
 void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
@@ -162,10 +159,7 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         drawImage(painter, image, at);
         imageDrawn = true;
     }
-    bool drawDefault = true;
-    if (item.checked && CustomCheckMark && OnDrawCheckMark)
-        OnDrawCheckMark(painter, imageRect, drawDefault);
-    if (item.checked && drawDefault) {
+    if (item.checked) {
         if (imageDrawn) {
             painter->setPen(resolve(
                 m_look.color(selected ? MenuColorSlot::SelectedCheck : MenuColorSlot::Check)));

@@ -9,37 +9,6 @@ namespace {
 
 using C = MenuColor;
 
-struct SchemeRow
-{
-    MenuColor back, menuBar, imageBack, selectedBack, selectedBorder, lineAndDisabled, selectedText,
-        selectedCheck;
-};
-
-// One row per scheme, Windows to Red.
-const SchemeRow Schemes[] = {
-    { C::rgb(255, 255, 255), C::system(C::ButtonFace), C::system(C::ButtonFace),
-        C::system(C::Highlight), C::system(C::DarkShadow3D), C::system(C::GrayText),
-        C::system(C::HighlightText), C::system(C::DarkShadow3D) },
-    { C::rgb(227, 237, 248), C::rgb(138, 175, 229), C::rgb(138, 175, 229), C::rgb(204, 230, 242),
-        C::rgb(36, 86, 162), C::rgb(138, 175, 229), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(234, 240, 207), C::rgb(180, 194, 143), C::rgb(180, 194, 143), C::rgb(232, 243, 216),
-        C::rgb(82, 94, 51), C::rgb(180, 194, 143), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(243, 243, 247), C::rgb(216, 216, 230), C::rgb(185, 185, 210), C::rgb(172, 170, 183),
-        C::rgb(70, 70, 108), C::rgb(185, 185, 210), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(218, 234, 253), C::rgb(195, 217, 250), C::rgb(135, 180, 245), C::rgb(217, 241, 253),
-        C::rgb(13, 66, 147), C::rgb(136, 174, 228), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(193, 198, 207), C::rgb(83, 83, 83), C::rgb(83, 83, 83), C::rgb(168, 168, 168),
-        C::rgb(0, 0, 0), C::rgb(58, 58, 58), C::rgb(216, 223, 225), C::rgb(216, 223, 225) },
-    { C::rgb(251, 233, 159), C::rgb(255, 204, 102), C::rgb(242, 164, 0), C::rgb(254, 225, 112),
-        C::rgb(130, 87, 0), C::rgb(255, 154, 2), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(255, 215, 255), C::rgb(255, 51, 255), C::rgb(255, 51, 255), C::rgb(175, 0, 152),
-        C::rgb(81, 0, 81), C::rgb(255, 153, 255), C::rgb(255, 255, 255), C::rgb(0, 0, 72) },
-    { C::rgb(80, 192, 66), C::rgb(52, 128, 43), C::rgb(52, 128, 43), C::rgb(174, 210, 164),
-        C::rgb(52, 128, 43), C::rgb(52, 128, 43), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(245, 220, 220), C::rgb(132, 38, 38), C::rgb(132, 38, 38), C::rgb(224, 124, 109),
-        C::rgb(50, 14, 14), C::rgb(202, 70, 70), C::rgb(255, 255, 255), C::rgb(255, 255, 255) },
-};
-
 } // namespace
 
 MenuLook::MenuLook()
@@ -52,20 +21,18 @@ void MenuLook::setColorScheme(MenuColorScheme scheme)
     m_scheme = scheme;
     if (scheme == MenuColorScheme::Custom)
         return;
-    const SchemeRow &row = Schemes[int(scheme)];
-    const bool windows = scheme == MenuColorScheme::Windows;
-    m_colors[int(MenuColorSlot::Back)] = row.back;
-    m_colors[int(MenuColorSlot::MenuBar)] = row.menuBar;
-    m_colors[int(MenuColorSlot::ImageBack)] = row.imageBack;
-    m_colors[int(MenuColorSlot::SelectedBack)] = row.selectedBack;
-    m_colors[int(MenuColorSlot::SelectedBorder)] = row.selectedBorder;
+    m_colors[int(MenuColorSlot::Back)] = C::rgb(255, 255, 255);
+    m_colors[int(MenuColorSlot::MenuBar)] = m_colors[int(MenuColorSlot::ImageBack)]
+        = C::system(C::ButtonFace);
+    m_colors[int(MenuColorSlot::SelectedBack)] = C::system(C::Highlight);
+    m_colors[int(MenuColorSlot::SelectedBorder)] = C::system(C::DarkShadow3D);
     m_colors[int(MenuColorSlot::Line)] = m_colors[int(MenuColorSlot::DisableText)]
-        = row.lineAndDisabled;
-    m_colors[int(MenuColorSlot::SelectedText)] = row.selectedText;
-    m_colors[int(MenuColorSlot::SelectedCheck)] = row.selectedCheck;
-    m_colors[int(MenuColorSlot::Text)] = windows ? C::system(C::MenuText) : C::rgb(0, 0, 0);
+        = C::system(C::GrayText);
+    m_colors[int(MenuColorSlot::SelectedText)] = C::system(C::HighlightText);
+    m_colors[int(MenuColorSlot::SelectedCheck)] = C::system(C::DarkShadow3D);
+    m_colors[int(MenuColorSlot::Text)] = C::system(C::MenuText);
     m_colors[int(MenuColorSlot::Shadow)] = m_colors[int(MenuColorSlot::Check)]
-        = windows ? C::system(C::DarkShadow3D) : C::rgb(0, 0, 0);
+        = C::system(C::DarkShadow3D);
 }
 
 void MenuLook::setColor(MenuColorSlot slot, MenuColor color)

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace molvane {
@@ -22,19 +21,8 @@ struct MenuColor
     friend bool operator==(const MenuColor &, const MenuColor &) = default;
 };
 
-enum class MenuColorScheme {
-    Windows,
-    Blue,
-    Olive,
-    Silver,
-    Sky,
-    Black,
-    Orange,
-    Purple,
-    Green,
-    Red,
-    Custom
-};
+/// Windows: the desktop's own menu colours, the default. Custom: colours set one by one.
+enum class MenuColorScheme { Windows, Custom };
 
 enum class SelectionShape { Rect, RoundRect };
 
@@ -63,7 +51,7 @@ public:
     MenuLook(); ///< Windows and the other defaults
 
     MenuColorScheme colorScheme() const { return m_scheme; }
-    /// Sets all twelve colours from the scheme's table; Custom keeps them.
+    /// Windows sets all twelve colours to the desktop's; Custom keeps them.
     void setColorScheme(MenuColorScheme scheme);
     const MenuColor &color(MenuColorSlot slot) const { return m_colors[int(slot)]; }
     /// Any colour set to a new value makes the scheme Custom.
@@ -72,9 +60,7 @@ public:
     SelectionShape shape = SelectionShape::RoundRect;
     int curvatureX = 5, curvatureY = 5;
     int shadowPosX = 1, shadowPosY = 1;
-    std::string fontFace = "Tahoma";
     bool showImageShadow = true;
-    bool rtlReading = false;
     int shadowAlpha = 150;
     int imagePosX = 1, imagePosY = 1;
     bool centerImageX = true, centerImageY = true;
@@ -116,11 +102,5 @@ std::vector<std::array<std::array<int, 2>, 3>> CheckChevron(int x, int y, bool r
 /// result is (w + 2) x (h + 2), each inner cell the mean of its 3 x 3 neighbourhood of a mask
 /// holding @p alpha under the image, the border zero.
 std::vector<int> ShadowMask(const std::vector<bool> &imagePixels, int w, int h, int alpha);
-
-/// One channel blended towards the shadow colour: v + a * (s - v) / 255.
-inline int BlendChannel(int v, int a, int s)
-{
-    return v + a * (s - v) / 255;
-}
 
 } // namespace molvane

@@ -104,11 +104,6 @@ void SubstanceGrid::setGridFont(const QFont &font, const QColor &color)
     setPalette(palette);
 }
 
-int SubstanceGrid::defaultRowHeightFor(const QFont &font)
-{
-    return QFontMetrics(font).height() + 7;
-}
-
 void SubstanceGrid::setHelpMode(bool on)
 {
     m_helpMode = on;

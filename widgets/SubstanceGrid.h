@@ -34,8 +34,6 @@ public:
 
     /// The font and colour of every cell, the header included.
     void setGridFont(const QFont &font, const QColor &color);
-    /// The text height of @p font plus 7 pixels: the default row height for that grid font.
-    static int defaultRowHeightFor(const QFont &font);
 
     /// Ends the editing of the open cell as leaving it does (written, modified, checked).
     void commitEdit();

@@ -457,8 +457,6 @@ private slots:
         startEditing(TextCol, 1);
         QCOMPARE(editor()->font().pointSize(), 15);
         QCOMPARE(editor()->palette().color(QPalette::Text), QColor(Qt::darkRed));
-        QVERIFY(SubstanceGrid::defaultRowHeightFor(font)
-            > SubstanceGrid::defaultRowHeightFor(QFont("DejaVu Serif", 8)));
     }
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "texts/Captions.h"
 #include "editor/KeyOptions.h"
+#include "texts/Captions.h"
 
 #include <QDialog>
 
@@ -31,10 +31,6 @@ public:
     void SetEnglishCaptions();
     void SetFarsiCaptions();
 
-signals:
-    /// Any list or the switch was changed by the user.
-    void keyOptionsChanged(const molvane::KeyOptions &options);
-
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -50,7 +46,6 @@ private:
     QLineEdit *m_kcp = nullptr;
     QLineEdit *m_kf = nullptr;
     QCheckBox *m_chb = nullptr;
-    bool m_loading = false;
 };
 
 } // namespace molvane

@@ -16,11 +16,11 @@ molvane::Document fiftyRows(molvane::UiLanguage language)
     molvane::Document document;
     document.language = language;
     document.reaction = "2C8H18+25O2>16CO2+18H2O";
-    document.grid.SetRowCount(51); // the header and 50 substances
-    for (int col = 0; col < document.grid.ColCount(); ++col) {
-        document.grid.SetCell(col, 0, "Item " + std::to_string(col));
-        for (int row = 1; row < document.grid.RowCount(); ++row)
-            document.grid.SetCell(col, row, std::to_string(row * 1000.0 / (col + 1)));
+    document.grid.setRowCount(51); // the header and 50 substances
+    for (int col = 0; col < document.grid.colCount(); ++col) {
+        document.grid.setCell(col, 0, "Item " + std::to_string(col));
+        for (int row = 1; row < document.grid.rowCount(); ++row)
+            document.grid.setCell(col, row, std::to_string(row * 1000.0 / (col + 1)));
     }
     return document;
 }

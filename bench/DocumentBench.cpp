@@ -17,20 +17,20 @@ Document largeDocument()
     Document doc;
     doc.reaction = "C3H8+5O2>3CO2+4H2O";
     doc.language = molvane::UiLanguage::Farsi;
-    doc.grid.SetColCount(cols);
-    doc.grid.SetRowCount(rows + 1);
+    doc.grid.setColCount(cols);
+    doc.grid.setRowCount(rows + 1);
     const char *const header[cols] = { "فرمول", "ضريب", "وزن", "مول", "گرم", "ليتر", "Mass",
         "Volume", "Notes", "Density", "Yield", "Cost" };
     const char *const values[cols] = { "C3H8", "5", "44.11", "2.00045464878382", "88.24",
         "44.8381904978404", "", "12.5", "burns in air", "0.493", "", "3.5E-7" };
     std::vector<std::string> types;
     for (int col = 0; col < cols; ++col) {
-        doc.grid.SetCell(col, 0, header[col]);
+        doc.grid.setCell(col, 0, header[col]);
         types.emplace_back(col == 0 ? "5" : "2");
         for (int row = 1; row <= rows; ++row)
-            doc.grid.SetCell(col, row, values[col]);
+            doc.grid.setCell(col, row, values[col]);
     }
-    doc.grid.SetTypesList(types);
+    doc.grid.setTypesList(types);
     return doc;
 }
 

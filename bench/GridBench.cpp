@@ -87,18 +87,18 @@ GridModel document(int substances)
     const std::vector<std::string> names = { "Formula", "Number", "Weight", "Mol", "Mass", "Volume",
         "Solution", "Molarity", "Particles", "Note", "Purity", "Yield" };
     GridModel grid;
-    grid.SetColCount(static_cast<int>(names.size()));
-    grid.SetRowCount(substances + 1);
-    grid.SetTypesList({ "5", "3", "4", "2", "2", "2", "2", "2", "2", "0", "2", "2" });
-    for (int k = 0; k < grid.ColCount(); ++k)
-        grid.SetCell(k, 0, names[k]);
+    grid.setColCount(static_cast<int>(names.size()));
+    grid.setRowCount(substances + 1);
+    grid.setTypesList({ "5", "3", "4", "2", "2", "2", "2", "2", "2", "0", "2", "2" });
+    for (int k = 0; k < grid.colCount(); ++k)
+        grid.setCell(k, 0, names[k]);
     for (int r = 1; r <= substances; ++r) {
-        grid.SetCell(0, r, "C" + std::to_string(r) + "H" + std::to_string(2 * r + 2));
-        grid.SetCell(1, r, std::to_string(r % 7 + 1));
-        grid.SetCell(2, r, std::to_string(14.03 * r + 2.02));
-        grid.SetCell(6, r, "0.5");
+        grid.setCell(0, r, "C" + std::to_string(r) + "H" + std::to_string(2 * r + 2));
+        grid.setCell(1, r, std::to_string(r % 7 + 1));
+        grid.setCell(2, r, std::to_string(14.03 * r + 2.02));
+        grid.setCell(6, r, "0.5");
     }
-    grid.SetCell(4, 1, "32.5");
+    grid.setCell(4, 1, "32.5");
     return grid;
 }
 

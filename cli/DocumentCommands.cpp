@@ -75,14 +75,14 @@ std::size_t displayWidth(std::string_view text)
 
 void printTable(const GridModel &grid, std::ostream &out)
 {
-    std::vector<std::size_t> widths(std::size_t(grid.ColCount()), 0);
-    for (int row = 0; row < grid.RowCount(); ++row)
-        for (int col = 0; col < grid.ColCount(); ++col)
-            widths[col] = std::max(widths[col], displayWidth(grid.Cell(col, row)));
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    std::vector<std::size_t> widths(std::size_t(grid.colCount()), 0);
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int col = 0; col < grid.colCount(); ++col)
+            widths[col] = std::max(widths[col], displayWidth(grid.cell(col, row)));
+    for (int row = 0; row < grid.rowCount(); ++row) {
         std::string line;
-        for (int col = 0; col < grid.ColCount(); ++col) {
-            const std::string &cell = grid.Cell(col, row);
+        for (int col = 0; col < grid.colCount(); ++col) {
+            const std::string &cell = grid.cell(col, row);
             line += cell + std::string(widths[col] - displayWidth(cell) + 2, ' ');
         }
         line.erase(line.find_last_not_of(' ') + 1);

@@ -2,7 +2,7 @@
 
 namespace molvane {
 
-std::array<DocumentFont, DocumentFontCount> Document::BuiltInFonts()
+std::array<DocumentFont, DocumentFontCount> Document::builtInFonts()
 {
     const DocumentFont reactionFont { "Arial", 14, true, false, WindowTextColor };
     DocumentFont numbersFont = reactionFont;
@@ -12,7 +12,7 @@ std::array<DocumentFont, DocumentFontCount> Document::BuiltInFonts()
         DocumentFont { "Arial", 10, true, false, WindowTextColor } };
 }
 
-std::vector<std::string> Document::BuiltInFormulas()
+std::vector<std::string> Document::builtInFormulas()
 {
     return { "Mol(a),Mol(b)=Number(a),Number(b)", "Number(a),Number(b)=Mol(a),Mol(b)" };
 }
@@ -20,9 +20,9 @@ std::vector<std::string> Document::BuiltInFormulas()
 std::vector<std::string_view> RowCells(const GridModel &grid, int row)
 {
     std::vector<std::string_view> cells;
-    cells.reserve(std::size_t(grid.ColCount()));
-    for (int col = 0; col < grid.ColCount(); ++col)
-        cells.emplace_back(grid.Cell(col, row));
+    cells.reserve(std::size_t(grid.colCount()));
+    for (int col = 0; col < grid.colCount(); ++col)
+        cells.emplace_back(grid.cell(col, row));
     return cells;
 }
 

@@ -18,18 +18,18 @@ struct Document
     std::string reaction;
     UiLanguage language = UiLanguage::English;
     GridModel grid;
-    std::array<DocumentFont, DocumentFontCount> fonts = BuiltInFonts();
-    std::vector<std::string> FormulsList = BuiltInFormulas();
+    std::array<DocumentFont, DocumentFontCount> fonts = builtInFonts();
+    std::vector<std::string> FormulsList = builtInFormulas();
     int subscriptPosition = 0; ///< pixels the subscripts are raised
 
     /// The fonts in force before any template is read: Tahoma 8 and Arial 8 for the program
     /// and the grid, Arial 14 bold for the reaction and (in blue) the coefficients, Arial 10
     /// bold for the subscripts.
-    static std::array<DocumentFont, DocumentFontCount> BuiltInFonts();
+    static std::array<DocumentFont, DocumentFontCount> builtInFonts();
 
     /// The formula lines in force before any template is read. They do not start with "#",
     /// so Calculate Grid never applies them; they are kept and stored like any other line.
-    static std::vector<std::string> BuiltInFormulas();
+    static std::vector<std::string> builtInFormulas();
 };
 
 /// The cells of grid row @p row, column 0 first.

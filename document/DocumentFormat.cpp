@@ -119,9 +119,9 @@ void checkCellCount(const LineReader &in, int rows, int cols)
 
 void readWidths(const LineReader &in, GridModel &grid)
 {
-    const auto fields = SplitFields(in.line(WidthsLine), std::size_t(grid.ColCount()));
-    for (int col = 0; col < grid.ColCount(); ++col)
-        grid.SetColWidth(col,
+    const auto fields = SplitFields(in.line(WidthsLine), std::size_t(grid.colCount()));
+    for (int col = 0; col < grid.colCount(); ++col)
+        grid.setColWidth(col,
             LineReader::numberIn(
                 fields[col], WidthsLine, "column width " + std::to_string(col + 1)));
 }
@@ -129,9 +129,9 @@ void readWidths(const LineReader &in, GridModel &grid)
 void readRow(const LineReader &in, int row, GridModel &grid)
 {
     const std::size_t index = FirstRowLine + std::size_t(row);
-    const auto fields = SplitFields(in.line(index), std::size_t(grid.ColCount()));
-    for (int col = 0; col < grid.ColCount(); ++col)
-        grid.SetCell(col, row, std::string(fields[col]));
+    const auto fields = SplitFields(in.line(index), std::size_t(grid.colCount()));
+    for (int col = 0; col < grid.colCount(); ++col)
+        grid.setCell(col, row, std::string(fields[col]));
 }
 
 // Face, size, the bold and italic flags, colour; an empty face keeps the one the font had.
@@ -166,7 +166,7 @@ void readTail(const LineReader &in, int rows, Document &doc)
     std::vector<std::string> types;
     for (std::size_t i = firstType; i + 1 < in.count(); ++i)
         types.emplace_back(in.line(i));
-    doc.grid.SetTypesList(std::move(types));
+    doc.grid.setTypesList(std::move(types));
     // the position comes after the formulas, never in place of one
     const std::size_t last = std::max(in.count(), firstType + 1) - 1;
     doc.subscriptPosition = in.number(last, "the subscript position");
@@ -188,9 +188,9 @@ const std::string &checkedLine(const std::string &text, std::string_view what)
 std::string rowLine(const GridModel &grid, int row)
 {
     std::string line;
-    for (int col = 0; col < grid.ColCount(); ++col) {
-        const std::string &cell = grid.Cell(col, row);
-        const bool comma = col + 1 < grid.ColCount() && cell.find(',') != std::string::npos;
+    for (int col = 0; col < grid.colCount(); ++col) {
+        const std::string &cell = grid.cell(col, row);
+        const bool comma = col + 1 < grid.colCount() && cell.find(',') != std::string::npos;
         if (comma || breaksLine(cell))
             throw DocumentWriteError("the cell in column " + std::to_string(col + 1) + ", row "
                 + std::to_string(row) + " holds " + (comma ? "a comma" : "a line break"));
@@ -204,8 +204,8 @@ std::string rowLine(const GridModel &grid, int row)
 std::string widthsLine(const GridModel &grid)
 {
     std::string line;
-    for (int col = 0; col < grid.ColCount(); ++col)
-        line += (col > 0 ? "," : "") + std::to_string(grid.ColWidth(col));
+    for (int col = 0; col < grid.colCount(); ++col)
+        line += (col > 0 ? "," : "") + std::to_string(grid.colWidth(col));
     return line;
 }
 
@@ -248,14 +248,14 @@ Document ReadDocument(QByteArrayView bytes, const Document &current)
     const LineReader in(bytes);
     Document doc;
     doc.fonts = current.fonts;
-    doc.grid.SetDefaultRowHeight(current.grid.DefaultRowHeight());
+    doc.grid.setDefaultRowHeight(current.grid.defaultRowHeight());
     doc.reaction = in.line(ReactionLine);
     doc.language = languageOf(in.line(LanguageLine));
     const int rows = readRowCount(in);
     const int cols = readColCount(in);
     checkCellCount(in, rows, cols);
-    doc.grid.SetRowCount(rows);
-    doc.grid.SetColCount(cols);
+    doc.grid.setRowCount(rows);
+    doc.grid.setColCount(cols);
     readWidths(in, doc.grid);
     for (int row = 0; row < rows; ++row)
         readRow(in, row, doc.grid);
@@ -273,8 +273,8 @@ TemplateOutcome ApplyTemplate(QByteArrayView bytes, const Document &current)
         const LineReader in(bytes);
         doc.language = languageOf(in.line(LanguageLine));
         const int cols = readColCount(in);
-        checkCellCount(in, doc.grid.RowCount(), cols);
-        doc.grid.SetColCount(cols);
+        checkCellCount(in, doc.grid.rowCount(), cols);
+        doc.grid.setColCount(cols);
         readWidths(in, doc.grid);
         readRow(in, 0, doc.grid);
         const int rows = readRowCount(in);
@@ -293,20 +293,20 @@ std::vector<std::string> linesOf(const Document &doc, const std::string &reactio
     const GridModel &grid = doc.grid;
     std::vector<std::string> lines;
     lines.reserve(
-        12 + std::size_t(grid.RowCount()) + doc.FormulsList.size() + grid.TypesList().size());
+        12 + std::size_t(grid.rowCount()) + doc.FormulsList.size() + grid.typesList().size());
     lines.push_back(checkedLine(reaction, "the reaction"));
     lines.emplace_back(doc.language == UiLanguage::English ? "E" : "F");
-    lines.push_back(std::to_string(grid.RowCount()));
-    lines.push_back(std::to_string(grid.ColCount()));
+    lines.push_back(std::to_string(grid.rowCount()));
+    lines.push_back(std::to_string(grid.colCount()));
     lines.push_back(widthsLine(grid));
-    for (int row = 0; row < grid.RowCount(); ++row)
+    for (int row = 0; row < grid.rowCount(); ++row)
         lines.push_back(rowLine(grid, row));
     for (const DocumentFont &font : doc.fonts)
         lines.push_back(fontLine(font));
     lines.push_back(std::to_string(doc.FormulsList.size()));
     for (const std::string &formula : doc.FormulsList)
         lines.push_back(checkedLine(formula, "a formula"));
-    for (const std::string &type : grid.TypesList())
+    for (const std::string &type : grid.typesList())
         lines.push_back(checkedLine(type, "an item type"));
     lines.push_back(std::to_string(doc.subscriptPosition));
     return lines;

@@ -143,14 +143,6 @@ void AppendWindows1256Html(std::string_view text, QByteArray &bytes)
     });
 }
 
-QByteArray ToWindows1256Html(std::string_view text)
-{
-    QByteArray bytes;
-    bytes.reserve(qsizetype(text.size()));
-    AppendWindows1256Html(text, bytes);
-    return bytes;
-}
-
 bool Windows1256Has(char32_t character)
 {
     return character != U'\0' && byteOf(character) >= 0;

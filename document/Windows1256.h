@@ -23,11 +23,8 @@ std::optional<QByteArray> ToWindows1256(std::string_view text);
 /// part-way, when a character has no byte there.
 bool AppendWindows1256(std::string_view text, QByteArray &bytes);
 
-/// The Windows-1256 bytes of UTF-8 @p text, with every character that has no byte there
-/// written as an HTML character reference (&#1740;), so a page loses nothing.
-QByteArray ToWindows1256Html(std::string_view text);
-
-/// Appends what ToWindows1256Html gives for @p text to @p bytes.
+/// Appends the Windows-1256 bytes of UTF-8 @p text to @p bytes, with every character that
+/// has no byte there written as an HTML character reference (&#1740;), so a page loses nothing.
 void AppendWindows1256Html(std::string_view text, QByteArray &bytes);
 
 /// Whether Windows-1256 has a byte for @p character (NUL aside): what the input rules ask

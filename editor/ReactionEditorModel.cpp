@@ -10,7 +10,7 @@ ReactionEditorModel::ReactionEditorModel(const GlyphMeasure &measure)
     : m_measure(measure)
 { }
 
-int ReactionEditorModel::IndexToX(int n) const
+int ReactionEditorModel::indexToX(int n) const
 {
     return m_boundaries[std::clamp(n, 0, int(m_boundaries.size()) - 1)];
 }
@@ -19,7 +19,7 @@ void ReactionEditorModel::resetText(std::string_view text)
 {
     m_text = text;
     m_caret = m_firstVisible = 0;
-    DrawReaction();
+    drawReaction();
 }
 
 void ReactionEditorModel::writeBack(std::string_view text)
@@ -28,48 +28,48 @@ void ReactionEditorModel::writeBack(std::string_view text)
     // Coefficients were written in before the caret's characters: the end is where it was.
     m_caret = int(m_text.size());
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
-    DrawReaction();
-    ScrollIntoView();
-    DrawReaction();
+    drawReaction();
+    scrollIntoView();
+    drawReaction();
 }
 
-void ReactionEditorModel::DrawReaction()
+void ReactionEditorModel::drawReaction()
 {
-    const int origin = -IndexToX(m_firstVisible);
+    const int origin = -indexToX(m_firstVisible);
     m_layout = LayoutReaction(m_text, origin, m_subscriptsPosition, m_measure);
     m_boundaries.assign(1, 0);
     for (const int width : m_layout.charWidths)
         m_boundaries.push_back(m_boundaries.back() + width);
 }
 
-void ReactionEditorModel::NormalizeReaction(bool autoIdentify)
+void ReactionEditorModel::normalizeReaction(bool autoIdentify)
 {
     EditedText normalised = molvane::NormalizeReaction(m_text, m_caret, autoIdentify);
     m_text = std::move(normalised.text);
     m_caret = normalised.caret;
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
-    DrawReaction();
+    drawReaction();
 }
 
-void ReactionEditorModel::PrepareForBalance(bool autoIdentify)
+void ReactionEditorModel::prepareForBalance(bool autoIdentify)
 {
     EditedText prepared = molvane::PrepareForBalance(m_text, m_caret, autoIdentify);
     m_text = std::move(prepared.text);
     m_caret = prepared.caret;
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
-    DrawReaction();
+    drawReaction();
 }
 
-void ReactionEditorModel::ScrollIntoView()
+void ReactionEditorModel::scrollIntoView()
 {
     // The caret bound only matters for an image without width, where nothing would fit.
-    while (IndexToX(m_caret) - IndexToX(m_firstVisible) >= m_imageWidth && m_firstVisible < m_caret)
+    while (indexToX(m_caret) - indexToX(m_firstVisible) >= m_imageWidth && m_firstVisible < m_caret)
         ++m_firstVisible;
-    while (IndexToX(m_caret) - IndexToX(m_firstVisible) < 0 && m_firstVisible > 0)
+    while (indexToX(m_caret) - indexToX(m_firstVisible) < 0 && m_firstVisible > 0)
         --m_firstVisible;
 }
 
-void ReactionEditorModel::KeyDown(EditKey key, const KeyOptions &options)
+void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options)
 {
     const int drawn = int(m_layout.charWidths.size());
     switch (key) {
@@ -99,35 +99,35 @@ void ReactionEditorModel::KeyDown(EditKey key, const KeyOptions &options)
         break;
     }
     m_caret = std::min(m_caret, int(m_text.size()));
-    ScrollIntoView();
+    scrollIntoView();
     if (key == EditKey::Delete || key == EditKey::Backspace)
-        NormalizeReaction(options.ChB);
+        normalizeReaction(options.ChB);
     else
-        DrawReaction();
+        drawReaction();
 }
 
-bool ReactionEditorModel::KeyPress(char typed, const KeyOptions &options)
+bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
 {
     const char c = MapTypedCharacter(typed, options);
     if (c == '\r')
         return true;
     if (IsInsertable(c))
         m_text.insert(std::size_t(m_caret++), 1, c);
-    NormalizeReaction(options.ChB);
-    ScrollIntoView();
-    NormalizeReaction(options.ChB); // drawn again with the new widths and the final view
+    normalizeReaction(options.ChB);
+    scrollIntoView();
+    normalizeReaction(options.ChB); // drawn again with the new widths and the final view
     return false;
 }
 
-void ReactionEditorModel::PlaceCaret(int x)
+void ReactionEditorModel::placeCaret(int x)
 {
     const int drawn = int(m_layout.charWidths.size());
-    const int target = x + IndexToX(m_firstVisible);
+    const int target = x + indexToX(m_firstVisible);
     const auto first = std::lower_bound(m_boundaries.begin(), m_boundaries.end(), target);
     const int index = first == m_boundaries.end() ? drawn : int(first - m_boundaries.begin());
     m_caret = std::min(index, int(m_text.size()));
-    ScrollIntoView();
-    DrawReaction();
+    scrollIntoView();
+    drawReaction();
 }
 
 } // namespace molvane

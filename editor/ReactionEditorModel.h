@@ -25,9 +25,9 @@ public:
     const std::vector<int> &charWidths() const { return m_layout.charWidths; }
 
     /// Pixel offset of character boundary @p n in the last drawing (clamped to its length).
-    int IndexToX(int n) const;
+    int indexToX(int n) const;
     /// The caret's x on the image.
-    int caretX() const { return IndexToX(m_caret) - IndexToX(m_firstVisible); }
+    int caretX() const { return indexToX(m_caret) - indexToX(m_firstVisible); }
 
     void setImageWidth(int width) { m_imageWidth = width; }
     int imageWidth() const { return m_imageWidth; }
@@ -39,20 +39,20 @@ public:
     void writeBack(std::string_view text);
 
     /// Lays the text out again with the widths of the previous drawing for its origin.
-    void DrawReaction();
+    void drawReaction();
     /// Keeps the text well formed (see the free NormalizeReaction), then draws.
-    void NormalizeReaction(bool autoIdentify);
+    void normalizeReaction(bool autoIdentify);
     /// The text Balance analyses: blanks removed (they are not part of a reaction), then
     /// normalised, then drawn.
-    void PrepareForBalance(bool autoIdentify);
+    void prepareForBalance(bool autoIdentify);
     /// Moves the view so the caret lies on the image.
-    void ScrollIntoView();
+    void scrollIntoView();
 
-    void KeyDown(EditKey key, const KeyOptions &options);
+    void keyDown(EditKey key, const KeyOptions &options);
     /// Types @p typed; true when it was Enter, which asks for Balance and types nothing.
-    bool KeyPress(char typed, const KeyOptions &options);
+    bool keyPress(char typed, const KeyOptions &options);
     /// The caret to the first character boundary at or right of image position @p x.
-    void PlaceCaret(int x);
+    void placeCaret(int x);
 
 private:
     const GlyphMeasure &m_measure;
@@ -62,7 +62,7 @@ private:
     int m_imageWidth = 1;
     int m_subscriptsPosition = 0;
     ReactionLayout m_layout;
-    std::vector<int> m_boundaries { 0 }; ///< IndexToX of every boundary of the last drawing
+    std::vector<int> m_boundaries { 0 }; ///< indexToX of every boundary of the last drawing
 };
 
 } // namespace molvane

@@ -74,21 +74,21 @@ void paintTable(QPainter &painter, const Document &document, UiLanguage language
     const GridModel &grid = document.grid;
     painter.setFont(ToQFont(document.fonts[GridFont]));
     const QColor textColor = ToQColor(document.fonts[GridFont].color);
-    const std::vector<int> columns = ColumnsLeftToRight(grid.ColCount(), language);
+    const std::vector<int> columns = ColumnsLeftToRight(grid.colCount(), language);
     painter.setBrush(Qt::NoBrush);
     painter.setLayoutDirection(Qt::LeftToRight); // as the cell's own direction rule says
     int y = top;
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        const int h = shown(grid.RowHeight(row));
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        const int h = shown(grid.rowHeight(row));
         int x = Margin;
         for (const int col : columns) {
-            const int w = shown(grid.ColWidth(col));
+            const int w = shown(grid.colWidth(col));
             if (w > 0 && h > 0) {
                 painter.setPen(Qt::black); // the outline is black whatever the font's colour
                 painter.drawRect(x, y, w - 1, h - 1);
                 painter.setPen(textColor);
                 paintCellText(painter, QRect(x, y, w, h),
-                    QString::fromStdString(grid.Cell(col, row)), language);
+                    QString::fromStdString(grid.cell(col, row)), language);
             }
             x += w - 1;
         }
@@ -100,8 +100,8 @@ void paintTable(QPainter &painter, const Document &document, UiLanguage language
 
 QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &grid)
 {
-    const qint64 columns = sumOf(grid.ColCount(), [&](int c) { return grid.ColWidth(c); });
-    const qint64 rows = sumOf(grid.RowCount(), [&](int r) { return grid.RowHeight(r); });
+    const qint64 columns = sumOf(grid.colCount(), [&](int c) { return grid.colWidth(c); });
+    const qint64 rows = sumOf(grid.rowCount(), [&](int r) { return grid.rowHeight(r); });
     return QSize(clamped(std::max<qint64>(reactionWidth + Margin, Margin + columns) + Margin),
         clamped(2 * Margin + rows + reactionImageHeight + Margin));
 }

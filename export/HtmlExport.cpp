@@ -1,9 +1,8 @@
 #include "export/HtmlExport.h"
 
+#include "core/ReactionCharacters.h"
 #include "document/DocumentFiles.h"
 #include "document/Windows1256.h"
-#include "core/ReactionCharacters.h"
-
 
 #include <array>
 #include <cstdint>
@@ -154,7 +153,7 @@ std::vector<std::string> HtmlPageLines(const Document &doc, std::string_view tit
         FontCloseTag(reactionFont) + "<br>",
         "<table border=\"1\">",
     };
-    for (int row = 0; row < doc.grid.RowCount(); ++row)
+    for (int row = 0; row < doc.grid.rowCount(); ++row)
         lines.push_back(HtmlTableRow(RowCells(doc.grid, row), doc.fonts[GridFont]));
     lines.emplace_back("</table></body>");
     lines.emplace_back("</html>");

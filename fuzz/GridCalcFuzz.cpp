@@ -35,11 +35,11 @@ void plainLine(GridModel &grid, int a, const std::string &line)
     const std::size_t p = line.find('=');
     if (p == std::string::npos || p < 4 || line.compare(p - 3, 3, "(a)") != 0)
         return;
-    for (int k = 0; k < grid.ColCount(); ++k) {
-        if (sameIgnoringCase(grid.ItemName(k), line.substr(1, p - 4))) {
+    for (int k = 0; k < grid.colCount(); ++k) {
+        if (sameIgnoringCase(grid.itemName(k), line.substr(1, p - 4))) {
             if (const std::optional<std::string> result
                 = molvane::EvaluateFormula(line.substr(p + 1)))
-                grid.SetCell(k, a, *result);
+                grid.setCell(k, a, *result);
             return;
         }
     }
@@ -59,20 +59,20 @@ bool plainReplace(std::string &text, const std::string &pattern, const std::stri
 
 void plainCalculate(GridModel &grid, const std::vector<std::string> &formulas)
 {
-    for (int a = 1; a < grid.RowCount(); ++a) {
-        for (int b = 1; b < grid.RowCount(); ++b) {
+    for (int a = 1; a < grid.rowCount(); ++a) {
+        for (int b = 1; b < grid.rowCount(); ++b) {
             if (a == b)
                 continue;
             std::string text;
             for (std::size_t i = 0; i < formulas.size(); ++i)
                 text += (i ? "\n" : "") + formulas[i];
             bool bounded = text.size() <= molvane::MaxPairTextBytes;
-            for (int k = 0; bounded && k < grid.ColCount(); ++k) {
-                const std::string name = grid.ItemName(k);
-                if (!grid.Cell(k, a).empty())
-                    bounded = plainReplace(text, "#" + name + "(a)", grid.Cell(k, a));
-                if (bounded && !grid.Cell(k, b).empty())
-                    bounded = plainReplace(text, "#" + name + "(b)", grid.Cell(k, b));
+            for (int k = 0; bounded && k < grid.colCount(); ++k) {
+                const std::string name = grid.itemName(k);
+                if (!grid.cell(k, a).empty())
+                    bounded = plainReplace(text, "#" + name + "(a)", grid.cell(k, a));
+                if (bounded && !grid.cell(k, b).empty())
+                    bounded = plainReplace(text, "#" + name + "(b)", grid.cell(k, b));
             }
             if (!bounded)
                 continue;
@@ -91,13 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     GridModel grid;
-    grid.SetColCount(input.ConsumeIntegralInRange(1, 4));
-    grid.SetRowCount(input.ConsumeIntegralInRange(2, 5));
-    for (int k = 0; k < grid.ColCount(); ++k)
-        grid.SetCell(k, 0, input.ConsumeRandomLengthString(6));
-    for (int r = 1; r < grid.RowCount(); ++r)
-        for (int k = 0; k < grid.ColCount(); ++k)
-            grid.SetCell(k, r, input.ConsumeRandomLengthString(24));
+    grid.setColCount(input.ConsumeIntegralInRange(1, 4));
+    grid.setRowCount(input.ConsumeIntegralInRange(2, 5));
+    for (int k = 0; k < grid.colCount(); ++k)
+        grid.setCell(k, 0, input.ConsumeRandomLengthString(6));
+    for (int r = 1; r < grid.rowCount(); ++r)
+        for (int k = 0; k < grid.colCount(); ++k)
+            grid.setCell(k, r, input.ConsumeRandomLengthString(24));
     std::vector<std::string> formulas;
     while (formulas.size() < 6 && input.remaining_bytes() > 0)
         formulas.push_back(input.ConsumeRandomLengthString(64));
@@ -105,13 +105,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     GridModel calculated = grid, plain = grid;
     molvane::CalculateGrid(calculated, formulas);
     plainCalculate(plain, formulas);
-    if (calculated.ColCount() != grid.ColCount() || calculated.RowCount() != grid.RowCount())
+    if (calculated.colCount() != grid.colCount() || calculated.rowCount() != grid.rowCount())
         std::abort();
-    for (int k = 0; k < grid.ColCount(); ++k) {
-        if (calculated.ItemName(k) != grid.ItemName(k))
+    for (int k = 0; k < grid.colCount(); ++k) {
+        if (calculated.itemName(k) != grid.itemName(k))
             std::abort();
-        for (int r = 1; r < grid.RowCount(); ++r)
-            if (calculated.Cell(k, r) != plain.Cell(k, r))
+        for (int r = 1; r < grid.rowCount(); ++r)
+            if (calculated.cell(k, r) != plain.cell(k, r))
                 std::abort();
     }
     return 0;

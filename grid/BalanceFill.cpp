@@ -5,22 +5,22 @@ namespace molvane {
 void FillGridFromBalance(GridModel &grid, const BalancedReaction &balanced)
 {
     const int substances = int(balanced.formulas.size());
-    grid.SetRowCount(substances + 1);
-    for (int k = 0; k < grid.ColCount(); ++k)
-        if (grid.TypeOf(k) == SubstanceFormulaType)
+    grid.setRowCount(substances + 1);
+    for (int k = 0; k < grid.colCount(); ++k)
+        if (grid.typeOf(k) == SubstanceFormulaType)
             for (int i = 0; i < substances; ++i)
-                grid.SetCell(k, i + 1, balanced.formulas[i]);
-    for (int k = 0; k < grid.ColCount(); ++k)
-        if (grid.TypeOf(k) == SubstanceNumberType)
+                grid.setCell(k, i + 1, balanced.formulas[i]);
+    for (int k = 0; k < grid.colCount(); ++k)
+        if (grid.typeOf(k) == SubstanceNumberType)
             for (int i = 0; i < substances; ++i)
-                grid.SetCell(k, i + 1, balanced.coefficients[i]);
-    for (int k = 0; k < grid.ColCount(); ++k) {
-        if (grid.TypeOf(k) != AtomicWeightType)
+                grid.setCell(k, i + 1, balanced.coefficients[i]);
+    for (int k = 0; k < grid.colCount(); ++k) {
+        if (grid.typeOf(k) != AtomicWeightType)
             continue;
         for (int i = 0; i < substances; ++i) {
             if (!balanced.weights[i])
                 return;
-            grid.SetCell(k, i + 1, *balanced.weights[i]);
+            grid.setCell(k, i + 1, *balanced.weights[i]);
         }
     }
 }

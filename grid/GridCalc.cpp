@@ -45,8 +45,8 @@ bool preparePair(const GridModel &grid, const std::vector<ColumnReferences> &ref
     text = formulas;
     if (text.size() > MaxPairTextBytes)
         return false;
-    for (int k = 0; k < grid.ColCount(); ++k) {
-        const std::string &cellOfA = grid.Cell(k, a), &cellOfB = grid.Cell(k, b);
+    for (int k = 0; k < grid.colCount(); ++k) {
+        const std::string &cellOfA = grid.cell(k, a), &cellOfB = grid.cell(k, b);
         if (!cellOfA.empty() && !replaceAll(text, scratch, references[k].toA, cellOfA))
             return false;
         if (!cellOfB.empty() && !replaceAll(text, scratch, references[k].toB, cellOfB))
@@ -68,8 +68,8 @@ bool equalIgnoringCase(std::string_view x, std::string_view y)
 
 int findColumn(const GridModel &grid, std::string_view name)
 {
-    for (int k = 0; k < grid.ColCount(); ++k)
-        if (equalIgnoringCase(grid.ItemName(k), name))
+    for (int k = 0; k < grid.colCount(); ++k)
+        if (equalIgnoringCase(grid.itemName(k), name))
             return k;
     return -1;
 }
@@ -91,7 +91,7 @@ void applyLine(GridModel &grid, int a, std::string_view line)
     if (target < 0)
         return;
     if (std::optional<std::string> result = EvaluateFormula(line.substr(equals + 1)))
-        grid.SetCell(target, a, std::move(*result));
+        grid.setCell(target, a, std::move(*result));
 }
 
 // The prepared text splits into lines at every CR and every LF, also those from cell texts.
@@ -116,12 +116,12 @@ void CalculateGrid(GridModel &grid, const std::vector<std::string> &FormulsList)
         formulas += (i == 0 ? "" : "\n") + FormulsList[i];
 
     std::vector<ColumnReferences> references;
-    for (int k = 0; k < grid.ColCount(); ++k)
-        references.push_back({ "#" + grid.ItemName(k) + "(a)", "#" + grid.ItemName(k) + "(b)" });
+    for (int k = 0; k < grid.colCount(); ++k)
+        references.push_back({ "#" + grid.itemName(k) + "(a)", "#" + grid.itemName(k) + "(b)" });
 
     std::string text, scratch;
-    for (int a = 1; a < grid.RowCount(); ++a) {
-        for (int b = 1; b < grid.RowCount(); ++b) {
+    for (int a = 1; a < grid.rowCount(); ++a) {
+        for (int b = 1; b < grid.rowCount(); ++b) {
             if (b != a && preparePair(grid, references, formulas, a, b, text, scratch))
                 applyLines(grid, a, text);
         }

@@ -45,17 +45,17 @@ ItemEntry ParseItemEntry(std::string_view entry)
 std::vector<std::string> ItemEntries(const GridModel &grid)
 {
     std::vector<std::string> entries;
-    for (int col = 0; col < grid.ColCount(); ++col)
+    for (int col = 0; col < grid.colCount(); ++col)
         entries.push_back(ItemEntryText(
-            grid.ItemName(col), grid.TypeOf(col), std::to_string(grid.ColWidth(col))));
+            grid.itemName(col), grid.typeOf(col), std::to_string(grid.colWidth(col))));
     return entries;
 }
 
 std::vector<std::string> FormulaTargets(const GridModel &grid)
 {
     std::vector<std::string> targets;
-    for (int col = 0; col < grid.ColCount(); ++col)
-        targets.push_back("#" + grid.ItemName(col) + "(a)");
+    for (int col = 0; col < grid.colCount(); ++col)
+        targets.push_back("#" + grid.itemName(col) + "(a)");
     return targets;
 }
 
@@ -72,22 +72,22 @@ void ApplyItems(GridModel &grid, const std::vector<std::string> &entries)
 {
     if (entries.empty())
         return;
-    grid.SetColCount(int(entries.size()));
-    std::vector<std::string> types = grid.TypesList();
+    grid.setColCount(int(entries.size()));
+    std::vector<std::string> types = grid.typesList();
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const ItemEntry item = ParseItemEntry(entries[k]);
         const int col = int(k);
         bool taken = false;
         for (int earlier = 0; earlier < col && !taken; ++earlier)
-            taken = equalIgnoringCase(grid.ItemName(earlier), item.name);
-        grid.SetCell(col, 0, taken ? "Item " + std::to_string(k) : item.name);
+            taken = equalIgnoringCase(grid.itemName(earlier), item.name);
+        grid.setCell(col, 0, taken ? "Item " + std::to_string(k) : item.name);
         // A list shorter than the columns grows; entries past the last column stay.
         if (types.size() <= k)
             types.resize(k + 1);
         types[k] = item.type;
-        grid.SetColWidth(col, FieldNumber(item.width, GridModel::DefaultColWidth));
+        grid.setColWidth(col, FieldNumber(item.width, GridModel::DefaultColWidth));
     }
-    grid.SetTypesList(std::move(types));
+    grid.setTypesList(std::move(types));
 }
 
 FormulaParts SplitFormula(std::string_view line)

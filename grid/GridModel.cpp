@@ -11,14 +11,14 @@ GridModel::GridModel()
     , m_typesList { "0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "2", "2" }
 { }
 
-void GridModel::SetColCount(int count)
+void GridModel::setColCount(int count)
 {
     const std::size_t columns = static_cast<std::size_t>(std::max(count, 1));
     m_columns.resize(columns, std::vector<std::string>(m_rowHeights.size()));
     m_colWidths.resize(columns, DefaultColWidth);
 }
 
-void GridModel::SetRowCount(int count)
+void GridModel::setRowCount(int count)
 {
     const std::size_t rows = static_cast<std::size_t>(std::max(count, 2));
     for (std::vector<std::string> &column : m_columns)
@@ -26,43 +26,43 @@ void GridModel::SetRowCount(int count)
     m_rowHeights.resize(rows, m_defaultRowHeight);
 }
 
-const std::string &GridModel::Cell(int col, int row) const
+const std::string &GridModel::cell(int col, int row) const
 {
     return m_columns.at(col).at(row);
 }
 
-void GridModel::SetCell(int col, int row, std::string text)
+void GridModel::setCell(int col, int row, std::string text)
 {
     m_columns.at(col).at(row) = std::move(text);
 }
 
-int GridModel::ColWidth(int col) const
+int GridModel::colWidth(int col) const
 {
     return m_colWidths.at(col);
 }
 
-void GridModel::SetColWidth(int col, int width)
+void GridModel::setColWidth(int col, int width)
 {
     m_colWidths.at(col) = width;
 }
 
-int GridModel::RowHeight(int row) const
+int GridModel::rowHeight(int row) const
 {
     return m_rowHeights.at(row);
 }
 
-void GridModel::SetRowHeight(int row, int height)
+void GridModel::setRowHeight(int row, int height)
 {
     m_rowHeights.at(row) = height;
 }
 
-void GridModel::SetDefaultRowHeight(int height)
+void GridModel::setDefaultRowHeight(int height)
 {
     m_defaultRowHeight = height;
     std::fill(m_rowHeights.begin(), m_rowHeights.end(), height);
 }
 
-std::string_view GridModel::TypeOf(int col) const
+std::string_view GridModel::typeOf(int col) const
 {
     if (col < 0 || static_cast<std::size_t>(col) >= m_typesList.size())
         return {};

@@ -33,30 +33,30 @@ public:
     /// pixels, two Text, one Integer and nine Real items, the header and one empty row.
     GridModel();
 
-    int ColCount() const { return static_cast<int>(m_columns.size()); }
-    int RowCount() const { return static_cast<int>(m_rowHeights.size()); }
+    int colCount() const { return static_cast<int>(m_columns.size()); }
+    int rowCount() const { return static_cast<int>(m_rowHeights.size()); }
     /// At least 1 column and 2 rows (the header and one substance row) always remain.
-    void SetColCount(int count);
-    void SetRowCount(int count);
+    void setColCount(int count);
+    void setRowCount(int count);
 
-    const std::string &Cell(int col, int row) const;
-    void SetCell(int col, int row, std::string text);
-    const std::string &ItemName(int col) const { return Cell(col, 0); }
+    const std::string &cell(int col, int row) const;
+    void setCell(int col, int row, std::string text);
+    const std::string &itemName(int col) const { return cell(col, 0); }
 
-    int ColWidth(int col) const;
-    void SetColWidth(int col, int width);
-    int RowHeight(int row) const;
-    void SetRowHeight(int row, int height);
-    int DefaultRowHeight() const { return m_defaultRowHeight; }
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+    int rowHeight(int row) const;
+    void setRowHeight(int row, int height);
+    int defaultRowHeight() const { return m_defaultRowHeight; }
     /// Also resets every row to the new height, as a dragged row border does not survive it.
-    void SetDefaultRowHeight(int height);
+    void setDefaultRowHeight(int height);
 
-    /// One type code per column; may be longer than ColCount, and the entries past the last
+    /// One type code per column; may be longer than colCount(), and the entries past the last
     /// column are kept.
-    const std::vector<std::string> &TypesList() const { return m_typesList; }
-    void SetTypesList(std::vector<std::string> types) { m_typesList = std::move(types); }
+    const std::vector<std::string> &typesList() const { return m_typesList; }
+    void setTypesList(std::vector<std::string> types) { m_typesList = std::move(types); }
     /// The type entry of column @p col, or an empty text when the list is shorter.
-    std::string_view TypeOf(int col) const;
+    std::string_view typeOf(int col) const;
 
 private:
     std::vector<std::vector<std::string>> m_columns; // m_columns[col][row]

@@ -18,25 +18,25 @@ namespace molvane {
 namespace {
 
 constexpr const char *ImageNames[] = {
-    "FileNew", // 0
-    "FileOpen", // 1
-    "FileSave", // 2
-    "FileSaveAs", // 3
-    "FileExit", // 4
-    "HelpAbout", // 5
-    "FilePrint", // 6
-    "SettingsOptions", // 7
-    "HelpWebsite", // 8
-    "SettingsEnglish", // 9
-    "SettingsFarsi", // 10
-    "SettingsKey", // 11
-    "HelpSource", // 12
-    "HelpHelp", // 13
-    "ReactionPaste", // 14
-    "ReactionCopy", // 15
-    "HelpMail", // 16
-    "FileHTML", // 17
-    "HelpOnline", // 18
+    "FileNew",
+    "FileOpen",
+    "FileSave",
+    "FileSaveAs",
+    "FileExit",
+    "HelpAbout",
+    "FilePrint",
+    "SettingsOptions",
+    "HelpWebsite",
+    "SettingsEnglish",
+    "SettingsFarsi",
+    "SettingsKey",
+    "HelpSource",
+    "HelpHelp",
+    "ReactionPaste",
+    "ReactionCopy",
+    "HelpMail",
+    "FileHTML",
+    "HelpOnline",
 };
 
 // Rendered here rather than through the SVG icon-engine plugin, so an installed program whose
@@ -67,16 +67,10 @@ std::span<const char *const> ToolBarImageNames()
     return ImageNames;
 }
 
-int ActionImageIndex(const QString &actionName)
-{
-    const auto *found = std::find_if(std::begin(ImageNames), std::end(ImageNames),
-        [&](const char *name) { return actionName == QLatin1String(name); });
-    return found == std::end(ImageNames) ? -1 : int(found - std::begin(ImageNames));
-}
-
 QIcon ActionIcon(const QString &actionName)
 {
-    if (ActionImageIndex(actionName) < 0)
+    if (std::none_of(std::begin(ImageNames), std::end(ImageNames),
+            [&](const char *name) { return actionName == QLatin1String(name); }))
         return {};
     // 48 pixels as well, for screens with two device pixels per pixel.
     return renderedIcon(":/icons/" + actionName + ".svg", { 24, 48 });

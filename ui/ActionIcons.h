@@ -7,12 +7,9 @@
 
 namespace molvane {
 
-/// The tool-bar image list, in image-index order: the name of the action each image belongs
-/// to, which is also the name of its picture.
+/// The tool-bar images: the name of the action each image belongs to, which is also the name
+/// of its picture.
 std::span<const char *const> ToolBarImageNames();
-
-/// The image index of the action named @p actionName, or -1 for an action without an image.
-int ActionImageIndex(const QString &actionName);
 
 /// The 24 x 24 image of the action named @p actionName; a null icon for one without an image.
 /// Its disabled form is the one the style makes from it.

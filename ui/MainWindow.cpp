@@ -96,7 +96,7 @@ void MainWindow::createDialogs()
     m_opsForm = new OptionsDialog(this);
     m_koForm = new KeyOptionsDialog(this);
     // The reaction is drawn again once the dialog has gone, with the fonts it set.
-    connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::DrawReaction);
+    connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::drawReaction);
     connect(m_opsForm, &OptionsDialog::inputRefused, this,
         [this](Refusal reason) { showRefusal(reason); });
     connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::SettingsOptions);

@@ -45,9 +45,9 @@ void MainWindow::FileNew()
     if (!ConfirmDiscard())
         return;
     Document fresh = m_document;
-    fresh.grid.SetRowCount(2);
-    for (int col = 0; col < fresh.grid.ColCount(); ++col)
-        fresh.grid.SetCell(col, 1, {});
+    fresh.grid.setRowCount(2);
+    for (int col = 0; col < fresh.grid.colCount(); ++col)
+        fresh.grid.setCell(col, 1, {});
     fresh.language = CurrentUiLanguage();
     fresh = ApplyTemplateFile(fresh, DefaultTemplateDirs()).document;
     fresh.reaction.clear();
@@ -224,7 +224,7 @@ void MainWindow::WeightBtnClick()
         LeaveHelpMode(HelpTopic::Reaction);
         return;
     }
-    m_textImg->PrepareForBalance();
+    m_textImg->prepareForBalance();
     setModified(true);
     try {
         const BalancedReaction balanced = Balance(m_textImg->text().toStdString());
@@ -252,12 +252,12 @@ void MainWindow::CalGridClick()
 
 void MainWindow::ReactionCopy()
 {
-    m_textImg->ReactionCopy();
+    m_textImg->reactionCopy();
 }
 
 void MainWindow::ReactionPaste()
 {
-    m_textImg->ReactionPaste();
+    m_textImg->reactionPaste();
 }
 
 } // namespace molvane

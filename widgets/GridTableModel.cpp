@@ -24,12 +24,12 @@ void GridTableModel::reload()
 int GridTableModel::rowCount(const QModelIndex &parent) const
 {
     // Row 0 of the grid is the header, not a table row.
-    return m_grid && !parent.isValid() ? m_grid->RowCount() - 1 : 0;
+    return m_grid && !parent.isValid() ? m_grid->rowCount() - 1 : 0;
 }
 
 int GridTableModel::columnCount(const QModelIndex &parent) const
 {
-    return m_grid && !parent.isValid() ? m_grid->ColCount() : 0;
+    return m_grid && !parent.isValid() ? m_grid->colCount() : 0;
 }
 
 QVariant GridTableModel::data(const QModelIndex &index, int role) const
@@ -37,9 +37,9 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const
     if (!m_grid || !index.isValid())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return QString::fromStdString(m_grid->Cell(index.column(), index.row() + 1));
+        return QString::fromStdString(m_grid->cell(index.column(), index.row() + 1));
     if (role == TypeRole) {
-        const std::string_view type = m_grid->TypeOf(index.column());
+        const std::string_view type = m_grid->typeOf(index.column());
         return ToQString(type);
     }
     return {};
@@ -50,9 +50,9 @@ bool GridTableModel::setData(const QModelIndex &index, const QVariant &value, in
     if (!m_grid || !index.isValid() || role != Qt::EditRole)
         return false;
     std::string text = value.toString().toStdString();
-    if (m_grid->Cell(index.column(), index.row() + 1) == text)
+    if (m_grid->cell(index.column(), index.row() + 1) == text)
         return true;
-    m_grid->SetCell(index.column(), index.row() + 1, std::move(text));
+    m_grid->setCell(index.column(), index.row() + 1, std::move(text));
     emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
     return true;
 }
@@ -61,8 +61,8 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (!m_grid || role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Horizontal && section >= 0 && section < m_grid->ColCount())
-        return QString::fromStdString(m_grid->ItemName(section));
+    if (orientation == Qt::Horizontal && section >= 0 && section < m_grid->colCount())
+        return QString::fromStdString(m_grid->itemName(section));
     // The row header is only a handle for dragging row borders: it shows nothing.
     return QString();
 }

@@ -9,89 +9,57 @@ namespace {
 
 using C = MenuColor;
 
-struct SchemeRow
-{
-    MenuColor back, menuBar, imageBack, selectedBack, selectedBorder, lineAndDisabled, selectedText,
-        selectedCheck;
-};
-
-// One row per scheme, csWindows to csRed.
-const SchemeRow Schemes[] = {
-    { C::rgb(255, 255, 255), C::system(C::ButtonFace), C::system(C::ButtonFace),
-        C::system(C::Highlight), C::system(C::DarkShadow3D), C::system(C::GrayText),
-        C::system(C::HighlightText), C::system(C::DarkShadow3D) },
-    { C::rgb(227, 237, 248), C::rgb(138, 175, 229), C::rgb(138, 175, 229), C::rgb(204, 230, 242),
-        C::rgb(36, 86, 162), C::rgb(138, 175, 229), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(234, 240, 207), C::rgb(180, 194, 143), C::rgb(180, 194, 143), C::rgb(232, 243, 216),
-        C::rgb(82, 94, 51), C::rgb(180, 194, 143), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(243, 243, 247), C::rgb(216, 216, 230), C::rgb(185, 185, 210), C::rgb(172, 170, 183),
-        C::rgb(70, 70, 108), C::rgb(185, 185, 210), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(218, 234, 253), C::rgb(195, 217, 250), C::rgb(135, 180, 245), C::rgb(217, 241, 253),
-        C::rgb(13, 66, 147), C::rgb(136, 174, 228), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(193, 198, 207), C::rgb(83, 83, 83), C::rgb(83, 83, 83), C::rgb(168, 168, 168),
-        C::rgb(0, 0, 0), C::rgb(58, 58, 58), C::rgb(216, 223, 225), C::rgb(216, 223, 225) },
-    { C::rgb(251, 233, 159), C::rgb(255, 204, 102), C::rgb(242, 164, 0), C::rgb(254, 225, 112),
-        C::rgb(130, 87, 0), C::rgb(255, 154, 2), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(255, 215, 255), C::rgb(255, 51, 255), C::rgb(255, 51, 255), C::rgb(175, 0, 152),
-        C::rgb(81, 0, 81), C::rgb(255, 153, 255), C::rgb(255, 255, 255), C::rgb(0, 0, 72) },
-    { C::rgb(80, 192, 66), C::rgb(52, 128, 43), C::rgb(52, 128, 43), C::rgb(174, 210, 164),
-        C::rgb(52, 128, 43), C::rgb(52, 128, 43), C::rgb(0, 0, 0), C::rgb(0, 0, 0) },
-    { C::rgb(245, 220, 220), C::rgb(132, 38, 38), C::rgb(132, 38, 38), C::rgb(224, 124, 109),
-        C::rgb(50, 14, 14), C::rgb(202, 70, 70), C::rgb(255, 255, 255), C::rgb(255, 255, 255) },
-};
-
 } // namespace
 
 MenuLook::MenuLook()
 {
-    SetColorScheme(MenuColorScheme::csWindows);
+    setColorScheme(MenuColorScheme::Windows);
 }
 
-void MenuLook::SetColorScheme(MenuColorScheme scheme)
+void MenuLook::setColorScheme(MenuColorScheme scheme)
 {
     m_scheme = scheme;
-    if (scheme == MenuColorScheme::csCustom)
+    if (scheme == MenuColorScheme::Custom)
         return;
-    const SchemeRow &row = Schemes[int(scheme)];
-    const bool windows = scheme == MenuColorScheme::csWindows;
-    m_colors[BackColor] = row.back;
-    m_colors[MenuBarColor] = row.menuBar;
-    m_colors[ImageBackColor] = row.imageBack;
-    m_colors[SelectedBackColor] = row.selectedBack;
-    m_colors[SelectedBorderColor] = row.selectedBorder;
-    m_colors[LineColor] = m_colors[DisableTextColor] = row.lineAndDisabled;
-    m_colors[SelectedTextColor] = row.selectedText;
-    m_colors[SelectedCheckColor] = row.selectedCheck;
-    m_colors[TextColor] = windows ? C::system(C::MenuText) : C::rgb(0, 0, 0);
-    m_colors[ShadowColor] = m_colors[CheckColor]
-        = windows ? C::system(C::DarkShadow3D) : C::rgb(0, 0, 0);
+    m_colors[int(MenuColorSlot::Back)] = C::rgb(255, 255, 255);
+    m_colors[int(MenuColorSlot::MenuBar)] = m_colors[int(MenuColorSlot::ImageBack)]
+        = C::system(C::ButtonFace);
+    m_colors[int(MenuColorSlot::SelectedBack)] = C::system(C::Highlight);
+    m_colors[int(MenuColorSlot::SelectedBorder)] = C::system(C::DarkShadow3D);
+    m_colors[int(MenuColorSlot::Line)] = m_colors[int(MenuColorSlot::DisableText)]
+        = C::system(C::GrayText);
+    m_colors[int(MenuColorSlot::SelectedText)] = C::system(C::HighlightText);
+    m_colors[int(MenuColorSlot::SelectedCheck)] = C::system(C::DarkShadow3D);
+    m_colors[int(MenuColorSlot::Text)] = C::system(C::MenuText);
+    m_colors[int(MenuColorSlot::Shadow)] = m_colors[int(MenuColorSlot::Check)]
+        = C::system(C::DarkShadow3D);
 }
 
-void MenuLook::SetColor(MenuColorSlot slot, MenuColor color)
+void MenuLook::setColor(MenuColorSlot slot, MenuColor color)
 {
-    if (m_colors[slot] == color)
+    if (m_colors[int(slot)] == color)
         return;
-    m_colors[slot] = color;
-    m_scheme = MenuColorScheme::csCustom;
+    m_colors[int(slot)] = color;
+    m_scheme = MenuColorScheme::Custom;
 }
 
 MenuLook ProgramMenuLook()
 {
     MenuLook look;
-    look.SetColor(BackColor, C::rgb(255, 255, 255));
-    look.SetColor(ImageBackColor, C::system(C::ButtonFace));
-    look.SetColor(LineColor, C::system(C::GrayText));
-    look.SetColor(TextColor, C::system(C::MenuText));
-    look.SetColor(DisableTextColor, C::system(C::GrayText));
-    look.SetColor(ShadowColor, C::system(C::DarkShadow3D));
-    look.SetColor(CheckColor, C::system(C::DarkShadow3D));
-    look.SetColor(SelectedBackColor, C::rgb(198, 211, 239));
-    look.SetColor(SelectedBorderColor, C::rgb(49, 105, 198));
-    look.SetColor(SelectedTextColor, C::system(C::MenuText));
-    look.SetColor(SelectedCheckColor, C::system(C::DarkShadow3D));
-    look.SetColor(MenuBarColor, C::system(C::ButtonFace));
-    // Set one by one from csWindows: the look is custom even where a colour did not change.
-    look.SetColorScheme(MenuColorScheme::csCustom);
+    look.setColor(MenuColorSlot::Back, C::rgb(255, 255, 255));
+    look.setColor(MenuColorSlot::ImageBack, C::system(C::ButtonFace));
+    look.setColor(MenuColorSlot::Line, C::system(C::GrayText));
+    look.setColor(MenuColorSlot::Text, C::system(C::MenuText));
+    look.setColor(MenuColorSlot::DisableText, C::system(C::GrayText));
+    look.setColor(MenuColorSlot::Shadow, C::system(C::DarkShadow3D));
+    look.setColor(MenuColorSlot::Check, C::system(C::DarkShadow3D));
+    look.setColor(MenuColorSlot::SelectedBack, C::rgb(198, 211, 239));
+    look.setColor(MenuColorSlot::SelectedBorder, C::rgb(49, 105, 198));
+    look.setColor(MenuColorSlot::SelectedText, C::system(C::MenuText));
+    look.setColor(MenuColorSlot::SelectedCheck, C::system(C::DarkShadow3D));
+    look.setColor(MenuColorSlot::MenuBar, C::system(C::ButtonFace));
+    // Set one by one from Windows: the look is custom even where a colour did not change.
+    look.setColorScheme(MenuColorScheme::Custom);
     return look;
 }
 
@@ -107,14 +75,14 @@ ImageColumn MenuImageColumn(
     if (menuBarItem)
         column.width = 0;
     if (column.width != 0) {
-        if (!look.CenterImageX)
-            column.width += look.ImagePosX;
-        if (!look.CenterImageY)
-            column.height += look.ImagePosY;
-        if (look.ShowImageShadow) {
-            if (look.ShadowPosX > 0)
-                column.width += look.ShadowPosX;
-            column.height += std::abs(look.ShadowPosY);
+        if (!look.centerImageX)
+            column.width += look.imagePosX;
+        if (!look.centerImageY)
+            column.height += look.imagePosY;
+        if (look.showImageShadow) {
+            if (look.shadowPosX > 0)
+                column.width += look.shadowPosX;
+            column.height += std::abs(look.shadowPosY);
         }
     }
     return column;

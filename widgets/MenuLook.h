@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace molvane {
@@ -22,69 +21,56 @@ struct MenuColor
     friend bool operator==(const MenuColor &, const MenuColor &) = default;
 };
 
-enum class MenuColorScheme {
-    csWindows,
-    csBlue,
-    csOlive,
-    csSilver,
-    csSky,
-    csBlack,
-    csOrange,
-    csPurple,
-    csGreen,
-    csRed,
-    csCustom
-};
+/// Windows: the desktop's own menu colours, the default. Custom: colours set one by one.
+enum class MenuColorScheme { Windows, Custom };
 
-enum class SelectionShape { ssRect, ssRoundRect };
+enum class SelectionShape { Rect, RoundRect };
 
 /// The twelve colours of a menu's look, in their published order.
-enum MenuColorSlot {
-    BackColor,
-    ImageBackColor,
-    LineColor,
-    TextColor,
-    DisableTextColor,
-    ShadowColor,
-    CheckColor,
-    SelectedBackColor,
-    SelectedBorderColor,
-    SelectedTextColor,
-    SelectedCheckColor,
-    MenuBarColor,
-    MenuColorCount
+enum class MenuColorSlot {
+    Back,
+    ImageBack,
+    Line,
+    Text,
+    DisableText,
+    Shadow,
+    Check,
+    SelectedBack,
+    SelectedBorder,
+    SelectedText,
+    SelectedCheck,
+    MenuBar,
 };
+inline constexpr int MenuColorSlotCount = 12;
 
 /// How the program's menus look: colours by scheme or set one by one, the selection box,
 /// the image column and its shadow.
 class MenuLook
 {
 public:
-    MenuLook(); ///< csWindows and the other defaults
+    MenuLook(); ///< Windows and the other defaults
 
-    MenuColorScheme ColorScheme() const { return m_scheme; }
-    /// Sets all twelve colours from the scheme's table; csCustom keeps them.
-    void SetColorScheme(MenuColorScheme scheme);
-    const MenuColor &Color(MenuColorSlot slot) const { return m_colors[slot]; }
-    /// Any colour set to a new value makes the scheme csCustom.
-    void SetColor(MenuColorSlot slot, MenuColor color);
+    MenuColorScheme colorScheme() const { return m_scheme; }
+    /// Windows sets all twelve colours to the desktop's; Custom keeps them.
+    void setColorScheme(MenuColorScheme scheme);
+    const MenuColor &color(MenuColorSlot slot) const { return m_colors[int(slot)]; }
+    /// Any colour set to a new value makes the scheme Custom.
+    void setColor(MenuColorSlot slot, MenuColor color);
 
-    SelectionShape shape = SelectionShape::ssRoundRect;
-    int CurvatureX = 5, CurvatureY = 5;
-    int ShadowPosX = 1, ShadowPosY = 1;
-    std::string fontFace = "Tahoma";
-    bool ShowImageShadow = true;
-    bool RTLReading = false;
-    int ShadowAlpha = 150;
-    int ImagePosX = 1, ImagePosY = 1;
-    bool CenterImageX = true, CenterImageY = true;
+    SelectionShape shape = SelectionShape::RoundRect;
+    int curvatureX = 5, curvatureY = 5;
+    int shadowPosX = 1, shadowPosY = 1;
+    bool showImageShadow = true;
+    int shadowAlpha = 150;
+    int imagePosX = 1, imagePosY = 1;
+    bool centerImageX = true, centerImageY = true;
 
 private:
-    MenuColorScheme m_scheme = MenuColorScheme::csWindows;
-    std::array<MenuColor, MenuColorCount> m_colors;
+    MenuColorScheme m_scheme = MenuColorScheme::Windows;
+    std::array<MenuColor, MenuColorSlotCount> m_colors;
 };
 
-/// The main window's own look: csCustom with a white back and a blue selection box.
+/// The main window's own look: Custom with a white back and a blue selection box.
 MenuLook ProgramMenuLook();
 
 /// The image column of an item: width and height before the toolkit's own size is applied.
@@ -116,11 +102,5 @@ std::vector<std::array<std::array<int, 2>, 3>> CheckChevron(int x, int y, bool r
 /// result is (w + 2) x (h + 2), each inner cell the mean of its 3 x 3 neighbourhood of a mask
 /// holding @p alpha under the image, the border zero.
 std::vector<int> ShadowMask(const std::vector<bool> &imagePixels, int w, int h, int alpha);
-
-/// One channel blended towards the shadow colour: v + a * (s - v) / 255.
-inline int BlendChannel(int v, int a, int s)
-{
-    return v + a * (s - v) / 255;
-}
 
 } // namespace molvane

@@ -50,7 +50,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
     } else if (element == CE_MenuBarItem && item) {
         drawMenuBarItem(*item, painter);
     } else if (element == CE_MenuBarEmptyArea) {
-        painter->fillRect(option->rect, resolve(m_look.Color(MenuBarColor)));
+        painter->fillRect(option->rect, resolve(m_look.color(MenuColorSlot::MenuBar)));
     } else {
         QProxyStyle::drawControl(element, option, painter, widget);
     }
@@ -78,21 +78,18 @@ QSize MenuStyle::sizeFromContents(
 ImageColumn MenuStyle::imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const
 {
     const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
-    ImageColumn column = MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
-    if (column.width != 0 && OnMeasureImageBack)
-        OnMeasureImageBack(column.width, column.height);
-    return column;
+    return MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
 }
 
 void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setBrush(resolve(m_look.Color(SelectedBackColor)));
-    painter->setPen(resolve(m_look.Color(SelectedBorderColor)));
+    painter->setBrush(resolve(m_look.color(MenuColorSlot::SelectedBack)));
+    painter->setPen(resolve(m_look.color(MenuColorSlot::SelectedBorder)));
     const QRectF box = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (m_look.shape == SelectionShape::ssRoundRect)
-        painter->drawRoundedRect(box, m_look.CurvatureX / 2.0, m_look.CurvatureY / 2.0);
+    if (m_look.shape == SelectionShape::RoundRect)
+        painter->drawRoundedRect(box, m_look.curvatureX / 2.0, m_look.curvatureY / 2.0);
     else
         painter->drawRect(box);
     painter->restore();
@@ -102,22 +99,22 @@ void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
 // shadow colour.
 void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) const
 {
-    if (m_look.ShowImageShadow) {
+    if (m_look.showImageShadow) {
         const QImage source = image.toImage().convertToFormat(QImage::Format_ARGB32);
         const int w = source.width(), h = source.height();
         std::vector<bool> pixels(std::size_t(w) * h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 pixels[std::size_t(y) * w + x] = qAlpha(source.pixel(x, y)) > 0;
-        const std::vector<int> mask = ShadowMask(pixels, w, h, m_look.ShadowAlpha);
+        const std::vector<int> mask = ShadowMask(pixels, w, h, m_look.shadowAlpha);
         QImage shadow(w + 2, h + 2, QImage::Format_ARGB32);
-        const QColor color = resolve(m_look.Color(ShadowColor));
+        const QColor color = resolve(m_look.color(MenuColorSlot::Shadow));
         for (int y = 0; y < h + 2; ++y)
             for (int x = 0; x < w + 2; ++x)
                 shadow.setPixel(x, y,
                     qRgba(color.red(), color.green(), color.blue(),
                         mask[std::size_t(y) * (w + 2) + x]));
-        painter->drawImage(at + QPoint(m_look.ShadowPosX - 1, m_look.ShadowPosY - 1), shadow);
+        painter->drawImage(at + QPoint(m_look.shadowPosX - 1, m_look.shadowPosY - 1), shadow);
     }
     painter->drawPixmap(at, image);
 }
@@ -133,12 +130,12 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         ? QRect(r.right() - column.width + 1, r.top(), column.width, r.height())
         : QRect(r.left(), r.top(), column.width, r.height());
 
-    painter->fillRect(r, resolve(m_look.Color(BackColor)));
-    painter->fillRect(imageRect, resolve(m_look.Color(ImageBackColor)));
+    painter->fillRect(r, resolve(m_look.color(MenuColorSlot::Back)));
+    painter->fillRect(imageRect, resolve(m_look.color(MenuColorSlot::ImageBack)));
     QRect text = r.adjusted(rtl ? 0 : column.width + 6, 0, rtl ? -(column.width + 6) : 0, 0);
 
     if (item.menuItemType == QStyleOptionMenuItem::Separator) {
-        painter->setPen(resolve(m_look.Color(LineColor)));
+        painter->setPen(resolve(m_look.color(MenuColorSlot::Line)));
         const int y = r.top() / 2 + r.bottom() / 2 + (r.top() % 2 + r.bottom() % 2) / 2;
         painter->drawLine(text.left() - (rtl ? 12 : 0), y, text.right(), y);
         return;
@@ -146,9 +143,9 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
     if (selected)
         drawSelection(painter, r);
 
-    const QColor textColor = selected  ? resolve(m_look.Color(SelectedTextColor))
-        : (item.state & State_Enabled) ? resolve(m_look.Color(TextColor))
-                                       : resolve(m_look.Color(DisableTextColor));
+    const QColor textColor = selected  ? resolve(m_look.color(MenuColorSlot::SelectedText))
+        : (item.state & State_Enabled) ? resolve(m_look.color(MenuColorSlot::Text))
+                                       : resolve(m_look.color(MenuColorSlot::DisableText));
     bool imageDrawn = false;
     if (!item.icon.isNull() && iconSize > 0) {
         // A selected item's image in the icon's selected form, a disabled one's in its
@@ -162,12 +159,10 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         drawImage(painter, image, at);
         imageDrawn = true;
     }
-    bool drawDefault = true;
-    if (item.checked && CustomCheckMark && OnDrawCheckMark)
-        OnDrawCheckMark(painter, imageRect, drawDefault);
-    if (item.checked && drawDefault) {
+    if (item.checked) {
         if (imageDrawn) {
-            painter->setPen(resolve(m_look.Color(selected ? SelectedCheckColor : CheckColor)));
+            painter->setPen(resolve(
+                m_look.color(selected ? MenuColorSlot::SelectedCheck : MenuColorSlot::Check)));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(imageRect.adjusted(0, 0, -1, -1));
         } else {
@@ -195,11 +190,12 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
 
 void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const
 {
-    painter->fillRect(item.rect, resolve(m_look.Color(MenuBarColor)));
+    painter->fillRect(item.rect, resolve(m_look.color(MenuColorSlot::MenuBar)));
     const bool selected = item.state & (State_Selected | State_Sunken);
     if (selected && (item.state & State_Enabled))
         drawSelection(painter, item.rect);
-    painter->setPen(resolve(m_look.Color(selected ? SelectedTextColor : TextColor)));
+    painter->setPen(
+        resolve(m_look.color(selected ? MenuColorSlot::SelectedText : MenuColorSlot::Text)));
     painter->setFont(item.font);
     painter->drawText(item.rect, Qt::AlignCenter | Qt::TextShowMnemonic, item.text);
 }

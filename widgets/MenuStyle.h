@@ -5,8 +5,6 @@
 #include <QFont>
 #include <QProxyStyle>
 
-#include <functional>
-
 class QStyleOptionMenuItem;
 
 namespace molvane {
@@ -22,14 +20,6 @@ public:
     explicit MenuStyle(MenuLook look = ProgramMenuLook());
 
     const MenuLook &look() const { return m_look; }
-    void setLook(const MenuLook &look) { m_look = look; }
-
-    /// With CustomCheckMark: draws a checked item's mark in the image column's rectangle and
-    /// says whether the default mark follows.
-    bool CustomCheckMark = false;
-    std::function<void(QPainter *painter, const QRect &column, bool &drawDefault)> OnDrawCheckMark;
-    /// May change the image column's width and height before an item is measured or drawn.
-    std::function<void(int &width, int &height)> OnMeasureImageBack;
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
         const QWidget *widget = nullptr) const override;

@@ -49,11 +49,11 @@ ReactionEditor::ReactionEditor(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     m_blinkTim.setInterval(500);
-    connect(&m_blinkTim, &QTimer::timeout, this, &ReactionEditor::ShowCaretNow);
+    connect(&m_blinkTim, &QTimer::timeout, this, &ReactionEditor::showCaretNow);
     m_blinkTim.start();
     m_pasteTimer.setSingleShot(true);
     connect(&m_pasteTimer, &QTimer::timeout, this, &ReactionEditor::pasteNext);
-    DrawReaction();
+    drawReaction();
 }
 
 ReactionEditor::~ReactionEditor() = default;
@@ -63,7 +63,7 @@ void ReactionEditor::setFonts(const ReactionFonts &fonts)
     m_fonts = fonts;
     m_measure->fontsChanged();
     m_model->setSubscriptsPosition(fonts.subscriptsPosition);
-    DrawReaction();
+    drawReaction();
 }
 
 void ReactionEditor::setKeyOptionsSource(std::function<KeyOptions()> source)
@@ -95,21 +95,21 @@ QString ReactionEditor::text() const
     return QString::fromLatin1(m_model->text());
 }
 
-void ReactionEditor::NormalizeReaction()
+void ReactionEditor::normalizeReaction()
 {
-    m_model->NormalizeReaction(keyOptions().ChB);
+    m_model->normalizeReaction(keyOptions().ChB);
     paintLayout();
 }
 
-void ReactionEditor::PrepareForBalance()
+void ReactionEditor::prepareForBalance()
 {
-    m_model->PrepareForBalance(keyOptions().ChB);
+    m_model->prepareForBalance(keyOptions().ChB);
     paintLayout();
 }
 
-void ReactionEditor::DrawReaction()
+void ReactionEditor::drawReaction()
 {
-    m_model->DrawReaction();
+    m_model->drawReaction();
     paintLayout();
 }
 
@@ -127,7 +127,7 @@ void ReactionEditor::paintLayout()
     update();
 }
 
-void ReactionEditor::ShowCaretNow()
+void ReactionEditor::showCaretNow()
 {
     const int flash = QApplication::cursorFlashTime();
     m_blinkTim.setInterval(flash > 0 ? flash / 2 : 500);
@@ -147,12 +147,12 @@ void ReactionEditor::setHelpMode(bool on)
         m_blinkTim.stop();
 }
 
-void ReactionEditor::ReactionCopy() const
+void ReactionEditor::reactionCopy() const
 {
     QApplication::clipboard()->setText(text());
 }
 
-void ReactionEditor::ReactionPaste()
+void ReactionEditor::reactionPaste()
 {
     const QString pasted = QApplication::clipboard()->text();
     if (pasted.isNull())
@@ -167,13 +167,13 @@ void ReactionEditor::ReactionPaste()
     const QByteArray typed = std::exchange(m_pending, {});
     const KeyOptions options = keyOptions();
     for (const char c : typed) {
-        if (m_model->KeyPress(c, options)) {
+        if (m_model->keyPress(c, options)) {
             paintLayout();
             emit balanceRequested();
         }
     }
     paintLayout();
-    ShowCaretNow();
+    showCaretNow();
     emit keyReleased();
 }
 
@@ -192,9 +192,9 @@ void ReactionEditor::pasteNext()
 
 void ReactionEditor::typeCharacter(char c)
 {
-    const bool enter = m_model->KeyPress(c, keyOptions());
+    const bool enter = m_model->keyPress(c, keyOptions());
     paintLayout();
-    ShowCaretNow();
+    showCaretNow();
     if (enter)
         emit balanceRequested();
 }
@@ -209,17 +209,17 @@ void ReactionEditor::paintEvent(QPaintEvent *)
 void ReactionEditor::resizeEvent(QResizeEvent *)
 {
     m_model->setImageWidth(width());
-    DrawReaction();
+    drawReaction();
 }
 
 void ReactionEditor::keyPressEvent(QKeyEvent *event)
 {
     m_blinkTim.stop();
-    m_model->KeyDown(editKeyOf(event->key()), keyOptions());
+    m_model->keyDown(editKeyOf(event->key()), keyOptions());
     const QString typed = event->text();
     if (typed.isEmpty()) {
         paintLayout();
-        ShowCaretNow();
+        showCaretNow();
     }
     // A typed character is painted once, after it is typed: nobody sees the key-down drawing.
     for (const QChar ch : typed)
@@ -234,9 +234,9 @@ void ReactionEditor::keyReleaseEvent(QKeyEvent *)
 
 void ReactionEditor::mousePressEvent(QMouseEvent *event)
 {
-    m_model->PlaceCaret(event->position().toPoint().x());
+    m_model->placeCaret(event->position().toPoint().x());
     paintLayout();
-    ShowCaretNow();
+    showCaretNow();
 }
 
 void ReactionEditor::mouseReleaseEvent(QMouseEvent *)
@@ -257,7 +257,7 @@ void ReactionEditor::focusOutEvent(QFocusEvent *)
 {
     m_blinkTim.stop();
     if (m_caretShown)
-        ShowCaretNow();
+        showCaretNow();
 }
 
 } // namespace molvane

@@ -39,18 +39,18 @@ public:
     void writeBack(const QString &text);
     QString text() const;
     /// Keeps the text well formed.
-    void NormalizeReaction();
+    void normalizeReaction();
     /// Removes blanks and normalises: the first step of Balance.
-    void PrepareForBalance();
+    void prepareForBalance();
     /// Paints the current text again (after a font change, for example).
-    void DrawReaction();
+    void drawReaction();
 
     /// While on, a click asks for help instead of editing and the caret does not blink.
     void setHelpMode(bool on);
 
-    void ReactionCopy() const;
+    void reactionCopy() const;
     /// Types the clipboard's text into an emptied reaction, character by character.
-    void ReactionPaste();
+    void reactionPaste();
 
 signals:
     /// Enter was typed: run Balance.
@@ -71,7 +71,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void ShowCaretNow();
+    void showCaretNow();
     void paintLayout();
     void typeCharacter(char c);
     void pasteNext();

@@ -31,19 +31,19 @@ int ReorderableListWidget::selectedIndex() const
     return selected.isEmpty() ? -1 : row(selected.front());
 }
 
-void ReorderableListWidget::MoveSelectedUp(int steps)
+void ReorderableListWidget::moveSelectedUp(int steps)
 {
     if (const int index = selectedIndex(); index >= 0)
         moveSelectedTo(std::max(index - steps, 0));
 }
 
-void ReorderableListWidget::MoveSelectedDown(int steps)
+void ReorderableListWidget::moveSelectedDown(int steps)
 {
     if (const int index = selectedIndex(); index >= 0)
         moveSelectedTo(std::min(index + steps, count() - 1));
 }
 
-void ReorderableListWidget::DeleteSelected()
+void ReorderableListWidget::deleteSelected()
 {
     const int index = selectedIndex();
     if (index < 0)

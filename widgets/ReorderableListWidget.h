@@ -21,11 +21,11 @@ public:
     int selectedIndex() const;
 
     /// Moves the selected entry @p steps towards the top, stopping at it; it stays selected.
-    void MoveSelectedUp(int steps);
+    void moveSelectedUp(int steps);
     /// Moves the selected entry @p steps towards the bottom, stopping at it.
-    void MoveSelectedDown(int steps);
+    void moveSelectedDown(int steps);
     /// Removes the selected entry and selects the one now in its place, or the new last one.
-    void DeleteSelected();
+    void deleteSelected();
 
 private:
     void moveSelectedTo(int index);

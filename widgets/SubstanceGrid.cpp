@@ -47,13 +47,13 @@ SubstanceGrid::SubstanceGrid(CodePageHas codePageHas, QWidget *parent)
 
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         GridModel *grid = gridModel();
-        if (!m_applyingSizes && grid && column < grid->ColCount())
-            grid->SetColWidth(column, width);
+        if (!m_applyingSizes && grid && column < grid->colCount())
+            grid->setColWidth(column, width);
     });
     connect(rows, &QHeaderView::sectionResized, this, [this](int row, int, int height) {
         GridModel *grid = gridModel();
-        if (!m_applyingSizes && grid && row + 1 < grid->RowCount())
-            grid->SetRowHeight(row + 1, height);
+        if (!m_applyingSizes && grid && row + 1 < grid->rowCount())
+            grid->setRowHeight(row + 1, height);
     });
 }
 
@@ -84,12 +84,12 @@ void SubstanceGrid::applySizes()
 {
     m_applyingSizes = true;
     if (const GridModel *grid = gridModel()) {
-        horizontalHeader()->setFixedHeight(grid->RowHeight(0));
-        verticalHeader()->setDefaultSectionSize(grid->DefaultRowHeight());
-        for (int column = 0; column < grid->ColCount(); ++column)
-            horizontalHeader()->resizeSection(column, grid->ColWidth(column));
-        for (int row = 1; row < grid->RowCount(); ++row)
-            verticalHeader()->resizeSection(row - 1, grid->RowHeight(row));
+        horizontalHeader()->setFixedHeight(grid->rowHeight(0));
+        verticalHeader()->setDefaultSectionSize(grid->defaultRowHeight());
+        for (int column = 0; column < grid->colCount(); ++column)
+            horizontalHeader()->resizeSection(column, grid->colWidth(column));
+        for (int row = 1; row < grid->rowCount(); ++row)
+            verticalHeader()->resizeSection(row - 1, grid->rowHeight(row));
     }
     m_applyingSizes = false;
 }
@@ -102,11 +102,6 @@ void SubstanceGrid::setGridFont(const QFont &font, const QColor &color)
         { QPalette::Text, QPalette::ButtonText, QPalette::WindowText })
         palette.setColor(role, color);
     setPalette(palette);
-}
-
-int SubstanceGrid::defaultRowHeightFor(const QFont &font)
-{
-    return QFontMetrics(font).height() + 7;
 }
 
 void SubstanceGrid::setHelpMode(bool on)
@@ -135,7 +130,7 @@ void SubstanceGrid::editorOpened(CellEditor *editor)
     m_editor = editor;
     connect(editor, &QLineEdit::textEdited, this, [this, editor](const QString &text) {
         const QModelIndex index = editor->index();
-        if (index.isValid() && !GridSetEditText(index.column(), index.row() + 1, text))
+        if (index.isValid() && !gridSetEditText(index.column(), index.row() + 1, text))
             emit invalidNumber();
     });
     connect(editor, &CellEditor::inputRefused, this, &SubstanceGrid::inputRefused);
@@ -158,15 +153,15 @@ void SubstanceGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditH
     // The end of editing checks again, also when nothing changed. Editing often ends inside
     // a change of focus, and a message box shown from there would upset it (the closed editor
     // could get focus events after it is deleted): the message waits for the next turn.
-    if (!GridSetEditText(column, row, text))
+    if (!gridSetEditText(column, row, text))
         QMetaObject::invokeMethod(this, &SubstanceGrid::invalidNumber, Qt::QueuedConnection);
 }
 
-bool SubstanceGrid::GridSetEditText(int column, int row, const QString &text)
+bool SubstanceGrid::gridSetEditText(int column, int row, const QString &text)
 {
     m_table->setData(m_table->index(row - 1, column), text, Qt::EditRole);
     emit modified();
-    return molvane::GridSetEditText(gridModel()->TypeOf(column), text.toStdString());
+    return molvane::GridSetEditText(gridModel()->typeOf(column), text.toStdString());
 }
 
 void SubstanceGrid::keyPressEvent(QKeyEvent *event)
@@ -189,7 +184,7 @@ void SubstanceGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
     if (m_helpMode && event->button() == Qt::LeftButton)
-        GridClick();
+        gridClick();
 }
 
 void SubstanceGrid::changeEvent(QEvent *event)
@@ -211,11 +206,11 @@ bool SubstanceGrid::eventFilter(QObject *watched, QEvent *event)
     // The header row is part of the grid: a help click there asks for help too.
     if (m_helpMode && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        GridClick();
+        gridClick();
     return QTableView::eventFilter(watched, event);
 }
 
-void SubstanceGrid::GridClick()
+void SubstanceGrid::gridClick()
 {
     if (m_helpMode)
         emit helpRequested();

@@ -34,8 +34,6 @@ public:
 
     /// The font and colour of every cell, the header included.
     void setGridFont(const QFont &font, const QColor &color);
-    /// The text height of @p font plus 7 pixels: the default row height for that grid font.
-    static int defaultRowHeightFor(const QFont &font);
 
     /// Ends the editing of the open cell as leaving it does (written, modified, checked).
     void commitEdit();
@@ -67,8 +65,8 @@ protected:
 private:
     /// Writes an edited cell's @p text (grid row @p row) and marks the document modified;
     /// false when the text is not a number of the column's type.
-    bool GridSetEditText(int column, int row, const QString &text);
-    void GridClick();
+    bool gridSetEditText(int column, int row, const QString &text);
+    void gridClick();
     void editorOpened(CellEditor *editor);
     void applySizes();
     void alignHeader();

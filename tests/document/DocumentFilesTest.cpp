@@ -143,7 +143,7 @@ TEST_F(DocumentFiles, FailedSaveLeavesTheOldFile)
     const QByteArray old = fileOf(waterLines());
     write(path("doc.KVX"), old);
     Document doc = ReadDocument(old, Document());
-    doc.grid.SetCell(0, 1, "H2,O2"); // would not read back
+    doc.grid.setCell(0, 1, "H2,O2"); // would not read back
     EXPECT_THROW(SaveDocument(doc, path("doc.KVX")), DocumentWriteError);
     EXPECT_EQ(contents(path("doc.KVX")), old);
     EXPECT_THROW(SaveDocument(Document(), path("no-such-folder/doc.KVX")), DocumentWriteError);

@@ -82,17 +82,17 @@ TEST(DocumentFormat, ReadsEveryPiece)
     const Document doc = ReadDocument(fileOf(farsiLines()), Document());
     EXPECT_EQ(doc.reaction, "CH4+2O2>CO2+2H2O");
     EXPECT_EQ(doc.language, UiLanguage::Farsi);
-    EXPECT_EQ(doc.grid.RowCount(), 3);
-    EXPECT_EQ(doc.grid.ColCount(), 4);
-    EXPECT_EQ(doc.grid.ColWidth(1), 70);
-    EXPECT_EQ(doc.grid.ItemName(2), "مول");
-    EXPECT_EQ(doc.grid.Cell(3, 2), "هوا، نه اکسيژن خالص");
-    EXPECT_EQ(doc.grid.Cell(2, 1), "");
+    EXPECT_EQ(doc.grid.rowCount(), 3);
+    EXPECT_EQ(doc.grid.colCount(), 4);
+    EXPECT_EQ(doc.grid.colWidth(1), 70);
+    EXPECT_EQ(doc.grid.itemName(2), "مول");
+    EXPECT_EQ(doc.grid.cell(3, 2), "هوا، نه اکسيژن خالص");
+    EXPECT_EQ(doc.grid.cell(2, 1), "");
     EXPECT_EQ(doc.fonts[ProgramFont], (DocumentFont { "Nazli", 12, false, true, 0 }));
     EXPECT_EQ(doc.fonts[GridFont], (DocumentFont { "Nazli", 8, true, true, 255 }));
     EXPECT_EQ(doc.fonts[NumbersFont].color, BlueColor);
     EXPECT_EQ(doc.FormulsList.size(), 2u);
-    EXPECT_EQ(doc.grid.TypesList(), (std::vector<std::string> { "5", "3", "2", "0" }));
+    EXPECT_EQ(doc.grid.typesList(), (std::vector<std::string> { "5", "3", "2", "0" }));
     EXPECT_EQ(doc.subscriptPosition, -3);
 }
 
@@ -138,12 +138,12 @@ TEST(DocumentFormat, RowWithFewerCommasLeavesMiddleCellsEmpty)
     lines[6] = "H2,rest of, the line";
     lines[7] = "O2";
     const Document doc = ReadDocument(fileOf(lines), Document());
-    EXPECT_EQ(doc.grid.Cell(0, 1), "H2");
-    EXPECT_EQ(doc.grid.Cell(1, 1), "rest of");
-    EXPECT_EQ(doc.grid.Cell(2, 1), " the line");
-    EXPECT_EQ(doc.grid.Cell(0, 2), "");
-    EXPECT_EQ(doc.grid.Cell(1, 2), "");
-    EXPECT_EQ(doc.grid.Cell(2, 2), "O2");
+    EXPECT_EQ(doc.grid.cell(0, 1), "H2");
+    EXPECT_EQ(doc.grid.cell(1, 1), "rest of");
+    EXPECT_EQ(doc.grid.cell(2, 1), " the line");
+    EXPECT_EQ(doc.grid.cell(0, 2), "");
+    EXPECT_EQ(doc.grid.cell(1, 2), "");
+    EXPECT_EQ(doc.grid.cell(2, 2), "O2");
 }
 
 TEST(DocumentFormat, ShortFontLineReads)
@@ -172,7 +172,7 @@ TEST(DocumentFormat, FormulaCountZeroOrNegativeReadsNoFormulas)
         lines.erase(lines.begin() + 15); // the one formula line
         const Document doc = ReadDocument(fileOf(lines), Document());
         EXPECT_TRUE(doc.FormulsList.empty()) << count;
-        EXPECT_EQ(doc.grid.TypesList(), (std::vector<std::string> { "5", "3", "2", "0" }));
+        EXPECT_EQ(doc.grid.typesList(), (std::vector<std::string> { "5", "3", "2", "0" }));
     }
 }
 
@@ -181,7 +181,7 @@ TEST(DocumentFormat, ExtraLinesBeforeTheLastAreItemTypes)
     Lines lines = waterLines();
     lines.insert(lines.end() - 1, { "9", "" });
     const Document doc = ReadDocument(fileOf(lines), Document());
-    EXPECT_EQ(doc.grid.TypesList(), (std::vector<std::string> { "5", "3", "2", "0", "9", "" }));
+    EXPECT_EQ(doc.grid.typesList(), (std::vector<std::string> { "5", "3", "2", "0", "9", "" }));
     EXPECT_EQ(doc.subscriptPosition, 0);
 }
 
@@ -189,7 +189,7 @@ TEST(DocumentFormat, NumbersReadAsTheIntegerConversionDoes)
 {
     Lines lines = waterLines();
     lines[4] = "$78, +100,0x5A";
-    EXPECT_EQ(ReadDocument(fileOf(lines), Document()).grid.ColWidth(0), 120);
+    EXPECT_EQ(ReadDocument(fileOf(lines), Document()).grid.colWidth(0), 120);
 }
 
 // Failures name the line (counted from 1) and what was wrong.
@@ -285,9 +285,9 @@ TEST(DocumentFormat, SparseRowsOfAHandMadeFileStillRead)
     lines.insert(lines.end(),
         { "Name", "", "x", "A,8,00,0", "A,8,00,0", "A,8,00,0", "A,8,00,0", "A,8,00,0", "0", "0" });
     const Document doc = ReadDocument(fileOf(lines), Document());
-    EXPECT_EQ(doc.grid.ColCount(), 200);
-    EXPECT_EQ(doc.grid.Cell(199, 0), "Name");
-    EXPECT_EQ(doc.grid.Cell(199, 2), "x");
+    EXPECT_EQ(doc.grid.colCount(), 200);
+    EXPECT_EQ(doc.grid.cell(199, 0), "Name");
+    EXPECT_EQ(doc.grid.cell(199, 2), "x");
 }
 
 // Writing refuses what would not read back as it is.
@@ -304,10 +304,10 @@ TEST(DocumentFormat, WriterRefusesTextsThatWouldNotReadBack)
         }
     };
     Document doc = base;
-    doc.grid.SetCell(1, 2, "1,5");
+    doc.grid.setCell(1, 2, "1,5");
     refuses(doc, "the cell in column 2, row 2 holds a comma");
     doc = base;
-    doc.grid.SetCell(2, 0, "Mol\nMass");
+    doc.grid.setCell(2, 0, "Mol\nMass");
     refuses(doc, "the cell in column 3, row 0 holds a line break");
     doc = base;
     doc.reaction = "H2\r>H2";
@@ -319,15 +319,15 @@ TEST(DocumentFormat, WriterRefusesTextsThatWouldNotReadBack)
     doc.fonts[GridFont].face = "Sans, Bold";
     refuses(doc, "the face name \"Sans, Bold\" holds a comma or a line break");
     doc = base;
-    doc.grid.SetCell(0, 1, "ی"); // Farsi yeh
+    doc.grid.setCell(0, 1, "ی"); // Farsi yeh
     refuses(doc, "line 7 holds \"ی\", which Windows-1256 lacks");
 }
 
 TEST(DocumentFormat, CommaInTheLastCellIsWrittenAndReadBack)
 {
     Document doc = ReadDocument(fileOf(waterLines()), Document());
-    doc.grid.SetCell(2, 1, "1,5");
-    EXPECT_EQ(ReadDocument(DocumentBytes(doc), Document()).grid.Cell(2, 1), "1,5");
+    doc.grid.setCell(2, 1, "1,5");
+    EXPECT_EQ(ReadDocument(DocumentBytes(doc), Document()).grid.cell(2, 1), "1,5");
 }
 
 TEST(DocumentFormat, TemplateBytesHaveAnEmptyReactionLine)

@@ -37,19 +37,19 @@ Document calculated(UiLanguage language, const StoichiometryCase &c)
 {
     Document doc;
     doc.language = language;
-    doc.grid.SetRowCount(2);
+    doc.grid.setRowCount(2);
     doc = ApplyTemplateFile(doc, { {}, {}, QString::fromStdString(dataDir()) }).document;
     FillGridFromBalance(doc.grid, Balance(c.reaction));
-    doc.grid.SetCell(c.knownColumn, c.knownRow, c.knownValue);
+    doc.grid.setCell(c.knownColumn, c.knownRow, c.knownValue);
     CalculateGrid(doc.grid, doc.FormulsList);
     return doc;
 }
 
 double valueOf(const GridModel &grid, Column col, int row)
 {
-    const std::optional<long double> value = ReadDecimal(grid.Cell(col, row));
+    const std::optional<long double> value = ReadDecimal(grid.cell(col, row));
     EXPECT_TRUE(value.has_value())
-        << "column " << col << " row " << row << ": " << grid.Cell(col, row);
+        << "column " << col << " row " << row << ": " << grid.cell(col, row);
     return value ? double(*value) : 0.0;
 }
 
@@ -61,7 +61,7 @@ TEST_P(Stoichiometry, OnePressGivesEveryMass)
 {
     const auto &[language, c] = GetParam();
     const Document doc = calculated(language, c);
-    EXPECT_EQ(doc.grid.Cell(c.knownColumn, c.knownRow), c.knownValue);
+    EXPECT_EQ(doc.grid.cell(c.knownColumn, c.knownRow), c.knownValue);
     for (std::size_t i = 0; i < c.grams.size(); ++i) {
         const int row = int(i) + 1;
         EXPECT_NEAR(valueOf(doc.grid, GramCol, row), c.grams[i], c.grams[i] * 1e-13) << row;

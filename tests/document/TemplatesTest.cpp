@@ -36,7 +36,7 @@ protected:
     {
         Document doc;
         doc.language = language;
-        doc.grid.SetRowCount(2);
+        doc.grid.setRowCount(2);
         return doc;
     }
 
@@ -71,15 +71,15 @@ TEST_F(Templates, ShippedEnglishTemplateGivesItsItemsAndSettings)
     const Document &doc = applied.document;
     EXPECT_EQ(doc.language, UiLanguage::English);
     EXPECT_EQ(doc.reaction, "kept"); // New empties it, not the template
-    EXPECT_EQ(doc.grid.RowCount(), 2);
-    ASSERT_EQ(doc.grid.ColCount(), 6);
+    EXPECT_EQ(doc.grid.rowCount(), 2);
+    ASSERT_EQ(doc.grid.colCount(), 6);
     const char *const names[] = { "Formula", "Number", "Weight", "Mol", "Gram", "Litre" };
     for (int col = 0; col < 6; ++col) {
-        EXPECT_EQ(doc.grid.ItemName(col), names[col]);
-        EXPECT_EQ(doc.grid.Cell(col, 1), "");
+        EXPECT_EQ(doc.grid.itemName(col), names[col]);
+        EXPECT_EQ(doc.grid.cell(col, 1), "");
     }
-    EXPECT_EQ(doc.grid.TypesList(), (std::vector<std::string> { "5", "3", "4", "2", "2", "2" }));
-    EXPECT_EQ(doc.grid.ColWidth(0), 110);
+    EXPECT_EQ(doc.grid.typesList(), (std::vector<std::string> { "5", "3", "4", "2", "2", "2" }));
+    EXPECT_EQ(doc.grid.colWidth(0), 110);
     EXPECT_EQ(doc.fonts[ReactionFont],
         (DocumentFont { "Liberation Sans", 14, true, false, WindowTextColor }));
     EXPECT_EQ(doc.fonts[NumbersFont].color, BlueColor);
@@ -95,7 +95,7 @@ TEST_F(Templates, ShippedFarsiTemplateHasFarsiItemsAndAPersianFace)
     ASSERT_FALSE(applied.stop.has_value()) << applied.stop->what();
     const Document &doc = applied.document;
     EXPECT_EQ(doc.language, UiLanguage::Farsi);
-    EXPECT_EQ(doc.grid.ItemName(3), "مول");
+    EXPECT_EQ(doc.grid.itemName(3), "مول");
     EXPECT_EQ(doc.fonts[ProgramFont].face, "Nazli");
     EXPECT_EQ(doc.fonts[GridFont].face, "Nazli");
     EXPECT_EQ(doc.fonts[ReactionFont].face, "Liberation Sans");
@@ -109,16 +109,16 @@ TEST_F(Templates, InterfaceLanguageChoosesTheFileAndItsMarkerTheLanguage)
     const TemplateOutcome applied = ApplyTemplateFile(newDocument(UiLanguage::Farsi), dirs);
     EXPECT_FALSE(applied.stop.has_value());
     EXPECT_EQ(applied.document.language, UiLanguage::English);
-    EXPECT_EQ(applied.document.grid.ItemName(2), "Mol");
+    EXPECT_EQ(applied.document.grid.itemName(2), "Mol");
 }
 
 TEST_F(Templates, SubstanceRowsAndRowCountOfATemplateAreNotRead)
 {
     write(dirs.user + "/New.KVX", fileOf(waterLines())); // 3 substance rows
     const TemplateOutcome applied = ApplyTemplateFile(newDocument(UiLanguage::English), dirs);
-    EXPECT_EQ(applied.document.grid.RowCount(), 2);
-    EXPECT_EQ(applied.document.grid.ColCount(), 3);
-    EXPECT_EQ(applied.document.grid.Cell(0, 1), "");
+    EXPECT_EQ(applied.document.grid.rowCount(), 2);
+    EXPECT_EQ(applied.document.grid.colCount(), 3);
+    EXPECT_EQ(applied.document.grid.cell(0, 1), "");
     EXPECT_EQ(applied.document.reaction, "");
     EXPECT_EQ(applied.document.FormulsList.size(), 1u);
 }
@@ -133,25 +133,25 @@ TEST_F(Templates, FailureKeepsWhatWasAppliedBeforeIt)
     ASSERT_TRUE(applied.stop.has_value());
     EXPECT_EQ(applied.stop->line(), 11);
     const Document &doc = applied.document;
-    EXPECT_EQ(doc.grid.ColCount(), 3);
-    EXPECT_EQ(doc.grid.ItemName(1), "Number");
-    EXPECT_EQ(doc.grid.ColWidth(0), 120);
+    EXPECT_EQ(doc.grid.colCount(), 3);
+    EXPECT_EQ(doc.grid.itemName(1), "Number");
+    EXPECT_EQ(doc.grid.colWidth(0), 120);
     EXPECT_EQ(doc.fonts[GridFont], (DocumentFont { "Arial", 8, false, false, WindowTextColor }));
     EXPECT_EQ(doc.fonts[ReactionFont].face, "Arial"); // taken before the size failed
     EXPECT_EQ(doc.fonts[NumbersFont], current.fonts[NumbersFont]);
     EXPECT_EQ(doc.FormulsList, current.FormulsList);
-    EXPECT_EQ(doc.grid.TypesList(), current.grid.TypesList());
+    EXPECT_EQ(doc.grid.typesList(), current.grid.typesList());
 }
 
 TEST_F(Templates, NoTemplateKeepsEverything)
 {
     Document current = newDocument(UiLanguage::English);
-    current.grid.SetCell(3, 0, "Mass");
+    current.grid.setCell(3, 0, "Mass");
     const TemplateOutcome applied = ApplyTemplateFile(current, dirs);
     ASSERT_TRUE(applied.stop.has_value());
-    EXPECT_EQ(applied.document.grid.ColCount(), 12);
-    EXPECT_EQ(applied.document.grid.ItemName(3), "Mass");
-    EXPECT_EQ(applied.document.FormulsList, Document::BuiltInFormulas());
+    EXPECT_EQ(applied.document.grid.colCount(), 12);
+    EXPECT_EQ(applied.document.grid.itemName(3), "Mass");
+    EXPECT_EQ(applied.document.FormulsList, Document::builtInFormulas());
 }
 
 TEST_F(Templates, WrittenTemplateIsWhatTheNextNewStartsFrom)
@@ -172,11 +172,11 @@ TEST_F(Templates, WrittenTemplateIsWhatTheNextNewStartsFrom)
     const TemplateOutcome applied
         = ApplyTemplateFile(newDocument(UiLanguage::Farsi), { user, dirs.program, dirs.installed });
     ASSERT_FALSE(applied.stop.has_value());
-    EXPECT_EQ(applied.document.grid.RowCount(), 2);
-    EXPECT_EQ(applied.document.grid.ItemName(2), "Mol");
+    EXPECT_EQ(applied.document.grid.rowCount(), 2);
+    EXPECT_EQ(applied.document.grid.itemName(2), "Mol");
     EXPECT_EQ(applied.document.fonts, doc.fonts);
     EXPECT_EQ(applied.document.FormulsList, doc.FormulsList);
-    EXPECT_EQ(applied.document.grid.TypesList(), doc.grid.TypesList());
+    EXPECT_EQ(applied.document.grid.typesList(), doc.grid.typesList());
     EXPECT_EQ(applied.document.subscriptPosition, 3);
 }
 
@@ -186,7 +186,7 @@ TEST_F(Templates, UnwritableTemplateIsReportedToTheCaller)
     EXPECT_FALSE(WriteTemplate(Document(), { dirs.user + "/file/sub", {}, {} }));
     EXPECT_FALSE(WriteTemplate(Document(), { {}, dirs.program, {} }));
     Document bad;
-    bad.grid.SetCell(0, 0, "a,b");
+    bad.grid.setCell(0, 0, "a,b");
     EXPECT_FALSE(WriteTemplate(bad, dirs));
     EXPECT_FALSE(QFile::exists(dirs.user + "/New.KVX"));
 }

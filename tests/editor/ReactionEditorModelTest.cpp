@@ -21,7 +21,7 @@ protected:
     void type(const std::string &keys)
     {
         for (const char c : keys)
-            model.KeyPress(c, options);
+            model.keyPress(c, options);
     }
 };
 
@@ -49,9 +49,9 @@ TEST_F(EditorModel, TypedCoefficientsAndDoubledOperatorsVanish)
 TEST_F(EditorModel, EnterAsksForBalanceAndTypesNothing)
 {
     type("H2");
-    EXPECT_TRUE(model.KeyPress('\r', options));
+    EXPECT_TRUE(model.keyPress('\r', options));
     EXPECT_EQ(model.text(), "H2");
-    EXPECT_FALSE(model.KeyPress('\t', options)); // not insertable: nothing typed
+    EXPECT_FALSE(model.keyPress('\t', options)); // not insertable: nothing typed
     EXPECT_EQ(model.text(), "H2");
 }
 
@@ -78,19 +78,19 @@ TEST_F(EditorModel, KeyOptionsApplyInOrder)
 TEST_F(EditorModel, CaretKeysMoveWithinTheDrawnText)
 {
     model.resetText("H2O");
-    model.KeyDown(EditKey::End, options);
+    model.keyDown(EditKey::End, options);
     EXPECT_EQ(model.caretIndex(), 3);
-    model.KeyDown(EditKey::Right, options);
+    model.keyDown(EditKey::Right, options);
     EXPECT_EQ(model.caretIndex(), 3);
-    model.KeyDown(EditKey::Left, options);
-    model.KeyDown(EditKey::Backspace, options);
+    model.keyDown(EditKey::Left, options);
+    model.keyDown(EditKey::Backspace, options);
     EXPECT_EQ(model.text(), "HO");
     EXPECT_EQ(model.caretIndex(), 1);
-    model.KeyDown(EditKey::Delete, options);
+    model.keyDown(EditKey::Delete, options);
     EXPECT_EQ(model.text(), "H");
-    model.KeyDown(EditKey::Delete, options); // at the end: nothing
-    model.KeyDown(EditKey::Home, options);
-    model.KeyDown(EditKey::Backspace, options); // at the start: nothing
+    model.keyDown(EditKey::Delete, options); // at the end: nothing
+    model.keyDown(EditKey::Home, options);
+    model.keyDown(EditKey::Backspace, options); // at the start: nothing
     EXPECT_EQ(model.text(), "H");
     EXPECT_EQ(model.caretIndex(), 0);
 }
@@ -98,13 +98,13 @@ TEST_F(EditorModel, CaretKeysMoveWithinTheDrawnText)
 TEST_F(EditorModel, EditingRemovesCoefficientsButMovingKeepsThem)
 {
     model.resetText("2H2+O2>2H2O");
-    model.KeyDown(EditKey::End, options);
-    model.KeyDown(EditKey::Left, options);
-    model.KeyDown(EditKey::Home, options);
+    model.keyDown(EditKey::End, options);
+    model.keyDown(EditKey::Left, options);
+    model.keyDown(EditKey::Home, options);
     EXPECT_EQ(model.text(), "2H2+O2>2H2O");
-    model.PlaceCaret(1000);
+    model.placeCaret(1000);
     EXPECT_EQ(model.text(), "2H2+O2>2H2O");
-    model.KeyDown(EditKey::Delete, options); // at the end: nothing to delete, still normalised
+    model.keyDown(EditKey::Delete, options); // at the end: nothing to delete, still normalised
     EXPECT_EQ(model.text(), "H2+O2>H2O");
     EXPECT_EQ(model.caretIndex(), 9);
 }
@@ -112,15 +112,15 @@ TEST_F(EditorModel, EditingRemovesCoefficientsButMovingKeepsThem)
 TEST_F(EditorModel, ClickPutsTheCaretAtTheNextBoundary)
 {
     model.resetText("HHH"); // boundaries 0, 10, 20, 30
-    model.PlaceCaret(0);
+    model.placeCaret(0);
     EXPECT_EQ(model.caretIndex(), 0);
-    model.PlaceCaret(3);
+    model.placeCaret(3);
     EXPECT_EQ(model.caretIndex(), 1);
-    model.PlaceCaret(10);
+    model.placeCaret(10);
     EXPECT_EQ(model.caretIndex(), 1);
-    model.PlaceCaret(17);
+    model.placeCaret(17);
     EXPECT_EQ(model.caretIndex(), 2);
-    model.PlaceCaret(500);
+    model.placeCaret(500);
     EXPECT_EQ(model.caretIndex(), 3);
 }
 
@@ -132,10 +132,10 @@ TEST_F(EditorModel, ViewScrollsToKeepTheCaretOnTheImage)
     EXPECT_EQ(model.firstVisible(), 3);
     EXPECT_LT(model.caretX(), 35);
     EXPECT_EQ(model.layout().glyphs.front().x, -30);
-    model.KeyDown(EditKey::Home, options);
+    model.keyDown(EditKey::Home, options);
     EXPECT_EQ(model.firstVisible(), 0);
     EXPECT_EQ(model.layout().glyphs.front().x, 0);
-    model.PlaceCaret(34); // just left of the edge: the caret lands on the boundary at 40
+    model.placeCaret(34); // just left of the edge: the caret lands on the boundary at 40
     EXPECT_EQ(model.caretIndex(), 4);
     EXPECT_EQ(model.firstVisible(), 1);
 }
@@ -151,8 +151,8 @@ TEST_F(EditorModel, WidthlessImageDoesNotHang)
 TEST_F(EditorModel, PrepareForBalanceRemovesBlanksKeepingTheCaret)
 {
     model.resetText("h2 + 2o2 > h2o");
-    model.PlaceCaret(1000);
-    model.PrepareForBalance(true);
+    model.placeCaret(1000);
+    model.prepareForBalance(true);
     EXPECT_EQ(model.text(), "H2+O2>H2O");
     EXPECT_EQ(model.caretIndex(), 9);
 }

@@ -46,16 +46,16 @@ Document tableDocument(UiLanguage language)
     Document document;
     document.reaction = "2H2+O2>2H2O";
     document.language = language;
-    document.grid.SetColCount(2);
-    document.grid.SetRowCount(3);
-    document.grid.SetColWidth(0, 60);
-    document.grid.SetColWidth(1, 120);
-    document.grid.SetRowHeight(0, 21);
-    document.grid.SetRowHeight(1, 30);
-    document.grid.SetRowHeight(2, 21);
-    document.grid.SetCell(0, 0, "Formula");
-    document.grid.SetCell(1, 0, "Number");
-    document.grid.SetCell(0, 1, "XX");
+    document.grid.setColCount(2);
+    document.grid.setRowCount(3);
+    document.grid.setColWidth(0, 60);
+    document.grid.setColWidth(1, 120);
+    document.grid.setRowHeight(0, 21);
+    document.grid.setRowHeight(1, 30);
+    document.grid.setRowHeight(2, 21);
+    document.grid.setCell(0, 0, "Formula");
+    document.grid.setCell(1, 0, "Number");
+    document.grid.setCell(0, 1, "XX");
     return document;
 }
 
@@ -106,12 +106,12 @@ TEST_P(BitmapSizeTest, FollowsTheWiderOfReactionAndTable)
 {
     const SizeCase &c = GetParam();
     GridModel grid;
-    grid.SetColCount(int(c.widths.size()));
-    grid.SetRowCount(int(c.heights.size()));
+    grid.setColCount(int(c.widths.size()));
+    grid.setRowCount(int(c.heights.size()));
     for (std::size_t i = 0; i < c.widths.size(); ++i)
-        grid.SetColWidth(int(i), c.widths[i]);
+        grid.setColWidth(int(i), c.widths[i]);
     for (std::size_t i = 0; i < c.heights.size(); ++i)
-        grid.SetRowHeight(int(i), c.heights[i]);
+        grid.setRowHeight(int(i), c.heights[i]);
     EXPECT_EQ(BitmapSize(c.reactionWidth, c.imageHeight, grid), c.expected);
 }
 
@@ -242,7 +242,7 @@ TEST_P(CellAlignmentTest, FirstColumnAndItsText)
 {
     const AlignmentCase &c = GetParam();
     Document document = tableDocument(c.language);
-    document.grid.SetCell(0, 1, c.text);
+    document.grid.setCell(0, 1, c.text);
     const QImage image = RenderBitmap(document, c.language);
     const int top = reactionImageHeight(document) + 20;
     EXPECT_EQ(at(image, c.cellLeft, top + 30), Black);
@@ -277,7 +277,7 @@ class LongTextTest : public ::testing::TestWithParam<UiLanguage>
 TEST_P(LongTextTest, StaysInsideItsCell)
 {
     Document document = tableDocument(GetParam());
-    document.grid.SetCell(0, 1, "WWWWWWWWWWWWWWWWWWWW");
+    document.grid.setCell(0, 1, "WWWWWWWWWWWWWWWWWWWW");
     const QImage image = RenderBitmap(document, GetParam());
     const int top = reactionImageHeight(document) + 20;
     // Column 1, the neighbour, stays blank in that row on either side.
@@ -310,14 +310,14 @@ TEST(RenderBitmap, RaisedSubscriptsStopAtTheReactionsEdge)
 TEST(RenderBitmap, PictureTooLargeIsRefused)
 {
     Document document = tableDocument(UiLanguage::English);
-    document.grid.SetColWidth(1, 2000000000);
+    document.grid.setColWidth(1, 2000000000);
     EXPECT_THROW(RenderBitmap(document, UiLanguage::English), DocumentWriteError);
 }
 
 TEST(RenderBitmap, NegativeColumnWidthDrawsNoColumn)
 {
     Document document = tableDocument(UiLanguage::English);
-    document.grid.SetColWidth(1, -500);
+    document.grid.setColWidth(1, -500);
     document.reaction.clear();
     const QImage image = RenderBitmap(document, UiLanguage::English);
     const int top = reactionImageHeight(document) + 20;

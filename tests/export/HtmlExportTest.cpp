@@ -110,12 +110,12 @@ protected:
     void SetUp() override
     {
         doc.reaction = "2H2+O2>2H2O";
-        doc.grid.SetColCount(2);
-        doc.grid.SetRowCount(3);
-        doc.grid.SetCell(0, 0, "Formula");
-        doc.grid.SetCell(1, 0, "Mol & <more>");
-        doc.grid.SetCell(0, 1, "H2");
-        doc.grid.SetCell(1, 2, "0");
+        doc.grid.setColCount(2);
+        doc.grid.setRowCount(3);
+        doc.grid.setCell(0, 0, "Formula");
+        doc.grid.setCell(1, 0, "Mol & <more>");
+        doc.grid.setCell(0, 1, "H2");
+        doc.grid.setCell(1, 2, "0");
     }
 
     Document doc;
@@ -157,8 +157,8 @@ TEST_F(HtmlPageOf, EmptyReactionStillHasItsFontLines)
 
 TEST_F(HtmlPageOf, BytesAreWindows1256WithCrLf)
 {
-    doc.grid.SetCell(0, 2, "مول");
-    doc.grid.SetCell(1, 1, "ی"); // no byte in the code page: a reference instead
+    doc.grid.setCell(0, 2, "مول");
+    doc.grid.setCell(1, 1, "ی"); // no byte in the code page: a reference instead
     const QByteArray page = HtmlPage(doc, "t");
     EXPECT_TRUE(page.startsWith("<html>\r\n<head>"));
     EXPECT_TRUE(page.endsWith("</table></body>\r\n</html>\r\n"));

@@ -1,5 +1,5 @@
-#include "core/Balance.h"
 #include "grid/BalanceFill.h"
+#include "core/Balance.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +11,16 @@ namespace {
 GridModel fourColumns()
 {
     GridModel grid;
-    grid.SetColCount(4);
-    grid.SetTypesList({ "5", "2", "3", "4" });
+    grid.setColCount(4);
+    grid.setTypesList({ "5", "2", "3", "4" });
     return grid;
 }
 
 std::vector<std::string> column(const GridModel &grid, int col)
 {
     std::vector<std::string> cells;
-    for (int row = 1; row < grid.RowCount(); ++row)
-        cells.push_back(grid.Cell(col, row));
+    for (int row = 1; row < grid.rowCount(); ++row)
+        cells.push_back(grid.cell(col, row));
     return cells;
 }
 
@@ -30,7 +30,7 @@ TEST(FillGridFromBalance, OneRowPerSubstanceWithTheFilledTypes)
 {
     GridModel grid = fourColumns();
     FillGridFromBalance(grid, Balance("H2+O2>H2O"));
-    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(column(grid, 0), (Texts { "H2", "O2", "H2O" }));
     EXPECT_EQ(column(grid, 2), (Texts { "2", "1", "2" }));
     EXPECT_EQ(column(grid, 3), (Texts { "2.02", "31.98", "18.01" }));
@@ -39,10 +39,10 @@ TEST(FillGridFromBalance, OneRowPerSubstanceWithTheFilledTypes)
 TEST(FillGridFromBalance, OtherColumnsKeepTheirTextsRowByRow)
 {
     GridModel grid = fourColumns();
-    grid.SetRowCount(3);
-    grid.SetCell(1, 1, "4.5");
-    grid.SetCell(1, 2, "9");
-    grid.SetCell(2, 1, "77"); // a typed coefficient is overwritten
+    grid.setRowCount(3);
+    grid.setCell(1, 1, "4.5");
+    grid.setCell(1, 2, "9");
+    grid.setCell(2, 1, "77"); // a typed coefficient is overwritten
     FillGridFromBalance(grid, Balance("Fe+O2>Fe2O3"));
     EXPECT_EQ(column(grid, 1), (Texts { "4.5", "9", "" }));
     EXPECT_EQ(column(grid, 2), (Texts { "4", "3", "2" }));
@@ -58,8 +58,8 @@ TEST(FillGridFromBalance, FormulasAppearAsTyped)
 TEST(FillGridFromBalance, AWeightThatFailsEndsTheFilling)
 {
     GridModel grid = fourColumns();
-    grid.SetColCount(5);
-    grid.SetTypesList({ "5", "2", "3", "4", "4" });
+    grid.setColCount(5);
+    grid.setTypesList({ "5", "2", "3", "4", "4" });
     FillGridFromBalance(grid, Balance("Ca+Xx2>CaXx2"));
     EXPECT_EQ(column(grid, 0), (Texts { "Ca", "Xx2", "CaXx2" }));
     EXPECT_EQ(column(grid, 2), (Texts { "1", "1", "1" }));
@@ -70,10 +70,10 @@ TEST(FillGridFromBalance, AWeightThatFailsEndsTheFilling)
 TEST(FillGridFromBalance, TypesBeyondTheColumnsAreIgnored)
 {
     GridModel grid;
-    grid.SetColCount(1);
-    grid.SetTypesList({ "2", "5", "3" });
+    grid.setColCount(1);
+    grid.setTypesList({ "2", "5", "3" });
     FillGridFromBalance(grid, Balance("H2+O2>H2O"));
-    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(column(grid, 0), (Texts { "", "", "" }));
 }
 

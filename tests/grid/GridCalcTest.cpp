@@ -17,12 +17,12 @@ using Rows = std::vector<std::vector<std::string>>;
 GridModel makeGrid(const std::vector<std::string> &names, const Rows &rows)
 {
     GridModel grid;
-    grid.SetColCount(static_cast<int>(names.size()));
-    grid.SetRowCount(static_cast<int>(rows.size()) + 1);
-    for (int k = 0; k < grid.ColCount(); ++k) {
-        grid.SetCell(k, 0, names[k]);
-        for (int r = 1; r < grid.RowCount(); ++r)
-            grid.SetCell(k, r, rows[r - 1][k]);
+    grid.setColCount(static_cast<int>(names.size()));
+    grid.setRowCount(static_cast<int>(rows.size()) + 1);
+    for (int k = 0; k < grid.colCount(); ++k) {
+        grid.setCell(k, 0, names[k]);
+        for (int r = 1; r < grid.rowCount(); ++r)
+            grid.setCell(k, r, rows[r - 1][k]);
     }
     return grid;
 }
@@ -31,10 +31,10 @@ GridModel makeGrid(const std::vector<std::string> &names, const Rows &rows)
 Rows substanceRows(const GridModel &grid)
 {
     Rows rows;
-    for (int r = 1; r < grid.RowCount(); ++r) {
+    for (int r = 1; r < grid.rowCount(); ++r) {
         rows.emplace_back();
-        for (int k = 0; k < grid.ColCount(); ++k)
-            rows.back().push_back(grid.Cell(k, r));
+        for (int k = 0; k < grid.colCount(); ++k)
+            rows.back().push_back(grid.cell(k, r));
     }
     return rows;
 }
@@ -58,8 +58,8 @@ TEST_P(CalculateGridCase, FillsTheGrid)
     GridModel grid = makeGrid(c.names, c.rows);
     CalculateGrid(grid, c.formulas);
     EXPECT_EQ(substanceRows(grid), c.expected);
-    for (int k = 0; k < grid.ColCount(); ++k)
-        EXPECT_EQ(grid.ItemName(k), c.names[k]);
+    for (int k = 0; k < grid.colCount(); ++k)
+        EXPECT_EQ(grid.itemName(k), c.names[k]);
 }
 
 const auto caseName = [](const auto &info) { return info.param.name; };
@@ -136,10 +136,10 @@ INSTANTIATE_TEST_SUITE_P(Consequences, CalculateGridCase,
 TEST(CalculateGrid, IntegerColumnReceivesFraction)
 {
     GridModel grid = makeGrid({ "Count", "Mass" }, { { "", "5" }, { "", "" } });
-    grid.SetTypesList({ std::string(IntegerType), std::string(RealType) });
+    grid.setTypesList({ std::string(IntegerType), std::string(RealType) });
     CalculateGrid(grid, { "#Count(a)=#Mass(a)/2" });
-    EXPECT_EQ(grid.Cell(0, 1), "2.5");
-    EXPECT_FALSE(GridSetEditText(grid.TypeOf(0), grid.Cell(0, 1)));
+    EXPECT_EQ(grid.cell(0, 1), "2.5");
+    EXPECT_FALSE(GridSetEditText(grid.typeOf(0), grid.cell(0, 1)));
 }
 
 TEST(CalculateGrid, SecondPressOnCompleteGridChangesNothing)
@@ -158,14 +158,14 @@ TEST(CalculateGrid, SecondPressOnCompleteGridChangesNothing)
 TEST(CalculateGrid, NeverChangesHeaderTypesWidthsOrRows)
 {
     GridModel grid = makeGrid({ "X", "x" }, { { "", "" }, { "", "" } });
-    grid.SetTypesList({ "1", "2", "5" });
-    grid.SetColWidth(1, 33);
+    grid.setTypesList({ "1", "2", "5" });
+    grid.setColWidth(1, 33);
     CalculateGrid(grid, { "#x(a)=1+1", "#X(b)=3+0" });
-    EXPECT_EQ(grid.ItemName(0), "X");
-    EXPECT_EQ(grid.ItemName(1), "x");
-    EXPECT_EQ(grid.TypesList(), (std::vector<std::string> { "1", "2", "5" }));
-    EXPECT_EQ(grid.ColWidth(1), 33);
-    EXPECT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(grid.itemName(0), "X");
+    EXPECT_EQ(grid.itemName(1), "x");
+    EXPECT_EQ(grid.typesList(), (std::vector<std::string> { "1", "2", "5" }));
+    EXPECT_EQ(grid.colWidth(1), 33);
+    EXPECT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(substanceRows(grid), (Rows { { "2", "" }, { "2", "" } })); // first match of the name
 }
 
@@ -176,8 +176,8 @@ TEST(CalculateGrid, PairTextUpToTheBoundIsApplied)
     const std::string fits = "1" + std::string(MaxPairTextBytes - formula.size() + 4, ' ');
     GridModel grid = makeGrid({ "X", "V" }, { { "", fits }, { "", fits + " " } });
     CalculateGrid(grid, { formula });
-    EXPECT_EQ(grid.Cell(0, 1), "01");
-    EXPECT_EQ(grid.Cell(0, 2), "");
+    EXPECT_EQ(grid.cell(0, 1), "01");
+    EXPECT_EQ(grid.cell(0, 2), "");
 }
 
 TEST(CalculateGrid, ExponentialGrowthSkipsThePair)
@@ -196,9 +196,9 @@ TEST(CalculateGrid, ExponentialGrowthSkipsThePair)
     rows[0].back() = rows[1].back() = rows[2].back() = "";
     GridModel grid = makeGrid(names, rows);
     CalculateGrid(grid, { "#X(a)=#C0(a)*1" });
-    EXPECT_EQ(grid.Cell(12, 1), "");
-    EXPECT_EQ(grid.Cell(12, 2), "2");
-    EXPECT_EQ(grid.Cell(12, 3), "2");
+    EXPECT_EQ(grid.cell(12, 1), "");
+    EXPECT_EQ(grid.cell(12, 2), "2");
+    EXPECT_EQ(grid.cell(12, 3), "2");
 }
 
 } // namespace

@@ -40,11 +40,11 @@ INSTANTIATE_TEST_SUITE_P(Entries, ItemEntryParsing,
 TEST(ItemEntries, RoundTripThroughTheGrid)
 {
     GridModel grid;
-    grid.SetColCount(2);
-    grid.SetCell(0, 0, "Formula");
-    grid.SetCell(1, 0, "Mol");
-    grid.SetColWidth(1, 64);
-    grid.SetTypesList({ "5", "2", "1" });
+    grid.setColCount(2);
+    grid.setCell(0, 0, "Formula");
+    grid.setCell(1, 0, "Mol");
+    grid.setColWidth(1, 64);
+    grid.setTypesList({ "5", "2", "1" });
     EXPECT_EQ(ItemEntries(grid), (std::vector<std::string> { "Formula:5=100", "Mol:2=64" }));
     EXPECT_EQ(FormulaTargets(grid), (std::vector<std::string> { "#Formula(a)", "#Mol(a)" }));
 }
@@ -73,12 +73,12 @@ INSTANTIATE_TEST_SUITE_P(Fields, FieldNumbers,
 GridModel threeColumns()
 {
     GridModel grid;
-    grid.SetColCount(3);
+    grid.setColCount(3);
     for (int col = 0; col < 3; ++col) {
-        grid.SetCell(col, 0, std::string(1, char('A' + col)));
-        grid.SetCell(col, 1, "cell" + std::to_string(col));
+        grid.setCell(col, 0, std::string(1, char('A' + col)));
+        grid.setCell(col, 1, "cell" + std::to_string(col));
     }
-    grid.SetTypesList({ "0", "1", "2", "3" });
+    grid.setTypesList({ "0", "1", "2", "3" });
     return grid;
 }
 
@@ -86,10 +86,10 @@ TEST(ApplyItems, DuplicateNamesIgnoringCaseBecomeItemK)
 {
     GridModel grid = threeColumns();
     ApplyItems(grid, { "Mol:2=90", "mol:2=80", "MOL:1=70" });
-    EXPECT_EQ(grid.ItemName(0), "Mol");
-    EXPECT_EQ(grid.ItemName(1), "Item 1");
-    EXPECT_EQ(grid.ItemName(2), "Item 2");
-    EXPECT_EQ(grid.ColWidth(2), 70);
+    EXPECT_EQ(grid.itemName(0), "Mol");
+    EXPECT_EQ(grid.itemName(1), "Item 1");
+    EXPECT_EQ(grid.itemName(2), "Item 2");
+    EXPECT_EQ(grid.colWidth(2), 70);
 }
 
 TEST(ApplyItems, MovedItemReordersHeadersNotCells)
@@ -98,10 +98,10 @@ TEST(ApplyItems, MovedItemReordersHeadersNotCells)
     std::vector<std::string> entries = ItemEntries(grid);
     std::rotate(entries.begin(), entries.begin() + 2, entries.end());
     ApplyItems(grid, entries);
-    EXPECT_EQ(grid.ItemName(0), "C");
-    EXPECT_EQ(grid.ItemName(1), "A");
-    EXPECT_EQ(grid.TypesList(), (std::vector<std::string> { "2", "0", "1", "3" }));
-    EXPECT_EQ(grid.Cell(0, 1), "cell0");
+    EXPECT_EQ(grid.itemName(0), "C");
+    EXPECT_EQ(grid.itemName(1), "A");
+    EXPECT_EQ(grid.typesList(), (std::vector<std::string> { "2", "0", "1", "3" }));
+    EXPECT_EQ(grid.cell(0, 1), "cell0");
 }
 
 TEST(ApplyItems, DeletedItemDropsItsCellsAndKeepsLaterTypes)
@@ -110,10 +110,10 @@ TEST(ApplyItems, DeletedItemDropsItsCellsAndKeepsLaterTypes)
     std::vector<std::string> entries = ItemEntries(grid);
     entries.pop_back();
     ApplyItems(grid, entries);
-    EXPECT_EQ(grid.ColCount(), 2);
-    EXPECT_EQ(grid.TypesList(), (std::vector<std::string> { "0", "1", "2", "3" }));
-    grid.SetColCount(3);
-    EXPECT_EQ(grid.Cell(2, 1), "");
+    EXPECT_EQ(grid.colCount(), 2);
+    EXPECT_EQ(grid.typesList(), (std::vector<std::string> { "0", "1", "2", "3" }));
+    grid.setColCount(3);
+    EXPECT_EQ(grid.cell(2, 1), "");
 }
 
 TEST(ApplyItems, NewItemIsAnEmptyTextColumn)
@@ -122,36 +122,36 @@ TEST(ApplyItems, NewItemIsAnEmptyTextColumn)
     std::vector<std::string> entries = ItemEntries(grid);
     entries.insert(entries.end(), { std::string(NewItemEntry), std::string(NewItemEntry) });
     ApplyItems(grid, entries);
-    ASSERT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.ItemName(3), "New Item");
-    EXPECT_EQ(grid.ItemName(4), "Item 4");
-    EXPECT_EQ(grid.TypesList(), (std::vector<std::string> { "0", "1", "2", "0", "0" }));
-    EXPECT_EQ(grid.ColWidth(3), 100);
-    EXPECT_EQ(grid.Cell(3, 1), "");
+    ASSERT_EQ(grid.colCount(), 5);
+    EXPECT_EQ(grid.itemName(3), "New Item");
+    EXPECT_EQ(grid.itemName(4), "Item 4");
+    EXPECT_EQ(grid.typesList(), (std::vector<std::string> { "0", "1", "2", "0", "0" }));
+    EXPECT_EQ(grid.colWidth(3), 100);
+    EXPECT_EQ(grid.cell(3, 1), "");
 }
 
 TEST(ApplyItems, NoEntriesKeepTheFirstColumn)
 {
     GridModel grid = threeColumns();
     ApplyItems(grid, {});
-    EXPECT_EQ(grid.ColCount(), 3);
-    EXPECT_EQ(grid.ItemName(0), "A");
+    EXPECT_EQ(grid.colCount(), 3);
+    EXPECT_EQ(grid.itemName(0), "A");
 }
 
 TEST(ApplyItems, ShortTypesListGrowsWithTheColumns)
 {
     GridModel grid = threeColumns();
-    grid.SetTypesList({ "1" });
+    grid.setTypesList({ "1" });
     ApplyItems(grid, { "A:1=10", "B:2=10", "C:5=10" });
-    EXPECT_EQ(grid.TypesList(), (std::vector<std::string> { "1", "2", "5" }));
+    EXPECT_EQ(grid.typesList(), (std::vector<std::string> { "1", "2", "5" }));
 }
 
 TEST(ApplyItems, UnreadableWidthIsOneHundred)
 {
     GridModel grid = threeColumns();
     ApplyItems(grid, { "A:1=", "B:1=wide" });
-    EXPECT_EQ(grid.ColWidth(0), 100);
-    EXPECT_EQ(grid.ColWidth(1), 100);
+    EXPECT_EQ(grid.colWidth(0), 100);
+    EXPECT_EQ(grid.colWidth(1), 100);
 }
 
 TEST(Formulas, SplitAtTheFirstEquals)

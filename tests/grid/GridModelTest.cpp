@@ -11,18 +11,18 @@ namespace {
 TEST(GridModel, BuiltInDefaults)
 {
     const GridModel grid;
-    EXPECT_EQ(grid.ColCount(), 12);
-    EXPECT_EQ(grid.RowCount(), 2);
-    EXPECT_EQ(grid.DefaultRowHeight(), 21);
-    EXPECT_EQ(grid.TypesList(),
+    EXPECT_EQ(grid.colCount(), 12);
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.defaultRowHeight(), 21);
+    EXPECT_EQ(grid.typesList(),
         (std::vector<std::string> { "0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "2", "2" }));
-    for (int k = 0; k < grid.ColCount(); ++k) {
-        EXPECT_EQ(grid.ColWidth(k), 100);
-        EXPECT_EQ(grid.ItemName(k), "");
-        EXPECT_EQ(grid.Cell(k, 1), "");
+    for (int k = 0; k < grid.colCount(); ++k) {
+        EXPECT_EQ(grid.colWidth(k), 100);
+        EXPECT_EQ(grid.itemName(k), "");
+        EXPECT_EQ(grid.cell(k, 1), "");
     }
-    EXPECT_EQ(grid.RowHeight(0), 21);
-    EXPECT_EQ(grid.RowHeight(1), 21);
+    EXPECT_EQ(grid.rowHeight(0), 21);
+    EXPECT_EQ(grid.rowHeight(1), 21);
 }
 
 TEST(GridModel, ItemTypeNamesByCode)
@@ -38,80 +38,80 @@ TEST(GridModel, ItemTypeNamesByCode)
 // Fills every cell with its own coordinates, "col:row".
 void label(GridModel &grid)
 {
-    for (int k = 0; k < grid.ColCount(); ++k)
-        for (int r = 0; r < grid.RowCount(); ++r)
-            grid.SetCell(k, r, std::to_string(k) + ":" + std::to_string(r));
+    for (int k = 0; k < grid.colCount(); ++k)
+        for (int r = 0; r < grid.rowCount(); ++r)
+            grid.setCell(k, r, std::to_string(k) + ":" + std::to_string(r));
 }
 
 TEST(GridModel, ShrinkingKeepsCellsByPosition)
 {
     GridModel grid;
-    grid.SetRowCount(5);
+    grid.setRowCount(5);
     label(grid);
-    grid.SetColCount(3);
-    grid.SetRowCount(3);
-    EXPECT_EQ(grid.ColCount(), 3);
-    EXPECT_EQ(grid.RowCount(), 3);
-    EXPECT_EQ(grid.Cell(2, 2), "2:2");
-    EXPECT_EQ(grid.Cell(0, 0), "0:0");
-    EXPECT_THROW(grid.Cell(3, 0), std::out_of_range);
-    EXPECT_THROW(grid.Cell(0, 3), std::out_of_range);
+    grid.setColCount(3);
+    grid.setRowCount(3);
+    EXPECT_EQ(grid.colCount(), 3);
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.cell(2, 2), "2:2");
+    EXPECT_EQ(grid.cell(0, 0), "0:0");
+    EXPECT_THROW(grid.cell(3, 0), std::out_of_range);
+    EXPECT_THROW(grid.cell(0, 3), std::out_of_range);
 }
 
 TEST(GridModel, EnlargingAddsEmptyCellsAfterShrinking)
 {
     GridModel grid;
-    grid.SetRowCount(4);
+    grid.setRowCount(4);
     label(grid);
-    grid.SetColCount(2);
-    grid.SetRowCount(2);
-    grid.SetColCount(4);
-    grid.SetRowCount(4);
-    EXPECT_EQ(grid.Cell(1, 1), "1:1");
-    EXPECT_EQ(grid.Cell(3, 1), ""); // removed cells do not come back
-    EXPECT_EQ(grid.Cell(1, 3), "");
-    EXPECT_EQ(grid.Cell(3, 3), "");
-    EXPECT_EQ(grid.ColWidth(3), GridModel::DefaultColWidth);
+    grid.setColCount(2);
+    grid.setRowCount(2);
+    grid.setColCount(4);
+    grid.setRowCount(4);
+    EXPECT_EQ(grid.cell(1, 1), "1:1");
+    EXPECT_EQ(grid.cell(3, 1), ""); // removed cells do not come back
+    EXPECT_EQ(grid.cell(1, 3), "");
+    EXPECT_EQ(grid.cell(3, 3), "");
+    EXPECT_EQ(grid.colWidth(3), GridModel::DefaultColWidth);
 }
 
 TEST(GridModel, KeepsAtLeastOneColumnAndTwoRows)
 {
     GridModel grid;
-    grid.SetColCount(0);
-    grid.SetRowCount(1);
-    EXPECT_EQ(grid.ColCount(), 1);
-    EXPECT_EQ(grid.RowCount(), 2);
-    grid.SetColCount(-5);
-    grid.SetRowCount(-5);
-    EXPECT_EQ(grid.ColCount(), 1);
-    EXPECT_EQ(grid.RowCount(), 2);
+    grid.setColCount(0);
+    grid.setRowCount(1);
+    EXPECT_EQ(grid.colCount(), 1);
+    EXPECT_EQ(grid.rowCount(), 2);
+    grid.setColCount(-5);
+    grid.setRowCount(-5);
+    EXPECT_EQ(grid.colCount(), 1);
+    EXPECT_EQ(grid.rowCount(), 2);
 }
 
 TEST(GridModel, RowHeightsFollowTheDefault)
 {
     GridModel grid;
-    grid.SetRowHeight(1, 40);
-    grid.SetRowCount(3);
-    EXPECT_EQ(grid.RowHeight(1), 40); // a dragged row keeps its height
-    EXPECT_EQ(grid.RowHeight(2), 21);
-    grid.SetDefaultRowHeight(25);
-    EXPECT_EQ(grid.RowHeight(0), 25);
-    EXPECT_EQ(grid.RowHeight(1), 25);
-    grid.SetRowCount(4);
-    EXPECT_EQ(grid.RowHeight(3), 25);
+    grid.setRowHeight(1, 40);
+    grid.setRowCount(3);
+    EXPECT_EQ(grid.rowHeight(1), 40); // a dragged row keeps its height
+    EXPECT_EQ(grid.rowHeight(2), 21);
+    grid.setDefaultRowHeight(25);
+    EXPECT_EQ(grid.rowHeight(0), 25);
+    EXPECT_EQ(grid.rowHeight(1), 25);
+    grid.setRowCount(4);
+    EXPECT_EQ(grid.rowHeight(3), 25);
 }
 
 TEST(GridModel, TypesListOutlivesColumns)
 {
     GridModel grid;
-    grid.SetColCount(2);
-    EXPECT_EQ(grid.TypesList().size(), 12u);
-    EXPECT_EQ(grid.TypeOf(1), "0");
-    grid.SetTypesList({ "5", "3" });
-    grid.SetColCount(3);
-    EXPECT_EQ(grid.TypeOf(1), "3");
-    EXPECT_EQ(grid.TypeOf(2), ""); // no entry: no type, no check
-    EXPECT_EQ(grid.TypeOf(-1), "");
+    grid.setColCount(2);
+    EXPECT_EQ(grid.typesList().size(), 12u);
+    EXPECT_EQ(grid.typeOf(1), "0");
+    grid.setTypesList({ "5", "3" });
+    grid.setColCount(3);
+    EXPECT_EQ(grid.typeOf(1), "3");
+    EXPECT_EQ(grid.typeOf(2), ""); // no entry: no type, no check
+    EXPECT_EQ(grid.typeOf(-1), "");
 }
 
 } // namespace

@@ -40,19 +40,15 @@ class ActionIconsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void imageIndexesFollowTheActionTable()
+    void everyToolBarActionHasAnImage()
     {
-        const std::pair<const char *, int> expected[] = { { "FileNew", 0 }, { "FileOpen", 1 },
-            { "FileSave", 2 }, { "FileSaveAs", 3 }, { "FilePrint", 6 }, { "FileHTML", 17 },
-            { "FileExit", 4 }, { "ReactionCopy", 15 }, { "ReactionPaste", 14 },
-            { "SettingsOptions", 7 }, { "SettingsKey", 11 }, { "SettingsEnglish", 9 },
-            { "SettingsFarsi", 10 }, { "HelpHelp", 13 }, { "HelpOnline", 18 }, { "HelpMail", 16 },
-            { "HelpWebsite", 8 }, { "HelpSource", 12 }, { "HelpAbout", 5 } };
-        for (const auto &[name, index] : expected)
-            QCOMPARE(ActionImageIndex(name), index);
+        for (const char *name : { "FileNew", "FileOpen", "FileSave", "FileSaveAs", "FilePrint",
+                 "FileHTML", "FileExit", "ReactionCopy", "ReactionPaste", "SettingsOptions",
+                 "SettingsKey", "SettingsEnglish", "SettingsFarsi", "HelpHelp", "HelpOnline",
+                 "HelpMail", "HelpWebsite", "HelpSource", "HelpAbout" })
+            QVERIFY2(!ActionIcon(name).isNull(), name);
         QCOMPARE(int(ToolBarImageNames().size()), 19);
         // The plain menu entry has no image.
-        QCOMPARE(ActionImageIndex("HelpFarsi"), -1);
         QVERIFY(ActionIcon("HelpFarsi").isNull());
     }
 

@@ -42,8 +42,8 @@ private slots:
     void startsWithANewDocumentFromTheTemplate()
     {
         QVERIFY(!m_window->isModified());
-        QCOMPARE(m_window->document().grid.RowCount(), 2);
-        QVERIFY(m_window->document().grid.ColCount() >= 5);
+        QCOMPARE(m_window->document().grid.rowCount(), 2);
+        QVERIFY(m_window->document().grid.colCount() >= 5);
         QCOMPARE(m_window->minimumSize(), QSize(580, 350));
     }
 
@@ -55,12 +55,12 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         QCOMPARE(editor->text(), QString("2H2+O2>2H2O"));
         const GridModel &grid = m_window->document().grid;
-        QCOMPARE(grid.RowCount(), 4);
+        QCOMPARE(grid.rowCount(), 4);
         const char *expected[3][3]
             = { { "H2", "2", "2.02" }, { "O2", "1", "31.98" }, { "H2O", "2", "18.01" } };
         for (int row = 0; row < 3; ++row)
             for (int col = 0; col < 3; ++col)
-                QCOMPARE(grid.Cell(col, row + 1), std::string(expected[row][col]));
+                QCOMPARE(grid.cell(col, row + 1), std::string(expected[row][col]));
         QVERIFY(m_questions.empty());
     }
 
@@ -78,10 +78,10 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         m_window->CalGridClick();
         const GridModel &model = m_window->document().grid;
-        QCOMPARE(model.Cell(gram, 1), std::string("4.04"));
-        QCOMPARE(model.Cell(3, 1), std::string("2")); // mol of hydrogen
-        QCOMPARE(model.Cell(gram, 2), std::string("31.98")); // oxygen: 1 mol
-        QCOMPARE(model.Cell(gram, 3), std::string("36.02")); // water: 2 mol
+        QCOMPARE(model.cell(gram, 1), std::string("4.04"));
+        QCOMPARE(model.cell(3, 1), std::string("2")); // mol of hydrogen
+        QCOMPARE(model.cell(gram, 2), std::string("31.98")); // oxygen: 1 mol
+        QCOMPARE(model.cell(gram, 3), std::string("36.02")); // water: 2 mol
         QVERIFY(m_questions.empty());
     }
 
@@ -113,12 +113,12 @@ private slots:
         QFETCH(QString, reaction);
         QFETCH(QString, message);
         QTest::keyClicks(m_window->reactionEditor(), reaction);
-        const int rowsBefore = m_window->document().grid.RowCount();
+        const int rowsBefore = m_window->document().grid.rowCount();
         m_window->WeightBtnClick();
         QCOMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].text, message);
         QCOMPARE(m_questions[0].kind, MessageKind::Error);
-        QCOMPARE(m_window->document().grid.RowCount(), rowsBefore);
+        QCOMPARE(m_window->document().grid.rowCount(), rowsBefore);
         QVERIFY(m_window->isModified());
     }
 
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(m_window->reactionEditor()->text(), QString());
         m_window->loadFile(m_dir->filePath("rust.KVX"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("4Fe+3O2>2Fe2O3"));
-        QCOMPARE(m_window->document().grid.RowCount(), 4);
+        QCOMPARE(m_window->document().grid.rowCount(), 4);
         QCOMPARE(m_window->windowTitle(), QString("Molvane - rust"));
         QVERIFY(!m_window->isModified());
     }
@@ -283,7 +283,7 @@ private slots:
         m_window->action("HelpHelp")->trigger();
         QTest::mouseClick(button("Calculate Grid"), Qt::LeftButton);
         QVERIFY(m_questions.back().text.startsWith("Click \"Calculate Grid\" button"));
-        QCOMPARE(m_window->document().grid.Cell(3, 1), std::string()); // no mol written
+        QCOMPARE(m_window->document().grid.cell(3, 1), std::string()); // no mol written
     }
 
     void helpOnTheEditorExplainsTheReaction()

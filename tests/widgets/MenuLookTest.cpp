@@ -6,45 +6,36 @@ using namespace molvane;
 
 namespace {
 
-TEST(MenuLook, ASchemeSetsAllTwelveColours)
+TEST(MenuLook, TheDefaultIsTheDesktopsColours)
 {
     MenuLook look;
-    EXPECT_EQ(look.ColorScheme(), MenuColorScheme::csWindows);
-    EXPECT_EQ(look.Color(TextColor), MenuColor::system(MenuColor::MenuText));
-    look.SetColorScheme(MenuColorScheme::csBlue);
-    EXPECT_EQ(look.Color(BackColor), MenuColor::rgb(227, 237, 248));
-    EXPECT_EQ(look.Color(MenuBarColor), MenuColor::rgb(138, 175, 229));
-    EXPECT_EQ(look.Color(SelectedBorderColor), MenuColor::rgb(36, 86, 162));
-    EXPECT_EQ(look.Color(LineColor), look.Color(DisableTextColor));
-    EXPECT_EQ(look.Color(TextColor), MenuColor::rgb(0, 0, 0));
-    EXPECT_EQ(look.Color(ShadowColor), MenuColor::rgb(0, 0, 0));
-    look.SetColorScheme(MenuColorScheme::csPurple);
-    EXPECT_EQ(look.Color(SelectedTextColor), MenuColor::rgb(255, 255, 255));
-    EXPECT_EQ(look.Color(SelectedCheckColor), MenuColor::rgb(0, 0, 72));
+    EXPECT_EQ(look.colorScheme(), MenuColorScheme::Windows);
+    EXPECT_EQ(look.color(MenuColorSlot::Text), MenuColor::system(MenuColor::MenuText));
+    EXPECT_EQ(look.color(MenuColorSlot::Line), look.color(MenuColorSlot::DisableText));
 }
 
 TEST(MenuLook, SettingAColourMakesTheSchemeCustom)
 {
     MenuLook look;
-    look.SetColorScheme(MenuColorScheme::csBlue);
-    look.SetColor(BackColor, MenuColor::rgb(227, 237, 248)); // the same value: no change
-    EXPECT_EQ(look.ColorScheme(), MenuColorScheme::csBlue);
-    look.SetColor(BackColor, MenuColor::rgb(1, 2, 3));
-    EXPECT_EQ(look.ColorScheme(), MenuColorScheme::csCustom);
-    EXPECT_EQ(look.Color(MenuBarColor), MenuColor::rgb(138, 175, 229)); // the rest stays
-    look.SetColorScheme(MenuColorScheme::csCustom);
-    EXPECT_EQ(look.Color(BackColor), MenuColor::rgb(1, 2, 3));
+    look.setColor(MenuColorSlot::Back, MenuColor::rgb(255, 255, 255)); // the same value: no change
+    EXPECT_EQ(look.colorScheme(), MenuColorScheme::Windows);
+    look.setColor(MenuColorSlot::Back, MenuColor::rgb(1, 2, 3));
+    EXPECT_EQ(look.colorScheme(), MenuColorScheme::Custom);
+    EXPECT_EQ(look.color(MenuColorSlot::MenuBar),
+        MenuColor::system(MenuColor::ButtonFace)); // the rest stays
+    look.setColorScheme(MenuColorScheme::Custom);
+    EXPECT_EQ(look.color(MenuColorSlot::Back), MenuColor::rgb(1, 2, 3));
 }
 
 TEST(MenuLook, TheProgramsOwnLook)
 {
     const MenuLook look = ProgramMenuLook();
-    EXPECT_EQ(look.ColorScheme(), MenuColorScheme::csCustom);
-    EXPECT_EQ(look.Color(SelectedBackColor), MenuColor::rgb(198, 211, 239));
-    EXPECT_EQ(look.Color(SelectedBorderColor), MenuColor::rgb(49, 105, 198));
-    EXPECT_EQ(look.Color(SelectedTextColor), MenuColor::system(MenuColor::MenuText));
-    EXPECT_EQ(look.shape, SelectionShape::ssRoundRect);
-    EXPECT_EQ(look.ShadowAlpha, 150);
+    EXPECT_EQ(look.colorScheme(), MenuColorScheme::Custom);
+    EXPECT_EQ(look.color(MenuColorSlot::SelectedBack), MenuColor::rgb(198, 211, 239));
+    EXPECT_EQ(look.color(MenuColorSlot::SelectedBorder), MenuColor::rgb(49, 105, 198));
+    EXPECT_EQ(look.color(MenuColorSlot::SelectedText), MenuColor::system(MenuColor::MenuText));
+    EXPECT_EQ(look.shape, SelectionShape::RoundRect);
+    EXPECT_EQ(look.shadowAlpha, 150);
 }
 
 TEST(MenuImageColumn, SizeFromImagesShadowAndPlacement)
@@ -56,8 +47,8 @@ TEST(MenuImageColumn, SizeFromImagesShadowAndPlacement)
     // Without images the column is as wide as the item is high.
     EXPECT_EQ(MenuImageColumn(look, 0, 0, 22, false).width, 23);
     EXPECT_EQ(MenuImageColumn(look, 16, 16, 22, true).width, 0);
-    look.ShowImageShadow = false;
-    look.CenterImageX = false;
+    look.showImageShadow = false;
+    look.centerImageX = false;
     EXPECT_EQ(MenuImageColumn(look, 16, 16, 22, false).width, 19);
     EXPECT_EQ(MenuImageColumn(look, 16, 16, 22, false).height, 18);
 }
@@ -102,8 +93,6 @@ TEST(ShadowMask, BlursTheImagePixelsInsideABorder)
     EXPECT_EQ(full[2 * 5 + 2], 90);
     EXPECT_EQ(full[1 * 5 + 1], 40);
     EXPECT_EQ(full[0], 0);
-    EXPECT_EQ(BlendChannel(255, 150, 0), 105);
-    EXPECT_EQ(BlendChannel(100, 0, 0), 100);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "widgets/MenuStyle.h"
 
 #include <QMenu>
-#include <QPainter>
 #include <QTest>
 
 using namespace molvane;
@@ -22,7 +21,7 @@ private slots:
     {
         QFETCH(bool, rightToLeft);
         MenuLook look = ProgramMenuLook();
-        look.SetColor(ImageBackColor, MenuColor::rgb(0, 200, 0)); // easy to find
+        look.setColor(MenuColorSlot::ImageBack, MenuColor::rgb(0, 200, 0)); // easy to find
         MenuStyle style(look);
         QMenu menu;
         menu.setStyle(&style);
@@ -60,8 +59,8 @@ private slots:
     void checkedItemsShowAChevronOrAFrame()
     {
         MenuLook look = ProgramMenuLook();
-        look.SetColor(TextColor, MenuColor::rgb(200, 0, 0));
-        look.SetColor(CheckColor, MenuColor::rgb(0, 0, 200));
+        look.setColor(MenuColorSlot::Text, MenuColor::rgb(200, 0, 0));
+        look.setColor(MenuColorSlot::Check, MenuColor::rgb(0, 0, 200));
         MenuStyle style(look);
         QMenu menu;
         menu.setStyle(&style);
@@ -86,31 +85,6 @@ private slots:
         QCOMPARE(count(first, QColor(0, 0, 200)), 0);
         QVERIFY(count(second, QColor(0, 0, 200)) >= 16); // the frame
         QCOMPARE(count(second, QColor(200, 0, 0)), 0);
-    }
-
-    void hooksDrawTheCheckMarkAndSizeTheColumn()
-    {
-        MenuStyle style;
-        int calls = 0;
-        style.CustomCheckMark = true;
-        style.OnDrawCheckMark = [&](QPainter *, const QRect &, bool &drawDefault) {
-            ++calls;
-            drawDefault = false;
-        };
-        style.OnMeasureImageBack = [](int &width, int &) { width = 60; };
-        QMenu menu;
-        menu.setStyle(&style);
-        QAction *checked = menu.addAction("Checked");
-        checked->setCheckable(true);
-        checked->setChecked(true);
-        const QImage image = menu.grab().toImage();
-        QVERIFY(calls >= 1);
-        const QRect r = menu.actionGeometry(checked);
-        // The widened column is filled with the image back colour, and holds no mark.
-        const QColor back = MenuStyle::resolve(style.look().Color(ImageBackColor));
-        QCOMPARE(image.pixelColor(r.left() + 50, r.center().y()), back);
-        for (int x = r.left(); x < r.left() + 60; ++x)
-            QVERIFY(image.pixelColor(x, r.center().y()) == back);
     }
 
     void aTwoLineCaptionIsTallerThanOneLine()

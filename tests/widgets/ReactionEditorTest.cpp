@@ -99,7 +99,7 @@ private slots:
     {
         // "." and "#" share key codes with Delete and End; pasted, they are only typed.
         QApplication::clipboard()->setText("2H2+O2.2H2O#");
-        m_editor->ReactionPaste();
+        m_editor->reactionPaste();
         QTRY_COMPARE(m_editor->text(), QString("H2+O2>H2O"));
     }
 
@@ -109,7 +109,7 @@ private slots:
         for (int i = 0; i < 150; ++i)
             reaction += "H2+";
         QApplication::clipboard()->setText(reaction + "O2>H2O");
-        m_editor->ReactionPaste();
+        m_editor->reactionPaste();
         QCOMPARE(m_editor->text(), reaction + "O2>H2O"); // no waiting needed
 
         // A very long paste is typed whole, coefficients and doubled operators removed.
@@ -117,7 +117,7 @@ private slots:
         for (int i = 0; i < 1000; ++i)
             huge += "2H2++";
         QApplication::clipboard()->setText(huge + "O2");
-        m_editor->ReactionPaste();
+        m_editor->reactionPaste();
         QCOMPARE(m_editor->text().size(), 1000 * 3 + 2);
         QVERIFY(m_editor->text().endsWith("H2+O2"));
     }
@@ -125,7 +125,7 @@ private slots:
     void closingDuringAPasteIsSafe()
     {
         QApplication::clipboard()->setText("H2+O2>H2O");
-        m_editor->ReactionPaste();
+        m_editor->reactionPaste();
         m_editor.reset();
         QTest::qWait(50);
     }

@@ -52,11 +52,11 @@ private slots:
         if (clicked >= 0)
             click(clicked);
         if (operation == "up")
-            m_list->MoveSelectedUp(1);
+            m_list->moveSelectedUp(1);
         else if (operation == "down")
-            m_list->MoveSelectedDown(1);
+            m_list->moveSelectedDown(1);
         else
-            m_list->DeleteSelected();
+            m_list->deleteSelected();
         QCOMPARE(m_list->entries(), entries);
         QCOMPARE(m_list->selectedIndex(), selected);
     }
@@ -64,9 +64,9 @@ private slots:
     void largeStepsStopAtTheEnds()
     {
         click(2);
-        m_list->MoveSelectedUp(10);
+        m_list->moveSelectedUp(10);
         QCOMPARE(m_list->entries(), (QStringList { "c", "a", "b", "d" }));
-        m_list->MoveSelectedDown(10);
+        m_list->moveSelectedDown(10);
         QCOMPARE(m_list->entries(), (QStringList { "a", "b", "d", "c" }));
         QCOMPARE(m_list->selectedIndex(), 3);
     }
@@ -75,7 +75,7 @@ private slots:
     {
         m_list->setEntries({ "x" });
         click(0);
-        m_list->DeleteSelected();
+        m_list->deleteSelected();
         QCOMPARE(m_list->count(), 0);
         QCOMPARE(m_list->selectedIndex(), -1);
     }

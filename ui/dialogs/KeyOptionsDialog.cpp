@@ -81,10 +81,6 @@ KeyOptionsDialog::KeyOptionsDialog(QWidget *parent)
         edit->setObjectName(name);
         edit->setGeometry(32, top, 137, 21);
         edit->setValidator(new SingleByteValidator(edit));
-        connect(edit, &QLineEdit::textChanged, this, [this] {
-            if (!m_loading)
-                emit keyOptionsChanged(keyOptions());
-        });
         return edit;
     };
     // Created in tab order.
@@ -96,10 +92,6 @@ KeyOptionsDialog::KeyOptionsDialog(QWidget *parent)
     m_chb->setObjectName("ChB");
     m_chb->setGeometry(8, 120, 161, 17);
     addCaption(m_chb, TextId::AutoIdentification);
-    connect(m_chb, &QCheckBox::toggled, this, [this] {
-        if (!m_loading)
-            emit keyOptionsChanged(keyOptions());
-    });
 
     setKeyOptions(KeyOptions {});
     SetEnglishCaptions();
@@ -118,13 +110,11 @@ KeyOptions KeyOptionsDialog::keyOptions() const
 
 void KeyOptionsDialog::setKeyOptions(const KeyOptions &options)
 {
-    m_loading = true;
     m_kp->setText(fromList(options.KP));
     m_kop->setText(fromList(options.KOP));
     m_kcp->setText(fromList(options.KCP));
     m_kf->setText(fromList(options.KF));
     m_chb->setChecked(options.ChB);
-    m_loading = false;
 }
 
 void KeyOptionsDialog::aboutToShow()

@@ -20,12 +20,8 @@ public:
 
     /// The options as the controls hold them now.
     KeyOptions keyOptions() const;
-    /// Fills the controls (at start-up, from the settings store); emits no change.
+    /// Fills the controls (at start-up, from the settings store).
     void setKeyOptions(const KeyOptions &options);
-
-signals:
-    /// Any list or the switch was changed by the user.
-    void keyOptionsChanged(const molvane::KeyOptions &options);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -43,7 +39,6 @@ private:
     QLineEdit *m_kcp = nullptr;
     QLineEdit *m_kf = nullptr;
     QCheckBox *m_chb = nullptr;
-    bool m_loading = false;
 };
 
 } // namespace molvane

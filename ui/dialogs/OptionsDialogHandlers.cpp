@@ -117,7 +117,7 @@ void OptionsDialog::applyTo(Document &document) const
     document.subscriptPosition = FieldNumber(m_fsbp->text().toStdString(), 0);
     // A row is one line of the grid font and 7 pixels.
     const QFontMetrics grid(ToQFont(document.fonts[GridFont]));
-    document.grid.SetDefaultRowHeight(grid.height() + 7);
+    document.grid.setDefaultRowHeight(grid.height() + 7);
     ApplyItems(document.grid, stdList(m_giList->entries()));
     document.FormulsList = stdList(m_gfList->entries());
 }
@@ -179,17 +179,17 @@ void OptionsDialog::GINewClick()
 
 void OptionsDialog::GIUpClick()
 {
-    m_giList->MoveSelectedUp(1);
+    m_giList->moveSelectedUp(1);
 }
 
 void OptionsDialog::GIDownClick()
 {
-    m_giList->MoveSelectedDown(1);
+    m_giList->moveSelectedDown(1);
 }
 
 void OptionsDialog::GIDeleteClick()
 {
-    m_giList->DeleteSelected();
+    m_giList->deleteSelected();
 }
 
 void OptionsDialog::GFListClick()
@@ -221,7 +221,7 @@ void OptionsDialog::GFNewClick()
 
 void OptionsDialog::GFDeleteClick()
 {
-    m_gfList->DeleteSelected();
+    m_gfList->deleteSelected();
 }
 
 void OptionsDialog::HelpBtnClick()

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -86,7 +85,6 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, typed);
-        QSignalSpy changed(m_form.get(), &KeyOptionsDialog::keyOptionsChanged);
         replaceText(edit(name), typed);
         const KeyOptions options = m_form->keyOptions();
         const std::string list = name == "KP" ? options.KP
@@ -94,16 +92,12 @@ private slots:
             : name == "KCP"                   ? options.KCP
                                               : options.KF;
         QCOMPARE(QString::fromStdString(list), typed);
-        QVERIFY(!changed.isEmpty());
-        QCOMPARE(changed.last().at(0).value<KeyOptions>(), options);
     }
 
     void switchIsReadAtOnce()
     {
-        QSignalSpy changed(m_form.get(), &KeyOptionsDialog::keyOptionsChanged);
         QTest::mouseClick(checkBox(), Qt::LeftButton, {}, QPoint(6, checkBox()->height() / 2));
         QVERIFY(!m_form->keyOptions().ChB);
-        QCOMPARE(changed.size(), 1);
     }
 
     // A character the editor and the settings store cannot hold would come back as "?".
@@ -117,15 +111,13 @@ private slots:
         QCOMPARE(m_form->keyOptions().KP, std::string("+=x"));
     }
 
-    void loadingEmitsNoChange()
+    void loadedOptionsAreRead()
     {
-        QSignalSpy changed(m_form.get(), &KeyOptionsDialog::keyOptionsChanged);
         KeyOptions options;
         options.KF = "";
         options.ChB = false;
         m_form->setKeyOptions(options);
         QCOMPARE(m_form->keyOptions(), options);
-        QCOMPARE(changed.size(), 0);
     }
 
     void editorFollowsTheDialog()

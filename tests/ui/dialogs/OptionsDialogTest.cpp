@@ -30,10 +30,10 @@ namespace {
 Document documentWithItems(const QStringList &names)
 {
     Document document;
-    document.grid.SetColCount(int(names.size()));
+    document.grid.setColCount(int(names.size()));
     for (int col = 0; col < names.size(); ++col) {
-        document.grid.SetCell(col, 0, names[col].toStdString());
-        document.grid.SetCell(col, 1, "cell" + std::to_string(col));
+        document.grid.setCell(col, 0, names[col].toStdString());
+        document.grid.setCell(col, 1, "cell" + std::to_string(col));
     }
     return document;
 }
@@ -41,8 +41,8 @@ Document documentWithItems(const QStringList &names)
 QStringList ItemNames(const Document &document)
 {
     QStringList names;
-    for (int col = 0; col < document.grid.ColCount(); ++col)
-        names << QString::fromStdString(document.grid.ItemName(col));
+    for (int col = 0; col < document.grid.colCount(); ++col)
+        names << QString::fromStdString(document.grid.itemName(col));
     return names;
 }
 
@@ -66,15 +66,15 @@ private slots:
             click("OK");
         });
         QCOMPARE(result, OpsResult::OK);
-        QCOMPARE(document.grid.ItemName(0), std::string("Mol"));
-        QCOMPARE(document.grid.ItemName(1), std::string("Item 1"));
+        QCOMPARE(document.grid.itemName(0), std::string("Mol"));
+        QCOMPARE(document.grid.itemName(1), std::string("Item 1"));
     }
 
     void deleteThenOkDropsTheColumn()
     {
         Document document;
-        document.grid.SetColCount(11);
-        document.grid.SetTypesList({ "0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "5" });
+        document.grid.setColCount(11);
+        document.grid.setTypesList({ "0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "5" });
         run(document, [this] {
             clickEntry("GIList", 10);
             click("GIDelete");
@@ -83,15 +83,15 @@ private slots:
             QCOMPARE(field("GIWidth")->text(), QString("100"));
             click("OK");
         });
-        QCOMPARE(document.grid.ColCount(), 10);
-        QCOMPARE(document.grid.TypesList().size(), std::size_t(11));
-        QCOMPARE(document.grid.TypesList()[10], std::string("5"));
+        QCOMPARE(document.grid.colCount(), 10);
+        QCOMPARE(document.grid.typesList().size(), std::size_t(11));
+        QCOMPARE(document.grid.typesList()[10], std::string("5"));
     }
 
     void moveUpReordersItemsNotCells()
     {
         Document document = documentWithItems({ "A", "B", "C" });
-        document.grid.SetColWidth(2, 55);
+        document.grid.setColWidth(2, 55);
         run(document, [this] {
             clickEntry("GIList", 2);
             click("GIUp");
@@ -100,10 +100,10 @@ private slots:
             QCOMPARE(list("GIList")->selectedIndex(), 0);
             click("OK");
         });
-        QCOMPARE(document.grid.ItemName(0), std::string("C"));
-        QCOMPARE(document.grid.ItemName(1), std::string("A"));
-        QCOMPARE(document.grid.ColWidth(0), 55);
-        QCOMPARE(document.grid.Cell(0, 1), std::string("cell0"));
+        QCOMPARE(document.grid.itemName(0), std::string("C"));
+        QCOMPARE(document.grid.itemName(1), std::string("A"));
+        QCOMPARE(document.grid.colWidth(0), 55);
+        QCOMPARE(document.grid.cell(0, 1), std::string("cell0"));
     }
 
     void newItemIsAnEmptyTextColumn()
@@ -118,10 +118,10 @@ private slots:
             QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->count(), 1);
             click("OK");
         });
-        QCOMPARE(document.grid.ColCount(), 2);
-        QCOMPARE(document.grid.ItemName(1), std::string("New Item"));
-        QCOMPARE(document.grid.TypeOf(1), std::string_view("0"));
-        QCOMPARE(document.grid.Cell(1, 1), std::string(""));
+        QCOMPARE(document.grid.colCount(), 2);
+        QCOMPARE(document.grid.itemName(1), std::string("New Item"));
+        QCOMPARE(document.grid.typeOf(1), std::string_view("0"));
+        QCOMPARE(document.grid.cell(1, 1), std::string(""));
     }
 
     void typeAndWidthFieldsRewriteTheEntry()
@@ -136,8 +136,8 @@ private slots:
             QCOMPARE(list("GIList")->item(0)->text(), QString("A:5=75"));
             click("OK");
         });
-        QCOMPARE(document.grid.TypeOf(0), std::string_view("5"));
-        QCOMPARE(document.grid.ColWidth(0), 75);
+        QCOMPARE(document.grid.typeOf(0), std::string_view("5"));
+        QCOMPARE(document.grid.colWidth(0), 75);
     }
 
     void clearedSizeFieldGivesOnePoint()
@@ -148,7 +148,7 @@ private slots:
             click("OK");
         });
         QCOMPARE(document.fonts[GridFont].size, 1);
-        QCOMPARE(document.fonts[ProgramFont].size, Document::BuiltInFonts()[ProgramFont].size);
+        QCOMPARE(document.fonts[ProgramFont].size, Document::builtInFonts()[ProgramFont].size);
     }
 
     void cancelAfterBoldChangesNothing()
@@ -184,7 +184,7 @@ private slots:
             QCOMPARE(list("GIList")->entries(), (QStringList { "A:0=100", "B:0=100" }));
             click("OK");
         });
-        QCOMPARE(document.grid.ItemName(1), std::string("B"));
+        QCOMPARE(document.grid.itemName(1), std::string("B"));
     }
 
     void closeBoxCountsAsCancel()
@@ -196,7 +196,7 @@ private slots:
             m_form->close();
         });
         QCOMPARE(result, OpsResult::Cancel);
-        QCOMPARE(document.grid.ColCount(), 2);
+        QCOMPARE(document.grid.colCount(), 2);
     }
 
     // A face that is not installed is kept; only a face picked in the list replaces it.
@@ -244,8 +244,8 @@ private slots:
             click("OK");
         });
         QCOMPARE(document.subscriptPosition, 4);
-        QVERIFY(document.grid.DefaultRowHeight() > 27);
-        QCOMPARE(document.grid.RowHeight(1), document.grid.DefaultRowHeight());
+        QVERIFY(document.grid.defaultRowHeight() > 27);
+        QCOMPARE(document.grid.rowHeight(1), document.grid.defaultRowHeight());
     }
 
     void digitFieldsDropOtherKeys()
@@ -329,7 +329,7 @@ private slots:
             click("Def");
         });
         QCOMPARE(result, OpsResult::Default);
-        QCOMPARE(document.grid.ColCount(), 2);
+        QCOMPARE(document.grid.colCount(), 2);
         QCOMPARE(redraw.size(), 0);
         QVERIFY(redraw.wait(1000));
         QCOMPARE(redraw.size(), 1);
@@ -352,12 +352,12 @@ private slots:
 
         const Document next = ApplyTemplateFile(Document {}, dirs).document;
         QCOMPARE(ItemNames(next), (QStringList { "Mol", "Mass", "New Item" }));
-        QCOMPARE(next.grid.TypesList(), document.grid.TypesList());
+        QCOMPARE(next.grid.typesList(), document.grid.typesList());
         QCOMPARE(next.FormulsList, document.FormulsList);
         QCOMPARE(next.subscriptPosition, 3);
         QVERIFY(next.fonts == document.fonts);
-        QCOMPARE(next.grid.RowCount(), 2);
-        QCOMPARE(next.grid.Cell(0, 1), std::string());
+        QCOMPARE(next.grid.rowCount(), 2);
+        QCOMPARE(next.grid.cell(0, 1), std::string());
     }
 
     void unwritableTemplateIsSaidInTheStatusBarText()

@@ -188,21 +188,15 @@ std::vector<std::int32_t> CountAtoms(
     return counts;
 }
 
-std::vector<std::string> BuildCountVectors(
-    const std::vector<std::string> &substances, const std::vector<std::string> &elements)
+std::string CountVectorText(const std::vector<std::int32_t> &counts)
 {
-    std::vector<std::string> vectors;
-    vectors.reserve(substances.size());
-    for (const std::string &substance : substances) {
-        std::string text;
-        for (const std::int32_t count : CountAtoms(substance, elements)) {
-            if (!text.empty())
-                text.push_back(',');
-            text += std::to_string(count);
-        }
-        vectors.push_back(std::move(text));
+    std::string text;
+    for (const std::int32_t count : counts) {
+        if (!text.empty())
+            text.push_back(',');
+        text += std::to_string(count);
     }
-    return vectors;
+    return text;
 }
 
 std::string FormulaWeight(std::string_view formula)

@@ -90,6 +90,20 @@ void printTable(const GridModel &grid, std::ostream &out)
     }
 }
 
+// Usage unless the arguments name a document, else the opened document to @p run.
+int withDocument(const std::vector<std::string> &args, bool outputOption, const char *command,
+    const char *arguments, std::ostream &out, std::ostream &err,
+    const std::function<int(Document &, const DocumentArgs &)> &run)
+{
+    const std::optional<DocumentArgs> parsed = parseArgs(args, outputOption);
+    if (!parsed)
+        return usage(err, command, arguments);
+    std::optional<Document> document = OpenDocumentArg(parsed->input, out);
+    if (!document)
+        return SomeFailed;
+    return run(*document, *parsed);
+}
+
 } // namespace
 
 std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &out)
@@ -102,29 +116,16 @@ std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &o
     }
 }
 
-int RunCalc(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
-{
-    const std::optional<DocumentArgs> parsed = parseArgs(args, true);
-    if (!parsed)
-        return usage(err, "calc", "IN.KVX [-o OUT.KVX]");
-    std::optional<Document> document = OpenDocumentArg(parsed->input, out);
-    if (!document)
-        return SomeFailed;
-    CalculateGrid(document->grid, document->FormulsList);
-    return save(*document, parsed->output.value_or(parsed->input), out);
-}
-
-int RunHtml(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+int RunExportCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+    const char *command, const char *arguments, const ExportWriter &write)
 {
     if (args.size() != 2 || args[0].starts_with('-') || args[1].starts_with('-'))
-        return usage(err, "html", "IN.KVX OUT.html");
+        return usage(err, command, arguments);
     const std::optional<Document> document = OpenDocumentArg(args[0], out);
     if (!document)
         return SomeFailed;
     try {
-        ExportHtml(*document, WindowTitle(args[0]), qPath(args[1]));
+        write(*document, qPath(args[1]));
     } catch (const DocumentWriteError &error) {
         out << "error: " << error.what() << '\n';
         return SomeFailed;
@@ -133,34 +134,47 @@ int RunHtml(
     return Success;
 }
 
+int RunCalc(
+    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+{
+    return withDocument(args, true, "calc", "IN.KVX [-o OUT.KVX]", out, err,
+        [&](Document &document, const DocumentArgs &parsed) {
+            CalculateGrid(document.grid, document.FormulsList);
+            return save(document, parsed.output.value_or(parsed.input), out);
+        });
+}
+
+int RunHtml(
+    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+{
+    return RunExportCommand(args, out, err, "html", "IN.KVX OUT.html",
+        [&](const Document &document, const QString &path) {
+            ExportHtml(document, WindowTitle(args[0]), path);
+        });
+}
+
 int RunShow(
     const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
 {
-    const std::optional<DocumentArgs> parsed = parseArgs(args, false);
-    if (!parsed)
-        return usage(err, "show", "IN.KVX");
-    const std::optional<Document> document = OpenDocumentArg(parsed->input, out);
-    if (!document)
-        return SomeFailed;
-    out << Text(TextId::ReactionLabel, UiLanguage::English)
-        << (document->reaction.empty() ? "" : " ") << document->reaction << '\n';
-    printTable(document->grid, out);
-    return Success;
+    return withDocument(args, false, "show", "IN.KVX", out, err,
+        [&](const Document &document, const DocumentArgs &) {
+            out << Text(TextId::ReactionLabel, UiLanguage::English)
+                << (document.reaction.empty() ? "" : " ") << document.reaction << '\n';
+            printTable(document.grid, out);
+            return Success;
+        });
 }
 
 int RunCheck(
     const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
 {
-    const std::optional<DocumentArgs> parsed = parseArgs(args, true);
-    if (!parsed)
-        return usage(err, "check", "IN.KVX [-o OUT.KVX]");
-    const std::optional<Document> document = OpenDocumentArg(parsed->input, out);
-    if (!document)
-        return SomeFailed;
-    if (parsed->output)
-        return save(*document, *parsed->output, out);
-    out << "ok\n";
-    return Success;
+    return withDocument(args, true, "check", "IN.KVX [-o OUT.KVX]", out, err,
+        [&](const Document &document, const DocumentArgs &parsed) {
+            if (parsed.output)
+                return save(document, *parsed.output, out);
+            out << "ok\n";
+            return int(Success);
+        });
 }
 
 } // namespace molvane::cli

@@ -2,6 +2,9 @@
 
 #include "document/Document.h"
 
+#include <QString>
+
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -14,6 +17,15 @@ namespace molvane::cli {
 
 /// Reads @p path as Open does; on failure prints "error: " and why, and gives nothing.
 std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &out);
+
+/// What an export command writes: the opened document to the path given. Throws
+/// DocumentWriteError.
+using ExportWriter = std::function<void(const Document &document, const QString &path)>;
+
+/// `COMMAND IN OUT` (@p command and @p arguments name them in the usage line): opens IN and
+/// runs @p write with OUT, then prints "ok", or "error: " and why writing failed.
+int RunExportCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+    const char *command, const char *arguments, const ExportWriter &write);
 
 /// calc IN.KVX [-o OUT.KVX]: runs Calculate Grid once and saves, to IN.KVX without -o.
 int RunCalc(

@@ -2,9 +2,9 @@
 
 #include "core/Errors.h"
 #include "core/ExactSolver.h"
+#include "core/Fraction.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionCharacters.h"
-#include "core/Fraction.h"
 
 #include <algorithm>
 #include <limits>
@@ -46,17 +46,6 @@ std::vector<std::string> allSubstances(ReactionSides sides)
     all.insert(all.end(), std::make_move_iterator(sides.products.begin()),
         std::make_move_iterator(sides.products.end()));
     return all;
-}
-
-std::string joinCounts(const std::vector<std::int32_t> &counts)
-{
-    std::string text;
-    for (const std::int32_t count : counts) {
-        if (!text.empty())
-            text.push_back(',');
-        text += std::to_string(count);
-    }
-    return text;
 }
 
 // Every element occurs equally often on both sides, and every coefficient is positive.
@@ -126,7 +115,7 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
     std::vector<std::string> vectors;
     for (const std::string &substance : substances) {
         counts.push_back(CountAtoms(substance, elements));
-        vectors.push_back(joinCounts(counts.back()));
+        vectors.push_back(CountVectorText(counts.back()));
     }
 
     // The exact rank decides at once whether there is one answer at all.

@@ -1,10 +1,11 @@
 #include "core/ReactionAnalysis.h"
 
+#include "core/AsciiCase.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
+#include "core/Fraction.h"
 #include "core/NumberFormat.h"
 #include "core/ReactionCharacters.h"
-#include "core/Fraction.h"
 
 #include <array>
 #include <charconv>
@@ -17,21 +18,6 @@ namespace {
 bool isCountChar(char c)
 {
     return IsDigit(c) || c == '-';
-}
-
-char lower(char c)
-{
-    return IsUpper(c) ? char(c - 'A' + 'a') : c;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
 }
 
 std::string trimmed(std::string_view text)
@@ -95,7 +81,7 @@ long double atomicWeight(int index)
 int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
 {
     for (std::size_t i = 0; i < elements.size(); ++i)
-        if (sameIgnoringCase(elements[i], symbol))
+        if (EqualIgnoringCase(elements[i], symbol))
             return int(i);
     return -1;
 }
@@ -202,21 +188,15 @@ std::vector<std::int32_t> CountAtoms(
     return counts;
 }
 
-std::vector<std::string> BuildCountVectors(
-    const std::vector<std::string> &substances, const std::vector<std::string> &elements)
+std::string CountVectorText(const std::vector<std::int32_t> &counts)
 {
-    std::vector<std::string> vectors;
-    vectors.reserve(substances.size());
-    for (const std::string &substance : substances) {
-        std::string text;
-        for (const std::int32_t count : CountAtoms(substance, elements)) {
-            if (!text.empty())
-                text.push_back(',');
-            text += std::to_string(count);
-        }
-        vectors.push_back(std::move(text));
+    std::string text;
+    for (const std::int32_t count : counts) {
+        if (!text.empty())
+            text.push_back(',');
+        text += std::to_string(count);
     }
-    return vectors;
+    return text;
 }
 
 std::string FormulaWeight(std::string_view formula)

@@ -29,9 +29,9 @@ std::vector<std::string> ListElements(std::string_view text);
 std::vector<std::int32_t> CountAtoms(
     std::string_view formula, const std::vector<std::string> &elements);
 
-/// One count vector text ("2,0,1") per substance, same order.
-std::vector<std::string> BuildCountVectors(
-    const std::vector<std::string> &substances, const std::vector<std::string> &elements);
+/// A substance's count vector as the text solver reads it: the counts joined by commas
+/// ("2,0,1").
+std::string CountVectorText(const std::vector<std::int32_t> &counts);
 
 /// Formula weight from the element table, in general format with 15 significant digits.
 /// Throws InvalidReaction on malformed text or a symbol missing from the table.

@@ -4,6 +4,18 @@
 
 namespace molvane {
 
+std::vector<bool> CoefficientDigits(std::string_view text)
+{
+    std::vector<bool> coefficient(text.size(), false);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsDigit(text[i]))
+            continue;
+        const char before = i == 0 ? '+' : text[i - 1];
+        coefficient[i] = before == '+' || before == '>' || (IsDigit(before) && coefficient[i - 1]);
+    }
+    return coefficient;
+}
+
 ReactionLayout LayoutReaction(
     std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure)
 {
@@ -14,12 +26,12 @@ ReactionLayout LayoutReaction(
 
     GlyphFont inUse = GlyphFont::Subscripts; // the font selected when the loop starts
     int x = originX, y = 1;
-    bool coefficient = !text.empty() && IsDigit(text[0]);
+    const std::vector<bool> coefficient = CoefficientDigits(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         GlyphFont font;
         int glyphY = y;
-        if (coefficient) {
+        if (coefficient[i]) {
             font = inUse = GlyphFont::Numbers;
         } else if (c == '-' || IsDigit(c)) {
             // Only a real change of face or size moves to the subscript baseline; otherwise
@@ -44,12 +56,6 @@ ReactionLayout LayoutReaction(
         layout.glyphs.push_back({ c, font, x, glyphY });
         layout.charWidths.push_back(width);
         x += width;
-
-        const bool nextIsDigit = i + 1 < text.size() && IsDigit(text[i + 1]);
-        if (coefficient && !nextIsDigit)
-            coefficient = false;
-        if ((c == '+' || c == '>') && nextIsDigit)
-            coefficient = true;
     }
     return layout;
 }

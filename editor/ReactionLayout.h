@@ -36,7 +36,11 @@ struct ReactionLayout
     std::vector<int> charWidths; ///< the advance of each drawn character
 };
 
-/// Places every character: coefficient digits (a digit run at the start or after "+" or ">")
+/// Whether each character of @p text is a coefficient digit: one of a digit run at the start
+/// or right after "+" or ">".
+std::vector<bool> CoefficientDigits(std::string_view text);
+
+/// Places every character: coefficient digits (see CoefficientDigits)
 /// in the numbers font on the top line, other digits and "-" on the subscript baseline, the
 /// arrow one pixel lower than the rest. @p originX is the x of the text's first character.
 ReactionLayout LayoutReaction(

@@ -3,6 +3,7 @@
 #include "core/ReactionCharacters.h"
 #include "document/DocumentFiles.h"
 #include "document/Windows1256.h"
+#include "editor/ReactionLayout.h"
 
 #include <array>
 #include <cstdint>
@@ -99,12 +100,10 @@ std::string HtmlReactionLine(
     std::string_view reaction, const DocumentFont &numbersFont, const DocumentFont &subscriptsFont)
 {
     std::string line;
-    // a run of digits at the start or right after "+" or ">" is a coefficient
-    bool coefficient = !reaction.empty() && IsDigit(reaction.front());
+    const std::vector<bool> coefficient = CoefficientDigits(reaction);
     for (std::size_t i = 0; i < reaction.size(); ++i) {
         const char c = reaction[i];
-        const bool nextIsDigit = i + 1 < reaction.size() && IsDigit(reaction[i + 1]);
-        if (coefficient)
+        if (coefficient[i])
             line += inFont(std::string_view(&c, 1), numbersFont);
         else if (IsDigit(c))
             line += inFont(std::string_view(&c, 1), subscriptsFont);
@@ -114,10 +113,6 @@ std::string HtmlReactionLine(
             line += "<font face=\"Wingdings\">&#8594;</font>";
         else
             line += EscapeHtml(std::string_view(&c, 1));
-        if (coefficient && !nextIsDigit)
-            coefficient = false;
-        if ((c == '+' || c == '>') && nextIsDigit)
-            coefficient = true;
     }
     return line;
 }

@@ -1,5 +1,6 @@
 #include "grid/GridCalc.h"
 
+#include "core/AsciiCase.h"
 #include "grid/FormulaEvaluator.h"
 
 #include <string_view>
@@ -55,21 +56,10 @@ bool preparePair(const GridModel &grid, const std::vector<ColumnReferences> &ref
     return true;
 }
 
-bool equalIgnoringCase(std::string_view x, std::string_view y)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (x.size() != y.size())
-        return false;
-    for (std::size_t i = 0; i < x.size(); ++i)
-        if (lower(x[i]) != lower(y[i]))
-            return false;
-    return true;
-}
-
 int findColumn(const GridModel &grid, std::string_view name)
 {
     for (int k = 0; k < grid.colCount(); ++k)
-        if (equalIgnoringCase(grid.itemName(k), name))
+        if (EqualIgnoringCase(grid.itemName(k), name))
             return k;
     return -1;
 }

@@ -1,22 +1,11 @@
 #include "grid/GridItems.h"
 
+#include "core/AsciiCase.h"
+
 #include <algorithm>
 #include <charconv>
 
 namespace molvane {
-
-namespace {
-
-// Names may be Farsi UTF-8; only ASCII letters have a case to ignore.
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return lower(x) == lower(y);
-    });
-}
-
-} // namespace
 
 std::string ItemEntryText(std::string_view name, std::string_view type, std::string_view width)
 {
@@ -79,7 +68,7 @@ void ApplyItems(GridModel &grid, const std::vector<std::string> &entries)
         const int col = int(k);
         bool taken = false;
         for (int earlier = 0; earlier < col && !taken; ++earlier)
-            taken = equalIgnoringCase(grid.itemName(earlier), item.name);
+            taken = EqualIgnoringCase(grid.itemName(earlier), item.name);
         grid.setCell(col, 0, taken ? "Item " + std::to_string(k) : item.name);
         // A list shorter than the columns grows; entries past the last column stay.
         if (types.size() <= k)
@@ -102,7 +91,7 @@ FormulaParts SplitFormula(std::string_view line)
 int FindTarget(const std::vector<std::string> &targets, std::string_view text)
 {
     for (std::size_t i = 0; i < targets.size(); ++i)
-        if (equalIgnoringCase(targets[i], text))
+        if (EqualIgnoringCase(targets[i], text))
             return int(i);
     return -1;
 }

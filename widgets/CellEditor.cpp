@@ -2,52 +2,11 @@
 
 #include "grid/CellCheck.h"
 #include "widgets/GridTableModel.h"
+#include "widgets/InputRulesValidator.h"
 
 #include <QKeyEvent>
-#include <QValidator>
 
 namespace molvane {
-
-/// Fits every change of the text to the cell input rules, or refuses it whole.
-class CellEditor::InputRules : public QValidator
-{
-public:
-    InputRules(CodePageHas codePageHas, QObject *parent)
-        : QValidator(parent)
-        , m_has(std::move(codePageHas))
-    { }
-
-    State validate(QString &input, int &) const override
-    {
-        const std::u32string typed = input.toStdU32String();
-        const FittedText fitted = FitInput(TextField::Cell, typed, m_has);
-        if (fitted.refusal != Refusal::None) {
-            for (const char32_t c : typed) {
-                if (CheckTyped(TextField::Cell, c, m_has) != Refusal::None) {
-                    m_refused = c;
-                    break;
-                }
-            }
-            m_refusal = fitted.refusal;
-            return Invalid;
-        }
-        // Best fit swaps one character for one of the same UTF-16 length: the cursor stays.
-        if (fitted.text != typed)
-            input = QString::fromStdU32String(fitted.text);
-        return Acceptable;
-    }
-
-    /// The reason and character of the last refusal, once.
-    std::pair<Refusal, char32_t> takeRefusal()
-    {
-        return { std::exchange(m_refusal, Refusal::None), m_refused };
-    }
-
-private:
-    CodePageHas m_has;
-    mutable Refusal m_refusal = Refusal::None;
-    mutable char32_t m_refused = 0;
-};
 
 std::optional<std::u32string> TypedCharacters(const QKeyEvent &event)
 {
@@ -82,7 +41,7 @@ CellEditor::CellEditor(const QModelIndex &index, CodePageHas codePageHas, QWidge
     : QLineEdit(parent)
     , m_index(index)
     , m_type(index.data(GridTableModel::TypeRole).toString().toStdString())
-    , m_rules(new InputRules(std::move(codePageHas), this))
+    , m_rules(new InputRulesValidator(TextField::Cell, std::move(codePageHas), this))
 {
     setFrame(false);
     setValidator(m_rules);

@@ -13,6 +13,8 @@ class QKeyEvent;
 
 namespace molvane {
 
+class InputRulesValidator;
+
 /// The characters a key event types, as a cell's keyboard filter sees them: the event's text,
 /// Backspace as its control character, and Ctrl with a letter as the control character it
 /// stands for, so that clipboard shortcuts count as typed characters. Nothing for keys that
@@ -53,11 +55,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    class InputRules;
-
     QPersistentModelIndex m_index;
     std::string m_type;
-    InputRules *m_rules;
+    InputRulesValidator *m_rules;
     QString m_originalText;
     bool m_textSet = false;
     bool m_closed = false;

@@ -138,11 +138,14 @@ TEST(CountAtoms, RejectsMalformedFormulas)
         EXPECT_THROW(CountAtoms(formula, elements), InvalidReaction) << formula;
 }
 
-TEST(BuildCountVectors, JoinsCountsWithCommas)
+TEST(CountVectorText, JoinsCountsWithCommas)
 {
-    EXPECT_EQ(
-        BuildCountVectors({ "H2", "O2", "H2O1" }, { "H", "O" }), (Texts { "2,0", "0,2", "2,1" }));
-    EXPECT_EQ(BuildCountVectors({ "X-2" }, { "X" }), (Texts { "-2" }));
+    const std::vector<std::string> elements { "H", "O" };
+    Texts vectors;
+    for (const char *substance : { "H2", "O2", "H2O1" })
+        vectors.push_back(CountVectorText(CountAtoms(substance, elements)));
+    EXPECT_EQ(vectors, (Texts { "2,0", "0,2", "2,1" }));
+    EXPECT_EQ(CountVectorText(CountAtoms("X-2", { "X" })), "-2");
 }
 
 TEST(FormulaWeight, SumsTableWeightsInGeneralFormat)

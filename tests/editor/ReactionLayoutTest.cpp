@@ -75,4 +75,17 @@ TEST(LayoutReaction, WidthsFollowTheDrawnGlyphsFromTheOrigin)
     EXPECT_EQ(xs, (std::vector<int> { -15, -7, 3, 9, 29 }));
 }
 
+TEST(CoefficientDigits, DigitRunsAtTheStartOrAfterAJoin)
+{
+    const auto marks = [](std::string_view text) {
+        std::string out;
+        for (const bool coefficient : CoefficientDigits(text))
+            out += coefficient ? 'c' : '.';
+        return out;
+    };
+    EXPECT_EQ(marks("12H2+3O2>20H2O"), "cc...c...cc...");
+    EXPECT_EQ(marks("H2O+-2"), "......");
+    EXPECT_EQ(marks(""), "");
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "document/Windows1256.h"
 #include "export/FontConversion.h"
 #include "grid/GridItems.h"
+#include "widgets/InputRulesValidator.h"
 #include "widgets/ReorderableListWidget.h"
 
 #include <QComboBox>
@@ -24,33 +25,6 @@
 namespace molvane {
 
 namespace {
-
-// Every change of a free-text field passes the input rules of its kind, or is refused whole.
-class FieldRules : public QValidator
-{
-public:
-    FieldRules(TextField field, QObject *parent)
-        : QValidator(parent)
-        , m_field(field)
-    { }
-
-    State validate(QString &input, int &) const override
-    {
-        const FittedText fitted = FitInput(m_field, input.toStdU32String(), Windows1256Has);
-        m_refusal = fitted.refusal;
-        if (fitted.refusal != Refusal::None)
-            return Invalid;
-        // Best fit swaps one character for one of the same length: the cursor stays.
-        input = QString::fromStdU32String(fitted.text);
-        return Acceptable;
-    }
-
-    Refusal refusal() const { return m_refusal; }
-
-private:
-    TextField m_field;
-    mutable Refusal m_refusal = Refusal::None;
-};
 
 QLineEdit *digitsField(QWidget *parent, int width)
 {
@@ -204,11 +178,11 @@ QLabel *OptionsDialog::addLabel(QWidget *page, TextId caption)
 QLineEdit *OptionsDialog::createCheckedField(QWidget *parent, TextField field)
 {
     auto *edit = new QLineEdit(parent);
-    auto *rules = new FieldRules(field, edit);
+    auto *rules = new InputRulesValidator(field, Windows1256Has, edit);
     edit->setValidator(rules);
     connect(edit, &QLineEdit::inputRejected, this, [this, rules] {
-        if (rules->refusal() != Refusal::None)
-            emit inputRefused(rules->refusal());
+        if (const Refusal reason = rules->takeRefusal().first; reason != Refusal::None)
+            emit inputRefused(reason);
     });
     return edit;
 }

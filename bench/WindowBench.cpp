@@ -46,7 +46,7 @@ void BM_BalanceWithGrid(benchmark::State &state)
         state.PauseTiming();
         window.reactionEditor()->resetText(reaction);
         state.ResumeTiming();
-        window.WeightBtnClick();
+        window.balance();
     }
 }
 BENCHMARK(BM_BalanceWithGrid)->Unit(benchmark::kMicrosecond);

@@ -7,13 +7,13 @@ namespace molvane {
 char MapTypedCharacter(char typed, const KeyOptions &options)
 {
     char c = typed;
-    if (options.KP.find(c) != std::string::npos)
+    if (options.plusKeys.find(c) != std::string::npos)
         c = '+';
-    if (options.KF.find(c) != std::string::npos)
+    if (options.arrowKeys.find(c) != std::string::npos)
         c = '>';
-    if (options.KOP.find(c) != std::string::npos)
+    if (options.openKeys.find(c) != std::string::npos)
         c = '(';
-    if (options.KCP.find(c) != std::string::npos)
+    if (options.closeKeys.find(c) != std::string::npos)
         c = ')';
     return c;
 }

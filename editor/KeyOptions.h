@@ -8,16 +8,16 @@ namespace molvane {
 /// symbols get their letter case automatically. User settings, not document settings.
 struct KeyOptions
 {
-    std::string KP = "+="; ///< characters that type "+"
-    std::string KF = " >."; ///< characters that type the arrow ">"
-    std::string KOP = "(["; ///< characters that type "("
-    std::string KCP = ")]"; ///< characters that type ")"
-    bool ChB = true; ///< elements auto identification
+    std::string plusKeys = "+="; ///< characters that type "+"
+    std::string arrowKeys = " >."; ///< characters that type the arrow ">"
+    std::string openKeys = "(["; ///< characters that type "("
+    std::string closeKeys = ")]"; ///< characters that type ")"
+    bool autoIdentify = true; ///< elements auto identification
 
     friend bool operator==(const KeyOptions &, const KeyOptions &) = default;
 };
 
-/// Maps a typed character through the lists in the order KP, KF, KOP, KCP, each applied to
+/// Maps a typed character through the lists in the order plus, arrow, open, close, each applied to
 /// the result of the one before.
 char MapTypedCharacter(char typed, const KeyOptions &options);
 

@@ -101,7 +101,7 @@ void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options)
     m_caret = std::min(m_caret, int(m_text.size()));
     scrollIntoView();
     if (key == EditKey::Delete || key == EditKey::Backspace)
-        normalizeReaction(options.ChB);
+        normalizeReaction(options.autoIdentify);
     else
         drawReaction();
 }
@@ -113,9 +113,9 @@ bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
         return true;
     if (IsInsertable(c))
         m_text.insert(std::size_t(m_caret++), 1, c);
-    normalizeReaction(options.ChB);
+    normalizeReaction(options.autoIdentify);
     scrollIntoView();
-    normalizeReaction(options.ChB); // drawn again with the new widths and the final view
+    normalizeReaction(options.autoIdentify); // drawn again with the new widths and the final view
     return false;
 }
 

@@ -57,31 +57,31 @@ void MainWindow::createWidgets()
     layout->setContentsMargins(8, 8, 14, 8);
     layout->setHorizontalSpacing(7);
 
-    m_lbl1 = new QLabel(central);
-    m_textImg = new ReactionEditor(central);
-    m_weightBtn = new QPushButton(central);
-    m_weightBtn->setFixedSize(73, 25);
-    m_lbl2 = new QLabel(central);
+    m_reactionLabel = new QLabel(central);
+    m_reactionEditor = new ReactionEditor(central);
+    m_balanceButton = new QPushButton(central);
+    m_balanceButton->setFixedSize(73, 25);
+    m_gridLabel = new QLabel(central);
     m_grid = new SubstanceGrid(Windows1256Has, central);
     m_grid->setGridModel(&m_document.grid);
-    m_calGrid = new QPushButton(central);
-    m_calGrid->setMinimumSize(105, 25);
+    m_calculateButton = new QPushButton(central);
+    m_calculateButton->setMinimumSize(105, 25);
 
-    layout->addWidget(m_lbl1, 0, 0);
-    layout->addWidget(m_textImg, 1, 0, Qt::AlignTop);
-    layout->addWidget(m_weightBtn, 1, 1, Qt::AlignTop);
+    layout->addWidget(m_reactionLabel, 0, 0);
+    layout->addWidget(m_reactionEditor, 1, 0, Qt::AlignTop);
+    layout->addWidget(m_balanceButton, 1, 1, Qt::AlignTop);
     layout->setRowMinimumHeight(2, 11);
-    layout->addWidget(m_lbl2, 3, 0, 1, 2);
+    layout->addWidget(m_gridLabel, 3, 0, 1, 2);
     layout->addWidget(m_grid, 4, 0, 1, 2);
-    layout->addWidget(m_calGrid, 5, 0, 1, 2, Qt::AlignRight);
+    layout->addWidget(m_calculateButton, 5, 0, 1, 2, Qt::AlignRight);
     layout->setRowStretch(4, 1);
     setCentralWidget(central);
     statusBar();
 
-    connect(m_weightBtn, &QPushButton::clicked, this, &MainWindow::WeightBtnClick);
-    connect(m_calGrid, &QPushButton::clicked, this, &MainWindow::CalGridClick);
-    connect(m_textImg, &ReactionEditor::balanceRequested, this, &MainWindow::WeightBtnClick);
-    connect(m_textImg, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
+    connect(m_balanceButton, &QPushButton::clicked, this, &MainWindow::balance);
+    connect(m_calculateButton, &QPushButton::clicked, this, &MainWindow::calculateGrid);
+    connect(m_reactionEditor, &ReactionEditor::balanceRequested, this, &MainWindow::balance);
+    connect(m_reactionEditor, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
@@ -92,35 +92,36 @@ void MainWindow::createWidgets()
 // The dialogs live as long as the window, so a language switch can reach them.
 void MainWindow::createDialogs()
 {
-    m_aboutForm = new AboutDialog(this);
-    m_opsForm = new OptionsDialog(this);
-    m_koForm = new KeyOptionsDialog(this);
+    m_aboutDialog = new AboutDialog(this);
+    m_optionsDialog = new OptionsDialog(this);
+    m_keyOptionsDialog = new KeyOptionsDialog(this);
     // The reaction is drawn again once the dialog has gone, with the fonts it set.
-    connect(m_opsForm, &OptionsDialog::TimTimer, m_textImg, &ReactionEditor::drawReaction);
-    connect(m_opsForm, &OptionsDialog::inputRefused, this,
+    connect(m_optionsDialog, &OptionsDialog::redrawDue, m_reactionEditor,
+        &ReactionEditor::drawReaction);
+    connect(m_optionsDialog, &OptionsDialog::inputRefused, this,
         [this](Refusal reason) { showRefusal(reason); });
-    connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::SettingsOptions);
-    m_koForm->setKeyOptions(ReadKeyOptions(m_settings));
+    connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::showOptions);
+    m_keyOptionsDialog->setKeyOptions(ReadKeyOptions(m_settings));
     // The editor reads the dialog's lists at every key: a change counts from the next one.
-    m_textImg->setKeyOptionsSource([this] { return m_koForm->keyOptions(); });
-    connect(
-        action("SettingsKey"), &QAction::triggered, this, [this] { m_koForm->showModal(font()); });
-    connect(
-        action("HelpAbout"), &QAction::triggered, this, [this] { m_aboutForm->showModal(font()); });
+    m_reactionEditor->setKeyOptionsSource([this] { return m_keyOptionsDialog->keyOptions(); });
+    connect(action("SettingsKey"), &QAction::triggered, this,
+        [this] { m_keyOptionsDialog->showModal(font()); });
+    connect(action("HelpAbout"), &QAction::triggered, this,
+        [this] { m_aboutDialog->showModal(font()); });
 }
 
 void MainWindow::createActions()
 {
     const QMap<QString, std::function<void()>> commands = {
-        { "FileNew", [this] { FileNew(); } },
-        { "FileOpen", [this] { FileOpen(); } },
-        { "FileSave", [this] { FileSave(); } },
-        { "FileSaveAs", [this] { FileSaveAs(); } },
-        { "FileHTML", [this] { FileHTML(); } },
-        { "FilePrint", [this] { FilePrint(); } },
+        { "FileNew", [this] { newFile(); } },
+        { "FileOpen", [this] { openFile(); } },
+        { "FileSave", [this] { save(); } },
+        { "FileSaveAs", [this] { saveAs(); } },
+        { "FileHTML", [this] { exportHtml(); } },
+        { "FilePrint", [this] { exportBitmap(); } },
         { "FileExit", [this] { close(); } },
-        { "ReactionCopy", [this] { ReactionCopy(); } },
-        { "ReactionPaste", [this] { ReactionPaste(); } },
+        { "ReactionCopy", [this] { copyReaction(); } },
+        { "ReactionPaste", [this] { pasteReaction(); } },
     };
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)
@@ -185,12 +186,12 @@ void MainWindow::applyCaptions(UiLanguage language)
         m_menus.value(menu.name)->setTitle(UiString(menu.title, language));
     m_actions.value("SettingsEnglish")->setVisible(language == UiLanguage::Farsi);
     m_actions.value("SettingsFarsi")->setVisible(language == UiLanguage::English);
-    m_lbl1->setText(UiString(TextId::ReactionLabel, language));
-    m_lbl2->setText(UiString(TextId::PropertiesLabel, language));
-    m_weightBtn->setText(UiString(TextId::BalanceButton, language));
-    m_calGrid->setText(UiString(TextId::CalculateGridButton, language));
-    m_calGrid->setStatusTip(UiString(TextId::CalculateGridHint, language).section('|', -1));
-    m_textImg->setStatusTip(UiString(TextId::ReactionEditorHint, language).section('|', -1));
+    m_reactionLabel->setText(UiString(TextId::ReactionLabel, language));
+    m_gridLabel->setText(UiString(TextId::PropertiesLabel, language));
+    m_balanceButton->setText(UiString(TextId::BalanceButton, language));
+    m_calculateButton->setText(UiString(TextId::CalculateGridButton, language));
+    m_calculateButton->setStatusTip(UiString(TextId::CalculateGridHint, language).section('|', -1));
+    m_reactionEditor->setStatusTip(UiString(TextId::ReactionEditorHint, language).section('|', -1));
     setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     SetCurrentUiLanguage(language);
 }
@@ -223,7 +224,7 @@ void MainWindow::firstActivation()
     applyCaptions(m_startupFarsi ? UiLanguage::Farsi : UiLanguage::English);
     m_document.language = CurrentUiLanguage();
     setModified(false);
-    FileNew();
+    newFile();
     if (!m_commandLineDocument.isEmpty() && QFileInfo(m_commandLineDocument).isFile())
         loadFile(m_commandLineDocument);
     emit firstDocumentShown();
@@ -231,7 +232,7 @@ void MainWindow::firstActivation()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!ConfirmDiscard()) {
+    if (!maybeSave()) {
         event->ignore();
         return;
     }
@@ -239,7 +240,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
         state, CurrentUiLanguage() == UiLanguage::Farsi);
-    WriteKeyOptions(m_settings, m_koForm->keyOptions());
+    WriteKeyOptions(m_settings, m_keyOptionsDialog->keyOptions());
     m_settings.sync();
     event->accept();
 }

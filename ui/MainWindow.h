@@ -44,32 +44,32 @@ public:
     const Document &document() const { return m_document; }
     const QString &documentPath() const { return m_documentPath; }
     bool isModified() const { return m_modified; }
-    ReactionEditor *reactionEditor() const { return m_textImg; }
+    ReactionEditor *reactionEditor() const { return m_reactionEditor; }
     SubstanceGrid *grid() const { return m_grid; }
-    KeyOptionsDialog *keyOptionsDialog() const { return m_koForm; }
-    OptionsDialog *optionsDialog() const { return m_opsForm; }
+    KeyOptionsDialog *keyOptionsDialog() const { return m_keyOptionsDialog; }
+    OptionsDialog *optionsDialog() const { return m_optionsDialog; }
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     /// Opens @p path as the Open command does once a file is chosen.
     void loadFile(const QString &path);
 
     // Commands.
-    void FileNew();
-    void FileOpen();
-    bool FileSave();
-    void FileSaveAs();
-    void FileHTML();
-    void FilePrint();
-    void SettingsOptions();
-    void ReactionCopy();
-    void ReactionPaste();
-    void WeightBtnClick();
-    void CalGridClick();
+    void newFile();
+    void openFile();
+    bool save();
+    void saveAs();
+    void exportHtml();
+    void exportBitmap();
+    void showOptions();
+    void copyReaction();
+    void pasteReaction();
+    void balance();
+    void calculateGrid();
 
     /// Context help: a click on the editor, Balance, the grid or Calculate Grid explains it.
     enum class HelpTopic { Reaction, Grid };
-    void HelpHelp();
-    void LeaveHelpMode(HelpTopic topic);
+    void enterHelpMode();
+    void leaveHelpMode(HelpTopic topic);
     bool helpMode() const { return m_helpMode; }
     /// Rewrites every text of the window in @p language, and marks the document modified.
     void switchLanguage(UiLanguage language);
@@ -93,7 +93,7 @@ private:
     void applyCaptions(UiLanguage language);
     void firstActivation();
 
-    bool ConfirmDiscard();
+    bool maybeSave();
     bool saveDocumentTo(const QString &path);
     QString askTargetName(const std::function<QString()> &ask,
         const std::function<QString(const QString &)> &withExtension);
@@ -115,16 +115,16 @@ private:
     bool m_startupFarsi = false;
     bool m_helpMode = false;
 
-    QLabel *m_lbl1 = nullptr;
-    QLabel *m_lbl2 = nullptr;
-    ReactionEditor *m_textImg = nullptr;
-    QPushButton *m_weightBtn = nullptr;
-    QPushButton *m_calGrid = nullptr;
+    QLabel *m_reactionLabel = nullptr;
+    QLabel *m_gridLabel = nullptr;
+    ReactionEditor *m_reactionEditor = nullptr;
+    QPushButton *m_balanceButton = nullptr;
+    QPushButton *m_calculateButton = nullptr;
     SubstanceGrid *m_grid = nullptr;
     QToolBar *m_toolBar = nullptr;
-    AboutDialog *m_aboutForm = nullptr;
-    KeyOptionsDialog *m_koForm = nullptr;
-    OptionsDialog *m_opsForm = nullptr;
+    AboutDialog *m_aboutDialog = nullptr;
+    KeyOptionsDialog *m_keyOptionsDialog = nullptr;
+    OptionsDialog *m_optionsDialog = nullptr;
     QMap<QString, QMenu *> m_menus;
     QMap<QString, QAction *> m_actions;
 };

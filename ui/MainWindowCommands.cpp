@@ -24,7 +24,7 @@
 
 namespace molvane {
 
-bool MainWindow::ConfirmDiscard()
+bool MainWindow::maybeSave()
 {
     if (!m_modified)
         return true;
@@ -34,15 +34,15 @@ bool MainWindow::ConfirmDiscard()
         return true;
     case MessageButton::Yes:
         // A save that fails, or a name not given, keeps the document open.
-        return FileSave() && !m_documentPath.isEmpty();
+        return save() && !m_documentPath.isEmpty();
     default:
         return false;
     }
 }
 
-void MainWindow::FileNew()
+void MainWindow::newFile()
 {
-    if (!ConfirmDiscard())
+    if (!maybeSave())
         return;
     Document fresh = m_document;
     fresh.grid.setRowCount(2);
@@ -54,11 +54,11 @@ void MainWindow::FileNew()
     m_documentPath.clear();
     applyDocument(fresh);
     setModified(false);
-    m_textImg->setFocus();
+    m_reactionEditor->setFocus();
     updateTitle();
 }
 
-void MainWindow::FileOpen()
+void MainWindow::openFile()
 {
     const QString path = AskOpenFileName(this);
     if (!path.isEmpty())
@@ -77,7 +77,7 @@ void MainWindow::loadFile(const QString &path)
         showMessageText(TextId::CannotOpen);
         return;
     }
-    if (!ConfirmDiscard())
+    if (!maybeSave())
         return;
     m_documentPath = path;
     applyDocument(opened);
@@ -85,11 +85,11 @@ void MainWindow::loadFile(const QString &path)
     updateTitle();
 }
 
-bool MainWindow::FileSave()
+bool MainWindow::save()
 {
     if (m_documentPath.isEmpty()) {
         m_saveAsFromSave = true;
-        FileSaveAs();
+        saveAs();
         m_saveAsFromSave = false;
     }
     if (m_documentPath.isEmpty())
@@ -116,7 +116,7 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
     }
 }
 
-void MainWindow::FileSaveAs()
+void MainWindow::saveAs()
 {
     const QString name = askTargetName([this] { return AskSaveFileName(this); },
         [](const QString &chosen) { return WithExtension(chosen, ".KVX"); });
@@ -128,7 +128,7 @@ void MainWindow::FileSaveAs()
     updateTitle();
 }
 
-void MainWindow::FileHTML()
+void MainWindow::exportHtml()
 {
     const QString name
         = askTargetName([this] { return AskHtmlFileName(this); }, &WithHtmlExtension);
@@ -143,7 +143,7 @@ void MainWindow::FileHTML()
 }
 
 // The picture is of the document as it stands; the export changes nothing in it.
-void MainWindow::FilePrint()
+void MainWindow::exportBitmap()
 {
     const QString name
         = askTargetName([this] { return AskBitmapFileName(this); }, &WithBitmapExtension);
@@ -174,7 +174,7 @@ bool MainWindow::saveDocumentTo(const QString &path)
 
 void MainWindow::syncDocumentFromWidgets()
 {
-    m_document.reaction = m_textImg->text().toStdString();
+    m_document.reaction = m_reactionEditor->text().toStdString();
 }
 
 void MainWindow::applyDocument(const Document &document)
@@ -183,23 +183,23 @@ void MainWindow::applyDocument(const Document &document)
     m_grid->setGridModel(&m_document.grid);
     m_grid->setGridFont(
         ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
-    m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
-    m_textImg->resetText(QString::fromStdString(m_document.reaction));
+    m_reactionEditor->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    m_reactionEditor->resetText(QString::fromStdString(m_document.reaction));
     setFont(ToQFont(m_document.fonts[ProgramFont]));
     // Every document and template carries its language: reading one switches to it.
     switchLanguage(m_document.language);
 }
 
-void MainWindow::SettingsOptions()
+void MainWindow::showOptions()
 {
     syncDocumentFromWidgets();
-    const OpsResult result = m_opsForm->execute(m_document);
-    if (result == OpsResult::Cancel)
+    const OptionsResult result = m_optionsDialog->execute(m_document);
+    if (result == OptionsResult::Cancel)
         return;
     setModified(true);
     m_grid->setGridModel(&m_document.grid); // columns, widths and row heights may all differ
     applyDocumentFonts();
-    if (result == OpsResult::Default) {
+    if (result == OptionsResult::Default) {
         const QString failure
             = RememberAsTemplate(m_document, DefaultTemplateDirs(), CurrentUiLanguage());
         if (!failure.isEmpty())
@@ -211,26 +211,26 @@ void MainWindow::applyDocumentFonts()
 {
     m_grid->setGridFont(
         ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
-    m_textImg->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    m_reactionEditor->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
     setFont(ToQFont(m_document.fonts[ProgramFont]));
     // Menus are windows of their own: the program font reaches them here.
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(font());
 }
 
-void MainWindow::WeightBtnClick()
+void MainWindow::balance()
 {
     if (m_helpMode) {
-        LeaveHelpMode(HelpTopic::Reaction);
+        leaveHelpMode(HelpTopic::Reaction);
         return;
     }
-    m_textImg->prepareForBalance();
+    m_reactionEditor->prepareForBalance();
     setModified(true);
     try {
-        const BalancedReaction balanced = Balance(m_textImg->text().toStdString());
+        const BalancedReaction balanced = Balance(m_reactionEditor->text().toStdString());
         FillGridFromBalance(m_document.grid, balanced);
         m_grid->refresh();
-        m_textImg->writeBack(QString::fromStdString(balanced.text));
+        m_reactionEditor->writeBack(QString::fromStdString(balanced.text));
     } catch (const CannotBalance &) {
         showMessageText(TextId::CannotBalance);
     } catch (const InvalidReaction &) {
@@ -238,10 +238,10 @@ void MainWindow::WeightBtnClick()
     }
 }
 
-void MainWindow::CalGridClick()
+void MainWindow::calculateGrid()
 {
     if (m_helpMode) {
-        LeaveHelpMode(HelpTopic::Grid);
+        leaveHelpMode(HelpTopic::Grid);
         return;
     }
     m_grid->commitEdit();
@@ -250,14 +250,14 @@ void MainWindow::CalGridClick()
     setModified(true);
 }
 
-void MainWindow::ReactionCopy()
+void MainWindow::copyReaction()
 {
-    m_textImg->reactionCopy();
+    m_reactionEditor->reactionCopy();
 }
 
-void MainWindow::ReactionPaste()
+void MainWindow::pasteReaction()
 {
-    m_textImg->reactionPaste();
+    m_reactionEditor->reactionPaste();
 }
 
 } // namespace molvane

@@ -19,25 +19,25 @@
 
 namespace molvane {
 
-void MainWindow::HelpHelp()
+void MainWindow::enterHelpMode()
 {
     if (m_helpMode)
         return;
     m_helpMode = true;
     for (QWidget *control : helpControls())
         control->setCursor(Qt::WhatsThisCursor);
-    m_textImg->setHelpMode(true);
+    m_reactionEditor->setHelpMode(true);
     m_grid->setHelpMode(true);
     // The prompt stays in the language of this moment until the mode ends.
     statusBar()->showMessage(UiString(TextId::HelpPrompt, CurrentUiLanguage()));
 }
 
-void MainWindow::LeaveHelpMode(HelpTopic topic)
+void MainWindow::leaveHelpMode(HelpTopic topic)
 {
     m_helpMode = false;
     for (QWidget *control : helpControls())
         control->unsetCursor();
-    m_textImg->setHelpMode(false);
+    m_reactionEditor->setHelpMode(false);
     m_grid->setHelpMode(false);
     statusBar()->clearMessage();
     ShowMessageBox(UiString(topic == HelpTopic::Reaction ? TextId::ReactionHelp : TextId::GridHelp,
@@ -47,13 +47,13 @@ void MainWindow::LeaveHelpMode(HelpTopic topic)
 
 QList<QWidget *> MainWindow::helpControls() const
 {
-    return { m_calGrid, m_grid->viewport(), m_weightBtn };
+    return { m_calculateButton, m_grid->viewport(), m_balanceButton };
 }
 
 void MainWindow::createHelpActions()
 {
     const auto open = [](const char *link) { QDesktopServices::openUrl(QUrl(link)); };
-    connect(action("HelpHelp"), &QAction::triggered, this, &MainWindow::HelpHelp);
+    connect(action("HelpHelp"), &QAction::triggered, this, &MainWindow::enterHelpMode);
     connect(action("HelpOnline"), &QAction::triggered, this, [open] { open(OnlineHelpPage); });
     connect(action("HelpWebsite"), &QAction::triggered, this, [open] { open(MakerSite); });
     connect(action("HelpMail"), &QAction::triggered, this, [open] { open(MakerMail); });
@@ -66,10 +66,10 @@ void MainWindow::createHelpActions()
         [this] { switchLanguage(UiLanguage::English); });
     connect(action("SettingsFarsi"), &QAction::triggered, this,
         [this] { switchLanguage(UiLanguage::Farsi); });
-    connect(m_textImg, &ReactionEditor::helpRequested, this,
-        [this] { LeaveHelpMode(HelpTopic::Reaction); });
+    connect(m_reactionEditor, &ReactionEditor::helpRequested, this,
+        [this] { leaveHelpMode(HelpTopic::Reaction); });
     connect(
-        m_grid, &SubstanceGrid::helpRequested, this, [this] { LeaveHelpMode(HelpTopic::Grid); });
+        m_grid, &SubstanceGrid::helpRequested, this, [this] { leaveHelpMode(HelpTopic::Grid); });
 }
 
 void MainWindow::switchLanguage(UiLanguage language)
@@ -79,13 +79,13 @@ void MainWindow::switchLanguage(UiLanguage language)
     applyCaptions(language);
     updateTitle();
     if (language == UiLanguage::Farsi) {
-        m_opsForm->SetFarsiCaptions();
-        m_aboutForm->SetFarsiCaptions();
-        m_koForm->SetFarsiCaptions();
+        m_optionsDialog->setFarsiCaptions();
+        m_aboutDialog->setFarsiCaptions();
+        m_keyOptionsDialog->setFarsiCaptions();
     } else {
-        m_opsForm->SetEnglishCaptions();
-        m_aboutForm->SetEnglishCaptions();
-        m_koForm->SetEnglishCaptions();
+        m_optionsDialog->setEnglishCaptions();
+        m_aboutDialog->setEnglishCaptions();
+        m_keyOptionsDialog->setEnglishCaptions();
     }
 }
 

@@ -54,22 +54,22 @@ void WriteWindowSettings(
 KeyOptions ReadKeyOptions(QSettings &settings)
 {
     KeyOptions options;
-    readString(settings, "KP", options.KP);
-    readString(settings, "KOP", options.KOP);
-    readString(settings, "KCP", options.KCP);
+    readString(settings, "KP", options.plusKeys);
+    readString(settings, "KOP", options.openKeys);
+    readString(settings, "KCP", options.closeKeys);
     if (const std::optional<int> chb = readInt(settings, "ChB"))
-        options.ChB = *chb != 0;
-    readString(settings, "KF", options.KF);
+        options.autoIdentify = *chb != 0;
+    readString(settings, "KF", options.arrowKeys);
     return options;
 }
 
 void WriteKeyOptions(QSettings &settings, const KeyOptions &options)
 {
-    settings.setValue("KP", QString::fromLatin1(options.KP));
-    settings.setValue("KOP", QString::fromLatin1(options.KOP));
-    settings.setValue("KCP", QString::fromLatin1(options.KCP));
-    settings.setValue("ChB", options.ChB ? 1 : 0);
-    settings.setValue("KF", QString::fromLatin1(options.KF));
+    settings.setValue("KP", QString::fromLatin1(options.plusKeys));
+    settings.setValue("KOP", QString::fromLatin1(options.openKeys));
+    settings.setValue("KCP", QString::fromLatin1(options.closeKeys));
+    settings.setValue("ChB", options.autoIdentify ? 1 : 0);
+    settings.setValue("KF", QString::fromLatin1(options.arrowKeys));
 }
 
 } // namespace molvane

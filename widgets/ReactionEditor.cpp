@@ -97,13 +97,13 @@ QString ReactionEditor::text() const
 
 void ReactionEditor::normalizeReaction()
 {
-    m_model->normalizeReaction(keyOptions().ChB);
+    m_model->normalizeReaction(keyOptions().autoIdentify);
     paintLayout();
 }
 
 void ReactionEditor::prepareForBalance()
 {
-    m_model->prepareForBalance(keyOptions().ChB);
+    m_model->prepareForBalance(keyOptions().autoIdentify);
     paintLayout();
 }
 

@@ -57,7 +57,7 @@ TEST_F(EditorModel, EnterAsksForBalanceAndTypesNothing)
 
 TEST_F(EditorModel, AutoIdentificationOffKeepsCase)
 {
-    options.ChB = false;
+    options.autoIdentify = false;
     type("nacl");
     EXPECT_EQ(model.text(), "nacl");
     type("+2");
@@ -66,11 +66,11 @@ TEST_F(EditorModel, AutoIdentificationOffKeepsCase)
 
 TEST_F(EditorModel, KeyOptionsApplyInOrder)
 {
-    options.KF += "+"; // "=" maps to "+", which now maps on to the arrow
+    options.arrowKeys += "+"; // "=" maps to "+", which now maps on to the arrow
     type("H=O+C");
     EXPECT_EQ(model.text(), "H>O>C");
     options = KeyOptions {};
-    options.KF.clear();
+    options.arrowKeys.clear();
     type(" ");
     EXPECT_EQ(model.text(), "H>O>C"); // a space no longer types anything
 }

@@ -76,7 +76,7 @@ private slots:
         QTest::keyClick(grid, Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), "4.04");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        m_window->CalGridClick();
+        m_window->calculateGrid();
         const GridModel &model = m_window->document().grid;
         QCOMPARE(model.cell(gram, 1), std::string("4.04"));
         QCOMPARE(model.cell(3, 1), std::string("2")); // mol of hydrogen
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QString, message);
         QTest::keyClicks(m_window->reactionEditor(), reaction);
         const int rowsBefore = m_window->document().grid.rowCount();
-        m_window->WeightBtnClick();
+        m_window->balance();
         QCOMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].text, message);
         QCOMPARE(m_questions[0].kind, MessageKind::Error);
@@ -126,7 +126,7 @@ private slots:
     {
         QTest::keyClicks(m_window->reactionEditor(), "nacl");
         m_fileAnswers.push_back(m_dir->filePath("salt"));
-        m_window->FileSaveAs();
+        m_window->saveAs();
         QVERIFY(QFile::exists(m_dir->filePath("salt.KVX")));
         QCOMPARE(m_window->windowTitle(), QString("Molvane - salt"));
         QVERIFY(!m_window->isModified());
@@ -139,7 +139,7 @@ private slots:
         existing.close();
         m_fileAnswers = { m_dir->filePath("a.b.KVX"), QString() };
         m_answers = { MessageButton::No };
-        m_window->FileSaveAs();
+        m_window->saveAs();
         QCOMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].kind, MessageKind::Warning);
         QCOMPARE(m_questions[0].buttons, MessageButton::Yes | MessageButton::No);
@@ -148,7 +148,7 @@ private slots:
 
         m_fileAnswers = { m_dir->filePath("a.b.KVX") };
         m_answers = { MessageButton::Yes };
-        m_window->FileSaveAs();
+        m_window->saveAs();
         QCOMPARE(m_window->windowTitle(), QString("Molvane - a.b"));
         QVERIFY(QFileInfo(existing).size() > 0);
     }
@@ -157,14 +157,14 @@ private slots:
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
         m_answers = { MessageButton::Cancel };
-        m_window->FileNew();
+        m_window->newFile();
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QCOMPARE(m_questions.back().text, QString("Save changes?"));
         QCOMPARE(m_questions.back().buttons,
             MessageButton::Yes | MessageButton::No | MessageButton::Cancel);
 
         m_answers = { MessageButton::No };
-        m_window->FileNew();
+        m_window->newFile();
         QCOMPARE(m_window->reactionEditor()->text(), QString());
         QVERIFY(!m_window->isModified());
     }
@@ -173,7 +173,7 @@ private slots:
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
         m_answers = { MessageButton::Yes };
-        m_window->FileNew(); // Save As is cancelled: nothing is lost
+        m_window->newFile(); // Save As is cancelled: nothing is lost
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QVERIFY(m_window->isModified());
     }
@@ -183,7 +183,7 @@ private slots:
         QTest::keyClicks(m_window->reactionEditor(), "h2");
         m_fileAnswers = { m_dir->filePath("missing/folder/x.KVX") };
         m_answers = { MessageButton::Yes, MessageButton::Ok };
-        m_window->FileNew();
+        m_window->newFile();
         QCOMPARE(m_questions.back().text, QString("Can not save this file"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QVERIFY(m_window->isModified());
@@ -208,9 +208,9 @@ private slots:
         QTest::keyClicks(m_window->reactionEditor(), "fe+o2 fe2o3");
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
         m_fileAnswers = { m_dir->filePath("rust.KVX") };
-        m_window->FileSaveAs();
+        m_window->saveAs();
         m_answers = { MessageButton::No };
-        m_window->FileNew();
+        m_window->newFile();
         QCOMPARE(m_window->reactionEditor()->text(), QString());
         m_window->loadFile(m_dir->filePath("rust.KVX"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("4Fe+3O2>2Fe2O3"));
@@ -223,7 +223,7 @@ private slots:
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
         m_fileAnswers = { m_dir->filePath("h.KVX") };
-        m_window->FileSaveAs();
+        m_window->saveAs();
         QTest::keyClicks(m_window->reactionEditor(), "o");
         m_answers = { MessageButton::Cancel };
         m_window->loadFile(m_dir->filePath("h.KVX"));
@@ -327,7 +327,7 @@ private slots:
         m_window->action("SettingsFarsi")->trigger();
         QTest::keyClicks(m_window->reactionEditor(), "nacl");
         m_fileAnswers = { m_dir->filePath("namak.KVX") };
-        m_window->FileSaveAs();
+        m_window->saveAs();
         m_window->action("SettingsEnglish")->trigger();
         m_answers = { MessageButton::No };
         m_window->loadFile(m_dir->filePath("namak.KVX"));
@@ -402,8 +402,8 @@ private slots:
         m_answers = { MessageButton::No };
         QVERIFY(m_window->close());
         m_window = std::make_unique<MainWindow>(*m_settings);
-        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KF, std::string());
-        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().KP, std::string("+="));
+        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().arrowKeys, std::string());
+        QCOMPARE(m_window->keyOptionsDialog()->keyOptions().plusKeys, std::string("+="));
     }
 
     void exportingAPageLeavesTheDocumentAsItWas()
@@ -440,7 +440,7 @@ private slots:
         QCOMPARE(m_window->document().subscriptPosition, 3);
         QVERIFY(m_window->isModified());
         m_answers = { MessageButton::No };
-        m_window->FileNew();
+        m_window->newFile();
         QCOMPARE(m_window->document().subscriptPosition, 3);
         // Put the shipped template back for the other tests.
         const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -61,9 +61,9 @@ TEST_F(SettingsStore, AnUnreadableValueEndsTheReadingToo)
 TEST_F(SettingsStore, KeyOptionsRoundTripAndAbsentValuesKeepDefaults)
 {
     KeyOptions changed;
-    changed.KP = "";
-    changed.KF = " >.+";
-    changed.ChB = false;
+    changed.plusKeys = "";
+    changed.arrowKeys = " >.+";
+    changed.autoIdentify = false;
     WriteKeyOptions(settings, changed);
     settings.sync();
     QSettings reopened(settings.fileName(), QSettings::IniFormat);
@@ -72,9 +72,9 @@ TEST_F(SettingsStore, KeyOptionsRoundTripAndAbsentValuesKeepDefaults)
     reopened.remove("KF");
     reopened.remove("ChB");
     const KeyOptions partial = ReadKeyOptions(reopened);
-    EXPECT_EQ(partial.KF, KeyOptions {}.KF);
-    EXPECT_TRUE(partial.ChB);
-    EXPECT_EQ(partial.KP, "");
+    EXPECT_EQ(partial.arrowKeys, KeyOptions {}.arrowKeys);
+    EXPECT_TRUE(partial.autoIdentify);
+    EXPECT_EQ(partial.plusKeys, "");
 }
 
 } // namespace

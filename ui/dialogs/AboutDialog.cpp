@@ -46,26 +46,26 @@ AboutDialog::AboutDialog(QWidget *parent)
     m_icon->setGeometry(32, 24, 32, 32);
     m_icon->setPixmap(programIcon());
 
-    m_tit = new QLabel(this);
-    m_tit->setObjectName("Tit");
-    m_tit->setGeometry(80, 24, 212, 33);
+    m_title = new QLabel(this);
+    m_title->setObjectName("Tit");
+    m_title->setGeometry(80, 24, 212, 33);
     QFont titleFont("Times New Roman");
     titleFont.setBold(true);
     titleFont.setPixelSize(21);
-    m_tit->setFont(titleFont);
-    addCaption(m_tit, TextId::AboutProgramName);
+    m_title->setFont(titleFont);
+    addCaption(m_title, TextId::AboutProgramName);
 
-    m_ver = new QLabel(this);
-    m_ver->setObjectName("Ver");
-    m_ver->setGeometry(80, 72, 212, 17);
-    addCaption(m_ver, TextId::AboutVersion);
+    m_version = new QLabel(this);
+    m_version->setObjectName("Ver");
+    m_version->setGeometry(80, 72, 212, 17);
+    addCaption(m_version, TextId::AboutVersion);
 
     m_me = new QLabel(this);
     m_me->setObjectName("Me");
     m_me->setGeometry(80, 96, 212, 33);
     m_me->setWordWrap(true);
 
-    SetEnglishCaptions();
+    setEnglishCaptions();
 }
 
 void AboutDialog::languageChanged(UiLanguage language)
@@ -75,7 +75,7 @@ void AboutDialog::languageChanged(UiLanguage language)
     // Right-to-left reading order aligns every text to the right, Latin ones too.
     const Qt::Alignment side
         = Qt::AlignAbsolute | (language == UiLanguage::Farsi ? Qt::AlignRight : Qt::AlignLeft);
-    for (QLabel *label : { m_tit, m_ver, m_me })
+    for (QLabel *label : { m_title, m_version, m_me })
         label->setAlignment(side | Qt::AlignVCenter);
 }
 

@@ -21,8 +21,8 @@ private:
     void languageChanged(UiLanguage language) override;
 
     QLabel *m_icon = nullptr;
-    QLabel *m_tit = nullptr;
-    QLabel *m_ver = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_version = nullptr;
     QLabel *m_me = nullptr;
 };
 

@@ -12,12 +12,12 @@ BilingualDialog::BilingualDialog(TextId title, QWidget *parent)
     addText(title, [this](const QString &text) { setWindowTitle(text); });
 }
 
-void BilingualDialog::SetEnglishCaptions()
+void BilingualDialog::setEnglishCaptions()
 {
     applyCaptions(UiLanguage::English);
 }
 
-void BilingualDialog::SetFarsiCaptions()
+void BilingualDialog::setFarsiCaptions()
 {
     applyCaptions(UiLanguage::Farsi);
 }

@@ -20,8 +20,8 @@ class BilingualDialog : public QDialog
 
 public:
     /// Every text in English, or every text in Farsi.
-    void SetEnglishCaptions();
-    void SetFarsiCaptions();
+    void setEnglishCaptions();
+    void setFarsiCaptions();
 
     /// Shows the dialog modally in the program font and returns when it is closed.
     void showModal(const QFont &programFont);

@@ -84,42 +84,42 @@ KeyOptionsDialog::KeyOptionsDialog(QWidget *parent)
         return edit;
     };
     // Created in tab order.
-    m_kp = addEdit("KP", "+", 16);
-    m_kop = addEdit("KOP", "(", 40);
-    m_kcp = addEdit("KCP", ")", 64);
-    m_kf = addEdit("KF", {}, 88);
-    m_chb = new QCheckBox(this);
-    m_chb->setObjectName("ChB");
-    m_chb->setGeometry(8, 120, 161, 17);
-    addCaption(m_chb, TextId::AutoIdentification);
+    m_plusKeys = addEdit("KP", "+", 16);
+    m_openKeys = addEdit("KOP", "(", 40);
+    m_closeKeys = addEdit("KCP", ")", 64);
+    m_arrowKeys = addEdit("KF", {}, 88);
+    m_autoIdentify = new QCheckBox(this);
+    m_autoIdentify->setObjectName("ChB");
+    m_autoIdentify->setGeometry(8, 120, 161, 17);
+    addCaption(m_autoIdentify, TextId::AutoIdentification);
 
     setKeyOptions(KeyOptions {});
-    SetEnglishCaptions();
+    setEnglishCaptions();
 }
 
 KeyOptions KeyOptionsDialog::keyOptions() const
 {
     KeyOptions options;
-    options.KP = toList(m_kp->text());
-    options.KOP = toList(m_kop->text());
-    options.KCP = toList(m_kcp->text());
-    options.KF = toList(m_kf->text());
-    options.ChB = m_chb->isChecked();
+    options.plusKeys = toList(m_plusKeys->text());
+    options.openKeys = toList(m_openKeys->text());
+    options.closeKeys = toList(m_closeKeys->text());
+    options.arrowKeys = toList(m_arrowKeys->text());
+    options.autoIdentify = m_autoIdentify->isChecked();
     return options;
 }
 
 void KeyOptionsDialog::setKeyOptions(const KeyOptions &options)
 {
-    m_kp->setText(fromList(options.KP));
-    m_kop->setText(fromList(options.KOP));
-    m_kcp->setText(fromList(options.KCP));
-    m_kf->setText(fromList(options.KF));
-    m_chb->setChecked(options.ChB);
+    m_plusKeys->setText(fromList(options.plusKeys));
+    m_openKeys->setText(fromList(options.openKeys));
+    m_closeKeys->setText(fromList(options.closeKeys));
+    m_arrowKeys->setText(fromList(options.arrowKeys));
+    m_autoIdentify->setChecked(options.autoIdentify);
 }
 
 void KeyOptionsDialog::aboutToShow()
 {
-    m_kp->setFocus();
+    m_plusKeys->setFocus();
 }
 
 void KeyOptionsDialog::languageChanged(UiLanguage)
@@ -138,10 +138,10 @@ void KeyOptionsDialog::fitCaption()
 {
     // The dialog keeps its size unless the program font's caption would be cut off; then it
     // widens just enough, and the edits with it.
-    const int width = std::max(BaseWidth, 8 + m_chb->sizeHint().width() + 6);
-    for (QLineEdit *edit : { m_kp, m_kop, m_kcp, m_kf })
+    const int width = std::max(BaseWidth, 8 + m_autoIdentify->sizeHint().width() + 6);
+    for (QLineEdit *edit : { m_plusKeys, m_openKeys, m_closeKeys, m_arrowKeys })
         edit->resize(width - 38, edit->height());
-    m_chb->resize(width - 14, m_chb->height());
+    m_autoIdentify->resize(width - 14, m_autoIdentify->height());
     setFixedSize(width, BaseHeight);
 }
 

@@ -34,11 +34,11 @@ private:
     void aboutToShow() override;
     void fitCaption();
 
-    QLineEdit *m_kp = nullptr;
-    QLineEdit *m_kop = nullptr;
-    QLineEdit *m_kcp = nullptr;
-    QLineEdit *m_kf = nullptr;
-    QCheckBox *m_chb = nullptr;
+    QLineEdit *m_plusKeys = nullptr;
+    QLineEdit *m_openKeys = nullptr;
+    QLineEdit *m_closeKeys = nullptr;
+    QLineEdit *m_arrowKeys = nullptr;
+    QCheckBox *m_autoIdentify = nullptr;
 };
 
 } // namespace molvane

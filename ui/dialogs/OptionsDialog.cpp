@@ -78,24 +78,24 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     addText(TextId::FontsPage, [this](const QString &text) { m_pages->setTabText(0, text); });
     addText(TextId::GridPage, [this](const QString &text) { m_pages->setTabText(1, text); });
 
-    m_def = new QPushButton(this);
-    m_def->setObjectName("Def");
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName("OK");
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName("Cancel");
-    addCaption(m_def, TextId::DefaultCaption);
-    addHint(m_def, TextId::DefaultHint);
-    addCaption(m_ok, TextId::OkCaption);
-    addHint(m_ok, TextId::OkHint);
-    addCaption(m_cancel, TextId::CancelCaption);
-    addHint(m_cancel, TextId::CancelHint);
+    m_defaultButton = new QPushButton(this);
+    m_defaultButton->setObjectName("Def");
+    m_okButton = new QPushButton(this);
+    m_okButton->setObjectName("OK");
+    m_cancelButton = new QPushButton(this);
+    m_cancelButton->setObjectName("Cancel");
+    addCaption(m_defaultButton, TextId::DefaultCaption);
+    addHint(m_defaultButton, TextId::DefaultHint);
+    addCaption(m_okButton, TextId::OkCaption);
+    addHint(m_okButton, TextId::OkHint);
+    addCaption(m_cancelButton, TextId::CancelCaption);
+    addHint(m_cancelButton, TextId::CancelHint);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_def);
+    buttons->addWidget(m_defaultButton);
     buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    for (QPushButton *button : { m_def, m_ok, m_cancel }) {
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    for (QPushButton *button : { m_defaultButton, m_okButton, m_cancelButton }) {
         button->setMinimumSize(75, 25);
         // Enter in a field must not close the dialog by surprise.
         button->setAutoDefault(false);
@@ -105,15 +105,15 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
 
-    m_tim = new QTimer(this);
-    m_tim->setSingleShot(true);
-    m_tim->setInterval(100);
-    connect(m_tim, &QTimer::timeout, this, &OptionsDialog::TimTimer);
-    connect(m_ok, &QPushButton::clicked, this, &OptionsDialog::OKClick);
-    connect(m_def, &QPushButton::clicked, this, &OptionsDialog::DefClick);
-    connect(m_cancel, &QPushButton::clicked, this, &OptionsDialog::CancelClick);
+    m_redrawTimer = new QTimer(this);
+    m_redrawTimer->setSingleShot(true);
+    m_redrawTimer->setInterval(100);
+    connect(m_redrawTimer, &QTimer::timeout, this, &OptionsDialog::redrawDue);
+    connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::okClicked);
+    connect(m_defaultButton, &QPushButton::clicked, this, &OptionsDialog::defaultClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancelClicked);
 
-    SetEnglishCaptions();
+    setEnglishCaptions();
 }
 
 QWidget *OptionsDialog::createFontsPage()
@@ -155,11 +155,11 @@ QWidget *OptionsDialog::createFontsPage()
         for (int c = 0; c < int(controls.size()); ++c)
             grid->addWidget(controls[c], 2 * r + 1, c);
     }
-    m_fsbp = digitsField(page, 33);
-    m_fsbp->setObjectName("FSbP");
+    m_subscriptPosition = digitsField(page, 33);
+    m_subscriptPosition->setObjectName("FSbP");
     auto *position = new QHBoxLayout;
     position->addWidget(label(TextId::SubscriptsPositionLabel));
-    position->addWidget(m_fsbp);
+    position->addWidget(m_subscriptPosition);
     position->addStretch();
     grid->addLayout(position, 2 * DocumentFontCount, 0, 1, 8);
     grid->setColumnStretch(8, 1);
@@ -200,34 +200,34 @@ QWidget *OptionsDialog::createGridPage()
     const auto label = [this, page](TextId caption) { return addLabel(page, caption); };
     auto *items = new QGridLayout;
     items->addWidget(label(TextId::ItemsLabel), 0, 0, 1, 2);
-    items->addWidget(m_giList, 1, 0, 1, 2);
+    items->addWidget(m_itemList, 1, 0, 1, 2);
     auto *itemButtons = new QVBoxLayout;
-    for (QToolButton *button : { m_giUp, m_giDown, m_giNew, m_giDelete })
+    for (QToolButton *button : { m_itemUp, m_itemDown, m_itemNew, m_itemDelete })
         itemButtons->addWidget(button);
     itemButtons->addStretch();
     items->addLayout(itemButtons, 1, 2);
     auto *fields = new QFormLayout;
-    fields->addRow(label(TextId::NameLabel), m_giName);
-    fields->addRow(label(TextId::TypeLabel), m_giType);
-    fields->addRow(label(TextId::WidthLabel), m_giWidth);
+    fields->addRow(label(TextId::NameLabel), m_itemName);
+    fields->addRow(label(TextId::TypeLabel), m_itemType);
+    fields->addRow(label(TextId::WidthLabel), m_itemWidth);
     items->addLayout(fields, 2, 0, 1, 3);
     items->setRowStretch(3, 1);
 
     auto *formulas = new QGridLayout;
     formulas->addWidget(label(TextId::FormulasLabel), 0, 0, 1, 3);
-    formulas->addWidget(m_gfList, 1, 0, 1, 3);
+    formulas->addWidget(m_formulaList, 1, 0, 1, 3);
     auto *formulaButtons = new QVBoxLayout;
-    formulaButtons->addWidget(m_gfNew);
-    formulaButtons->addWidget(m_gfDelete);
+    formulaButtons->addWidget(m_formulaNew);
+    formulaButtons->addWidget(m_formulaDelete);
     formulaButtons->addStretch();
     formulas->addLayout(formulaButtons, 1, 3);
     auto *expression = new QHBoxLayout;
-    expression->addWidget(m_gfn1);
+    expression->addWidget(m_formulaTarget);
     expression->addWidget(new QLabel("=", page));
-    expression->addWidget(m_gfn2, 1);
+    expression->addWidget(m_formulaExpression, 1);
     formulas->addLayout(expression, 2, 0, 1, 4);
     formulas->setRowStretch(3, 1);
-    formulas->addWidget(m_helpBtn, 4, 2, 1, 2, Qt::AlignRight);
+    formulas->addWidget(m_helpButton, 4, 2, 1, 2, Qt::AlignRight);
 
     layout->addLayout(items);
     layout->addWidget(line);
@@ -237,70 +237,73 @@ QWidget *OptionsDialog::createGridPage()
 
 void OptionsDialog::createItemControls(QWidget *page)
 {
-    m_giList = new ReorderableListWidget(page);
-    m_giList->setObjectName("GIList");
-    m_giList->setFixedSize(177, 153);
-    m_giUp = squareButton(page, "GIUp", 33);
-    m_giDown = squareButton(page, "GIDown", 33);
-    m_giNew = squareButton(page, "GINew", 33);
-    m_giDelete = squareButton(page, "GIDelete", 33);
-    m_giUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    m_giDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    m_giNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    m_giDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    m_giName = createCheckedField(page, TextField::ItemName);
-    m_giName->setObjectName("GIName");
-    m_giType = new QComboBox(page);
-    m_giType->setObjectName("GIType");
+    m_itemList = new ReorderableListWidget(page);
+    m_itemList->setObjectName("GIList");
+    m_itemList->setFixedSize(177, 153);
+    m_itemUp = squareButton(page, "GIUp", 33);
+    m_itemDown = squareButton(page, "GIDown", 33);
+    m_itemNew = squareButton(page, "GINew", 33);
+    m_itemDelete = squareButton(page, "GIDelete", 33);
+    m_itemUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    m_itemDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    m_itemNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    m_itemDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    m_itemName = createCheckedField(page, TextField::ItemName);
+    m_itemName->setObjectName("GIName");
+    m_itemType = new QComboBox(page);
+    m_itemType->setObjectName("GIType");
     for (const std::string_view name : ItemTypeNames)
-        m_giType->addItem(ToQString(name));
-    m_giWidth = digitsField(page, 60);
-    m_giWidth->setObjectName("GIWidth");
-    addHint(m_giList, TextId::ItemListHint);
-    addHint(m_giUp, TextId::ItemUpHint);
-    addHint(m_giDown, TextId::ItemDownHint);
-    addHint(m_giNew, TextId::ItemNewHint);
-    addHint(m_giDelete, TextId::ItemDeleteHint);
+        m_itemType->addItem(ToQString(name));
+    m_itemWidth = digitsField(page, 60);
+    m_itemWidth->setObjectName("GIWidth");
+    addHint(m_itemList, TextId::ItemListHint);
+    addHint(m_itemUp, TextId::ItemUpHint);
+    addHint(m_itemDown, TextId::ItemDownHint);
+    addHint(m_itemNew, TextId::ItemNewHint);
+    addHint(m_itemDelete, TextId::ItemDeleteHint);
 
-    connect(m_giList, &QListWidget::itemSelectionChanged, this, &OptionsDialog::GIListClick);
-    connect(m_giName, &QLineEdit::textChanged, this, &OptionsDialog::GINameChange);
-    connect(m_giType, &QComboBox::currentIndexChanged, this, &OptionsDialog::GINameChange);
-    connect(m_giWidth, &QLineEdit::textChanged, this, &OptionsDialog::GINameChange);
-    connect(m_giNew, &QToolButton::clicked, this, &OptionsDialog::GINewClick);
-    connect(m_giUp, &QToolButton::clicked, this, &OptionsDialog::GIUpClick);
-    connect(m_giDown, &QToolButton::clicked, this, &OptionsDialog::GIDownClick);
-    connect(m_giDelete, &QToolButton::clicked, this, &OptionsDialog::GIDeleteClick);
+    connect(m_itemList, &QListWidget::itemSelectionChanged, this, &OptionsDialog::itemSelected);
+    connect(m_itemName, &QLineEdit::textChanged, this, &OptionsDialog::itemNameChanged);
+    connect(m_itemType, &QComboBox::currentIndexChanged, this, &OptionsDialog::itemNameChanged);
+    connect(m_itemWidth, &QLineEdit::textChanged, this, &OptionsDialog::itemNameChanged);
+    connect(m_itemNew, &QToolButton::clicked, this, &OptionsDialog::newItem);
+    connect(m_itemUp, &QToolButton::clicked, this, &OptionsDialog::moveItemUp);
+    connect(m_itemDown, &QToolButton::clicked, this, &OptionsDialog::moveItemDown);
+    connect(m_itemDelete, &QToolButton::clicked, this, &OptionsDialog::deleteItem);
 }
 
 void OptionsDialog::createFormulaControls(QWidget *page)
 {
-    m_gfList = new ReorderableListWidget(page);
-    m_gfList->setObjectName("GFList");
-    m_gfList->setFixedSize(193, 153);
-    m_gfNew = squareButton(page, "GFNew", 33);
-    m_gfDelete = squareButton(page, "GFDelete", 33);
-    m_gfNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    m_gfDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    m_gfn1 = new QComboBox(page);
-    m_gfn1->setObjectName("GFN1");
-    m_gfn1->setFixedWidth(95);
-    m_gfn2 = createCheckedField(page, TextField::Formula);
-    m_gfn2->setObjectName("GFN2");
-    m_helpBtn = new QPushButton(page);
-    m_helpBtn->setObjectName("HelpBtn");
-    m_helpBtn->setAutoDefault(false);
-    addHint(m_gfList, TextId::FormulaListHint);
-    addHint(m_gfNew, TextId::FormulaNewHint);
-    addHint(m_gfDelete, TextId::FormulaDeleteHint);
-    addCaption(m_helpBtn, TextId::HelpButtonCaption);
-    addHint(m_helpBtn, TextId::HelpButtonHint);
+    m_formulaList = new ReorderableListWidget(page);
+    m_formulaList->setObjectName("GFList");
+    m_formulaList->setFixedSize(193, 153);
+    m_formulaNew = squareButton(page, "GFNew", 33);
+    m_formulaDelete = squareButton(page, "GFDelete", 33);
+    m_formulaNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    m_formulaDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    m_formulaTarget = new QComboBox(page);
+    m_formulaTarget->setObjectName("GFN1");
+    m_formulaTarget->setFixedWidth(95);
+    m_formulaExpression = createCheckedField(page, TextField::Formula);
+    m_formulaExpression->setObjectName("GFN2");
+    m_helpButton = new QPushButton(page);
+    m_helpButton->setObjectName("HelpBtn");
+    m_helpButton->setAutoDefault(false);
+    addHint(m_formulaList, TextId::FormulaListHint);
+    addHint(m_formulaNew, TextId::FormulaNewHint);
+    addHint(m_formulaDelete, TextId::FormulaDeleteHint);
+    addCaption(m_helpButton, TextId::HelpButtonCaption);
+    addHint(m_helpButton, TextId::HelpButtonHint);
 
-    connect(m_gfList, &QListWidget::itemSelectionChanged, this, &OptionsDialog::GFListClick);
-    connect(m_gfn1, &QComboBox::currentIndexChanged, this, &OptionsDialog::GFN1Change);
-    connect(m_gfn2, &QLineEdit::textChanged, this, &OptionsDialog::GFN1Change);
-    connect(m_gfNew, &QToolButton::clicked, this, &OptionsDialog::GFNewClick);
-    connect(m_gfDelete, &QToolButton::clicked, this, &OptionsDialog::GFDeleteClick);
-    connect(m_helpBtn, &QPushButton::clicked, this, &OptionsDialog::HelpBtnClick);
+    connect(
+        m_formulaList, &QListWidget::itemSelectionChanged, this, &OptionsDialog::formulaSelected);
+    connect(m_formulaTarget, &QComboBox::currentIndexChanged, this,
+        &OptionsDialog::formulaTargetChanged);
+    connect(
+        m_formulaExpression, &QLineEdit::textChanged, this, &OptionsDialog::formulaTargetChanged);
+    connect(m_formulaNew, &QToolButton::clicked, this, &OptionsDialog::newFormula);
+    connect(m_formulaDelete, &QToolButton::clicked, this, &OptionsDialog::deleteFormula);
+    connect(m_helpButton, &QPushButton::clicked, this, &OptionsDialog::showFormulaHelp);
 }
 
 } // namespace molvane

@@ -23,7 +23,7 @@ class ReorderableListWidget;
 struct TemplateDirs;
 
 /// How the Options dialog was closed. The title-bar close box counts as Cancel.
-enum class OpsResult { Cancel, OK, Default };
+enum class OptionsResult { Cancel, OK, Default };
 
 /// The Options dialog: the five document fonts and the subscripts position on one page, the
 /// grid's items and the formulas on the other. Edits stay in the controls until OK or
@@ -37,14 +37,14 @@ public:
 
     /// Shows the dialog modally, loaded from @p document. OK and Default apply the controls
     /// to @p document before the dialog closes; Cancel leaves it untouched.
-    OpsResult execute(Document &document);
+    OptionsResult execute(Document &document);
 
     /// Loads every control from @p document; the dialog takes its program font.
-    void FormShow(const Document &document);
+    void load(const Document &document);
 
 signals:
     /// 100 ms after OK or Default: the reaction is due to be drawn with its new fonts.
-    void TimTimer();
+    void redrawDue();
     /// A typed or pasted character was refused because saving would lose it.
     void inputRefused(molvane::Refusal reason);
 
@@ -71,20 +71,20 @@ private:
     void languageChanged(UiLanguage language) override;
     void applyTo(Document &document) const;
 
-    void OKClick();
-    void DefClick();
-    void CancelClick();
-    void GIListClick();
-    void GINameChange();
-    void GINewClick();
-    void GIUpClick();
-    void GIDownClick();
-    void GIDeleteClick();
-    void GFListClick();
-    void GFN1Change();
-    void GFNewClick();
-    void GFDeleteClick();
-    void HelpBtnClick();
+    void okClicked();
+    void defaultClicked();
+    void cancelClicked();
+    void itemSelected();
+    void itemNameChanged();
+    void newItem();
+    void moveItemUp();
+    void moveItemDown();
+    void deleteItem();
+    void formulaSelected();
+    void formulaTargetChanged();
+    void newFormula();
+    void deleteFormula();
+    void showFormulaHelp();
 
     Document *m_target = nullptr;
     std::vector<std::string> m_targets; ///< formula targets, fixed while the dialog is open
@@ -92,25 +92,25 @@ private:
 
     QTabWidget *m_pages = nullptr;
     std::array<FontRow, DocumentFontCount> m_fontRows {};
-    QLineEdit *m_fsbp = nullptr;
-    ReorderableListWidget *m_giList = nullptr;
-    QToolButton *m_giUp = nullptr;
-    QToolButton *m_giDown = nullptr;
-    QToolButton *m_giNew = nullptr;
-    QToolButton *m_giDelete = nullptr;
-    QLineEdit *m_giName = nullptr;
-    QComboBox *m_giType = nullptr;
-    QLineEdit *m_giWidth = nullptr;
-    ReorderableListWidget *m_gfList = nullptr;
-    QToolButton *m_gfNew = nullptr;
-    QToolButton *m_gfDelete = nullptr;
-    QComboBox *m_gfn1 = nullptr;
-    QLineEdit *m_gfn2 = nullptr;
-    QPushButton *m_helpBtn = nullptr;
-    QPushButton *m_def = nullptr;
-    QPushButton *m_ok = nullptr;
-    QPushButton *m_cancel = nullptr;
-    QTimer *m_tim = nullptr;
+    QLineEdit *m_subscriptPosition = nullptr;
+    ReorderableListWidget *m_itemList = nullptr;
+    QToolButton *m_itemUp = nullptr;
+    QToolButton *m_itemDown = nullptr;
+    QToolButton *m_itemNew = nullptr;
+    QToolButton *m_itemDelete = nullptr;
+    QLineEdit *m_itemName = nullptr;
+    QComboBox *m_itemType = nullptr;
+    QLineEdit *m_itemWidth = nullptr;
+    ReorderableListWidget *m_formulaList = nullptr;
+    QToolButton *m_formulaNew = nullptr;
+    QToolButton *m_formulaDelete = nullptr;
+    QComboBox *m_formulaTarget = nullptr;
+    QLineEdit *m_formulaExpression = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    QPushButton *m_defaultButton = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QTimer *m_redrawTimer = nullptr;
 };
 
 /// What Default does after applying: writes @p document as the template of its language, so

@@ -60,18 +60,18 @@ void selectColor(QComboBox *list, ColorValue value)
 
 } // namespace
 
-OpsResult OptionsDialog::execute(Document &document)
+OptionsResult OptionsDialog::execute(Document &document)
 {
     m_target = &document;
-    FormShow(document);
+    load(document);
     const int result = exec();
     m_target = nullptr;
-    return result == int(OpsResult::OK)     ? OpsResult::OK
-        : result == int(OpsResult::Default) ? OpsResult::Default
-                                            : OpsResult::Cancel;
+    return result == int(OptionsResult::OK)     ? OptionsResult::OK
+        : result == int(OptionsResult::Default) ? OptionsResult::Default
+                                                : OptionsResult::Cancel;
 }
 
-void OptionsDialog::FormShow(const Document &document)
+void OptionsDialog::load(const Document &document)
 {
     m_filling = true;
     setFont(ToQFont(document.fonts[ProgramFont]));
@@ -91,13 +91,13 @@ void OptionsDialog::FormShow(const Document &document)
         row.bold->setChecked(font.bold);
         row.italic->setChecked(font.italic);
     }
-    m_fsbp->setText(QString::number(document.subscriptPosition));
-    m_giList->setEntries(qList(ItemEntries(document.grid)));
+    m_subscriptPosition->setText(QString::number(document.subscriptPosition));
+    m_itemList->setEntries(qList(ItemEntries(document.grid)));
     m_targets = FormulaTargets(document.grid);
-    m_gfn1->clear();
-    m_gfn1->addItems(qList(m_targets));
-    m_gfn1->setCurrentIndex(-1);
-    m_gfList->setEntries(qList(document.FormulsList));
+    m_formulaTarget->clear();
+    m_formulaTarget->addItems(qList(m_targets));
+    m_formulaTarget->setCurrentIndex(-1);
+    m_formulaList->setEntries(qList(document.FormulsList));
     m_filling = false;
 }
 
@@ -114,117 +114,118 @@ void OptionsDialog::applyTo(Document &document) const
         controls.italic = row.italic->isChecked();
         document.fonts[r] = ApplyFontControls(document.fonts[r], controls);
     }
-    document.subscriptPosition = FieldNumber(m_fsbp->text().toStdString(), 0);
+    document.subscriptPosition = FieldNumber(m_subscriptPosition->text().toStdString(), 0);
     // A row is one line of the grid font and 7 pixels.
     const QFontMetrics grid(ToQFont(document.fonts[GridFont]));
     document.grid.setDefaultRowHeight(grid.height() + 7);
-    ApplyItems(document.grid, stdList(m_giList->entries()));
-    document.FormulsList = stdList(m_gfList->entries());
+    ApplyItems(document.grid, stdList(m_itemList->entries()));
+    document.FormulsList = stdList(m_formulaList->entries());
 }
 
-void OptionsDialog::OKClick()
+void OptionsDialog::okClicked()
 {
     if (m_target)
         applyTo(*m_target);
-    m_tim->start();
-    done(int(OpsResult::OK));
+    m_redrawTimer->start();
+    done(int(OptionsResult::OK));
 }
 
-void OptionsDialog::DefClick()
+void OptionsDialog::defaultClicked()
 {
     if (m_target)
         applyTo(*m_target);
-    m_tim->start();
-    done(int(OpsResult::Default));
+    m_redrawTimer->start();
+    done(int(OptionsResult::Default));
 }
 
-void OptionsDialog::CancelClick()
+void OptionsDialog::cancelClicked()
 {
-    done(int(OpsResult::Cancel));
+    done(int(OptionsResult::Cancel));
 }
 
-void OptionsDialog::GIListClick()
+void OptionsDialog::itemSelected()
 {
-    const int index = m_giList->selectedIndex();
+    const int index = m_itemList->selectedIndex();
     if (index < 0)
         return;
-    const ItemEntry item = ParseItemEntry(m_giList->item(index)->text().toStdString());
+    const ItemEntry item = ParseItemEntry(m_itemList->item(index)->text().toStdString());
     m_filling = true;
-    m_giName->setText(QString::fromStdString(item.name));
+    m_itemName->setText(QString::fromStdString(item.name));
     const bool digit = item.type.size() == 1 && item.type[0] >= '0' && item.type[0] <= '5';
-    m_giType->setCurrentIndex(digit ? item.type[0] - '0' : -1);
-    m_giWidth->setText(QString::fromStdString(item.width));
+    m_itemType->setCurrentIndex(digit ? item.type[0] - '0' : -1);
+    m_itemWidth->setText(QString::fromStdString(item.width));
     m_filling = false;
 }
 
-void OptionsDialog::GINameChange()
+void OptionsDialog::itemNameChanged()
 {
-    const int index = m_giList->selectedIndex();
+    const int index = m_itemList->selectedIndex();
     if (m_filling || index < 0)
         return;
-    QListWidgetItem *entry = m_giList->item(index);
+    QListWidgetItem *entry = m_itemList->item(index);
     // A type the list cannot show stays as it was.
-    const std::string type = m_giType->currentIndex() >= 0
-        ? std::to_string(m_giType->currentIndex())
+    const std::string type = m_itemType->currentIndex() >= 0
+        ? std::to_string(m_itemType->currentIndex())
         : ParseItemEntry(entry->text().toStdString()).type;
     entry->setText(QString::fromStdString(
-        ItemEntryText(m_giName->text().toStdString(), type, m_giWidth->text().toStdString())));
+        ItemEntryText(m_itemName->text().toStdString(), type, m_itemWidth->text().toStdString())));
 }
 
-void OptionsDialog::GINewClick()
+void OptionsDialog::newItem()
 {
-    m_giList->addItem(ToQString(NewItemEntry));
-    m_giList->setCurrentRow(m_giList->count() - 1);
+    m_itemList->addItem(ToQString(NewItemEntry));
+    m_itemList->setCurrentRow(m_itemList->count() - 1);
 }
 
-void OptionsDialog::GIUpClick()
+void OptionsDialog::moveItemUp()
 {
-    m_giList->moveSelectedUp(1);
+    m_itemList->moveSelectedUp(1);
 }
 
-void OptionsDialog::GIDownClick()
+void OptionsDialog::moveItemDown()
 {
-    m_giList->moveSelectedDown(1);
+    m_itemList->moveSelectedDown(1);
 }
 
-void OptionsDialog::GIDeleteClick()
+void OptionsDialog::deleteItem()
 {
-    m_giList->deleteSelected();
+    m_itemList->deleteSelected();
 }
 
-void OptionsDialog::GFListClick()
+void OptionsDialog::formulaSelected()
 {
-    const int index = m_gfList->selectedIndex();
+    const int index = m_formulaList->selectedIndex();
     if (index < 0)
         return;
-    const FormulaParts parts = SplitFormula(m_gfList->item(index)->text().toStdString());
+    const FormulaParts parts = SplitFormula(m_formulaList->item(index)->text().toStdString());
     m_filling = true;
-    m_gfn1->setCurrentIndex(FindTarget(m_targets, parts.target));
-    m_gfn2->setText(QString::fromStdString(parts.expression));
+    m_formulaTarget->setCurrentIndex(FindTarget(m_targets, parts.target));
+    m_formulaExpression->setText(QString::fromStdString(parts.expression));
     m_filling = false;
 }
 
-void OptionsDialog::GFN1Change()
+void OptionsDialog::formulaTargetChanged()
 {
-    const int index = m_gfList->selectedIndex();
+    const int index = m_formulaList->selectedIndex();
     if (m_filling || index < 0)
         return;
-    const QString target = m_gfn1->currentIndex() >= 0 ? m_gfn1->currentText() : QString();
-    m_gfList->item(index)->setText(target + "=" + m_gfn2->text());
+    const QString target
+        = m_formulaTarget->currentIndex() >= 0 ? m_formulaTarget->currentText() : QString();
+    m_formulaList->item(index)->setText(target + "=" + m_formulaExpression->text());
 }
 
-void OptionsDialog::GFNewClick()
+void OptionsDialog::newFormula()
 {
-    m_gfList->addItem(QString::fromStdString(NewFormulaLine(m_targets)));
-    m_gfList->setCurrentRow(m_gfList->count() - 1);
+    m_formulaList->addItem(QString::fromStdString(NewFormulaLine(m_targets)));
+    m_formulaList->setCurrentRow(m_formulaList->count() - 1);
 }
 
-void OptionsDialog::GFDeleteClick()
+void OptionsDialog::deleteFormula()
 {
-    m_gfList->deleteSelected();
+    m_formulaList->deleteSelected();
 }
 
-void OptionsDialog::HelpBtnClick()
+void OptionsDialog::showFormulaHelp()
 {
     ShowMessageBox(UiString(TextId::FormulaHelp), MessageKind::Information, MessageButton::Ok);
 }

@@ -37,8 +37,8 @@ private slots:
         QFETCH(Qt::LayoutDirection, direction);
         const UiLanguage language = farsi ? UiLanguage::Farsi : UiLanguage::English;
         // Switch away first, so each row also checks the way back.
-        farsi ? m_form->SetEnglishCaptions() : m_form->SetFarsiCaptions();
-        farsi ? m_form->SetFarsiCaptions() : m_form->SetEnglishCaptions();
+        farsi ? m_form->setEnglishCaptions() : m_form->setFarsiCaptions();
+        farsi ? m_form->setFarsiCaptions() : m_form->setEnglishCaptions();
         QCOMPARE(m_form->windowTitle(), qCaption(TextId::AboutDialogTitle, language));
         QCOMPARE(label("Tit")->text(), QString("Molvane"));
         QCOMPARE(label("Ver")->text(), qCaption(TextId::AboutVersion, language));

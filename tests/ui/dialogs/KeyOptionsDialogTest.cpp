@@ -48,7 +48,7 @@ private slots:
         for (const int points : { 6, 8, 14 }) {
             m_form->setFont(QFont("DejaVu Sans", points));
             for (const bool farsi : { false, true }) {
-                farsi ? m_form->SetFarsiCaptions() : m_form->SetEnglishCaptions();
+                farsi ? m_form->setFarsiCaptions() : m_form->setEnglishCaptions();
                 QVERIFY(checkBox()->width() >= checkBox()->sizeHint().width());
                 QVERIFY(checkBox()->geometry().right() < m_form->width());
                 QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
@@ -87,17 +87,17 @@ private slots:
         QFETCH(QString, typed);
         replaceText(edit(name), typed);
         const KeyOptions options = m_form->keyOptions();
-        const std::string list = name == "KP" ? options.KP
-            : name == "KOP"                   ? options.KOP
-            : name == "KCP"                   ? options.KCP
-                                              : options.KF;
+        const std::string list = name == "KP" ? options.plusKeys
+            : name == "KOP"                   ? options.openKeys
+            : name == "KCP"                   ? options.closeKeys
+                                              : options.arrowKeys;
         QCOMPARE(QString::fromStdString(list), typed);
     }
 
     void switchIsReadAtOnce()
     {
         QTest::mouseClick(checkBox(), Qt::LeftButton, {}, QPoint(6, checkBox()->height() / 2));
-        QVERIFY(!m_form->keyOptions().ChB);
+        QVERIFY(!m_form->keyOptions().autoIdentify);
     }
 
     // A character the editor and the settings store cannot hold would come back as "?".
@@ -108,14 +108,14 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, edit("KP"), Qt::Key_unknown, QString::fromUtf8("؟"), {});
         QTest::keyClicks(edit("KP"), "x");
         QCOMPARE(edit("KP")->text(), QString("+=x"));
-        QCOMPARE(m_form->keyOptions().KP, std::string("+=x"));
+        QCOMPARE(m_form->keyOptions().plusKeys, std::string("+=x"));
     }
 
     void loadedOptionsAreRead()
     {
         KeyOptions options;
-        options.KF = "";
-        options.ChB = false;
+        options.arrowKeys = "";
+        options.autoIdentify = false;
         m_form->setKeyOptions(options);
         QCOMPARE(m_form->keyOptions(), options);
     }
@@ -161,9 +161,9 @@ private slots:
         for (const UiLanguage language :
             { UiLanguage::Farsi, UiLanguage::English, UiLanguage::Farsi }) {
             if (language == UiLanguage::Farsi)
-                m_form->SetFarsiCaptions();
+                m_form->setFarsiCaptions();
             else
-                m_form->SetEnglishCaptions();
+                m_form->setEnglishCaptions();
             QCOMPARE(m_form->windowTitle(), qCaption(TextId::KeyOptionsDialogTitle, language));
             QCOMPARE(checkBox()->text(), qCaption(TextId::AutoIdentification, language));
             QCOMPARE(m_form->layoutDirection(), Qt::LeftToRight);
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(!m_form->isVisible());
         QCOMPARE(m_form->font(), programFont);
         // Showing and closing keeps the controls.
-        QCOMPARE(m_form->keyOptions().KP, std::string("="));
+        QCOMPARE(m_form->keyOptions().plusKeys, std::string("="));
     }
 
 private:

@@ -59,13 +59,13 @@ private slots:
     void duplicateNameBecomesItemK()
     {
         Document document = documentWithItems({ "Mol", "X" });
-        const OpsResult result = run(document, [this] {
+        const OptionsResult result = run(document, [this] {
             clickEntry("GIList", 1);
             replaceText(field("GIName"), "mol");
             QCOMPARE(list("GIList")->item(1)->text(), QString("mol:0=100"));
             click("OK");
         });
-        QCOMPARE(result, OpsResult::OK);
+        QCOMPARE(result, OptionsResult::OK);
         QCOMPARE(document.grid.itemName(0), std::string("Mol"));
         QCOMPARE(document.grid.itemName(1), std::string("Item 1"));
     }
@@ -155,12 +155,12 @@ private slots:
     {
         Document document;
         const Document before = document;
-        const OpsResult result = run(document, [this] {
+        const OptionsResult result = run(document, [this] {
             click("FPFB");
             QVERIFY(button("FPFB")->isChecked());
             click("Cancel");
         });
-        QCOMPARE(result, OpsResult::Cancel);
+        QCOMPARE(result, OptionsResult::Cancel);
         QVERIFY(document.fonts == before.fonts);
         run(document, [this] {
             QVERIFY(!button("FPFB")->isChecked());
@@ -190,12 +190,12 @@ private slots:
     void closeBoxCountsAsCancel()
     {
         Document document = documentWithItems({ "A", "B" });
-        const OpsResult result = run(document, [this] {
+        const OptionsResult result = run(document, [this] {
             clickEntry("GIList", 0);
             click("GIDelete");
             m_form->close();
         });
-        QCOMPARE(result, OpsResult::Cancel);
+        QCOMPARE(result, OptionsResult::Cancel);
         QCOMPARE(document.grid.colCount(), 2);
     }
 
@@ -323,12 +323,12 @@ private slots:
     void defaultAppliesAndRedrawsLater()
     {
         Document document = documentWithItems({ "A" });
-        QSignalSpy redraw(m_form.get(), &OptionsDialog::TimTimer);
-        const OpsResult result = run(document, [this] {
+        QSignalSpy redraw(m_form.get(), &OptionsDialog::redrawDue);
+        const OptionsResult result = run(document, [this] {
             click("GINew");
             click("Def");
         });
-        QCOMPARE(result, OpsResult::Default);
+        QCOMPARE(result, OptionsResult::Default);
         QCOMPARE(document.grid.colCount(), 2);
         QCOMPARE(redraw.size(), 0);
         QVERIFY(redraw.wait(1000));
@@ -414,8 +414,8 @@ private slots:
     {
         for (const UiLanguage language :
             { UiLanguage::Farsi, UiLanguage::English, UiLanguage::Farsi }) {
-            language == UiLanguage::Farsi ? m_form->SetFarsiCaptions()
-                                          : m_form->SetEnglishCaptions();
+            language == UiLanguage::Farsi ? m_form->setFarsiCaptions()
+                                          : m_form->setEnglishCaptions();
             QCOMPARE(m_form->windowTitle(), qCaption(TextId::OptionsDialogTitle, language));
             auto *pages = m_form->findChild<QTabWidget *>();
             QCOMPARE(pages->tabText(0), qCaption(TextId::FontsPage, language));
@@ -453,7 +453,7 @@ private:
 
     // Opens the dialog on @p document and runs @p actions inside it; whatever happens in
     // them, the dialog is closed afterwards so no test can hang.
-    OpsResult run(Document &document, const Actions &actions)
+    OptionsResult run(Document &document, const Actions &actions)
     {
         QTimer::singleShot(0, m_form.get(), [this, actions] {
             actions();

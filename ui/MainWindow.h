@@ -47,7 +47,6 @@ public:
     ReactionEditor *reactionEditor() const { return m_reactionEditor; }
     SubstanceGrid *grid() const { return m_grid; }
     KeyOptionsDialog *keyOptionsDialog() const { return m_keyOptionsDialog; }
-    OptionsDialog *optionsDialog() const { return m_optionsDialog; }
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     /// Opens @p path as the Open command does once a file is chosen.

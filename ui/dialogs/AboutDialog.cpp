@@ -60,10 +60,6 @@ AboutDialog::AboutDialog(QWidget *parent)
     m_version->setGeometry(80, 72, 212, 17);
     addCaption(m_version, TextId::AboutVersion);
 
-    m_me = new QLabel(this);
-    m_me->setObjectName("Me");
-    m_me->setGeometry(80, 96, 212, 33);
-    m_me->setWordWrap(true);
 
     setEnglishCaptions();
 }
@@ -75,7 +71,7 @@ void AboutDialog::languageChanged(UiLanguage language)
     // Right-to-left reading order aligns every text to the right, Latin ones too.
     const Qt::Alignment side
         = Qt::AlignAbsolute | (language == UiLanguage::Farsi ? Qt::AlignRight : Qt::AlignLeft);
-    for (QLabel *label : { m_title, m_version, m_me })
+    for (QLabel *label : { m_title, m_version })
         label->setAlignment(side | Qt::AlignVCenter);
 }
 

@@ -6,7 +6,7 @@ class QLabel;
 
 namespace molvane {
 
-/// The About dialog: the program's icon, name, version and author, in either language. It
+/// The About dialog: the program's icon, name and version, in either language. It
 /// has no buttons and is closed with its close box.
 class AboutDialog : public BilingualDialog
 {
@@ -23,7 +23,6 @@ private:
     QLabel *m_icon = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_version = nullptr;
-    QLabel *m_me = nullptr;
 };
 
 } // namespace molvane

@@ -181,11 +181,8 @@ void MainWindow::applyDocument(const Document &document)
 {
     m_document = document;
     m_grid->setGridModel(&m_document.grid);
-    m_grid->setGridFont(
-        ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
-    m_reactionEditor->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
+    applyDocumentFonts();
     m_reactionEditor->resetText(QString::fromStdString(m_document.reaction));
-    setFont(ToQFont(m_document.fonts[ProgramFont]));
     // Every document and template carries its language: reading one switches to it.
     switchLanguage(m_document.language);
 }

@@ -53,13 +53,12 @@ AboutDialog::AboutDialog(QWidget *parent)
     titleFont.setBold(true);
     titleFont.setPixelSize(21);
     m_title->setFont(titleFont);
-    addCaption(m_title, TextId::AboutProgramName);
+    texts().addCaption(m_title, TextId::AboutProgramName);
 
     m_version = new QLabel(this);
     m_version->setObjectName("Ver");
     m_version->setGeometry(80, 72, 212, 17);
-    addCaption(m_version, TextId::AboutVersion);
-
+    texts().addCaption(m_version, TextId::AboutVersion);
 
     setEnglishCaptions();
 }

@@ -1,15 +1,11 @@
 #include "ui/dialogs/BilingualDialog.h"
-#include "ui/UiText.h"
-
-#include <QAbstractButton>
-#include <QLabel>
 
 namespace molvane {
 
 BilingualDialog::BilingualDialog(TextId title, QWidget *parent)
     : QDialog(parent)
 {
-    addText(title, [this](const QString &text) { setWindowTitle(text); });
+    m_texts.addText(title, [this](const QString &text) { setWindowTitle(text); });
 }
 
 void BilingualDialog::setEnglishCaptions()
@@ -29,29 +25,6 @@ void BilingualDialog::showModal(const QFont &programFont)
     exec();
 }
 
-void BilingualDialog::addCaption(QLabel *label, TextId caption)
-{
-    addText(caption, [label](const QString &text) { label->setText(text); });
-}
-
-void BilingualDialog::addCaption(QAbstractButton *button, TextId caption)
-{
-    addText(caption, [button](const QString &text) { button->setText(text); });
-}
-
-void BilingualDialog::addHint(QWidget *widget, TextId hint)
-{
-    addText(hint, [widget](const QString &text) {
-        widget->setToolTip(text.section('|', 0, 0));
-        widget->setStatusTip(text.section('|', -1));
-    });
-}
-
-void BilingualDialog::addText(TextId text, std::function<void(const QString &)> show)
-{
-    m_texts.push_back({ text, std::move(show) });
-}
-
 void BilingualDialog::languageChanged(UiLanguage)
 { }
 
@@ -60,8 +33,7 @@ void BilingualDialog::aboutToShow()
 
 void BilingualDialog::applyCaptions(UiLanguage language)
 {
-    for (const ShownText &shown : m_texts)
-        shown.show(UiString(shown.text, language));
+    m_texts.apply(language);
     languageChanged(language);
 }
 

@@ -1,19 +1,12 @@
 #pragma once
 
-#include "texts/Texts.h"
+#include "ui/dialogs/DialogTexts.h"
 
 #include <QDialog>
 
-#include <functional>
-#include <vector>
-
-class QAbstractButton;
-class QLabel;
-
 namespace molvane {
 
-/// A dialog whose texts follow the interface language. Each text is named where its control
-/// is created; the language switch then sets them all from the text table at once.
+/// A dialog whose texts follow the interface language.
 class BilingualDialog : public QDialog
 {
     Q_OBJECT
@@ -29,12 +22,8 @@ public:
 protected:
     BilingualDialog(TextId title, QWidget *parent);
 
-    void addCaption(QLabel *label, TextId caption);
-    void addCaption(QAbstractButton *button, TextId caption);
-    /// The hint's short part becomes the tool-tip, its long part the status-bar text.
-    void addHint(QWidget *widget, TextId hint);
-    /// Any other text, set through @p show.
-    void addText(TextId text, std::function<void(const QString &)> show);
+    /// The dialog's texts; controls add theirs where they are created.
+    DialogTexts &texts() { return m_texts; }
 
     /// What else a language changes, once its texts are set.
     virtual void languageChanged(UiLanguage language);
@@ -44,12 +33,7 @@ protected:
 private:
     void applyCaptions(UiLanguage language);
 
-    struct ShownText
-    {
-        TextId text;
-        std::function<void(const QString &)> show;
-    };
-    std::vector<ShownText> m_texts;
+    DialogTexts m_texts;
 };
 
 } // namespace molvane

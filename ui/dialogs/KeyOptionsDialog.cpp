@@ -91,7 +91,7 @@ KeyOptionsDialog::KeyOptionsDialog(QWidget *parent)
     m_autoIdentify = new QCheckBox(this);
     m_autoIdentify->setObjectName("ChB");
     m_autoIdentify->setGeometry(8, 120, 161, 17);
-    addCaption(m_autoIdentify, TextId::AutoIdentification);
+    texts().addCaption(m_autoIdentify, TextId::AutoIdentification);
 
     setKeyOptions(KeyOptions {});
     setEnglishCaptions();

@@ -4,30 +4,21 @@
 #include "grid/InputRules.h"
 #include "ui/dialogs/BilingualDialog.h"
 
-#include <array>
-#include <string>
-#include <vector>
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class QToolButton;
 
 namespace molvane {
 
-class ReorderableListWidget;
-
+class FontsPage;
+class GridPage;
 struct TemplateDirs;
 
 /// How the Options dialog was closed. The title-bar close box counts as Cancel.
 enum class OptionsResult { Cancel, OK, Default };
 
-/// The Options dialog: the five document fonts and the subscripts position on one page, the
-/// grid's items and the formulas on the other. Edits stay in the controls until OK or
-/// Default applies them to the document; Cancel drops them.
+/// The Options dialog (OpsForm): the fonts page and the grid page. Edits stay in the
+/// controls until OK or Default applies them to the document; Cancel drops them.
 class OptionsDialog : public BilingualDialog
 {
     Q_OBJECT
@@ -52,61 +43,13 @@ private:
     static constexpr int BaseWidth = 521;
     static constexpr int BaseHeight = 351;
 
-    struct FontRow
-    {
-        QLabel *title;
-        QComboBox *face;
-        QLineEdit *size;
-        QToolButton *bold;
-        QToolButton *italic;
-        QComboBox *color;
-    };
-
-    QWidget *createFontsPage();
-    QWidget *createGridPage();
-    void createItemControls(QWidget *page);
-    void createFormulaControls(QWidget *page);
-    QLineEdit *createCheckedField(QWidget *parent, TextField field);
-    QLabel *addLabel(QWidget *page, TextId caption);
     void languageChanged(UiLanguage language) override;
-    void applyTo(Document &document) const;
-
-    void okClicked();
-    void defaultClicked();
-    void cancelClicked();
-    void itemSelected();
-    void itemNameChanged();
-    void newItem();
-    void moveItemUp();
-    void moveItemDown();
-    void deleteItem();
-    void formulaSelected();
-    void formulaTargetChanged();
-    void newFormula();
-    void deleteFormula();
-    void showFormulaHelp();
+    void applyAndClose(OptionsResult result);
 
     Document *m_target = nullptr;
-    std::vector<std::string> m_targets; ///< formula targets, fixed while the dialog is open
-    bool m_filling = false;
-
     QTabWidget *m_pages = nullptr;
-    std::array<FontRow, DocumentFontCount> m_fontRows {};
-    QLineEdit *m_subscriptPosition = nullptr;
-    ReorderableListWidget *m_itemList = nullptr;
-    QToolButton *m_itemUp = nullptr;
-    QToolButton *m_itemDown = nullptr;
-    QToolButton *m_itemNew = nullptr;
-    QToolButton *m_itemDelete = nullptr;
-    QLineEdit *m_itemName = nullptr;
-    QComboBox *m_itemType = nullptr;
-    QLineEdit *m_itemWidth = nullptr;
-    ReorderableListWidget *m_formulaList = nullptr;
-    QToolButton *m_formulaNew = nullptr;
-    QToolButton *m_formulaDelete = nullptr;
-    QComboBox *m_formulaTarget = nullptr;
-    QLineEdit *m_formulaExpression = nullptr;
-    QPushButton *m_helpButton = nullptr;
+    FontsPage *m_fontsPage = nullptr;
+    GridPage *m_gridPage = nullptr;
     QPushButton *m_defaultButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;

@@ -1,0 +1,14 @@
+#pragma once
+
+class QLineEdit;
+class QToolButton;
+class QWidget;
+
+namespace molvane {
+
+/// A field of @p width pixels that takes digits only.
+QLineEdit *newDigitsField(QWidget *parent, int width);
+/// A square tool button named @p name.
+QToolButton *newSquareButton(QWidget *parent, const char *name, int side);
+
+} // namespace molvane

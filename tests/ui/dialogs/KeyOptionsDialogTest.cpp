@@ -1,8 +1,8 @@
 // The Key Options dialog driven by real keys and clicks, with a reaction editor reading it.
 #include "DialogTests.h"
 
-#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/Settings.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
 #include "widgets/ReactionEditor.h"
 
 #include <QApplication>
@@ -207,10 +207,9 @@ private:
     std::unique_ptr<KeyOptionsDialog> m_form;
 };
 
-int runKOUTest(int argc, char **argv)
+std::unique_ptr<QObject> newKeyOptionsDialogTest()
 {
-    KeyOptionsDialogTest test;
-    return QTest::qExec(&test, argc, argv);
+    return std::make_unique<KeyOptionsDialogTest>();
 }
 
 #include "KeyOptionsDialogTest.moc"

@@ -1,9 +1,9 @@
 // The Options dialog opened on a document and driven by real clicks and keys.
 #include "DialogTests.h"
 
+#include "document/Templates.h"
 #include "ui/MessageBox.h"
 #include "ui/dialogs/OptionsDialog.h"
-#include "document/Templates.h"
 #include "widgets/ReorderableListWidget.h"
 
 #include <QApplication>
@@ -502,10 +502,9 @@ private:
     std::unique_ptr<OptionsDialog> m_form;
 };
 
-int runOpsUTest(int argc, char **argv)
+std::unique_ptr<QObject> newOptionsDialogTest()
 {
-    OptionsDialogTest test;
-    return QTest::qExec(&test, argc, argv);
+    return std::make_unique<OptionsDialogTest>();
 }
 
 #include "OptionsDialogTest.moc"

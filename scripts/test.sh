@@ -26,9 +26,6 @@ fi
 stage layers tools/check-layers.sh build/cli/molvane-cli
 stage tidy tools/check-tidy.sh build
 stage tests ctest --test-dir build --output-on-failure --parallel "$(nproc)"
-# Leaks inside fontconfig and Qt's plugin loading are not ours; see tests/lsan.supp. The build
-# runs the test executables too, to list their cases.
-export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 stage asan-build scripts/build.sh build-asan -DMOLVANE_SANITIZE=ON -DMOLVANE_BENCH=OFF
 stage asan-tests ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
 stage fuzz scripts/fuzz.sh

@@ -1,12 +1,33 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and runs every test: the full suite, then the pure
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up the machine, builds everything and runs every check CI runs: formatting, layering,
+# clang-tidy, the full suite, the full suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the fuzz targets. Prints how long each stage took.
+# MOLVANE_SKIP_FORMAT=1 skips the format check, e.g. to time the rest on an unformatted tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+cd "$root"
+timings=()
 
-"$root/scripts/build.sh" build
-ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
+stage() { # stage NAME COMMAND...
+    local name=$1 start=$SECONDS
+    shift
+    echo "=== $name"
+    "$@"
+    timings+=("$(printf '%-12s %5d s' "$name" $((SECONDS - start)))")
+}
 
-"$root/scripts/build.sh" build-asan -DMOLVANE_SANITIZE=ON -DMOLVANE_GUI=OFF -DMOLVANE_BENCH=OFF
-ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$(nproc)" -L pure
+stage setup scripts/setup.sh
+stage build scripts/build.sh build
+if [ "${MOLVANE_SKIP_FORMAT:-0}" = 1 ]; then
+    echo "=== format: skipped (MOLVANE_SKIP_FORMAT=1)"
+else
+    stage format tools/check-format.sh
+fi
+stage layers tools/check-layers.sh build/cli/molvane-cli
+stage tidy tools/check-tidy.sh build
+stage tests ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+stage asan-build scripts/build.sh build-asan -DMOLVANE_SANITIZE=ON -DMOLVANE_BENCH=OFF
+stage asan-tests ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+stage fuzz scripts/fuzz.sh
+
+printf '%s\n' "=== stage timings" "${timings[@]}"

@@ -89,6 +89,10 @@ std::string manyWidths(int count)
 
 class HostileCounts : public testing::TestWithParam<HostileCase>
 {
+protected:
+    // The code page's converter is set up once per process on first use: that allocation is
+    // not the document's, so it happens before anything is measured, also when a case runs alone.
+    static void SetUpTestSuite() { ReadDocument(fileOf(waterLines()), Document()); }
 };
 
 // Counts that the bytes cannot back fail at once, before anything is allocated for them.
@@ -104,7 +108,7 @@ TEST_P(HostileCounts, FailWithoutLargeAllocation)
             EXPECT_TRUE(ApplyTemplate(bytes, Document()).stop.has_value());
         }
     });
-    EXPECT_LT(largest, 4 * std::size_t(bytes.size()) + 64 * 1024);
+    EXPECT_LT(largest, 4 * std::size_t(bytes.size()) + std::size_t(64) * 1024);
 }
 
 INSTANTIATE_TEST_SUITE_P(DocumentFiles, HostileCounts,

@@ -1,4 +1,5 @@
 #include "document/Windows1256.h"
+#include "texts/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,15 @@ TEST(Windows1256, PagesWriteMissingCharactersAsReferences)
 {
     EXPECT_EQ(htmlBytes("aی€"), QByteArray("a&#1740;\x80"));
     EXPECT_EQ(htmlBytes("plain"), QByteArray("plain"));
+}
+
+// Every caption, hint and message can be written into a document or page in either language.
+TEST(Windows1256, EveryInterfaceTextFitsTheCodePage)
+{
+    for (const UiText &text : UiTexts()) {
+        EXPECT_TRUE(ToWindows1256(text.farsi).has_value()) << text.english;
+        EXPECT_TRUE(ToWindows1256(text.english).has_value()) << text.english;
+    }
 }
 
 } // namespace

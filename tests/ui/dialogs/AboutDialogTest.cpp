@@ -79,10 +79,9 @@ private:
     std::unique_ptr<AboutDialog> m_form;
 };
 
-int runAboutUTest(int argc, char **argv)
+std::unique_ptr<QObject> newAboutDialogTest()
 {
-    AboutDialogTest test;
-    return QTest::qExec(&test, argc, argv);
+    return std::make_unique<AboutDialogTest>();
 }
 
 #include "AboutDialogTest.moc"

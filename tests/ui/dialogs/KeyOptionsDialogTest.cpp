@@ -199,10 +199,9 @@ private:
     std::unique_ptr<KeyOptionsDialog> m_form;
 };
 
-int runKOUTest(int argc, char **argv)
+std::unique_ptr<QObject> newKeyOptionsDialogTest()
 {
-    KeyOptionsDialogTest test;
-    return QTest::qExec(&test, argc, argv);
+    return std::make_unique<KeyOptionsDialogTest>();
 }
 
 #include "KeyOptionsDialogTest.moc"

@@ -510,10 +510,9 @@ private:
     std::unique_ptr<OptionsDialog> m_form;
 };
 
-int runOpsUTest(int argc, char **argv)
+std::unique_ptr<QObject> newOptionsDialogTest()
 {
-    OptionsDialogTest test;
-    return QTest::qExec(&test, argc, argv);
+    return std::make_unique<OptionsDialogTest>();
 }
 
 #include "OptionsDialogTest.moc"

@@ -20,8 +20,8 @@ int main(int argc, char *argv[])
     const bool quitAfterFirstPaint = args.removeAll("--quit-after-first-paint") > 0;
     molvane::MainWindow window(settings, args.size() > 1 ? args.at(1) : QString());
     if (quitAfterFirstPaint)
-        QObject::connect(&window, &molvane::MainWindow::firstDocumentShown, &app, &QApplication::quit,
-            Qt::QueuedConnection);
+        QObject::connect(&window, &molvane::MainWindow::firstDocumentShown, &app,
+            &QApplication::quit, Qt::QueuedConnection);
     switch (window.restorePlacement()) {
     case 2:
         window.showMaximized();

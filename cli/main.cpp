@@ -1,7 +1,7 @@
 #include "cli/BalanceCommands.h"
+#include "cli/BitmapCommand.h"
 #include "cli/DocumentCommands.h"
 #include "cli/EvalCommand.h"
-#include "cli/BitmapCommand.h"
 
 #include <QGuiApplication>
 

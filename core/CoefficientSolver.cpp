@@ -1,8 +1,8 @@
 #include "core/CoefficientSolver.h"
 
 #include "core/Errors.h"
-#include "core/ReactionCharacters.h"
 #include "core/Fraction.h"
+#include "core/ReactionCharacters.h"
 
 #include <algorithm>
 #include <charconv>

@@ -157,7 +157,7 @@ void normaliseLine(std::string &line)
         left.erase(start, close + 1 - start);
         if (left.empty())
             left = "0";
-        right += flipSign(isSign(term[0]) ? term : "+" + term);
+        right += flipSign(term);
     }
 
     std::size_t pending = std::string::npos; // start of the text since the last "]"
@@ -171,8 +171,7 @@ void normaliseLine(std::string &line)
         if (isSign(c) && pending != std::string::npos) {
             const std::string term = right.substr(pending, i - pending);
             right.erase(pending, i - pending);
-            left = ToText(
-                Add(FromText(left), FromText(flipSign(isSign(term[0]) ? term : "+" + term))));
+            left = ToText(Add(FromText(left), FromText(flipSign(term))));
             i = pending; // the sign that ended the constant starts the next pending text
             pending = std::string::npos;
             continue;
@@ -182,8 +181,7 @@ void normaliseLine(std::string &line)
         if (i + 1 == right.size()) {
             const std::string term = right.substr(pending);
             right.erase(pending);
-            left = ToText(
-                Add(FromText(left), FromText(flipSign(isSign(term[0]) ? term : "+" + term))));
+            left = ToText(Add(FromText(left), FromText(flipSign(term))));
             break;
         }
         ++i;
@@ -212,7 +210,10 @@ void mergeRepeatedVariables(std::string &line, int substanceCount)
             line.erase(start, pos + key.size() - start);
         }
         const std::string text = ToText(sum);
-        line += (text[0] == '-' ? "" : "+") + text + key;
+        if (text[0] != '-')
+            line += '+';
+        line += text;
+        line += key;
     }
 }
 

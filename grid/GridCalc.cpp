@@ -3,6 +3,7 @@
 #include "core/AsciiCase.h"
 #include "grid/FormulaEvaluator.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace molvane {
@@ -106,6 +107,7 @@ void CalculateGrid(GridModel &grid, const std::vector<std::string> &FormulsList)
         formulas += (i == 0 ? "" : "\n") + FormulsList[i];
 
     std::vector<ColumnReferences> references;
+    references.reserve(std::size_t(std::max(grid.colCount(), 0)));
     for (int k = 0; k < grid.colCount(); ++k)
         references.push_back({ "#" + grid.itemName(k) + "(a)", "#" + grid.itemName(k) + "(b)" });
 

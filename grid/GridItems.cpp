@@ -34,6 +34,7 @@ ItemEntry ParseItemEntry(std::string_view entry)
 std::vector<std::string> ItemEntries(const GridModel &grid)
 {
     std::vector<std::string> entries;
+    entries.reserve(std::size_t(std::max(grid.colCount(), 0)));
     for (int col = 0; col < grid.colCount(); ++col)
         entries.push_back(ItemEntryText(
             grid.itemName(col), grid.typeOf(col), std::to_string(grid.colWidth(col))));
@@ -43,6 +44,7 @@ std::vector<std::string> ItemEntries(const GridModel &grid)
 std::vector<std::string> FormulaTargets(const GridModel &grid)
 {
     std::vector<std::string> targets;
+    targets.reserve(std::size_t(std::max(grid.colCount(), 0)));
     for (int col = 0; col < grid.colCount(); ++col)
         targets.push_back("#" + grid.itemName(col) + "(a)");
     return targets;

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -217,6 +218,38 @@ private slots:
         QCOMPARE(m_window->document().grid.rowCount(), 4);
         QCOMPARE(m_window->windowTitle(), QString("Molvane - rust"));
         QVERIFY(!m_window->isModified());
+    }
+
+    // A reaction line of the code page's letters (alef, e acute) is kept through open, copy,
+    // an edit, save and the page export, byte for byte.
+    void theCodePagesLettersSurviveOpenEditAndSave()
+    {
+        QFile shipped(MOLVANE_DATA_DIR "/New.KVX");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray original = "H2O+\xC7\xE9" + shipped.readAll();
+        const QString path = m_dir->filePath("letters.KVX");
+        QVERIFY(writeFile(path, original));
+        ReactionEditor *editor = m_window->reactionEditor();
+        const QString letters = QString::fromUtf8("H2O+\u0627\u00E9");
+
+        m_fileAnswers = { path };
+        QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor->text(), letters);
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), letters);
+        QFile::remove(path);
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(readFile(path), original);
+
+        m_fileAnswers = { m_dir->filePath("letters.html") };
+        QTest::keyClick(editor, Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(readFile(m_dir->filePath("letters.html")).contains("+\xC7\xE9"));
+
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(readFile(path).startsWith("H2O+\xC7\r\n"));
+        QVERIFY(m_questions.empty());
     }
 
     void openingWhileModifiedAsksAfterReading()
@@ -479,6 +512,18 @@ private slots:
     }
 
 private:
+    static bool writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QPushButton *button(const QString &text) const
     {
         for (QPushButton *b : m_window->findChildren<QPushButton *>())

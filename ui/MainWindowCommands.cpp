@@ -71,14 +71,24 @@ void MainWindow::loadFile(const QString &path)
     Document opened;
     try {
         // The whole file is read before anything changes: a file that fails leaves the
-        // open document as it was.
+        // open document as it was, and nobody is asked to save.
         opened = ReadDocumentFile(path, m_document);
     } catch (const std::exception &) {
         showMessageText(TextId::CannotOpen);
         return;
     }
+    const bool asks = m_modified;
     if (!maybeSave())
         return;
+    if (asks) {
+        // Yes may have saved over this very file: what opens is the file as it is now.
+        try {
+            opened = ReadDocumentFile(path, m_document);
+        } catch (const std::exception &) {
+            showMessageText(TextId::CannotOpen);
+            return;
+        }
+    }
     m_documentPath = path;
     applyDocument(opened);
     setModified(false);

@@ -268,6 +268,40 @@ private slots:
         QVERIFY(!m_window->isModified());
     }
 
+    // The file is read once the question is answered: what Yes saved is what opens.
+    void reopeningTheEditedDocumentKeepsWhatYesSaved()
+    {
+        const QString salt = m_dir->filePath("salt.KVX");
+        QTest::keyClicks(m_window->reactionEditor(), "nacl");
+        m_fileAnswers = { salt };
+        m_window->saveAs();
+        QTest::keyClicks(m_window->reactionEditor(), "+fe");
+        m_fileAnswers = { salt };
+        m_answers = { MessageButton::Yes };
+        m_window->action("FileOpen")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("NaCl+Fe"));
+        QVERIFY(!m_window->isModified());
+        QVERIFY(readFile(salt).startsWith("NaCl+Fe\r\n"));
+    }
+
+    void openingOverTheFileSavedAsOpensWhatWasSaved()
+    {
+        QFile shipped(MOLVANE_DATA_DIR "/New.KVX");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QString salt = m_dir->filePath("salt.KVX");
+        QVERIFY(writeFile(salt, "NaCl" + shipped.readAll()));
+        QTest::keyClicks(m_window->reactionEditor(), "fe");
+        m_fileAnswers = { salt, salt }; // the file to open, then the name to save as
+        m_answers = { MessageButton::Yes, MessageButton::Yes }; // save changes, replace
+        m_window->action("FileOpen")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(2));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("Fe"));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - salt"));
+        QVERIFY(!m_window->isModified());
+        QVERIFY(readFile(salt).startsWith("Fe\r\n"));
+    }
+
     void storedPlacementIsReadAtStartUp()
     {
         WriteWindowSettings(*m_settings, 640, 420, 30, 40, 2, false);

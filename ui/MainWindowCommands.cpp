@@ -97,13 +97,8 @@ void MainWindow::loadFile(const QString &path)
 
 bool MainWindow::save()
 {
-    if (m_documentPath.isEmpty()) {
-        m_saveAsFromSave = true;
-        saveAs();
-        m_saveAsFromSave = false;
-    }
     if (m_documentPath.isEmpty())
-        return false;
+        return saveAs();
     return saveDocumentTo(m_documentPath);
 }
 
@@ -126,16 +121,16 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
     }
 }
 
-void MainWindow::saveAs()
+bool MainWindow::saveAs()
 {
     const QString name = askTargetName([this] { return AskSaveFileName(this); },
         [](const QString &chosen) { return WithExtension(chosen, ".KVX"); });
-    if (name.isEmpty())
-        return;
+    // The document takes the new name only once it is written there.
+    if (name.isEmpty() || !saveDocumentTo(name))
+        return false;
     m_documentPath = name;
-    if (!m_saveAsFromSave)
-        saveDocumentTo(name);
     updateTitle();
+    return true;
 }
 
 void MainWindow::exportHtml()

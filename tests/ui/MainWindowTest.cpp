@@ -302,6 +302,39 @@ private slots:
         QVERIFY(readFile(salt).startsWith("Fe\r\n"));
     }
 
+    // A Save As that fails leaves the name, the title and the changed mark as they were.
+    void aFailedSaveAsKeepsTheName()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_fileAnswers = { m_dir->filePath("missing/x.KVX") };
+        m_window->action("FileSaveAs")->trigger();
+        QCOMPARE(m_questions.back().text, QString("Can not save this file"));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        QVERIFY(m_window->documentPath().isEmpty());
+        QVERIFY(m_window->isModified());
+
+        m_fileAnswers = { m_dir->filePath("h") };
+        m_window->action("FileSaveAs")->trigger();
+        QTest::keyClicks(m_window->reactionEditor(), "o");
+        m_fileAnswers = { m_dir->filePath("missing/y.KVX") };
+        m_window->action("FileSaveAs")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(2));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - h"));
+        QCOMPARE(m_window->documentPath(), m_dir->filePath("h.KVX"));
+        QVERIFY(m_window->isModified());
+        QVERIFY(readFile(m_dir->filePath("h.KVX")).startsWith("H2\r\n"));
+
+        // Save of an untitled document asks for a name the same way.
+        m_answers = { MessageButton::No };
+        m_window->newFile();
+        QTest::keyClicks(m_window->reactionEditor(), "n2");
+        m_fileAnswers = { m_dir->filePath("missing/z.KVX") };
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        QVERIFY(m_window->documentPath().isEmpty());
+        QVERIFY(m_window->isModified());
+    }
+
     void storedPlacementIsReadAtStartUp()
     {
         WriteWindowSettings(*m_settings, 640, 420, 30, 40, 2, false);

@@ -26,6 +26,8 @@ namespace molvane {
 
 bool MainWindow::maybeSave()
 {
+    // A paste still typing would change the document while the question is open.
+    m_reactionEditor->stopPaste();
     if (!m_modified)
         return true;
     switch (ShowMessageBox(UiString(TextId::SaveChanges), MessageKind::Confirmation,

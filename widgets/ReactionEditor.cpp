@@ -86,10 +86,15 @@ KeyOptions ReactionEditor::keyOptions() const
     return m_keyOptions ? m_keyOptions() : KeyOptions {};
 }
 
-void ReactionEditor::resetText(const QString &text)
+void ReactionEditor::stopPaste()
 {
     m_pasteTimer.stop();
     m_pending.clear();
+}
+
+void ReactionEditor::resetText(const QString &text)
+{
+    stopPaste();
     m_model->resetText(codePageBytes(text));
     paintLayout();
 }

@@ -335,6 +335,30 @@ private slots:
         QVERIFY(m_window->isModified());
     }
 
+    // A paste typing on its timer stops before "Save changes?": what is saved is what the
+    // question was asked about, and nothing is typed after it.
+    void closingStopsAPasteBeforeAsking()
+    {
+        const QString path = m_dir->filePath("paste.KVX");
+        m_fileAnswers = { path };
+        QString asked;
+        SetMessageBoxHook([&](const QString &, MessageKind, MessageButtons) {
+            asked = m_window->reactionEditor()->text();
+            QTest::qWait(100); // a real message box runs the event loop while it waits
+            return MessageButton::Yes;
+        });
+        QApplication::clipboard()->setText(QString("H2O+").repeated(40));
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(m_window->isModified());
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!asked.isEmpty());
+        QVERIFY(asked.size() < 160);
+        QTest::qWait(50);
+        QCOMPARE(m_window->reactionEditor()->text(), asked);
+        QVERIFY(readFile(path).startsWith(asked.toLatin1() + "\r\n"));
+    }
+
     void storedPlacementIsReadAtStartUp()
     {
         WriteWindowSettings(*m_settings, 640, 420, 30, 40, 2, false);

@@ -104,7 +104,7 @@ QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &gr
     const qint64 columns = sumOf(grid.colCount(), [&](int c) { return grid.colWidth(c); });
     const qint64 rows = sumOf(grid.rowCount(), [&](int r) { return grid.rowHeight(r); });
     return QSize(clamped(std::max<qint64>(reactionWidth + Margin, Margin + columns) + Margin),
-        clamped(2 * Margin + rows + reactionImageHeight + Margin));
+        clamped(qint64(2) * Margin + rows + reactionImageHeight + Margin));
 }
 
 std::vector<int> ColumnsLeftToRight(int colCount, UiLanguage language)

@@ -113,7 +113,7 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
         const QString chosen = ask();
         if (chosen.isEmpty())
             return {};
-        const QString name = withExtension(chosen);
+        QString name = withExtension(chosen);
         // Only Yes replaces: No and the close button ask for a name again.
         if (!QFileInfo::exists(name)
             || ShowMessageBox(name + UiString(TextId::AlreadyExists), MessageKind::Warning,

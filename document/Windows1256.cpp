@@ -135,6 +135,17 @@ std::optional<QByteArray> ToWindows1256(std::string_view text)
     return bytes;
 }
 
+std::string ToWindows1256Or(std::string_view text, char standIn)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    encode(text, bytes, [standIn](char32_t, std::string &out) {
+        out.push_back(standIn);
+        return true;
+    });
+    return bytes;
+}
+
 void AppendWindows1256Html(std::string_view text, QByteArray &bytes)
 {
     encode(text, bytes, [](char32_t c, QByteArray &out) {

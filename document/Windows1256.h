@@ -19,6 +19,10 @@ std::string FromWindows1256(QByteArrayView bytes);
 /// The Windows-1256 bytes of UTF-8 @p text; nothing when a character has no byte there.
 std::optional<QByteArray> ToWindows1256(std::string_view text);
 
+/// The Windows-1256 bytes of UTF-8 @p text, with @p standIn for every character that has no
+/// byte there: for code that holds one byte per character, such as the reaction editor.
+std::string ToWindows1256Or(std::string_view text, char standIn);
+
 /// Appends the Windows-1256 bytes of UTF-8 @p text to @p bytes; false, with @p bytes left
 /// part-way, when a character has no byte there.
 bool AppendWindows1256(std::string_view text, QByteArray &bytes);

@@ -2,6 +2,7 @@
 
 #include "document/DocumentFiles.h"
 #include "document/DocumentFormat.h"
+#include "document/Windows1256.h"
 #include "export/FontConversion.h"
 #include "export/ReactionPainter.h"
 
@@ -103,7 +104,7 @@ QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &gr
     const qint64 columns = sumOf(grid.colCount(), [&](int c) { return grid.colWidth(c); });
     const qint64 rows = sumOf(grid.rowCount(), [&](int r) { return grid.rowHeight(r); });
     return QSize(clamped(std::max<qint64>(reactionWidth + Margin, Margin + columns) + Margin),
-        clamped(2 * Margin + rows + reactionImageHeight + Margin));
+        clamped(qint64(2) * Margin + rows + reactionImageHeight + Margin));
 }
 
 std::vector<int> ColumnsLeftToRight(int colCount, UiLanguage language)
@@ -124,9 +125,10 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
 {
     const ReactionFonts fonts = ToReactionFonts(document.fonts, document.subscriptPosition);
     const ReactionGlyphs glyphs(fonts);
-    // Drawn from the first character, whatever the editor shows scrolled.
-    const ReactionLayout reaction
-        = LayoutReaction(document.reaction, 0, fonts.subscriptsPosition, glyphs);
+    // Drawn from the first character, whatever the editor shows scrolled, and laid out in
+    // code-page bytes as the editor holds it.
+    const ReactionLayout reaction = LayoutReaction(
+        ToWindows1256Or(document.reaction, '?'), 0, fonts.subscriptsPosition, glyphs);
     const int reactionWidth
         = std::accumulate(reaction.charWidths.begin(), reaction.charWidths.end(), 0);
 

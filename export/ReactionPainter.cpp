@@ -1,5 +1,8 @@
 #include "export/ReactionPainter.h"
 
+#include "document/QtText.h"
+#include "document/Windows1256.h"
+
 #include <QPainter>
 
 namespace molvane {
@@ -24,7 +27,8 @@ ReactionFonts ReactionFonts::startup(const QColor &windowText)
 
 QString GlyphText(GlyphFont font, char c)
 {
-    return font == GlyphFont::Arrow ? ArrowGlyph : QString::fromLatin1(&c, 1);
+    return font == GlyphFont::Arrow ? ArrowGlyph
+                                    : ToQString(FromWindows1256(QByteArrayView(&c, 1)));
 }
 
 ReactionGlyphs::ReactionGlyphs(const ReactionFonts &fonts)

@@ -48,7 +48,8 @@ private:
     mutable std::array<std::array<int, 256>, FontCount> m_advances;
 };
 
-/// The text drawn for one character: the arrow glyph for Arrow, else the character itself.
+/// The text drawn for one character, a Windows-1256 byte: the arrow glyph for Arrow, else the
+/// character the byte stands for.
 QString GlyphText(GlyphFont font, char c);
 
 /// Paints every glyph of @p layout, each on an opaque white cell, offset by @p origin.

@@ -56,7 +56,8 @@ public:
     void newFile();
     void openFile();
     bool save();
-    void saveAs();
+    /// False when no name was given or the file was not written.
+    bool saveAs();
     void exportHtml();
     void exportBitmap();
     void showOptions();
@@ -110,7 +111,6 @@ private:
     QString m_documentPath;
     bool m_modified = false;
     bool m_activatedOnce = false;
-    bool m_saveAsFromSave = false;
     bool m_startupFarsi = false;
     bool m_helpMode = false;
 

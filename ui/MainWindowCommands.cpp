@@ -26,6 +26,8 @@ namespace molvane {
 
 bool MainWindow::maybeSave()
 {
+    // A paste still typing would change the document while the question is open.
+    m_reactionEditor->stopPaste();
     if (!m_modified)
         return true;
     switch (ShowMessageBox(UiString(TextId::SaveChanges), MessageKind::Confirmation,
@@ -71,14 +73,24 @@ void MainWindow::loadFile(const QString &path)
     Document opened;
     try {
         // The whole file is read before anything changes: a file that fails leaves the
-        // open document as it was.
+        // open document as it was, and nobody is asked to save.
         opened = ReadDocumentFile(path, m_document);
     } catch (const std::exception &) {
         showMessageText(TextId::CannotOpen);
         return;
     }
+    const bool asks = m_modified;
     if (!maybeSave())
         return;
+    if (asks) {
+        // Yes may have saved over this very file: what opens is the file as it is now.
+        try {
+            opened = ReadDocumentFile(path, m_document);
+        } catch (const std::exception &) {
+            showMessageText(TextId::CannotOpen);
+            return;
+        }
+    }
     m_documentPath = path;
     applyDocument(opened);
     setModified(false);
@@ -87,13 +99,8 @@ void MainWindow::loadFile(const QString &path)
 
 bool MainWindow::save()
 {
-    if (m_documentPath.isEmpty()) {
-        m_saveAsFromSave = true;
-        saveAs();
-        m_saveAsFromSave = false;
-    }
     if (m_documentPath.isEmpty())
-        return false;
+        return saveAs();
     return saveDocumentTo(m_documentPath);
 }
 
@@ -106,7 +113,7 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
         const QString chosen = ask();
         if (chosen.isEmpty())
             return {};
-        const QString name = withExtension(chosen);
+        QString name = withExtension(chosen);
         // Only Yes replaces: No and the close button ask for a name again.
         if (!QFileInfo::exists(name)
             || ShowMessageBox(name + UiString(TextId::AlreadyExists), MessageKind::Warning,
@@ -116,16 +123,16 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
     }
 }
 
-void MainWindow::saveAs()
+bool MainWindow::saveAs()
 {
     const QString name = askTargetName([this] { return AskSaveFileName(this); },
         [](const QString &chosen) { return WithExtension(chosen, ".KVX"); });
-    if (name.isEmpty())
-        return;
+    // The document takes the new name only once it is written there.
+    if (name.isEmpty() || !saveDocumentTo(name))
+        return false;
     m_documentPath = name;
-    if (!m_saveAsFromSave)
-        saveDocumentTo(name);
     updateTitle();
+    return true;
 }
 
 void MainWindow::exportHtml()

@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 
+#include <limits>
+
 namespace molvane {
 
 std::optional<std::u32string> TypedCharacters(const QKeyEvent &event)
@@ -44,6 +46,8 @@ CellEditor::CellEditor(const QModelIndex &index, CodePageHas codePageHas, QWidge
     , m_rules(new InputRulesValidator(TextField::Cell, std::move(codePageHas), this))
 {
     setFrame(false);
+    // Cells have no length limit: the line edit's default of 32767 would cut long ones.
+    setMaxLength(std::numeric_limits<int>::max());
     setValidator(m_rules);
     connect(this, &QLineEdit::inputRejected, this, [this] {
         const auto [reason, character] = m_rules->takeRefusal();

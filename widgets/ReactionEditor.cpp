@@ -1,5 +1,8 @@
 #include "widgets/ReactionEditor.h"
 
+#include "document/QtText.h"
+#include "document/Windows1256.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -9,6 +12,13 @@
 namespace molvane {
 
 namespace {
+
+// The model holds one byte per character: the document's code page, so that every character
+// a document can hold is kept and painted as itself.
+std::string codePageBytes(const QString &text)
+{
+    return ToWindows1256Or(text.toStdString(), '?');
+}
 
 EditKey editKeyOf(int key)
 {
@@ -76,23 +86,28 @@ KeyOptions ReactionEditor::keyOptions() const
     return m_keyOptions ? m_keyOptions() : KeyOptions {};
 }
 
-void ReactionEditor::resetText(const QString &text)
+void ReactionEditor::stopPaste()
 {
     m_pasteTimer.stop();
     m_pending.clear();
-    m_model->resetText(text.toLatin1().toStdString());
+}
+
+void ReactionEditor::resetText(const QString &text)
+{
+    stopPaste();
+    m_model->resetText(codePageBytes(text));
     paintLayout();
 }
 
 void ReactionEditor::writeBack(const QString &text)
 {
-    m_model->writeBack(text.toLatin1().toStdString());
+    m_model->writeBack(codePageBytes(text));
     paintLayout();
 }
 
 QString ReactionEditor::text() const
 {
-    return QString::fromLatin1(m_model->text());
+    return ToQString(FromWindows1256(QByteArrayView(m_model->text())));
 }
 
 void ReactionEditor::normalizeReaction()

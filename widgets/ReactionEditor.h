@@ -51,6 +51,8 @@ public:
     void reactionCopy() const;
     /// Types the clipboard's text into an emptied reaction, character by character.
     void reactionPaste();
+    /// Drops what a paste has not typed yet.
+    void stopPaste();
 
 signals:
     /// Enter was typed: run Balance.

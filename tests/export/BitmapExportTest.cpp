@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace molvane;
@@ -305,6 +306,21 @@ TEST(RenderBitmap, RaisedSubscriptsStopAtTheReactionsEdge)
     document.subscriptPosition = 0;
     const QImage level = RenderBitmap(document, UiLanguage::English);
     EXPECT_NE(image, level); // the subscript did move
+}
+
+// A letter of the code page is one glyph, as the editor shows it, not one per UTF-8 byte.
+TEST(RenderBitmap, CodePageLettersAreDrawnAsThemselves)
+{
+    Document document = tableDocument(UiLanguage::English);
+    const int count = 200;
+    document.reaction.clear();
+    for (int i = 0; i < count; ++i)
+        document.reaction += "\u0627"; // alef, byte C7 of the code page
+    const int alef = QFontMetrics(ToQFont(document.fonts[ReactionFont]))
+                         .horizontalAdvance(QString(QChar(0x0627)));
+    ASSERT_GT(alef, 0);
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    EXPECT_EQ(image.width(), 10 + std::max(count * alef, 180) + 10);
 }
 
 TEST(RenderBitmap, PictureTooLargeIsRefused)

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -219,6 +220,38 @@ private slots:
         QVERIFY(!m_window->isModified());
     }
 
+    // A reaction line of the code page's letters (alef, e acute) is kept through open, copy,
+    // an edit, save and the page export, byte for byte.
+    void theCodePagesLettersSurviveOpenEditAndSave()
+    {
+        QFile shipped(MOLVANE_DATA_DIR "/New.KVX");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray original = "H2O+\xC7\xE9" + shipped.readAll();
+        const QString path = m_dir->filePath("letters.KVX");
+        QVERIFY(writeFile(path, original));
+        ReactionEditor *editor = m_window->reactionEditor();
+        const QString letters = QString::fromUtf8("H2O+\u0627\u00E9");
+
+        m_fileAnswers = { path };
+        QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor->text(), letters);
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), letters);
+        QFile::remove(path);
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(readFile(path), original);
+
+        m_fileAnswers = { m_dir->filePath("letters.html") };
+        QTest::keyClick(editor, Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(readFile(m_dir->filePath("letters.html")).contains("+\xC7\xE9"));
+
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(readFile(path).startsWith("H2O+\xC7\r\n"));
+        QVERIFY(m_questions.empty());
+    }
+
     void openingWhileModifiedAsksAfterReading()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");
@@ -233,6 +266,97 @@ private slots:
         m_window->loadFile(m_dir->filePath("h.KVX"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QVERIFY(!m_window->isModified());
+    }
+
+    // The file is read once the question is answered: what Yes saved is what opens.
+    void reopeningTheEditedDocumentKeepsWhatYesSaved()
+    {
+        const QString salt = m_dir->filePath("salt.KVX");
+        QTest::keyClicks(m_window->reactionEditor(), "nacl");
+        m_fileAnswers = { salt };
+        m_window->saveAs();
+        QTest::keyClicks(m_window->reactionEditor(), "+fe");
+        m_fileAnswers = { salt };
+        m_answers = { MessageButton::Yes };
+        m_window->action("FileOpen")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("NaCl+Fe"));
+        QVERIFY(!m_window->isModified());
+        QVERIFY(readFile(salt).startsWith("NaCl+Fe\r\n"));
+    }
+
+    void openingOverTheFileSavedAsOpensWhatWasSaved()
+    {
+        QFile shipped(MOLVANE_DATA_DIR "/New.KVX");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QString salt = m_dir->filePath("salt.KVX");
+        QVERIFY(writeFile(salt, "NaCl" + shipped.readAll()));
+        QTest::keyClicks(m_window->reactionEditor(), "fe");
+        m_fileAnswers = { salt, salt }; // the file to open, then the name to save as
+        m_answers = { MessageButton::Yes, MessageButton::Yes }; // save changes, replace
+        m_window->action("FileOpen")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(2));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("Fe"));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - salt"));
+        QVERIFY(!m_window->isModified());
+        QVERIFY(readFile(salt).startsWith("Fe\r\n"));
+    }
+
+    // A Save As that fails leaves the name, the title and the changed mark as they were.
+    void aFailedSaveAsKeepsTheName()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2");
+        m_fileAnswers = { m_dir->filePath("missing/x.KVX") };
+        m_window->action("FileSaveAs")->trigger();
+        QCOMPARE(m_questions.back().text, QString("Can not save this file"));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        QVERIFY(m_window->documentPath().isEmpty());
+        QVERIFY(m_window->isModified());
+
+        m_fileAnswers = { m_dir->filePath("h") };
+        m_window->action("FileSaveAs")->trigger();
+        QTest::keyClicks(m_window->reactionEditor(), "o");
+        m_fileAnswers = { m_dir->filePath("missing/y.KVX") };
+        m_window->action("FileSaveAs")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(2));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - h"));
+        QCOMPARE(m_window->documentPath(), m_dir->filePath("h.KVX"));
+        QVERIFY(m_window->isModified());
+        QVERIFY(readFile(m_dir->filePath("h.KVX")).startsWith("H2\r\n"));
+
+        // Save of an untitled document asks for a name the same way.
+        m_answers = { MessageButton::No };
+        m_window->newFile();
+        QTest::keyClicks(m_window->reactionEditor(), "n2");
+        m_fileAnswers = { m_dir->filePath("missing/z.KVX") };
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        QVERIFY(m_window->documentPath().isEmpty());
+        QVERIFY(m_window->isModified());
+    }
+
+    // A paste typing on its timer stops before "Save changes?": what is saved is what the
+    // question was asked about, and nothing is typed after it.
+    void closingStopsAPasteBeforeAsking()
+    {
+        const QString path = m_dir->filePath("paste.KVX");
+        m_fileAnswers = { path };
+        QString asked;
+        SetMessageBoxHook([&](const QString &, MessageKind, MessageButtons) {
+            asked = m_window->reactionEditor()->text();
+            QTest::qWait(100); // a real message box runs the event loop while it waits
+            return MessageButton::Yes;
+        });
+        QApplication::clipboard()->setText(QString("H2O+").repeated(40));
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(m_window->isModified());
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!asked.isEmpty());
+        QVERIFY(asked.size() < 160);
+        QTest::qWait(50);
+        QCOMPARE(m_window->reactionEditor()->text(), asked);
+        QVERIFY(readFile(path).startsWith(asked.toLatin1() + "\r\n"));
     }
 
     void storedPlacementIsReadAtStartUp()
@@ -479,6 +603,18 @@ private slots:
     }
 
 private:
+    static bool writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QPushButton *button(const QString &text) const
     {
         for (QPushButton *b : m_window->findChildren<QPushButton *>())

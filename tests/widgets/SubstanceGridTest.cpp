@@ -359,6 +359,30 @@ private slots:
         QCOMPARE(m_invalid->count(), invalid);
     }
 
+    // Cells have no length cap: a long cell goes through editing whole, and a long paste
+    // is kept whole.
+    void longTextIsNeverCut()
+    {
+        const QString loaded(42000, 'a');
+        writeByCode(TextCol, 1, loaded);
+        startEditing(TextCol, 1);
+        QCOMPARE(editor()->text().size(), loaded.size());
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTRY_VERIFY(!cellEditorOf(TextCol, 1));
+        QCOMPARE(cell(TextCol, 1).size(), loaded.size());
+
+        const QString pasted(40000, 'b');
+        QApplication::clipboard()->setText(pasted);
+        click(TextCol, 2);
+        typeKeys("x");
+        QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor()->text().size(), pasted.size() + 1);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTRY_VERIFY(!cellEditorOf(TextCol, 2));
+        QVERIFY(cell(TextCol, 2) == "x" + pasted);
+        QVERIFY(cell(TextCol, 1) == loaded);
+    }
+
     void helpModeClick()
     {
         QSignalSpy help(m_grid.get(), &SubstanceGrid::helpRequested);

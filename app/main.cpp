@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Qarv");
     QApplication::setApplicationName("Molvane");
-    QApplication::setApplicationDisplayName("Molvane");
+    // No display name: the window system would append it to every title the title rule gives.
     QApplication::setWindowIcon(molvane::ProgramIcon());
     // Lets the desktop match the windows to the installed molvane.desktop entry.
     QGuiApplication::setDesktopFileName("molvane");

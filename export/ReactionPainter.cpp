@@ -85,7 +85,16 @@ void PaintReactionLayout(
     painter.save();
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
-    for (const PlacedGlyph &glyph : layout.glyphs) {
+    // A long reaction lies mostly outside the clip: its glyphs there would take all the time.
+    // A glyph's ink may overhang its cell a little: a line's height of slack is plenty.
+    const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
+    const int slack = layout.imageHeight;
+    for (std::size_t i = 0; i < layout.glyphs.size(); ++i) {
+        const PlacedGlyph &glyph = layout.glyphs[i];
+        const int left = origin.x() + glyph.x;
+        if (!clip.isEmpty()
+            && (left - slack > clip.right() || left + layout.charWidths[i] + slack < clip.left()))
+            continue;
         const GlyphFont font = glyph.font;
         painter.setFont(glyphs.font(font));
         painter.setPen(glyphs.color(font));

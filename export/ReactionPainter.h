@@ -51,7 +51,8 @@ private:
 /// The text drawn for one character: the arrow glyph for Arrow, else the character itself.
 QString GlyphText(GlyphFont font, char c);
 
-/// Paints every glyph of @p layout, each on an opaque white cell, offset by @p origin.
+/// Paints every glyph of @p layout, each on an opaque white cell, offset by @p origin; with a
+/// clip set, only the glyphs near it.
 void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
     const ReactionGlyphs &glyphs, QPoint origin = {});
 

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace molvane {
 
 namespace {
@@ -122,6 +124,7 @@ void ReactionEditor::paintLayout()
     m_image = QImage(qMax(1, width()), layout.imageHeight, QImage::Format_RGB32);
     m_image.fill(Qt::white);
     QPainter painter(&m_image);
+    painter.setClipRect(0, 0, qMax(1, width()), layout.imageHeight);
     PaintReactionLayout(painter, layout, *m_measure);
     m_caretShown = false;
     update();
@@ -163,13 +166,20 @@ void ReactionEditor::reactionPaste()
         pasteNext();
         return;
     }
-    // A long paste is typed at once and painted once, so that it never takes long.
+    // A long paste is typed at once and painted once, so that it never takes long. A line
+    // break runs Balance where it stands, so such a paste is typed key by key.
     const QByteArray typed = std::exchange(m_pending, {});
     const KeyOptions options = keyOptions();
-    for (const char c : typed) {
-        if (m_model->keyPress(c, options)) {
-            paintLayout();
-            emit balanceRequested();
+    const bool pressesEnter
+        = std::any_of(typed.begin(), typed.end(), [&](char c) { return PressesEnter(c, options); });
+    if (!pressesEnter) {
+        m_model->typeText(std::string_view(typed.constData(), std::size_t(typed.size())), options);
+    } else {
+        for (const char c : typed) {
+            if (m_model->keyPress(c, options)) {
+                paintLayout();
+                emit balanceRequested();
+            }
         }
     }
     paintLayout();

@@ -122,6 +122,21 @@ private slots:
         QVERIFY(m_editor->text().endsWith("H2+O2"));
     }
 
+    void longPasteBalancesAtItsLineBreak()
+    {
+        QString reaction;
+        while (reaction.size() < 300)
+            reaction += "H2+";
+        reaction += "O2>H2O";
+        QStringList balanced;
+        connect(m_editor.get(), &ReactionEditor::balanceRequested,
+            [&] { balanced << m_editor->text(); });
+        QApplication::clipboard()->setText(reaction + "\rN2");
+        m_editor->reactionPaste();
+        QCOMPARE(balanced, QStringList { reaction }); // Balance ran on the text before the break
+        QCOMPARE(m_editor->text(), reaction + "N2");
+    }
+
     void closingDuringAPasteIsSafe()
     {
         QApplication::clipboard()->setText("H2+O2>H2O");

@@ -118,16 +118,25 @@ void ReactionEditor::drawReaction()
 // Paints the model's last layout on the editor image: white cells, glyphs at their places.
 void ReactionEditor::paintLayout()
 {
+    renderImage();
+    update();
+}
+
+// The image has the screen's pixels, not the widget's, so that it is sharp at any scale.
+void ReactionEditor::renderImage()
+{
     const ReactionLayout &layout = m_model->layout();
     if (height() != layout.imageHeight)
         setFixedHeight(layout.imageHeight);
-    m_image = QImage(qMax(1, width()), layout.imageHeight, QImage::Format_RGB32);
+    const QSize size(qMax(1, width()), layout.imageHeight);
+    const qreal ratio = devicePixelRatioF();
+    m_image = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
     m_image.fill(Qt::white);
     QPainter painter(&m_image);
-    painter.setClipRect(0, 0, qMax(1, width()), layout.imageHeight);
+    painter.setClipRect(QRect(QPoint(), size));
     PaintReactionLayout(painter, layout, *m_measure);
     m_caretShown = false;
-    update();
 }
 
 void ReactionEditor::showCaretNow()
@@ -211,6 +220,9 @@ void ReactionEditor::typeCharacter(char c)
 
 void ReactionEditor::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another scale: painted again at its pixels.
+    if (!qFuzzyCompare(m_image.devicePixelRatio(), devicePixelRatioF()))
+        renderImage();
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(0, 0, m_image);

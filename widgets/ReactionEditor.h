@@ -73,6 +73,7 @@ protected:
 private:
     void showCaretNow();
     void paintLayout();
+    void renderImage();
     void typeCharacter(char c);
     void pasteNext();
     KeyOptions keyOptions() const;

@@ -11,13 +11,12 @@ const QString ArrowGlyph = QString(QChar(0x2192));
 
 } // namespace
 
-ReactionFonts ReactionFonts::startup(const QColor &windowText)
+ReactionFonts ReactionFonts::startup()
 {
     ReactionFonts fonts;
     fonts.reaction = QFont("Arial", 14, QFont::Bold);
     fonts.numbers = fonts.reaction;
     fonts.subscripts = QFont("Arial", 10, QFont::Bold);
-    fonts.reactionColor = fonts.subscriptsColor = windowText;
     fonts.numbersColor = QColor(0, 0, 255);
     return fonts;
 }
@@ -79,12 +78,12 @@ bool ReactionGlyphs::sameFaceAndSize(GlyphFont a, GlyphFont b) const
     return x.family() == y.family() && x.pointSize() == y.pointSize();
 }
 
-void PaintReactionLayout(
-    QPainter &painter, const ReactionLayout &layout, const ReactionGlyphs &glyphs, QPoint origin)
+void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
+    const ReactionGlyphs &glyphs, const ReactionPaper &paper, QPoint origin)
 {
     painter.save();
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
+    painter.setBackground(paper.background);
     // A long reaction lies mostly outside the clip: its glyphs there would take all the time.
     // A glyph's ink may overhang its cell a little: a line's height of slack is plenty.
     const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
@@ -97,7 +96,8 @@ void PaintReactionLayout(
             continue;
         const GlyphFont font = glyph.font;
         painter.setFont(glyphs.font(font));
-        painter.setPen(glyphs.color(font));
+        const QColor color = glyphs.color(font);
+        painter.setPen(color.isValid() ? color : paper.text);
         const int ascent = glyphs.metrics(font).ascent();
         painter.drawText(
             origin + QPoint(glyph.x, glyph.y + ascent), GlyphText(font, glyph.character));

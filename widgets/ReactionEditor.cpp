@@ -40,7 +40,7 @@ constexpr int PastePauseMs = 10;
 
 ReactionEditor::ReactionEditor(QWidget *parent)
     : QWidget(parent)
-    , m_fonts(ReactionFonts::startup(palette().color(QPalette::WindowText)))
+    , m_fonts(ReactionFonts::startup())
     , m_measure(std::make_unique<ReactionGlyphs>(m_fonts))
     , m_model(std::make_unique<ReactionEditorModel>(*m_measure))
 {
@@ -115,7 +115,8 @@ void ReactionEditor::drawReaction()
     paintLayout();
 }
 
-// Paints the model's last layout on the editor image: white cells, glyphs at their places.
+// Paints the model's last layout on the editor image: cells of the palette's base, glyphs at
+// their places.
 void ReactionEditor::paintLayout()
 {
     renderImage();
@@ -132,10 +133,11 @@ void ReactionEditor::renderImage()
     const qreal ratio = devicePixelRatioF();
     m_image = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
-    m_image.fill(Qt::white);
+    const ReactionPaper paper = this->paper();
+    m_image.fill(paper.background);
     QPainter painter(&m_image);
     painter.setClipRect(QRect(QPoint(), size));
-    PaintReactionLayout(painter, layout, *m_measure);
+    PaintReactionLayout(painter, layout, *m_measure, paper);
     m_caretShown = false;
 }
 
@@ -145,7 +147,8 @@ void ReactionEditor::showCaretNow()
     m_blinkTim.setInterval(flash > 0 ? flash / 2 : 500);
     m_caretShown = !m_caretShown;
     QPainter painter(&m_image);
-    painter.setPen(m_caretShown ? Qt::black : Qt::white);
+    const ReactionPaper paper = this->paper();
+    painter.setPen(m_caretShown ? paper.text : paper.background);
     const int x = m_model->caretX();
     painter.drawLine(x, 1, x, m_image.height() - 3);
     update();
@@ -224,8 +227,21 @@ void ReactionEditor::paintEvent(QPaintEvent *)
     if (!qFuzzyCompare(m_image.devicePixelRatio(), devicePixelRatioF()))
         renderImage();
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), paper().background);
     painter.drawImage(0, 0, m_image);
+}
+
+// An editable field: the palette's base and text, as in every text box of the theme.
+ReactionPaper ReactionEditor::paper() const
+{
+    return { palette().color(QPalette::Base), palette().color(QPalette::Text) };
+}
+
+void ReactionEditor::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        paintLayout();
 }
 
 void ReactionEditor::resizeEvent(QResizeEvent *)

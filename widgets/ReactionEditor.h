@@ -61,6 +61,7 @@ signals:
     void helpRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -74,6 +75,7 @@ private:
     void showCaretNow();
     void paintLayout();
     void renderImage();
+    ReactionPaper paper() const;
     void typeCharacter(char c);
     void pasteNext();
     KeyOptions keyOptions() const;

@@ -1,10 +1,11 @@
 // The main window's hot paths on the offscreen platform: a key typed into a long reaction
-// (handled and repainted), and Balance of a large reaction with its grid filled.
+// (handled and repainted), a long paste, and Balance of a large reaction with its grid filled.
 #include "ui/MainWindow.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/ReactionEditor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -33,6 +34,21 @@ void BM_KeyInLongReaction(benchmark::State &state)
     }
 }
 BENCHMARK(BM_KeyInLongReaction)->Unit(benchmark::kMicrosecond);
+
+// A paste of range(0) characters, typed without pauses and painted.
+void BM_PasteLongReaction(benchmark::State &state)
+{
+    molvane::ReactionEditor editor;
+    editor.resize(670, 30);
+    QString reaction;
+    while (reaction.size() < state.range(0))
+        reaction += "Fe2(SO4)3+";
+    reaction.truncate(int(state.range(0)));
+    QApplication::clipboard()->setText(reaction);
+    for (auto _ : state)
+        editor.reactionPaste();
+}
+BENCHMARK(BM_PasteLongReaction)->Arg(12500)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 void BM_BalanceWithGrid(benchmark::State &state)
 {

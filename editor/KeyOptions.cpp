@@ -18,6 +18,11 @@ char MapTypedCharacter(char typed, const KeyOptions &options)
     return c;
 }
 
+bool PressesEnter(char typed, const KeyOptions &options)
+{
+    return MapTypedCharacter(typed, options) == '\r';
+}
+
 bool IsInsertable(char c)
 {
     return IsReactionCharacter(c); // typing inserts exactly the reaction grammar's characters

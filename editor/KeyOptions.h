@@ -21,6 +21,9 @@ struct KeyOptions
 /// the result of the one before.
 char MapTypedCharacter(char typed, const KeyOptions &options);
 
+/// Whether typing @p typed presses Enter, which asks for Balance.
+bool PressesEnter(char typed, const KeyOptions &options);
+
 /// The characters typing may insert: letters, digits, "(", ")", "+", "-" and ">".
 bool IsInsertable(char c);
 

@@ -119,6 +119,28 @@ bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
     return false;
 }
 
+void ReactionEditorModel::typeText(std::string_view typed, const KeyOptions &options)
+{
+    std::string inserted;
+    inserted.reserve(typed.size());
+    bool keyTyped = false; // any key but Enter, which would normalise even if it inserted nothing
+    for (const char typedChar : typed) {
+        const char c = MapTypedCharacter(typedChar, options);
+        keyTyped = keyTyped || c != '\r';
+        if (IsInsertable(c))
+            inserted.push_back(c);
+    }
+    if (!keyTyped)
+        return;
+    // What a typed character removes or changes depends only on what stands before it, and
+    // nothing follows the caret: normalising once removes what each key would have removed.
+    m_text.insert(std::size_t(m_caret), inserted);
+    m_caret += int(inserted.size());
+    normalizeReaction(options.autoIdentify);
+    scrollIntoView();
+    normalizeReaction(options.autoIdentify);
+}
+
 void ReactionEditorModel::placeCaret(int x)
 {
     const int drawn = int(m_layout.charWidths.size());

@@ -51,6 +51,11 @@ public:
     void keyDown(EditKey key, const KeyOptions &options);
     /// Types @p typed; true when it was Enter, which asks for Balance and types nothing.
     bool keyPress(char typed, const KeyOptions &options);
+    /// With the caret at the end of the text (a paste empties the reaction first), types every
+    /// character of @p typed as keyPress would, but normalises and draws once, so that a long
+    /// paste takes no longer than one key: the same text, caret and view. Enter types nothing
+    /// here; a caller that must run Balance at an Enter types key by key.
+    void typeText(std::string_view typed, const KeyOptions &options);
     /// The caret to the first character boundary at or right of image position @p x.
     void placeCaret(int x);
 

@@ -22,6 +22,8 @@ namespace {
 constexpr int Margin = 10;
 // 512 MB while painting: a larger picture is refused rather than half made.
 constexpr qint64 MaxPixels = qint64(1) << 27;
+// A picture is black on white whatever the desktop's theme.
+const ReactionPaper Page;
 
 // A document may hold any width; one below zero shows as no width at all.
 int shown(int size)
@@ -74,7 +76,7 @@ void paintTable(QPainter &painter, const Document &document, UiLanguage language
 {
     const GridModel &grid = document.grid;
     painter.setFont(ToQFont(document.fonts[GridFont]));
-    const QColor textColor = ToQColor(document.fonts[GridFont].color);
+    const QColor textColor = ToQColor(document.fonts[GridFont].color, Page.text);
     const std::vector<int> columns = ColumnsLeftToRight(grid.colCount(), language);
     painter.setBrush(Qt::NoBrush);
     painter.setLayoutDirection(Qt::LeftToRight); // as the cell's own direction rule says
@@ -144,7 +146,7 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
         QPainter painter(&image);
         // The reaction's own image starts at (10, 10): raised subscripts stop at its edge.
         painter.setClipRect(QRect(QPoint(Margin, Margin), size));
-        PaintReactionLayout(painter, reaction, glyphs, QPoint(Margin, Margin));
+        PaintReactionLayout(painter, reaction, glyphs, Page, QPoint(Margin, Margin));
         painter.setClipping(false);
         paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
     }

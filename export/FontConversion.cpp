@@ -36,6 +36,14 @@ QColor ToQColor(ColorValue value)
     return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
 }
 
+QColor ToQColor(ColorValue value, const QColor &defaultText)
+{
+    const auto bits = std::uint32_t(value);
+    if ((bits >> 24) == 0xFF && roleOfSystemColor(int(bits & 0xFF)) == QPalette::WindowText)
+        return defaultText;
+    return ToQColor(value);
+}
+
 QFont ToQFont(const DocumentFont &font)
 {
     QFont result(QString::fromStdString(font.face));
@@ -52,9 +60,9 @@ ReactionFonts ToReactionFonts(
     result.reaction = ToQFont(fonts[ReactionFont]);
     result.numbers = ToQFont(fonts[NumbersFont]);
     result.subscripts = ToQFont(fonts[SubscriptsFont]);
-    result.reactionColor = ToQColor(fonts[ReactionFont].color);
-    result.numbersColor = ToQColor(fonts[NumbersFont].color);
-    result.subscriptsColor = ToQColor(fonts[SubscriptsFont].color);
+    result.reactionColor = ToQColor(fonts[ReactionFont].color, QColor());
+    result.numbersColor = ToQColor(fonts[NumbersFont].color, QColor());
+    result.subscriptsColor = ToQColor(fonts[SubscriptsFont].color, QColor());
     result.subscriptsPosition = subscriptPosition;
     return result;
 }

@@ -14,13 +14,12 @@ const QString ArrowGlyph = QString(QChar(0x2192));
 
 } // namespace
 
-ReactionFonts ReactionFonts::startup(const QColor &windowText)
+ReactionFonts ReactionFonts::startup()
 {
     ReactionFonts fonts;
     fonts.reaction = QFont("Arial", 14, QFont::Bold);
     fonts.numbers = fonts.reaction;
     fonts.subscripts = QFont("Arial", 10, QFont::Bold);
-    fonts.reactionColor = fonts.subscriptsColor = windowText;
     fonts.numbersColor = QColor(0, 0, 255);
     return fonts;
 }
@@ -83,16 +82,26 @@ bool ReactionGlyphs::sameFaceAndSize(GlyphFont a, GlyphFont b) const
     return x.family() == y.family() && x.pointSize() == y.pointSize();
 }
 
-void PaintReactionLayout(
-    QPainter &painter, const ReactionLayout &layout, const ReactionGlyphs &glyphs, QPoint origin)
+void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
+    const ReactionGlyphs &glyphs, const ReactionPaper &paper, QPoint origin)
 {
     painter.save();
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    for (const PlacedGlyph &glyph : layout.glyphs) {
+    painter.setBackground(paper.background);
+    // A long reaction lies mostly outside the clip: its glyphs there would take all the time.
+    // A glyph's ink may overhang its cell a little: a line's height of slack is plenty.
+    const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
+    const int slack = layout.imageHeight;
+    for (std::size_t i = 0; i < layout.glyphs.size(); ++i) {
+        const PlacedGlyph &glyph = layout.glyphs[i];
+        const int left = origin.x() + glyph.x;
+        if (!clip.isEmpty()
+            && (left - slack > clip.right() || left + layout.charWidths[i] + slack < clip.left()))
+            continue;
         const GlyphFont font = glyph.font;
         painter.setFont(glyphs.font(font));
-        painter.setPen(glyphs.color(font));
+        const QColor color = glyphs.color(font);
+        painter.setPen(color.isValid() ? color : paper.text);
         const int ascent = glyphs.metrics(font).ascent();
         painter.drawText(
             origin + QPoint(glyph.x, glyph.y + ascent), GlyphText(font, glyph.character));

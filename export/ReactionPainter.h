@@ -13,7 +13,8 @@ class QPainter;
 
 namespace molvane {
 
-/// The three fonts a reaction is painted with, and how far subscripts are raised.
+/// The three fonts a reaction is painted with, and how far subscripts are raised. A colour
+/// left invalid is the default: the text colour of what the reaction is painted on.
 struct ReactionFonts
 {
     QFont reaction, numbers, subscripts;
@@ -21,7 +22,15 @@ struct ReactionFonts
     int subscriptsPosition = 0;
 
     /// Bold Arial 14 pt, numbers in blue, subscripts 10 pt, before any document is loaded.
-    static ReactionFonts startup(const QColor &windowText);
+    static ReactionFonts startup();
+};
+
+/// What a reaction is painted on: its cells' background and the default text colour. A page
+/// is black on white whatever the desktop's theme; the editor takes its palette's.
+struct ReactionPaper
+{
+    QColor background = Qt::white;
+    QColor text = Qt::black;
 };
 
 /// Measures glyphs in the fonts of a ReactionFonts it refers to; advances are cached per font
@@ -34,6 +43,7 @@ public:
     /// Call after the referred fonts changed.
     void fontsChanged();
     const QFont &font(GlyphFont font) const;
+    /// The font's colour; invalid for the default.
     QColor color(GlyphFont font) const;
     const QFontMetrics &metrics(GlyphFont font) const { return *m_metrics[int(font)]; }
 
@@ -52,8 +62,9 @@ private:
 /// character the byte stands for.
 QString GlyphText(GlyphFont font, char c);
 
-/// Paints every glyph of @p layout, each on an opaque white cell, offset by @p origin.
+/// Paints every glyph of @p layout, each on an opaque cell of the paper's background, offset
+/// by @p origin; with a clip set, only the glyphs near it.
 void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
-    const ReactionGlyphs &glyphs, QPoint origin = {});
+    const ReactionGlyphs &glyphs, const ReactionPaper &paper, QPoint origin = {});
 
 } // namespace molvane

@@ -16,7 +16,7 @@ QStringList captionLines(const QString &text)
 } // namespace
 
 MenuStyle::MenuStyle(MenuLook look)
-    : m_look(std::move(look))
+    : m_look(look)
 { }
 
 QColor MenuStyle::resolve(const MenuColor &color)
@@ -96,7 +96,8 @@ void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
 }
 
 // The image with its soft shadow first: the image's pixels, blurred, blended towards the
-// shadow colour.
+// shadow colour. The shadow has the image's own pixels, which on a scaled screen are finer
+// than the menu's, and its offset is in the menu's pixels.
 void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) const
 {
     if (m_look.showImageShadow) {
@@ -114,7 +115,12 @@ void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) co
                 shadow.setPixel(x, y,
                     qRgba(color.red(), color.green(), color.blue(),
                         mask[std::size_t(y) * (w + 2) + x]));
-        painter->drawImage(at + QPoint(m_look.shadowPosX - 1, m_look.shadowPosY - 1), shadow);
+        const qreal ratio = image.devicePixelRatio();
+        shadow.setDevicePixelRatio(ratio);
+        // The blur's border is one pixel of the image, the offset whole pixels of the screen.
+        const QPoint offset(
+            qRound(m_look.shadowPosX * ratio) - 1, qRound(m_look.shadowPosY * ratio) - 1);
+        painter->drawImage(QPointF(at) + QPointF(offset) / ratio, shadow);
     }
     painter->drawPixmap(at, image);
 }
@@ -153,7 +159,8 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         const QIcon::Mode mode = !(item.state & State_Enabled) ? QIcon::Disabled
             : selected                                         ? QIcon::Selected
                                                                : QIcon::Normal;
-        const QPixmap image = item.icon.pixmap(iconSize, mode);
+        const QPixmap image = item.icon.pixmap(
+            QSize(iconSize, iconSize), painter->device()->devicePixelRatioF(), mode);
         const QPoint at(imageRect.left() + (imageRect.width() - iconSize) / 2,
             r.top() + (r.height() - iconSize) / 2);
         drawImage(painter, image, at);
@@ -178,8 +185,8 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
 
     painter->setFont(item.font);
     painter->setPen(textColor);
-    const Qt::Alignment leading = rtl ? Qt::AlignRight : Qt::AlignLeft;
-    const Qt::Alignment trailing = rtl ? Qt::AlignLeft : Qt::AlignRight;
+    const int leading = rtl ? Qt::AlignRight : Qt::AlignLeft;
+    const int trailing = rtl ? Qt::AlignLeft : Qt::AlignRight;
     painter->drawText(text, leading | Qt::AlignVCenter | Qt::TextShowMnemonic,
         captionLines(item.text).join('\n'));
     const QString shortcut = item.text.section('\t', 1);

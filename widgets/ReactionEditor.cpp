@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace molvane {
 
 namespace {
@@ -48,7 +50,7 @@ constexpr int PastePauseMs = 10;
 
 ReactionEditor::ReactionEditor(QWidget *parent)
     : QWidget(parent)
-    , m_fonts(ReactionFonts::startup(palette().color(QPalette::WindowText)))
+    , m_fonts(ReactionFonts::startup())
     , m_measure(std::make_unique<ReactionGlyphs>(m_fonts))
     , m_model(std::make_unique<ReactionEditorModel>(*m_measure))
 {
@@ -128,18 +130,30 @@ void ReactionEditor::drawReaction()
     paintLayout();
 }
 
-// Paints the model's last layout on the editor image: white cells, glyphs at their places.
+// Paints the model's last layout on the editor image: cells of the palette's base, glyphs at
+// their places.
 void ReactionEditor::paintLayout()
+{
+    renderImage();
+    update();
+}
+
+// The image has the screen's pixels, not the widget's, so that it is sharp at any scale.
+void ReactionEditor::renderImage()
 {
     const ReactionLayout &layout = m_model->layout();
     if (height() != layout.imageHeight)
         setFixedHeight(layout.imageHeight);
-    m_image = QImage(qMax(1, width()), layout.imageHeight, QImage::Format_RGB32);
-    m_image.fill(Qt::white);
+    const QSize size(qMax(1, width()), layout.imageHeight);
+    const qreal ratio = devicePixelRatioF();
+    m_image = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    const ReactionPaper paper = this->paper();
+    m_image.fill(paper.background);
     QPainter painter(&m_image);
-    PaintReactionLayout(painter, layout, *m_measure);
+    painter.setClipRect(QRect(QPoint(), size));
+    PaintReactionLayout(painter, layout, *m_measure, paper);
     m_caretShown = false;
-    update();
 }
 
 void ReactionEditor::showCaretNow()
@@ -148,7 +162,8 @@ void ReactionEditor::showCaretNow()
     m_blinkTim.setInterval(flash > 0 ? flash / 2 : 500);
     m_caretShown = !m_caretShown;
     QPainter painter(&m_image);
-    painter.setPen(m_caretShown ? Qt::black : Qt::white);
+    const ReactionPaper paper = this->paper();
+    painter.setPen(m_caretShown ? paper.text : paper.background);
     const int x = m_model->caretX();
     painter.drawLine(x, 1, x, m_image.height() - 3);
     update();
@@ -178,13 +193,20 @@ void ReactionEditor::reactionPaste()
         pasteNext();
         return;
     }
-    // A long paste is typed at once and painted once, so that it never takes long.
+    // A long paste is typed at once and painted once, so that it never takes long. A line
+    // break runs Balance where it stands, so such a paste is typed key by key.
     const QByteArray typed = std::exchange(m_pending, {});
     const KeyOptions options = keyOptions();
-    for (const char c : typed) {
-        if (m_model->keyPress(c, options)) {
-            paintLayout();
-            emit balanceRequested();
+    const bool pressesEnter
+        = std::any_of(typed.begin(), typed.end(), [&](char c) { return PressesEnter(c, options); });
+    if (!pressesEnter) {
+        m_model->typeText(std::string_view(typed.constData(), std::size_t(typed.size())), options);
+    } else {
+        for (const char c : typed) {
+            if (m_model->keyPress(c, options)) {
+                paintLayout();
+                emit balanceRequested();
+            }
         }
     }
     paintLayout();
@@ -216,9 +238,25 @@ void ReactionEditor::typeCharacter(char c)
 
 void ReactionEditor::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another scale: painted again at its pixels.
+    if (!qFuzzyCompare(m_image.devicePixelRatio(), devicePixelRatioF()))
+        renderImage();
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), paper().background);
     painter.drawImage(0, 0, m_image);
+}
+
+// An editable field: the palette's base and text, as in every text box of the theme.
+ReactionPaper ReactionEditor::paper() const
+{
+    return { palette().color(QPalette::Base), palette().color(QPalette::Text) };
+}
+
+void ReactionEditor::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        paintLayout();
 }
 
 void ReactionEditor::resizeEvent(QResizeEvent *)

@@ -63,6 +63,7 @@ signals:
     void helpRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -75,6 +76,8 @@ protected:
 private:
     void showCaretNow();
     void paintLayout();
+    void renderImage();
+    ReactionPaper paper() const;
     void typeCharacter(char c);
     void pasteNext();
     KeyOptions keyOptions() const;

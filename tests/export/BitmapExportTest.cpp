@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPalette>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -224,6 +225,30 @@ TEST(RenderBitmap, CoefficientInBlueAndSymbolsInWindowText)
     const auto [first, last] = inkColumns(image, 10 + digit, 10 + digit + 8, 10, 10 + height);
     ASSERT_GE(first, 0);
     EXPECT_LT(at(image, first, 10 + height / 2).blue(), 100);
+}
+
+TEST(RenderBitmap, BlackOnWhiteUnderADarkTheme)
+{
+    const QPalette light = QGuiApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(220, 220, 220));
+    QGuiApplication::setPalette(dark);
+    const Document document = tableDocument(UiLanguage::English);
+    const QImage image = RenderBitmap(document, UiLanguage::English);
+    QGuiApplication::setPalette(light);
+
+    EXPECT_EQ(at(image, 0, 0), White);
+    // The "H" after the coefficient and the first cell's text, both in window text: black.
+    const int height = reactionImageHeight(document);
+    const int digit = QFontMetrics(ToQFont(document.fonts[NumbersFont])).horizontalAdvance('2');
+    const auto [first, last] = inkColumns(image, 10 + digit, 10 + digit + 8, 10, 10 + height);
+    EXPECT_GE(first, 0);
+    const int top = height + 20;
+    const auto [cellFirst, cellLast] = inkColumns(image, 12, 68, top + 2, top + 19);
+    EXPECT_GE(cellFirst, 0);
 }
 
 struct AlignmentCase

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -122,6 +123,21 @@ private slots:
         QVERIFY(m_editor->text().endsWith("H2+O2"));
     }
 
+    void longPasteBalancesAtItsLineBreak()
+    {
+        QString reaction;
+        while (reaction.size() < 300)
+            reaction += "H2+";
+        reaction += "O2>H2O";
+        QStringList balanced;
+        connect(m_editor.get(), &ReactionEditor::balanceRequested,
+            [&] { balanced << m_editor->text(); });
+        QApplication::clipboard()->setText(reaction + "\rN2");
+        m_editor->reactionPaste();
+        QCOMPARE(balanced, QStringList { reaction }); // Balance ran on the text before the break
+        QCOMPARE(m_editor->text(), reaction + "N2");
+    }
+
     void closingDuringAPasteIsSafe()
     {
         QApplication::clipboard()->setText("H2+O2>H2O");
@@ -143,6 +159,37 @@ private slots:
         QVERIFY(blue);
         QCOMPARE(layout.glyphs[3].font, GlyphFont::Arrow);
         QVERIFY(layout.charWidths[3] > 0);
+    }
+
+    void darkPaletteColoursBackgroundTextAndCaret()
+    {
+        QPalette dark = m_editor->palette();
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(200, 200, 200));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 120));
+        m_editor->setPalette(dark);
+        m_editor->resetText("2H2O");
+        QTest::keyClick(m_editor.get(), Qt::Key_End); // shows the caret after the text
+        const QImage image = m_editor->image();
+        const ReactionLayout &layout = m_editor->model().layout();
+        const auto colours = [&](int from, int to) {
+            QSet<QRgb> found;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = from; x < to; ++x)
+                    found.insert(image.pixel(x, y));
+            return found;
+        };
+        QCOMPARE(image.pixelColor(image.width() - 2, 1), QColor(30, 30, 30));
+        // The "H" in the default colour: the palette's text on its base, never white.
+        const QSet<QRgb> letter = colours(layout.glyphs[1].x, layout.glyphs[2].x);
+        QVERIFY(letter.contains(QColor(230, 230, 120).rgb()));
+        QVERIFY(letter.contains(QColor(30, 30, 30).rgb()));
+        QVERIFY(!letter.contains(QColor(255, 255, 255).rgb()));
+        // The coefficient keeps the colour the fonts set.
+        QVERIFY(colours(0, layout.glyphs[1].x).contains(QColor(0, 0, 255).rgb()));
+        QCOMPARE(image.pixelColor(m_editor->model().caretX(), image.height() / 2),
+            QColor(230, 230, 120));
     }
 
 private:

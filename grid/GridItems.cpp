@@ -34,6 +34,7 @@ ItemEntry ParseItemEntry(std::string_view entry)
 std::vector<std::string> ItemEntries(const GridModel &grid)
 {
     std::vector<std::string> entries;
+    entries.reserve(std::size_t(grid.colCount()));
     for (int col = 0; col < grid.colCount(); ++col)
         entries.push_back(ItemEntryText(
             grid.itemName(col), grid.typeOf(col), std::to_string(grid.colWidth(col))));
@@ -43,6 +44,7 @@ std::vector<std::string> ItemEntries(const GridModel &grid)
 std::vector<std::string> FormulaTargets(const GridModel &grid)
 {
     std::vector<std::string> targets;
+    targets.reserve(std::size_t(grid.colCount()));
     for (int col = 0; col < grid.colCount(); ++col)
         targets.push_back("#" + grid.itemName(col) + "(a)");
     return targets;
@@ -59,9 +61,8 @@ int FieldNumber(std::string_view text, int fallback)
 
 void ApplyItems(GridModel &grid, const std::vector<std::string> &entries)
 {
-    if (entries.empty())
-        return;
-    grid.setColCount(int(entries.size()));
+    // A grid needs a column: with every item deleted, the first one stays as it was.
+    grid.setColCount(std::max(int(entries.size()), 1));
     std::vector<std::string> types = grid.typesList();
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const ItemEntry item = ParseItemEntry(entries[k]);

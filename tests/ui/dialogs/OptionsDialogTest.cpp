@@ -88,6 +88,24 @@ private slots:
         QCOMPARE(document.grid.typesList()[10], std::string("5"));
     }
 
+    void deletingEveryItemKeepsTheFirstColumn()
+    {
+        Document document = documentWithItems({ "A", "B", "C" });
+        document.grid.setTypesList({ "2", "0", "0" });
+        document.grid.setColWidth(0, 64);
+        run(document, [this] {
+            clickEntry("GIList", 0);
+            for (int k = 0; k < 3; ++k)
+                click("GIDelete");
+            QCOMPARE(list("GIList")->count(), 0);
+            click("OK");
+        });
+        QCOMPARE(document.grid.colCount(), 1);
+        QCOMPARE(document.grid.itemName(0), std::string("A"));
+        QCOMPARE(document.grid.typeOf(0), std::string_view("2"));
+        QCOMPARE(document.grid.colWidth(0), 64);
+    }
+
     void moveUpReordersItemsNotCells()
     {
         Document document = documentWithItems({ "A", "B", "C" });

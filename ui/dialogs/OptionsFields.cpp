@@ -1,15 +1,20 @@
 #include "ui/dialogs/OptionsFields.h"
 
+#include "document/Windows1256.h"
+#include "widgets/InputRulesValidator.h"
+
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace molvane {
 
 QLineEdit *newDigitsField(QWidget *parent, int width)
 {
     auto *field = new QLineEdit(parent);
-    field->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), field));
+    // Persian and Arabic-Indic digits become 0-9, as in the grid's cells.
+    field->setValidator(new InputRulesValidator(TextField::Number, Windows1256Has, field));
     field->setFixedWidth(width);
     return field;
 }

@@ -275,6 +275,22 @@ private slots:
         });
     }
 
+    // Persian and Arabic-Indic digits typed on a Farsi keyboard read as 0-9, as in the grid.
+    void numberFieldsTakeFarsiDigits()
+    {
+        Document document = documentWithItems({ "A" });
+        run(document, [this] {
+            typeCharacters(field("FPFS"), u"\u06F1\u06F4"_qs, "14");
+            typeCharacters(field("FSbP"), u"\u0663"_qs, "3");
+            clickEntry("GIList", 0);
+            typeCharacters(field("GIWidth"), u"\u06F8\u0660"_qs, "80");
+            click("OK");
+        });
+        QCOMPARE(document.fonts[ProgramFont].size, 14);
+        QCOMPARE(document.subscriptPosition, 3);
+        QCOMPARE(document.grid.colWidth(0), 80);
+    }
+
     void newFormulaTakesTheFirstItem()
     {
         Document document = documentWithItems({ "Mol", "Mass" });
@@ -523,6 +539,15 @@ private:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), expected.isNull() ? typed : expected);
+    }
+
+    // Empties @p edit and types @p typed a character at a time, as a keyboard layout would.
+    void typeCharacters(QLineEdit *edit, const QString &typed, const QString &expected)
+    {
+        replaceText(edit, "");
+        for (const QChar ch : typed)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(ch.unicode()), QString(ch), {});
+        QCOMPARE(edit->text(), expected);
     }
 
     std::unique_ptr<OptionsDialog> m_form;

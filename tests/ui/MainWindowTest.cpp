@@ -2,19 +2,24 @@
 // message box and the file dialogs answered by test hooks.
 #include "ui/MainWindow.h"
 #include "MainWindowHarness.h"
+#include "export/FontConversion.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/Settings.h"
+#include "ui/UiText.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -23,8 +28,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 
@@ -320,6 +327,38 @@ private slots:
         m_window->action("SettingsEnglish")->trigger();
         QCOMPARE(windowTexts(), english);
         QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+    }
+
+    // Pointing at an item of the Help menu or the tool bar shows its whole hint when it has no
+    // short part of its own, in either language.
+    void hintsWithoutABarFillTheStatusBar()
+    {
+        const std::pair<const char *, TextId> hinted[] = { { "HelpHelp", TextId::HelpHelpHint },
+            { "HelpOnline", TextId::HelpOnlineHint }, { "HelpFarsi", TextId::HelpFarsiHint } };
+        auto *toolBar = m_window->findChild<QToolBar *>("ToolBar");
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            if (language == UiLanguage::Farsi)
+                m_window->action("SettingsFarsi")->trigger();
+            for (const auto &[name, hint] : hinted) {
+                QAction *action = m_window->action(name);
+                const QString whole = UiString(hint, language);
+                auto *menu = qobject_cast<QMenu *>(action->associatedObjects().value(0));
+                QVERIFY(menu);
+                menu->popup(m_window->mapToGlobal(QPoint(20, 20)));
+                QVERIFY(QTest::qWaitForWindowExposed(menu));
+                m_window->statusBar()->clearMessage();
+                QTest::mouseMove(menu, menu->actionGeometry(action).center());
+                QTRY_COMPARE(m_window->statusBar()->currentMessage(), whole);
+                menu->hide();
+                if (QWidget *tool = toolBar->widgetForAction(action)) {
+                    m_window->statusBar()->clearMessage();
+                    QTest::mouseMove(tool, tool->rect().center());
+                    QTRY_COMPARE(m_window->statusBar()->currentMessage(), whole);
+                    QCOMPARE(tool->toolTip(), whole);
+                    QTest::mouseMove(m_window->reactionEditor());
+                }
+            }
+        }
     }
 
     void openingAFarsiDocumentSwitchesToFarsi()

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <functional>
 #include <memory>
@@ -444,6 +445,32 @@ private slots:
         });
     }
 
+    // A dialog has no status bar: pointing at an icon button shows its name and what it does.
+    void itemButtonsShowTheirLongHint()
+    {
+        const std::pair<const char *, TextId> buttons[]
+            = { { "GIUp", TextId::ItemUpHint }, { "GIDown", TextId::ItemDownHint },
+                  { "GINew", TextId::ItemNewHint }, { "GIDelete", TextId::ItemDeleteHint } };
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            language == UiLanguage::Farsi ? m_form->setFarsiCaptions()
+                                          : m_form->setEnglishCaptions();
+            Document document = documentWithItems({ "A" });
+            run(document, [&] {
+                for (const auto &[name, hint] : buttons) {
+                    QAbstractButton *target = button(name);
+                    showPageOf(target);
+                    QTest::mouseMove(target, target->rect().center());
+                    const QString wanted = qCaption(hint, language).section('|', 1);
+                    QTRY_VERIFY2(QToolTip::isVisible() && QToolTip::text().contains(wanted),
+                        qPrintable(QToolTip::text()));
+                    QToolTip::hideText();
+                    QTRY_VERIFY(!QToolTip::isVisible());
+                }
+                click("Cancel");
+            });
+        }
+    }
+
     void captionsOfBothLanguages()
     {
         for (const UiLanguage language :
@@ -465,7 +492,8 @@ private slots:
                 QCOMPARE(button->text(), qCaption(caption, language));
             }
             const QString upHint = qCaption(TextId::ItemUpHint, language);
-            QCOMPARE(button("GIUp")->toolTip(), upHint.section('|', 0, 0));
+            QCOMPARE(button("GIUp")->toolTip(),
+                upHint.section('|', 0, 0) + '\n' + upHint.section('|', 1));
             QCOMPARE(button("GIUp")->statusTip(), upHint.section('|', 1));
             QCOMPARE(list("GFList")->toolTip(), qCaption(TextId::FormulaListHint, language));
             QStringList labels;

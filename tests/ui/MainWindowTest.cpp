@@ -404,6 +404,8 @@ private slots:
         QStringList shown;
         QString title;
         Qt::LayoutDirection direction = Qt::LeftToRight;
+        int centreOffset = -1000;
+        bool belowText = false;
         QTimer::singleShot(50, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -416,6 +418,14 @@ private slots:
                 std::reverse(ordered.begin(), ordered.end());
             for (QAbstractButton *b : ordered)
                 shown << b->text();
+            // One row of buttons, centred under the text.
+            QRect row;
+            for (QAbstractButton *b : ordered)
+                row |= QRect(b->mapTo(box, QPoint(0, 0)), b->size());
+            centreOffset = row.center().x() - box->rect().center().x();
+            const auto *text = box->findChild<QLabel *>("qt_msgbox_label");
+            QVERIFY(text);
+            belowText = row.top() >= text->mapTo(box, QPoint(0, text->height())).y();
             QTest::keyClick(box, Qt::Key_Escape); // also what the title-bar close button does
         });
         const MessageButton answer = ShowMessageBox(
@@ -425,6 +435,8 @@ private slots:
         QCOMPARE(int(answer), escapeAnswer);
         QCOMPARE(title, farsi ? QString("توجه") : QString("Warning"));
         QCOMPARE(direction, farsi ? Qt::RightToLeft : Qt::LeftToRight);
+        QVERIFY2(std::abs(centreOffset) <= 3, qPrintable(QString::number(centreOffset)));
+        QVERIFY(belowText);
     }
 
     void keyOptionsTakeEffectAtTheNextKeyAndSurviveARestart()

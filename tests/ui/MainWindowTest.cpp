@@ -499,6 +499,37 @@ private slots:
         QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
     }
 
+    // The menu bar, every drop-down and the two captions take the program font and its colour,
+    // from start-up on, through Options, New and Open.
+    void menusAndCaptionsFollowTheProgramFont()
+    {
+        const DocumentFont initial = m_window->document().fonts[ProgramFont];
+        verifyProgramFont(initial);
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "OpsForm");
+            auto *size = dialog->findChild<QLineEdit *>("FPFS");
+            size->setFocus();
+            size->selectAll();
+            QTest::keyClicks(size, "13");
+            auto *color = dialog->findChild<QComboBox *>("FPFC");
+            color->setFocus();
+            QTest::keyClicks(color, "Red");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("OK"), Qt::LeftButton);
+        });
+        m_window->action("SettingsOptions")->trigger();
+        const DocumentFont changed = m_window->document().fonts[ProgramFont];
+        QCOMPARE(changed.size, 13);
+        QCOMPARE(changed.color, ColorValue(0x0000FF));
+        verifyProgramFont(changed);
+        m_fileAnswers = { m_dir->filePath("red.KVX") };
+        m_window->saveAs();
+        m_window->newFile();
+        verifyProgramFont(initial);
+        m_window->loadFile(m_dir->filePath("red.KVX"));
+        verifyProgramFont(changed);
+    }
+
     void optionsCancelChangesNothing()
     {
         QTimer::singleShot(50, [] {
@@ -530,6 +561,25 @@ private slots:
     }
 
 private:
+    void verifyProgramFont(const DocumentFont &expected) const
+    {
+        const QFont font = ToQFont(expected);
+        QList<QWidget *> shown { m_window->menuBar() };
+        for (QMenu *menu : m_window->menuBar()->findChildren<QMenu *>())
+            shown << menu;
+        QVERIFY(shown.size() > 4); // the bar and its four menus at least
+        for (const QWidget *widget : shown) {
+            QCOMPARE(widget->font().family(), font.family());
+            QCOMPARE(widget->font().pointSize(), font.pointSize());
+        }
+        for (const QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (label->window() != m_window.get())
+                continue;
+            QCOMPARE(label->font().pointSize(), font.pointSize());
+            QCOMPARE(label->palette().color(QPalette::WindowText), ToQColor(expected.color));
+        }
+    }
+
     QPushButton *button(const QString &text) const
     {
         for (QPushButton *b : m_window->findChildren<QPushButton *>())

@@ -27,4 +27,11 @@ QToolButton *newSquareButton(QWidget *parent, const char *name, int side)
     return button;
 }
 
+int FontScaled(const QWidget *widget, int pixels)
+{
+    constexpr int DesignLineHeight = 13;
+    const int line = std::max(widget->fontMetrics().height(), DesignLineHeight);
+    return (pixels * line + DesignLineHeight / 2) / DesignLineHeight;
+}
+
 } // namespace molvane

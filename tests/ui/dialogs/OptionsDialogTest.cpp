@@ -471,6 +471,37 @@ private slots:
         }
     }
 
+    // At every program font size the dialog grows so that no control overlaps another, leaves
+    // its page or cuts its text.
+    void everyProgramFontSizeFits()
+    {
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            language == UiLanguage::Farsi ? m_form->setFarsiCaptions()
+                                          : m_form->setEnglishCaptions();
+            for (int size = 8; size <= 14; ++size) {
+                Document document;
+                document.fonts[ProgramFont].size = size;
+                run(document, [&] {
+                    const QString where
+                        = QString("%1 pt, language %2").arg(size).arg(int(language));
+                    auto *pages = m_form->findChild<QTabWidget *>();
+                    verifyLaidOut(m_form.get(), where);
+                    for (int i = 0; i < pages->count(); ++i) {
+                        pages->setCurrentIndex(i);
+                        QApplication::processEvents();
+                        QWidget *page = pages->widget(i);
+                        QVERIFY2(page->parentWidget()->rect().contains(page->geometry()),
+                            qPrintable(where));
+                        verifyLaidOut(page, where);
+                    }
+                    click("Cancel");
+                });
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+    }
+
     void captionsOfBothLanguages()
     {
         for (const UiLanguage language :
@@ -567,6 +598,28 @@ private:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), expected.isNull() ? typed : expected);
+    }
+
+    // The shown children of @p parent lie inside it, apart from each other, and show their
+    // texts whole.
+    static void verifyLaidOut(QWidget *parent, const QString &where)
+    {
+        QList<QWidget *> shown;
+        for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                shown << child;
+        for (int a = 0; a < shown.size(); ++a) {
+            const QString name
+                = where + ": " + shown[a]->metaObject()->className() + " " + shown[a]->objectName();
+            QVERIFY2(parent->rect().contains(shown[a]->geometry()), qPrintable(name));
+            for (int b = a + 1; b < shown.size(); ++b)
+                QVERIFY2(!shown[a]->geometry().intersects(shown[b]->geometry()),
+                    qPrintable(name + " and " + shown[b]->objectName()));
+            const bool wholeText = qobject_cast<QLabel *>(shown[a])
+                || qobject_cast<QPushButton *>(shown[a]) || shown[a]->objectName().endsWith("FC");
+            if (wholeText)
+                QVERIFY2(shown[a]->width() >= shown[a]->sizeHint().width(), qPrintable(name));
+        }
     }
 
     // Empties @p edit and types @p typed a character at a time, as a keyboard layout would.

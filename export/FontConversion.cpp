@@ -3,27 +3,60 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <iterator>
+
 namespace molvane {
 
 namespace {
 
-// The system colours documents name by index, as the palette holds them here.
-QPalette::ColorRole roleOfSystemColor(int index)
+struct PaletteColor
 {
-    switch (index) {
-    case 5:
-        return QPalette::Base; // window background
-    case 13:
-        return QPalette::Highlight;
-    case 14:
-        return QPalette::HighlightedText;
-    case 15:
-        return QPalette::Button; // button face
-    case 18:
-        return QPalette::ButtonText;
-    default:
-        return QPalette::WindowText; // window text and everything else
-    }
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+// The system colours documents name by index (Scroll Bar, Background, ... Info Background),
+// each taken from the palette role that draws the same part here.
+constexpr PaletteColor SystemColors[] = {
+    { QPalette::Active, QPalette::Button }, // scroll bar: drawn as a button
+    { QPalette::Active, QPalette::Window }, // background
+    { QPalette::Active, QPalette::Highlight }, // active caption
+    { QPalette::Active, QPalette::Dark }, // inactive caption: a grey bar
+    { QPalette::Active, QPalette::Window }, // menu: menus are drawn on the window colour
+    { QPalette::Active, QPalette::Base }, // window: the background of text fields and lists
+    { QPalette::Active, QPalette::WindowText }, // window frame
+    { QPalette::Active, QPalette::WindowText }, // menu text
+    { QPalette::Active, QPalette::WindowText }, // window text
+    { QPalette::Active, QPalette::HighlightedText }, // caption text: on the active caption
+    { QPalette::Active, QPalette::Button }, // active border
+    { QPalette::Active, QPalette::Button }, // inactive border
+    { QPalette::Active, QPalette::Mid }, // application workspace
+    { QPalette::Active, QPalette::Highlight }, { QPalette::Active, QPalette::HighlightedText },
+    { QPalette::Active, QPalette::Button }, // button face
+    { QPalette::Active, QPalette::Dark }, // button shadow
+    { QPalette::Disabled, QPalette::Text }, // gray text
+    { QPalette::Active, QPalette::ButtonText },
+    { QPalette::Active, QPalette::Midlight }, // inactive caption text: light on the grey bar
+    { QPalette::Active, QPalette::Light }, // button highlight
+    { QPalette::Active, QPalette::Shadow }, // 3D dark shadow
+    { QPalette::Active, QPalette::Midlight }, // 3D light
+    { QPalette::Active, QPalette::ToolTipText }, // info text
+    { QPalette::Active, QPalette::ToolTipBase }, // info background
+};
+
+// The palette entry of a system colour; an index past the list, written by some other
+// program, reads as window text.
+PaletteColor systemColor(std::uint32_t bits)
+{
+    const std::size_t index = bits & 0xFF;
+    return index < std::size(SystemColors)
+        ? SystemColors[index]
+        : PaletteColor { QPalette::Active, QPalette::WindowText };
+}
+
+bool isSystemColor(std::uint32_t bits)
+{
+    return (bits >> 24) == 0xFF;
 }
 
 } // namespace
@@ -31,15 +64,17 @@ QPalette::ColorRole roleOfSystemColor(int index)
 QColor ToQColor(ColorValue value)
 {
     const auto bits = std::uint32_t(value);
-    if ((bits >> 24) == 0xFF)
-        return QGuiApplication::palette().color(roleOfSystemColor(int(bits & 0xFF)));
+    if (isSystemColor(bits)) {
+        const PaletteColor source = systemColor(bits);
+        return QGuiApplication::palette().color(source.group, source.role);
+    }
     return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
 }
 
 QColor ToQColor(ColorValue value, const QColor &defaultText)
 {
     const auto bits = std::uint32_t(value);
-    if ((bits >> 24) == 0xFF && roleOfSystemColor(int(bits & 0xFF)) == QPalette::WindowText)
+    if (isSystemColor(bits) && systemColor(bits).role == QPalette::WindowText)
         return defaultText;
     return ToQColor(value);
 }

@@ -61,9 +61,8 @@ int FieldNumber(std::string_view text, int fallback)
 
 void ApplyItems(GridModel &grid, const std::vector<std::string> &entries)
 {
-    if (entries.empty())
-        return;
-    grid.setColCount(int(entries.size()));
+    // A grid needs a column: with every item deleted, the first one stays as it was.
+    grid.setColCount(std::max(int(entries.size()), 1));
     std::vector<std::string> types = grid.typesList();
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const ItemEntry item = ParseItemEntry(entries[k]);

@@ -34,8 +34,8 @@ int FieldNumber(std::string_view text, int fallback);
 
 /// Makes the grid's columns those of @p entries, in order: names (a name an earlier column
 /// already has, letter case ignored, becomes "Item k"), type codes in `TypesList` and widths
-/// (100 when unreadable). With no entries the grid keeps its one first column. Cells of the
-/// substance rows stay where they are; `TypesList` entries past the last column are kept.
+/// (100 when unreadable). With no entries the grid keeps only its first column, unchanged. Cells of
+/// the substance rows stay where they are; `TypesList` entries past the last column are kept.
 void ApplyItems(GridModel &grid, const std::vector<std::string> &entries);
 
 /// A formula line split at its first "=": the target before it and the expression after it;

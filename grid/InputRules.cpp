@@ -30,6 +30,8 @@ Refusal CheckTyped(TextField field, char32_t c, const CodePageHas &has)
     const char32_t fitted = BestFit(c);
     if (fitted == U'\n' || fitted == U'\r' || fitted == 0)
         return Refusal::LineBreak;
+    if (field == TextField::Number && (fitted < U'0' || fitted > U'9'))
+        return Refusal::NotADigit;
     if (fitted == U',' && field != TextField::Formula)
         return Refusal::Comma;
     if (fitted == U':' && field == TextField::ItemName)

@@ -8,7 +8,12 @@ namespace molvane {
 
 /// Where typed or pasted text goes. Each place refuses what saving and reopening the document
 /// would lose or corrupt.
-enum class TextField { Cell, ItemName, Formula };
+enum class TextField {
+    Cell,
+    ItemName,
+    Formula,
+    Number, ///< a size, position or width of the Options dialog: digits 0-9 only
+};
 
 /// Why a character was refused; the status bar names it.
 enum class Refusal {
@@ -17,6 +22,7 @@ enum class Refusal {
     Comma, ///< separates the cells and names of a saved row
     Colon, ///< separates name, type and width of an item in the Options dialog
     LineBreak, ///< ends a line of the saved document; NUL ends its text
+    NotADigit, ///< a number field reads digits only
 };
 
 /// Whether the documents' code page has a character. The application answers it with the

@@ -236,6 +236,14 @@ std::string_view Text(TextId id, UiLanguage language)
     return Texts[std::size_t(id)].in(language);
 }
 
+HintTexts SplitHint(std::string_view hint)
+{
+    const auto bar = hint.find('|');
+    if (bar == std::string_view::npos)
+        return { hint, hint };
+    return { hint.substr(0, bar), hint.substr(bar + 1) };
+}
+
 std::string WindowTitle(std::string_view documentPath)
 {
     std::string title(Text(TextId::ApplicationTitle, UiLanguage::English));

@@ -166,6 +166,15 @@ std::span<const UiText> UiTexts();
 /// The text of @p id in @p language.
 std::string_view Text(TextId id, UiLanguage language);
 
+/// A hint's two texts: the short one, a tool-tip, before the first "|" and the long one, the
+/// status-bar text, after it. A hint without "|" is both.
+struct HintTexts
+{
+    std::string_view shortText;
+    std::string_view longText;
+};
+HintTexts SplitHint(std::string_view hint);
+
 /// The window title: "Molvane - Untitled" for an untitled document, otherwise "Molvane - "
 /// and the file name of @p documentPath without its directory and its last extension.
 std::string WindowTitle(std::string_view documentPath);

@@ -177,10 +177,10 @@ void MainWindow::applyCaptions(UiLanguage language)
         if (!entry.name)
             continue;
         QAction *action = m_actions.value(entry.name);
-        const QString hint = UiString(entry.hint, language);
+        const UiHint hint = SplitUiHint(UiString(entry.hint, language));
         action->setText(UiString(entry.caption, language));
-        action->setToolTip(hint.section('|', 0, 0));
-        action->setStatusTip(hint.section('|', 1));
+        action->setToolTip(hint.toolTip);
+        action->setStatusTip(hint.statusTip);
     }
     for (const MenuEntry &menu : MainMenus())
         m_menus.value(menu.name)->setTitle(UiString(menu.title, language));
@@ -190,8 +190,10 @@ void MainWindow::applyCaptions(UiLanguage language)
     m_gridLabel->setText(UiString(TextId::PropertiesLabel, language));
     m_balanceButton->setText(UiString(TextId::BalanceButton, language));
     m_calculateButton->setText(UiString(TextId::CalculateGridButton, language));
-    m_calculateButton->setStatusTip(UiString(TextId::CalculateGridHint, language).section('|', -1));
-    m_reactionEditor->setStatusTip(UiString(TextId::ReactionEditorHint, language).section('|', -1));
+    m_calculateButton->setStatusTip(
+        SplitUiHint(UiString(TextId::CalculateGridHint, language)).statusTip);
+    m_reactionEditor->setStatusTip(
+        SplitUiHint(UiString(TextId::ReactionEditorHint, language)).statusTip);
     setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     SetCurrentUiLanguage(language);
 }

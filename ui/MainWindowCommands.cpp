@@ -18,6 +18,7 @@
 #include "widgets/SubstanceGrid.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -220,6 +221,13 @@ void MainWindow::applyDocumentFonts()
     // Menus are windows of their own: the program font reaches them here.
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(font());
+    // The captions are the program's texts and take its font's colour too.
+    const QColor captionColor = ToQColor(m_document.fonts[ProgramFont].color);
+    for (QLabel *caption : { m_reactionLabel, m_gridLabel }) {
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, captionColor);
+        caption->setPalette(palette);
+    }
 }
 
 void MainWindow::balance()

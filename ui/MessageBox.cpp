@@ -2,6 +2,8 @@
 #include "ui/UiText.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -62,6 +64,23 @@ MessageButton escapeButton(MessageButtons buttons)
     return MessageButton::Yes;
 }
 
+// The buttons sit centred in a row of their own below the icon and the text.
+void centerButtons(QMessageBox &box)
+{
+    auto *row = box.findChild<QDialogButtonBox *>();
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!row || !grid)
+        return;
+    row->setCenterButtons(true);
+    const int index = grid->indexOf(row);
+    if (index < 0)
+        return;
+    int line = 0, column = 0, lines = 0, columns = 0;
+    grid->getItemPosition(index, &line, &column, &lines, &columns);
+    grid->removeWidget(row);
+    grid->addWidget(row, line, 0, lines, grid->columnCount());
+}
+
 } // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook)
@@ -91,6 +110,7 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     }
     if (CurrentUiLanguage() == UiLanguage::Farsi)
         box.setLayoutDirection(Qt::RightToLeft);
+    centerButtons(box);
     QApplication::beep();
     box.exec();
     for (const auto &[button, answer] : made)

@@ -12,4 +12,11 @@ QString UiString(TextId id)
     return UiString(id, CurrentUiLanguage());
 }
 
+UiHint SplitUiHint(const QString &hint)
+{
+    const std::string text = hint.toStdString();
+    const HintTexts parts = SplitHint(text);
+    return { ToQString(parts.shortText), ToQString(parts.longText) };
+}
+
 } // namespace molvane

@@ -11,4 +11,12 @@ namespace molvane {
 QString UiString(TextId id, UiLanguage language);
 QString UiString(TextId id);
 
+/// A hint split by SplitHint: its tool-tip and its status-bar text.
+struct UiHint
+{
+    QString toolTip;
+    QString statusTip;
+};
+UiHint SplitUiHint(const QString &hint);
+
 } // namespace molvane

@@ -130,12 +130,16 @@ TEST(ApplyItems, NewItemIsAnEmptyTextColumn)
     EXPECT_EQ(grid.cell(3, 1), "");
 }
 
-TEST(ApplyItems, NoEntriesKeepTheFirstColumn)
+TEST(ApplyItems, NoEntriesKeepOnlyTheFirstColumn)
 {
     GridModel grid = threeColumns();
+    grid.setColWidth(0, 42);
     ApplyItems(grid, {});
-    EXPECT_EQ(grid.colCount(), 3);
+    ASSERT_EQ(grid.colCount(), 1);
     EXPECT_EQ(grid.itemName(0), "A");
+    EXPECT_EQ(grid.typeOf(0), "0");
+    EXPECT_EQ(grid.colWidth(0), 42);
+    EXPECT_EQ(grid.cell(0, 1), "cell0");
 }
 
 TEST(ApplyItems, ShortTypesListGrowsWithTheColumns)

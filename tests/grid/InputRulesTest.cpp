@@ -37,7 +37,7 @@ TEST_P(CheckTypedCase, AcceptsFitsOrRefuses)
 }
 
 constexpr TextField Cell = TextField::Cell, Name = TextField::ItemName,
-                    Formula = TextField::Formula;
+                    Formula = TextField::Formula, Number = TextField::Number;
 
 INSTANTIATE_TEST_SUITE_P(InputRules, CheckTypedCase,
     testing::Values(TypedCase { "AsciiLetter", Cell, U'a', Refusal::None, U'a' },
@@ -61,7 +61,13 @@ INSTANTIATE_TEST_SUITE_P(InputRules, CheckTypedCase,
         TypedCase { "TabIsKept", Cell, U'\t', Refusal::None, U'\t' },
         TypedCase { "CjkOutsideCodePage", Cell, 0x4E2D, Refusal::NotInCodePage, 0 },
         TypedCase { "EmojiOutsideCodePage", Formula, 0x1F600, Refusal::NotInCodePage, 0 },
-        TypedCase { "LineSeparatorOutsideCodePage", Name, 0x2028, Refusal::NotInCodePage, 0 }),
+        TypedCase { "LineSeparatorOutsideCodePage", Name, 0x2028, Refusal::NotInCodePage, 0 },
+        TypedCase { "DigitInNumber", Number, U'4', Refusal::None, U'4' },
+        TypedCase { "PersianDigitInNumber", Number, 0x06F8, Refusal::None, U'8' },
+        TypedCase { "ArabicIndicDigitInNumber", Number, 0x0662, Refusal::None, U'2' },
+        TypedCase { "LetterInNumber", Number, U'a', Refusal::NotADigit, 0 },
+        TypedCase { "MinusInNumber", Number, U'-', Refusal::NotADigit, 0 },
+        TypedCase { "DecimalSeparatorInNumber", Number, 0x066B, Refusal::NotADigit, 0 }),
     caseName);
 
 TEST(FitInput, PastedTextIsFittedWhole)

@@ -32,6 +32,24 @@ TEST(Texts, FarsiTextsAreTranslated)
     }
 }
 
+TEST(Hints, ShortPartBeforeTheBarLongPartAfterIt)
+{
+    const HintTexts open = SplitHint(Text(TextId::FileOpenHint, UiLanguage::English));
+    EXPECT_EQ(open.shortText, "Open");
+    EXPECT_EQ(open.longText, "Opens an existing file");
+}
+
+TEST(Hints, AHintWithoutABarIsBothTexts)
+{
+    for (const TextId id : { TextId::HelpHelpHint, TextId::HelpOnlineHint, TextId::HelpFarsiHint })
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            const std::string_view hint = Text(id, language);
+            ASSERT_EQ(hint.find('|'), std::string_view::npos);
+            EXPECT_EQ(SplitHint(hint).shortText, hint);
+            EXPECT_EQ(SplitHint(hint).longText, hint);
+        }
+}
+
 struct ExactText
 {
     const char *name;

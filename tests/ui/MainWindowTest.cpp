@@ -2,9 +2,11 @@
 // message box and the file dialogs answered by test hooks.
 #include "ui/MainWindow.h"
 #include "MainWindowHarness.h"
+#include "export/FontConversion.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/Settings.h"
+#include "ui/UiText.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
@@ -12,10 +14,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -24,8 +29,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 
@@ -446,6 +453,38 @@ private slots:
         QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
     }
 
+    // Pointing at an item of the Help menu or the tool bar shows its whole hint when it has no
+    // short part of its own, in either language.
+    void hintsWithoutABarFillTheStatusBar()
+    {
+        const std::pair<const char *, TextId> hinted[] = { { "HelpHelp", TextId::HelpHelpHint },
+            { "HelpOnline", TextId::HelpOnlineHint }, { "HelpFarsi", TextId::HelpFarsiHint } };
+        auto *toolBar = m_window->findChild<QToolBar *>("ToolBar");
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            if (language == UiLanguage::Farsi)
+                m_window->action("SettingsFarsi")->trigger();
+            for (const auto &[name, hint] : hinted) {
+                QAction *action = m_window->action(name);
+                const QString whole = UiString(hint, language);
+                auto *menu = qobject_cast<QMenu *>(action->associatedObjects().value(0));
+                QVERIFY(menu);
+                menu->popup(m_window->mapToGlobal(QPoint(20, 20)));
+                QVERIFY(QTest::qWaitForWindowExposed(menu));
+                m_window->statusBar()->clearMessage();
+                QTest::mouseMove(menu, menu->actionGeometry(action).center());
+                QTRY_COMPARE(m_window->statusBar()->currentMessage(), whole);
+                menu->hide();
+                if (QWidget *tool = toolBar->widgetForAction(action)) {
+                    m_window->statusBar()->clearMessage();
+                    QTest::mouseMove(tool, tool->rect().center());
+                    QTRY_COMPARE(m_window->statusBar()->currentMessage(), whole);
+                    QCOMPARE(tool->toolTip(), whole);
+                    QTest::mouseMove(m_window->reactionEditor());
+                }
+            }
+        }
+    }
+
     void openingAFarsiDocumentSwitchesToFarsi()
     {
         m_window->action("SettingsFarsi")->trigger();
@@ -489,6 +528,8 @@ private slots:
         QStringList shown;
         QString title;
         Qt::LayoutDirection direction = Qt::LeftToRight;
+        int centreOffset = -1000;
+        bool belowText = false;
         QTimer::singleShot(50, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -501,6 +542,14 @@ private slots:
                 std::reverse(ordered.begin(), ordered.end());
             for (QAbstractButton *b : ordered)
                 shown << b->text();
+            // One row of buttons, centred under the text.
+            QRect row;
+            for (QAbstractButton *b : ordered)
+                row |= QRect(b->mapTo(box, QPoint(0, 0)), b->size());
+            centreOffset = row.center().x() - box->rect().center().x();
+            const auto *text = box->findChild<QLabel *>("qt_msgbox_label");
+            QVERIFY(text);
+            belowText = row.top() >= text->mapTo(box, QPoint(0, text->height())).y();
             QTest::keyClick(box, Qt::Key_Escape); // also what the title-bar close button does
         });
         const MessageButton answer = ShowMessageBox(
@@ -510,6 +559,8 @@ private slots:
         QCOMPARE(int(answer), escapeAnswer);
         QCOMPARE(title, farsi ? QString("توجه") : QString("Warning"));
         QCOMPARE(direction, farsi ? Qt::RightToLeft : Qt::LeftToRight);
+        QVERIFY2(std::abs(centreOffset) <= 3, qPrintable(QString::number(centreOffset)));
+        QVERIFY(belowText);
     }
 
     void keyOptionsTakeEffectAtTheNextKeyAndSurviveARestart()
@@ -572,6 +623,37 @@ private slots:
         QVERIFY(QFile::copy(MOLVANE_DATA_DIR "/New.KVX", user + "/New.KVX"));
     }
 
+    // The menu bar, every drop-down and the two captions take the program font and its colour,
+    // from start-up on, through Options, New and Open.
+    void menusAndCaptionsFollowTheProgramFont()
+    {
+        const DocumentFont initial = m_window->document().fonts[ProgramFont];
+        verifyProgramFont(initial);
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "OpsForm");
+            auto *size = dialog->findChild<QLineEdit *>("FPFS");
+            size->setFocus();
+            size->selectAll();
+            QTest::keyClicks(size, "13");
+            auto *color = dialog->findChild<QComboBox *>("FPFC");
+            color->setFocus();
+            QTest::keyClicks(color, "Red");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("OK"), Qt::LeftButton);
+        });
+        m_window->action("SettingsOptions")->trigger();
+        const DocumentFont changed = m_window->document().fonts[ProgramFont];
+        QCOMPARE(changed.size, 13);
+        QCOMPARE(changed.color, ColorValue(0x0000FF));
+        verifyProgramFont(changed);
+        m_fileAnswers = { m_dir->filePath("red.KVX") };
+        m_window->saveAs();
+        m_window->newFile();
+        verifyProgramFont(initial);
+        m_window->loadFile(m_dir->filePath("red.KVX"));
+        verifyProgramFont(changed);
+    }
+
     void optionsCancelChangesNothing()
     {
         QTimer::singleShot(50, [] {
@@ -613,6 +695,25 @@ private:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void verifyProgramFont(const DocumentFont &expected) const
+    {
+        const QFont font = ToQFont(expected);
+        QList<QWidget *> shown { m_window->menuBar() };
+        for (QMenu *menu : m_window->menuBar()->findChildren<QMenu *>())
+            shown << menu;
+        QVERIFY(shown.size() > 4); // the bar and its four menus at least
+        for (const QWidget *widget : shown) {
+            QCOMPARE(widget->font().family(), font.family());
+            QCOMPARE(widget->font().pointSize(), font.pointSize());
+        }
+        for (const QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (label->window() != m_window.get())
+                continue;
+            QCOMPARE(label->font().pointSize(), font.pointSize());
+            QCOMPARE(label->palette().color(QPalette::WindowText), ToQColor(expected.color));
+        }
     }
 
     QPushButton *button(const QString &text) const

@@ -19,8 +19,12 @@ void DialogTexts::addCaption(QAbstractButton *button, TextId caption)
 void DialogTexts::addHint(QWidget *widget, TextId hint)
 {
     addText(hint, [widget](const QString &text) {
-        widget->setToolTip(text.section('|', 0, 0));
-        widget->setStatusTip(text.section('|', -1));
+        // A dialog has no status bar, so the tool-tip carries the long text too: the name
+        // of an icon-only button, then what it does.
+        const UiHint parts = SplitUiHint(text);
+        const bool same = parts.toolTip == parts.statusTip;
+        widget->setToolTip(same ? parts.toolTip : parts.toolTip + '\n' + parts.statusTip);
+        widget->setStatusTip(parts.statusTip);
     });
 }
 

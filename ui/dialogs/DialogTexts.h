@@ -20,7 +20,8 @@ class DialogTexts
 public:
     void addCaption(QLabel *label, TextId caption);
     void addCaption(QAbstractButton *button, TextId caption);
-    /// The hint's short part becomes the tool-tip, its long part the status-bar text.
+    /// The tool-tip shows the hint's short part and, on a line of its own, its long part,
+    /// which is also the status-bar text.
     void addHint(QWidget *widget, TextId hint);
     /// Any other text, set through @p show.
     void addText(TextId text, std::function<void(const QString &)> show);

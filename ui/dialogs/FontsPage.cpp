@@ -77,7 +77,6 @@ FontsPage::FontsPage(DialogTexts &texts, QWidget *parent)
         row.title = label(titles[r]);
         row.face = new QComboBox(this);
         row.face->setObjectName(prefix + "FN");
-        row.face->setFixedWidth(145);
         row.size = newDigitsField(this, 33);
         row.size->setObjectName(prefix + "FS");
         row.bold = newSquareButton(this, qPrintable(prefix + "FB"), 25);
@@ -88,7 +87,6 @@ FontsPage::FontsPage(DialogTexts &texts, QWidget *parent)
         row.italic->setCheckable(true);
         row.color = new QComboBox(this);
         row.color->setObjectName(prefix + "FC");
-        row.color->setFixedWidth(145);
         for (const NamedColor &entry : ColorListEntries())
             row.color->addItem(swatch(entry.value), ToQString(entry.name), entry.value);
 
@@ -107,6 +105,21 @@ FontsPage::FontsPage(DialogTexts &texts, QWidget *parent)
     position->addStretch();
     grid->addLayout(position, 2 * DocumentFontCount, 0, 1, 8);
     grid->setColumnStretch(8, 1);
+    fitToFont();
+}
+
+void FontsPage::fitToFont()
+{
+    const int listWidth = FontScaled(this, 145);
+    for (FontRow &row : m_fontRows) {
+        row.face->setFixedWidth(listWidth);
+        // Every colour name is shown whole, with its swatch.
+        row.color->setFixedWidth(std::max(listWidth, row.color->sizeHint().width()));
+        row.size->setFixedWidth(FontScaled(this, 33));
+        row.bold->setFixedSize(FontScaled(this, 25), FontScaled(this, 25));
+        row.italic->setFixedSize(row.bold->size());
+    }
+    m_subscriptPosition->setFixedWidth(FontScaled(this, 33));
 }
 
 void FontsPage::load(const Document &document)

@@ -28,6 +28,8 @@ public:
     void load(const Document &document);
     /// Writes the controls' fonts and subscripts position into @p document.
     void applyTo(Document &document) const;
+    /// Sizes the controls for the page's font, so that none cuts its text.
+    void fitToFont();
 
 private:
     struct FontRow

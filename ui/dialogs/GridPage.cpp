@@ -89,6 +89,19 @@ GridPage::GridPage(DialogTexts &texts, QWidget *parent)
     layout->addLayout(items);
     layout->addWidget(line);
     layout->addLayout(formulas);
+    fitToFont();
+}
+
+void GridPage::fitToFont()
+{
+    const int list = FontScaled(this, 153);
+    m_itemList->setFixedSize(FontScaled(this, 177), list);
+    m_formulaList->setFixedSize(FontScaled(this, 193), list);
+    for (QToolButton *button :
+        { m_itemUp, m_itemDown, m_itemNew, m_itemDelete, m_formulaNew, m_formulaDelete })
+        button->setFixedSize(FontScaled(this, 33), FontScaled(this, 33));
+    m_itemWidth->setFixedWidth(FontScaled(this, 60));
+    m_formulaTarget->setFixedWidth(FontScaled(this, 95));
 }
 
 QLineEdit *GridPage::createCheckedField(TextField field)
@@ -107,7 +120,6 @@ void GridPage::createItemControls(DialogTexts &texts)
 {
     m_itemList = new ReorderableListWidget(this);
     m_itemList->setObjectName("GIList");
-    m_itemList->setFixedSize(177, 153);
     m_itemUp = newSquareButton(this, "GIUp", 33);
     m_itemDown = newSquareButton(this, "GIDown", 33);
     m_itemNew = newSquareButton(this, "GINew", 33);
@@ -144,14 +156,12 @@ void GridPage::createFormulaControls(DialogTexts &texts)
 {
     m_formulaList = new ReorderableListWidget(this);
     m_formulaList->setObjectName("GFList");
-    m_formulaList->setFixedSize(193, 153);
     m_formulaNew = newSquareButton(this, "GFNew", 33);
     m_formulaDelete = newSquareButton(this, "GFDelete", 33);
     m_formulaNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     m_formulaDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     m_formulaTarget = new QComboBox(this);
     m_formulaTarget->setObjectName("GFN1");
-    m_formulaTarget->setFixedWidth(95);
     m_formulaExpression = createCheckedField(TextField::Formula);
     m_formulaExpression->setObjectName("GFN2");
     m_helpButton = new QPushButton(this);

@@ -32,6 +32,8 @@ public:
     /// Writes the items, the formulas and the row height of the grid font into @p document,
     /// whose fonts are already the dialog's.
     void applyTo(Document &document) const;
+    /// Sizes the lists, buttons and fields for the page's font.
+    void fitToFont();
 
 signals:
     /// A typed or pasted character was refused because saving would lose it.

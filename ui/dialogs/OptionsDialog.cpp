@@ -5,6 +5,7 @@
 #include "ui/UiText.h"
 #include "ui/dialogs/FontsPage.h"
 #include "ui/dialogs/GridPage.h"
+#include "ui/dialogs/OptionsFields.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -48,7 +49,6 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     buttons->addWidget(m_okButton);
     buttons->addWidget(m_cancelButton);
     for (QPushButton *button : { m_defaultButton, m_okButton, m_cancelButton }) {
-        button->setMinimumSize(75, 25);
         // Enter in a field must not close the dialog by surprise.
         button->setAutoDefault(false);
     }
@@ -86,6 +86,7 @@ void OptionsDialog::load(const Document &document)
     setFont(ToQFont(document.fonts[ProgramFont]));
     m_fontsPage->load(document);
     m_gridPage->load(document);
+    fitToFont();
 }
 
 void OptionsDialog::applyAndClose(OptionsResult result)
@@ -101,9 +102,25 @@ void OptionsDialog::applyAndClose(OptionsResult result)
 
 void OptionsDialog::languageChanged(UiLanguage)
 {
-    // The dialog keeps its size unless the texts of this language need more room.
-    const QSize needed = sizeHint().expandedTo(QSize(BaseWidth, BaseHeight));
-    setFixedSize(needed);
+    fitToFont();
+}
+
+void OptionsDialog::showEvent(QShowEvent *event)
+{
+    // Polishing on the first show can still change the pages' sizes.
+    fitToFont();
+    BilingualDialog::showEvent(event);
+}
+
+void OptionsDialog::fitToFont()
+{
+    m_fontsPage->fitToFont();
+    m_gridPage->fitToFont();
+    for (QPushButton *button : { m_defaultButton, m_okButton, m_cancelButton })
+        button->setMinimumSize(FontScaled(this, 75), FontScaled(this, 25));
+    // The dialog keeps its size unless its font or the texts of its language need more room.
+    layout()->activate();
+    setFixedSize(sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(BaseWidth, BaseHeight)));
 }
 
 QString RememberAsTemplate(const Document &document, const TemplateDirs &dirs, UiLanguage language)

@@ -44,6 +44,9 @@ private:
     static constexpr int BaseHeight = 351;
 
     void languageChanged(UiLanguage language) override;
+    void showEvent(QShowEvent *event) override;
+    /// Sizes the controls and then the dialog for its font and texts.
+    void fitToFont();
     void applyAndClose(OptionsResult result);
 
     Document *m_target = nullptr;

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <functional>
 #include <memory>
@@ -86,6 +87,24 @@ private slots:
         QCOMPARE(document.grid.colCount(), 10);
         QCOMPARE(document.grid.typesList().size(), std::size_t(11));
         QCOMPARE(document.grid.typesList()[10], std::string("5"));
+    }
+
+    void deletingEveryItemKeepsTheFirstColumn()
+    {
+        Document document = documentWithItems({ "A", "B", "C" });
+        document.grid.setTypesList({ "2", "0", "0" });
+        document.grid.setColWidth(0, 64);
+        run(document, [this] {
+            clickEntry("GIList", 0);
+            for (int k = 0; k < 3; ++k)
+                click("GIDelete");
+            QCOMPARE(list("GIList")->count(), 0);
+            click("OK");
+        });
+        QCOMPARE(document.grid.colCount(), 1);
+        QCOMPARE(document.grid.itemName(0), std::string("A"));
+        QCOMPARE(document.grid.typeOf(0), std::string_view("2"));
+        QCOMPARE(document.grid.colWidth(0), 64);
     }
 
     void moveUpReordersItemsNotCells()
@@ -257,6 +276,22 @@ private slots:
         });
     }
 
+    // Persian and Arabic-Indic digits typed on a Farsi keyboard read as 0-9, as in the grid.
+    void numberFieldsTakeFarsiDigits()
+    {
+        Document document = documentWithItems({ "A" });
+        run(document, [this] {
+            typeCharacters(field("FPFS"), u"\u06F1\u06F4"_qs, "14");
+            typeCharacters(field("FSbP"), u"\u0663"_qs, "3");
+            clickEntry("GIList", 0);
+            typeCharacters(field("GIWidth"), u"\u06F8\u0660"_qs, "80");
+            click("OK");
+        });
+        QCOMPARE(document.fonts[ProgramFont].size, 14);
+        QCOMPARE(document.subscriptPosition, 3);
+        QCOMPARE(document.grid.colWidth(0), 80);
+    }
+
     void newFormulaTakesTheFirstItem()
     {
         Document document = documentWithItems({ "Mol", "Mass" });
@@ -410,6 +445,63 @@ private slots:
         });
     }
 
+    // A dialog has no status bar: pointing at an icon button shows its name and what it does.
+    void itemButtonsShowTheirLongHint()
+    {
+        const std::pair<const char *, TextId> buttons[]
+            = { { "GIUp", TextId::ItemUpHint }, { "GIDown", TextId::ItemDownHint },
+                  { "GINew", TextId::ItemNewHint }, { "GIDelete", TextId::ItemDeleteHint } };
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            language == UiLanguage::Farsi ? m_form->setFarsiCaptions()
+                                          : m_form->setEnglishCaptions();
+            Document document = documentWithItems({ "A" });
+            run(document, [&] {
+                for (const auto &[name, hint] : buttons) {
+                    QAbstractButton *target = button(name);
+                    showPageOf(target);
+                    QTest::mouseMove(target, target->rect().center());
+                    const QString wanted = qCaption(hint, language).section('|', 1);
+                    QTRY_VERIFY2(QToolTip::isVisible() && QToolTip::text().contains(wanted),
+                        qPrintable(QToolTip::text()));
+                    QToolTip::hideText();
+                    QTRY_VERIFY(!QToolTip::isVisible());
+                }
+                click("Cancel");
+            });
+        }
+    }
+
+    // At every program font size the dialog grows so that no control overlaps another, leaves
+    // its page or cuts its text.
+    void everyProgramFontSizeFits()
+    {
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            language == UiLanguage::Farsi ? m_form->setFarsiCaptions()
+                                          : m_form->setEnglishCaptions();
+            for (int size = 8; size <= 14; ++size) {
+                Document document;
+                document.fonts[ProgramFont].size = size;
+                run(document, [&] {
+                    const QString where
+                        = QString("%1 pt, language %2").arg(size).arg(int(language));
+                    auto *pages = m_form->findChild<QTabWidget *>();
+                    verifyLaidOut(m_form.get(), where);
+                    for (int i = 0; i < pages->count(); ++i) {
+                        pages->setCurrentIndex(i);
+                        QApplication::processEvents();
+                        QWidget *page = pages->widget(i);
+                        QVERIFY2(page->parentWidget()->rect().contains(page->geometry()),
+                            qPrintable(where));
+                        verifyLaidOut(page, where);
+                    }
+                    click("Cancel");
+                });
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+    }
+
     void captionsOfBothLanguages()
     {
         for (const UiLanguage language :
@@ -431,7 +523,8 @@ private slots:
                 QCOMPARE(button->text(), qCaption(caption, language));
             }
             const QString upHint = qCaption(TextId::ItemUpHint, language);
-            QCOMPARE(button("GIUp")->toolTip(), upHint.section('|', 0, 0));
+            QCOMPARE(button("GIUp")->toolTip(),
+                upHint.section('|', 0, 0) + '\n' + upHint.section('|', 1));
             QCOMPARE(button("GIUp")->statusTip(), upHint.section('|', 1));
             QCOMPARE(list("GFList")->toolTip(), qCaption(TextId::FormulaListHint, language));
             QStringList labels;
@@ -505,6 +598,37 @@ private:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), expected.isNull() ? typed : expected);
+    }
+
+    // The shown children of @p parent lie inside it, apart from each other, and show their
+    // texts whole.
+    static void verifyLaidOut(QWidget *parent, const QString &where)
+    {
+        QList<QWidget *> shown;
+        for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                shown << child;
+        for (int a = 0; a < shown.size(); ++a) {
+            const QString name
+                = where + ": " + shown[a]->metaObject()->className() + " " + shown[a]->objectName();
+            QVERIFY2(parent->rect().contains(shown[a]->geometry()), qPrintable(name));
+            for (int b = a + 1; b < shown.size(); ++b)
+                QVERIFY2(!shown[a]->geometry().intersects(shown[b]->geometry()),
+                    qPrintable(name + " and " + shown[b]->objectName()));
+            const bool wholeText = qobject_cast<QLabel *>(shown[a])
+                || qobject_cast<QPushButton *>(shown[a]) || shown[a]->objectName().endsWith("FC");
+            if (wholeText)
+                QVERIFY2(shown[a]->width() >= shown[a]->sizeHint().width(), qPrintable(name));
+        }
+    }
+
+    // Empties @p edit and types @p typed a character at a time, as a keyboard layout would.
+    void typeCharacters(QLineEdit *edit, const QString &typed, const QString &expected)
+    {
+        replaceText(edit, "");
+        for (const QChar ch : typed)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(ch.unicode()), QString(ch), {});
+        QCOMPARE(edit->text(), expected);
     }
 
     std::unique_ptr<OptionsDialog> m_form;

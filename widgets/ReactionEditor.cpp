@@ -42,6 +42,17 @@ EditKey editKeyOf(int key)
     }
 }
 
+// A key that edits the text or moves the caret: the keys of the table above, a printable
+// character or Enter. Bare modifiers and unassigned combinations change nothing.
+bool isEditingKey(const QKeyEvent &event)
+{
+    if (editKeyOf(event.key()) != EditKey::Other)
+        return true;
+    const QString typed = event.text();
+    return std::any_of(
+        typed.begin(), typed.end(), [](QChar ch) { return ch.isPrint() || ch == '\r'; });
+}
+
 // Past this many characters a paste types without pausing, so it never takes long.
 constexpr int PausedPasteLimit = 200;
 constexpr int PastePauseMs = 10;
@@ -268,6 +279,8 @@ void ReactionEditor::resizeEvent(QResizeEvent *)
 void ReactionEditor::keyPressEvent(QKeyEvent *event)
 {
     m_blinkTim.stop();
+    if (isEditingKey(*event))
+        m_editKeysDown.insert(event->key());
     m_model->keyDown(editKeyOf(event->key()), keyOptions());
     const QString typed = event->text();
     if (typed.isEmpty()) {
@@ -279,9 +292,14 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
         typeCharacter(ch.unicode() < 256 ? char(ch.unicode()) : '\0');
 }
 
-void ReactionEditor::keyReleaseEvent(QKeyEvent *)
+// Only the release of a key pressed here counts: the release of a shortcut's key, or of a
+// key pressed in a dialog that has since closed, arrives here too.
+void ReactionEditor::keyReleaseEvent(QKeyEvent *event)
 {
-    emit keyReleased();
+    const bool edited = event->isAutoRepeat() ? m_editKeysDown.contains(event->key())
+                                              : m_editKeysDown.remove(event->key());
+    if (edited)
+        emit keyReleased();
     m_blinkTim.start();
 }
 
@@ -308,6 +326,8 @@ void ReactionEditor::focusInEvent(QFocusEvent *)
 
 void ReactionEditor::focusOutEvent(QFocusEvent *)
 {
+    // A key held now is released elsewhere.
+    m_editKeysDown.clear();
     m_blinkTim.stop();
     if (m_caretShown)
         showCaretNow();

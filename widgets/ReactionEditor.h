@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 
@@ -57,7 +58,8 @@ public:
 signals:
     /// Enter was typed: run Balance.
     void balanceRequested();
-    /// A key was released in the editor: the document is modified.
+    /// An editing or caret key whose press reached the editor was released, or a paste
+    /// typed: the document is modified.
     void keyReleased();
     /// Clicked while help mode is on.
     void helpRequested();
@@ -92,6 +94,7 @@ private:
     bool m_helpMode = false;
     QTimer m_pasteTimer;
     QByteArray m_pending; ///< pasted characters not typed yet
+    QSet<int> m_editKeysDown; ///< editing and caret keys pressed here, not released yet
 };
 
 } // namespace molvane

@@ -161,6 +161,33 @@ private slots:
         QVERIFY(QFileInfo(existing).size() > 0);
     }
 
+    // The releases of Ctrl+S, of Enter in the save dialog and of Ctrl+O reach the editor;
+    // none of them is an edit.
+    void savingAndOpeningLeaveTheDocumentUnchanged()
+    {
+        ReactionEditor *editor = m_window->reactionEditor();
+        QTest::keyClicks(editor, "h2");
+        m_fileAnswers = { m_dir->filePath("h.KVX") };
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyRelease(editor, Qt::Key_Return); // pressed in the save dialog
+        QCOMPARE(m_window->documentPath(), m_dir->filePath("h.KVX"));
+        QVERIFY(!m_window->isModified());
+
+        QTest::keyClick(editor, Qt::Key_End);
+        QVERIFY(m_window->isModified());
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!m_window->isModified());
+
+        m_fileAnswers = { m_dir->filePath("h.KVX") };
+        QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QString("H2"));
+        QVERIFY(!m_window->isModified());
+
+        QTest::keyClick(editor, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(m_questions.empty());
+    }
+
     void unsavedChangesAreAskedAbout()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2");

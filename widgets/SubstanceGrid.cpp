@@ -189,8 +189,12 @@ void SubstanceGrid::mouseReleaseEvent(QMouseEvent *event)
 
 void SubstanceGrid::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LayoutDirectionChange)
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        // The cells mirror but an open editor would stay where its cell was: the edit ends
+        // as leaving the cell ends it.
+        commitEdit();
         alignHeader();
+    }
     QTableView::changeEvent(event);
 }
 

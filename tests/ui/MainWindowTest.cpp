@@ -93,6 +93,28 @@ private slots:
         QVERIFY(m_questions.empty());
     }
 
+    // The grid mirrors with the language; an open cell editor would stay behind, over
+    // another cell. The edit ends with its text written, as leaving the cell ends it.
+    void switchingLanguageEndsACellEdit()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        SubstanceGrid *grid = m_window->grid();
+        const int gram = 4;
+        grid->setCurrentIndex(grid->model()->index(0, gram));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QVERIFY(grid->isEditing());
+        QTest::keyClicks(QApplication::focusWidget(), "4.04");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+        QCOMPARE(CurrentUiLanguage(), UiLanguage::Farsi);
+        QVERIFY(!grid->isEditing());
+        QCOMPARE(m_window->document().grid.cell(gram, 1), std::string("4.04"));
+        QTest::keyClick(grid, Qt::Key_F10);
+        QCOMPARE(CurrentUiLanguage(), UiLanguage::English);
+        QCOMPARE(m_window->document().grid.cell(gram, 1), std::string("4.04"));
+        QVERIFY(m_questions.empty());
+    }
+
     void anInvalidNumberIsReported()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");

@@ -7,6 +7,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Settings.h"
 #include "ui/UiText.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -18,9 +19,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -198,15 +201,19 @@ void MainWindow::applyCaptions(UiLanguage language)
     SetCurrentUiLanguage(language);
 }
 
+// The stored size and position are the client area's, as closing writes them: applied as
+// they are, the window keeps its size from one start to the next under any frame.
 int MainWindow::restorePlacement()
 {
     const WindowSettings stored = ReadWindowSettings(m_settings);
-    if (stored.width && stored.height)
-        resize(*stored.width, *stored.height);
-    else if (stored.width)
-        resize(*stored.width, height());
-    if (stored.top && stored.left)
-        move(*stored.left, *stored.top);
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect restored = RestoredGeometry(stored, geometry(), screens);
+    if (stored.top)
+        setGeometry(restored);
+    else
+        resize(restored.size());
     m_startupFarsi = stored.farsi.value_or(false);
     return stored.windowState.value_or(0);
 }
@@ -238,7 +245,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    const QRect bounds = isMaximized() ? geometry() : frameGeometry();
+    // The normal geometry, so that a maximised window comes back to its own size.
+    const QRect bounds = normalGeometry().isEmpty() ? geometry() : normalGeometry();
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
         state, CurrentUiLanguage() == UiLanguage::Farsi);

@@ -428,6 +428,27 @@ private slots:
         QCOMPARE(third.size(), QSize(600, 551));
     }
 
+    // What closing writes is what the next start applies: the window does not grow from one
+    // start to the next, whatever its frame. A stored top without a left is applied.
+    void placementRoundTripsThroughTheStore()
+    {
+        m_window->setGeometry(120, 90, 700, 500);
+        QTRY_COMPARE(m_window->geometry(), QRect(120, 90, 700, 500));
+        const QRect closed = m_window->geometry();
+        QVERIFY(m_window->close());
+        MainWindow second(*m_settings);
+        QCOMPARE(second.restorePlacement(), 0);
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QCOMPARE(second.geometry(), closed);
+
+        m_settings->remove("Left");
+        MainWindow third(*m_settings);
+        third.restorePlacement();
+        QCOMPARE(third.geometry().top(), closed.top());
+        QCOMPARE(third.size(), closed.size());
+    }
+
     void closingStoresPlacementAndKeyOptions()
     {
         m_window->resize(700, 500);

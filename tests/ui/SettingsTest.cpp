@@ -1,4 +1,5 @@
 #include "ui/Settings.h"
+#include "ui/WindowPlacement.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -75,6 +76,45 @@ TEST_F(SettingsStore, KeyOptionsRoundTripAndAbsentValuesKeepDefaults)
     EXPECT_EQ(partial.arrowKeys, KeyOptions {}.arrowKeys);
     EXPECT_TRUE(partial.autoIdentify);
     EXPECT_EQ(partial.plusKeys, "");
+}
+
+// The values read before the first missing one are applied, each on its own: a top without
+// a left moves the window down and keeps its horizontal place.
+TEST(WindowPlacement, EveryValueReadIsApplied)
+{
+    const QList<QRect> screen = { QRect(0, 0, 1920, 1040) };
+    const QRect current(30, 40, 780, 551);
+    WindowSettings stored;
+    stored.width = 700;
+    EXPECT_EQ(RestoredGeometry(stored, current, screen), QRect(30, 40, 700, 551));
+    stored.height = 500;
+    EXPECT_EQ(RestoredGeometry(stored, current, screen), QRect(30, 40, 700, 500));
+    stored.top = 200;
+    EXPECT_EQ(RestoredGeometry(stored, current, screen), QRect(30, 200, 700, 500));
+    stored.left = 300;
+    EXPECT_EQ(RestoredGeometry(stored, current, screen), QRect(300, 200, 700, 500));
+}
+
+TEST(WindowPlacement, APositionOffEveryScreenComesOntoTheNearest)
+{
+    const QList<QRect> screens = { QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1000) };
+    WindowSettings stored;
+    stored.width = 640;
+    stored.height = 420;
+    stored.top = 5000;
+    stored.left = 2500;
+    // Below the second screen: its bottom edge, the horizontal place kept.
+    EXPECT_EQ(RestoredGeometry(stored, QRect(0, 0, 780, 551), screens), QRect(2500, 580, 640, 420));
+    // Left of the first screen and above it: its top-left corner.
+    EXPECT_EQ(KeptOnScreen(QRect(-3000, -900, 640, 420), screens), QRect(0, 0, 640, 420));
+    // Far right: the second screen's right edge.
+    EXPECT_EQ(KeptOnScreen(QRect(9000, 100, 640, 420), screens), QRect(2560, 100, 640, 420));
+    // Partly on a screen, or no screen known: left where it is.
+    EXPECT_EQ(KeptOnScreen(QRect(-600, -400, 640, 420), screens), QRect(-600, -400, 640, 420));
+    EXPECT_EQ(KeptOnScreen(QRect(9000, 100, 640, 420), {}), QRect(9000, 100, 640, 420));
+    // Larger than the screen: its top-left corner shows.
+    EXPECT_EQ(
+        KeptOnScreen(QRect(-5000, 0, 2500, 1200), screens.mid(0, 1)), QRect(0, 0, 2500, 1200));
 }
 
 } // namespace

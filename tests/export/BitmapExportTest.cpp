@@ -1,5 +1,6 @@
 // The bitmap export read back pixel by pixel, painted on the offscreen platform.
 #include "export/BitmapExport.h"
+#include "OffscreenGuiApplication.h"
 #include "document/DocumentFormat.h"
 #include "export/FontConversion.h"
 
@@ -20,24 +21,7 @@ using namespace molvane;
 
 namespace {
 
-class GuiEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "bitmap_tests";
-    char *m_argv[2] = { m_name, nullptr };
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
-const auto *const Gui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+const auto *const Gui = ::testing::AddGlobalTestEnvironment(new OffscreenGuiApplication);
 
 const QColor Black(0, 0, 0), White(255, 255, 255), Blue(0, 0, 255);
 

@@ -1,5 +1,6 @@
 // System colours read from the application's palette on the offscreen platform.
 #include "export/FontConversion.h"
+#include "OffscreenGuiApplication.h"
 #include "document/FontChoices.h"
 
 #include <QGuiApplication>
@@ -14,24 +15,7 @@ using namespace molvane;
 
 namespace {
 
-class GuiEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[24] = "font_conversion_tests";
-    char *m_argv[2] = { m_name, nullptr };
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
-const auto *const Gui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+const auto *const Gui = ::testing::AddGlobalTestEnvironment(new OffscreenGuiApplication);
 
 struct SystemColorCase
 {

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy
     fonts-liberation2 fonts-farsiweb
-    xvfb xauth
+    xvfb xauth openbox xdotool x11-utils imagemagick
 )
 
 missing=()

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# End-to-end scenarios: the real program under an X server with a window manager, driven by
+# xdotool as a user would, checked through its files, its settings and its window titles.
+# Usage: scenarios.sh MOLVANE_PATH SCENARIO
+MOLVANE=$(realpath "$1")
+scenario=$2
+. "$(dirname "$0")/session.sh"
+
+# The new-document template with a reaction of Windows-1256 letters (alef, yeh) after ASCII.
+write_code_page_document() {
+    {
+        printf '%s\r\n' $'H2O+\xC7\xED'
+        tail -n +2 "$(dirname "$0")/../../data/New.KVX"
+    } >"$1"
+}
+
+# Saving a typed reaction into a new file, then quitting, asks nothing and stores it all.
+save_and_quit() {
+    start_session
+    start_molvane
+    expect_title "Molvane - Untitled"
+    type_text "h2+o2>h2o"
+    press Return
+    press ctrl+s
+    answer_file_dialog "Save" "$HOME/water"
+    expect_title "Molvane - water"
+    press ctrl+q
+    expect_exit
+    [ "$(head -n1 "$HOME/water.KVX")" = $'2H2+O2>2H2O\r' ] || fail "water.KVX: $(head -n1 "$HOME/water.KVX")"
+    grep -qx $'H2O,2,18.01,,,\r' "$HOME/water.KVX" || fail "water.KVX lacks the water row"
+    for key in Width Height Left Top Lang; do
+        grep -q "^$key=" "$(settings_file)" || fail "Qv1.conf lacks $key"
+    done
+}
+
+# The window comes back at the size it was closed at, start after start.
+same_size_each_start() {
+    start_session
+    local sizes=() stored=()
+    for _ in 1 2 3; do
+        start_molvane
+        sizes+=("$(outer_size)")
+        press ctrl+q
+        expect_exit
+        stored+=("$(grep -E '^(Width|Height)=' "$(settings_file)" | tr '\n' ' ')")
+    done
+    [ "${sizes[0]}" = "${sizes[1]}" ] && [ "${sizes[1]}" = "${sizes[2]}" ] ||
+        fail "outer sizes differ: ${sizes[*]}"
+    [ "${stored[0]}" = "${stored[2]}" ] || fail "stored sizes differ: ${stored[*]}"
+}
+
+# Re-opening the document being edited and saving first shows what was saved, edit included.
+reopen_after_save() {
+    start_session
+    start_molvane
+    type_text "nacl>na+cl2"
+    press Return
+    press ctrl+s
+    answer_file_dialog "Save" "$HOME/salt"
+    expect_title "Molvane - salt"
+    press End
+    type_text "+fe"
+    press ctrl+o
+    answer_file_dialog "Open" "$HOME/salt.KVX"
+    expect_dialog "Confirm"
+    press Return # Yes: save first
+    expect_title "Molvane - salt"
+    # A stale window would save the text read before the edit.
+    press ctrl+s
+    press ctrl+q
+    expect_exit
+    grep -q "Fe" "$HOME/salt.KVX" || fail "the edit was lost: $(head -n1 "$HOME/salt.KVX")"
+}
+
+# Open and save keep every byte of a reaction written in the document's code page.
+code_page_round_trip() {
+    start_session
+    write_code_page_document "$work/original.KVX"
+    cp "$work/original.KVX" "$HOME/letters.KVX"
+    touch -d '2000-01-01' "$HOME/letters.KVX"
+    start_molvane "$HOME/letters.KVX"
+    expect_title "Molvane - letters"
+    press ctrl+s
+    wait_for 5 test "$HOME/letters.KVX" -nt "$work/original.KVX" || fail "Ctrl+S wrote nothing"
+    press ctrl+q
+    expect_exit
+    cmp "$work/original.KVX" "$HOME/letters.KVX" || fail "the saved bytes differ"
+}
+
+# After switching to Farsi the quit question is in Farsi, and No quits without saving.
+farsi_quit_question() {
+    start_session
+    start_molvane
+    type_text "h2"
+    press F9
+    press ctrl+q
+    expect_dialog "تاييد"
+    press Tab # from Yes to No
+    press space
+    expect_exit
+    grep -qx "Lang=1" "$(settings_file)" || fail "the language was not stored"
+    [ -z "$(find "$HOME" -name '*.KVX')" ] || fail "No saved a document"
+}
+
+# The reaction editor's background, the strip left of the Balance button, in window coordinates
+# at scale 1 (multiply by the scale factor).
+editor_strip() { region_stat $((20 * $1)) $((88 * $1)) $((560 * $1)) $((16 * $1)) "$2"; }
+
+# Under a dark desktop palette the editor is dark with light text, like the rest of the window.
+dark_palette() {
+    start_session
+    mkdir -p "$HOME/.config"
+    printf '[Colors:%s]\nBackgroundNormal=35,38,41\nForegroundNormal=239,240,241\n' \
+        Window View Button Tooltip >"$HOME/.config/kdeglobals"
+    export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+    start_molvane
+    type_text "h2+o2>h2o"
+    press Return
+    keep_screenshot dark-palette
+    awk -v m="$(editor_strip 1 mean)" 'BEGIN { exit !(m < 0.3) }' || fail "the editor is not dark"
+    awk -v m="$(editor_strip 1 maxima)" 'BEGIN { exit !(m > 0.8) }' || fail "no light text"
+}
+
+# At twice the pixel density the window fits the screen and the editor keeps a white page.
+double_density() {
+    start_session 2560x1600x24
+    export QT_SCALE_FACTOR=2
+    start_molvane
+    type_text "fe+o2>fe2o3"
+    press Return
+    keep_screenshot scale-2
+    local geometry
+    geometry=$(xdotool getwindowgeometry --shell "$main_window")
+    eval "$geometry"
+    [ $((X + WIDTH)) -le 2560 ] && [ $((Y + HEIGHT)) -le 1600 ] || fail "off screen: $geometry"
+    [ "$WIDTH" -ge 1160 ] || fail "the window was not scaled: $geometry"
+    awk -v m="$(editor_strip 2 mean)" 'BEGIN { exit !(m > 0.8) }' || fail "the editor is not white"
+}
+
+"$scenario"

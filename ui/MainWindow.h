@@ -94,6 +94,7 @@ private:
     void firstActivation();
 
     bool maybeSave();
+    bool askToSaveChanges();
     bool saveDocumentTo(const QString &path);
     QString askTargetName(const std::function<QString()> &ask,
         const std::function<QString(const QString &)> &withExtension);

@@ -27,8 +27,19 @@ namespace molvane {
 
 bool MainWindow::maybeSave()
 {
-    // A paste still typing would change the document while the question is open.
-    m_reactionEditor->stopPaste();
+    // A paste still typing would change the document while the question is open; it goes on
+    // only if the document stays.
+    m_reactionEditor->pausePaste();
+    const bool mayReplace = askToSaveChanges();
+    if (mayReplace)
+        m_reactionEditor->stopPaste();
+    else
+        m_reactionEditor->resumePaste();
+    return mayReplace;
+}
+
+bool MainWindow::askToSaveChanges()
+{
     if (!m_modified)
         return true;
     switch (ShowMessageBox(UiString(TextId::SaveChanges), MessageKind::Confirmation,

@@ -105,6 +105,17 @@ void ReactionEditor::stopPaste()
     m_pending.clear();
 }
 
+void ReactionEditor::pausePaste()
+{
+    m_pasteTimer.stop();
+}
+
+void ReactionEditor::resumePaste()
+{
+    if (!m_pending.isEmpty())
+        m_pasteTimer.start(PastePauseMs);
+}
+
 void ReactionEditor::resetText(const QString &text)
 {
     stopPaste();

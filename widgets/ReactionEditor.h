@@ -54,6 +54,9 @@ public:
     void reactionPaste();
     /// Drops what a paste has not typed yet.
     void stopPaste();
+    /// Holds a paste still typing, e.g. while a question is open; resumePaste goes on with it.
+    void pausePaste();
+    void resumePaste();
 
 signals:
     /// Enter was typed: run Balance.

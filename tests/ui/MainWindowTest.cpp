@@ -415,6 +415,25 @@ private slots:
         QVERIFY(readFile(path).startsWith(asked.toLatin1() + "\r\n"));
     }
 
+    // Cancelling the question keeps the document, so the held paste goes on to its end.
+    void cancelledCloseLetsAPasteFinish()
+    {
+        QString asked, afterWaiting;
+        SetMessageBoxHook([&](const QString &, MessageKind, MessageButtons) {
+            asked = m_window->reactionEditor()->text();
+            QTest::qWait(100);
+            afterWaiting = m_window->reactionEditor()->text();
+            return MessageButton::Cancel;
+        });
+        QApplication::clipboard()->setText("2H2+O2.2H2O#");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(m_window->isModified());
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(afterWaiting, asked);
+        QTRY_COMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H2O"));
+    }
+
     void storedPlacementIsReadAtStartUp()
     {
         WriteWindowSettings(*m_settings, 640, 420, 30, 40, 2, false);

@@ -80,6 +80,8 @@ constexpr auto Texts = std::to_array<UiText>({
         "دونقطه را نمي توان در نام مشخصه وارد كرد" },
     { TextId::RefusedLineBreak, "A line break can not be typed here",
         "خط جديد را نمي توان در اينجا وارد كرد" },
+    { TextId::RefusedNotADigit, "Only digits can be typed here",
+        "در اينجا فقط رقم مي توان وارد كرد" },
 
     // Menus and actions of the main window.
     { TextId::FileMenu, "&File", "پر&ونده" },

@@ -37,6 +37,7 @@ enum class TextId {
     RefusedComma,
     RefusedColon,
     RefusedLineBreak,
+    RefusedNotADigit,
 
     // Menus and actions of the main window.
     FileMenu,

@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <optional>
+
 namespace molvane {
 
 MainWindow::MainWindow(QSettings &settings, QString commandLineDocument, QWidget *parent)
@@ -260,16 +262,34 @@ void MainWindow::setModified(bool modified)
     m_modified = modified;
 }
 
+namespace {
+
+// A switch, so a new refusal without a text does not compile.
+std::optional<TextId> refusalText(Refusal reason)
+{
+    switch (reason) {
+    case Refusal::None:
+        return std::nullopt;
+    case Refusal::NotInCodePage:
+        return TextId::RefusedNotInCodePage;
+    case Refusal::Comma:
+        return TextId::RefusedComma;
+    case Refusal::Colon:
+        return TextId::RefusedColon;
+    case Refusal::LineBreak:
+        return TextId::RefusedLineBreak;
+    case Refusal::NotADigit:
+        return TextId::RefusedNotADigit;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void MainWindow::showRefusal(Refusal reason)
 {
-    static const QMap<Refusal, TextId> texts = {
-        { Refusal::NotInCodePage, TextId::RefusedNotInCodePage },
-        { Refusal::Comma, TextId::RefusedComma },
-        { Refusal::Colon, TextId::RefusedColon },
-        { Refusal::LineBreak, TextId::RefusedLineBreak },
-    };
-    if (texts.contains(reason))
-        statusBar()->showMessage(UiString(texts.value(reason)), 5000);
+    if (const std::optional<TextId> text = refusalText(reason))
+        statusBar()->showMessage(UiString(*text), 5000);
 }
 
 void MainWindow::updateTitle()

@@ -1,5 +1,6 @@
 #include "ui/ActionIcons.h"
 #include "ui/MainWindow.h"
+#include "widgets/CaptionStyle.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -7,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Farsi captions keep their words joined: no access-key underline inside them.
+    QApplication::setStyle(new molvane::CaptionStyle);
     QApplication::setOrganizationName("Qarv");
     QApplication::setApplicationName("Molvane");
     // No display name: the window system would append it to every title the title rule gives.

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy
     fonts-liberation2 fonts-farsiweb
+    qt6-translations-l10n
     xvfb xauth openbox xdotool x11-utils imagemagick
 )
 

@@ -5,6 +5,7 @@
 #include "ui/ActionIcons.h"
 #include "ui/ActionTable.h"
 #include "ui/MessageBox.h"
+#include "ui/QtTranslation.h"
 #include "ui/Settings.h"
 #include "ui/UiText.h"
 #include "ui/WindowPlacement.h"
@@ -13,6 +14,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/ReactionEditor.h"
+#include "widgets/StatusBar.h"
 #include "widgets/SubstanceGrid.h"
 
 #include <QAction>
@@ -81,7 +83,7 @@ void MainWindow::createWidgets()
     layout->addWidget(m_calculateButton, 5, 0, 1, 2, Qt::AlignRight);
     layout->setRowStretch(4, 1);
     setCentralWidget(central);
-    statusBar();
+    setStatusBar(new StatusBar(this));
 
     connect(m_balanceButton, &QPushButton::clicked, this, &MainWindow::balance);
     connect(m_calculateButton, &QPushButton::clicked, this, &MainWindow::calculateGrid);
@@ -199,8 +201,13 @@ void MainWindow::applyCaptions(UiLanguage language)
         SplitUiHint(UiString(TextId::CalculateGridHint, language)).statusTip);
     m_reactionEditor->setStatusTip(
         SplitUiHint(UiString(TextId::ReactionEditorHint, language)).statusTip);
-    setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    const Qt::LayoutDirection direction
+        = language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight;
+    setLayoutDirection(direction);
+    // Qt's dialogs follow too; set here, Qt's translation does not change it on its own.
+    QGuiApplication::setLayoutDirection(direction);
     SetCurrentUiLanguage(language);
+    UseQtTranslation(language);
 }
 
 // The stored size and position are the client area's, as closing writes them: applied as

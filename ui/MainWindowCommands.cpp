@@ -128,8 +128,8 @@ QString MainWindow::askTargetName(const std::function<QString()> &ask,
         QString name = withExtension(chosen);
         // Only Yes replaces: No and the close button ask for a name again.
         if (!QFileInfo::exists(name)
-            || ShowMessageBox(name + UiString(TextId::AlreadyExists), MessageKind::Warning,
-                   MessageButton::Yes | MessageButton::No)
+            || ShowMessageBox(PathInText(name) + UiString(TextId::AlreadyExists),
+                   MessageKind::Warning, MessageButton::Yes | MessageButton::No)
                 == MessageButton::Yes)
             return name;
     }

@@ -93,8 +93,9 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     if (g_hook)
         return g_hook(message, kind, buttons);
 
-    QMessageBox box(iconOf(kind), UiString(titleOf(kind)), QString(message).replace('\r', '\n'),
-        QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(iconOf(kind), UiString(titleOf(kind)),
+        MessageInText(QString(message).replace('\r', '\n')), QMessageBox::NoButton,
+        QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton *, MessageButton>> made;
     for (const ButtonEntry &entry : ButtonOrder) {
         if (!buttons.testFlag(entry.button))

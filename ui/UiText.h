@@ -19,4 +19,12 @@ struct UiHint
 };
 UiHint SplitUiHint(const QString &hint);
 
+/// A path as it stands inside a text of the interface language: in Farsi isolated, so it
+/// keeps its own left-to-right order.
+QString PathInText(const QString &path);
+
+/// A message in the interface language's paragraph direction: in a Farsi window every line
+/// of a Farsi text reads from the right, whatever letter it starts with.
+QString MessageInText(const QString &message);
+
 } // namespace molvane

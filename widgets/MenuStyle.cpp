@@ -1,4 +1,5 @@
 #include "widgets/MenuStyle.h"
+#include "widgets/CaptionStyle.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -185,9 +186,10 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
 
     painter->setFont(item.font);
     painter->setPen(textColor);
-    const int leading = rtl ? Qt::AlignRight : Qt::AlignLeft;
-    const int trailing = rtl ? Qt::AlignLeft : Qt::AlignRight;
-    painter->drawText(text, leading | Qt::AlignVCenter | Qt::TextShowMnemonic,
+    // Absolute: the painter would mirror relative sides again in a right-to-left application.
+    const int leading = Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft);
+    const int trailing = Qt::AlignAbsolute | (rtl ? Qt::AlignLeft : Qt::AlignRight);
+    painter->drawText(text, leading | Qt::AlignVCenter | MnemonicFlag(item.text),
         captionLines(item.text).join('\n'));
     const QString shortcut = item.text.section('\t', 1);
     if (!shortcut.isEmpty())
@@ -204,7 +206,7 @@ void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *pain
     painter->setPen(
         resolve(m_look.color(selected ? MenuColorSlot::SelectedText : MenuColorSlot::Text)));
     painter->setFont(item.font);
-    painter->drawText(item.rect, Qt::AlignCenter | Qt::TextShowMnemonic, item.text);
+    painter->drawText(item.rect, Qt::AlignCenter | MnemonicFlag(item.text), item.text);
 }
 
 } // namespace molvane

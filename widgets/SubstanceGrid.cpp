@@ -202,7 +202,7 @@ void SubstanceGrid::alignHeader()
 {
     // The header does not mirror its alignment itself: names start where reading starts.
     const Qt::Alignment side = isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft;
-    horizontalHeader()->setDefaultAlignment(side | Qt::AlignVCenter);
+    horizontalHeader()->setDefaultAlignment(side | Qt::AlignAbsolute | Qt::AlignVCenter);
 }
 
 bool SubstanceGrid::eventFilter(QObject *watched, QEvent *event)

@@ -137,4 +137,41 @@ double_density() {
     awk -v m="$(editor_strip 2 mean)" 'BEGIN { exit !(m > 0.8) }' || fail "the editor is not white"
 }
 
+# In Farsi the help prompt starts at the right edge of the status bar.
+farsi_status_prompt() {
+    start_session
+    start_molvane
+    press F9
+    press F1
+    keep_screenshot farsi-status-prompt
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    local half=$((WIDTH / 2 - 20)) y=$((HEIGHT - 20))
+    local left right
+    left=$(region_stat 20 $y $half 16 "maxima-minima")
+    right=$(region_stat $((WIDTH / 2)) $y $half 16 "maxima-minima")
+    awk -v l="$left" -v r="$right" 'BEGIN { exit !(l < 0.2 && r > 0.5) }' ||
+        fail "the prompt is not on the right: left $left, right $right"
+}
+
+# Qt's file dialog speaks Farsi while the interface does: its buttons and labels differ
+# from the English dialog's.
+farsi_file_dialog() {
+    start_session
+    start_molvane
+    local language
+    for language in farsi english; do
+        [ "$language" = farsi ] && press F9 || press F10
+        press ctrl+o
+        [ "$language" = farsi ] && expect_dialog "گشودن" || expect_dialog "Open"
+        keep_screenshot "open-dialog-$language"
+        import -window "$(xdotool getactivewindow)" "$work/$language.png"
+        press Escape
+        wait_for 5 focused_is "$main_window" || fail "the dialog did not close"
+    done
+    convert "$work/farsi.png" "$work/english.png" -compose difference -composite \
+        -crop 100%x20%+0+0 -gravity south -colorspace Gray -threshold 30% \
+        -format "%[fx:mean]" info: >"$work/difference"
+    awk '{ exit !($1 > 0.05) }' "$work/difference" || fail "the dialogs look alike"
+}
+
 "$scenario"

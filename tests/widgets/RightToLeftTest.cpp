@@ -1,0 +1,109 @@
+// Farsi as its readers see it: joined captions, messages that start on the right.
+#include "widgets/CaptionStyle.h"
+#include "widgets/MenuStyle.h"
+#include "widgets/StatusBar.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace molvane;
+
+namespace {
+
+// The leftmost and rightmost columns holding dark ink on a light widget.
+std::pair<int, int> inkColumns(const QImage &image)
+{
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return { first, last };
+}
+
+QImage buttonImage(const QString &caption)
+{
+    QPushButton button(caption);
+    button.resize(120, 30);
+    return button.grab().toImage();
+}
+
+QImage menuImage(const QString &caption)
+{
+    MenuStyle style;
+    QMenu menu;
+    menu.setStyle(&style);
+    menu.setLayoutDirection(Qt::RightToLeft);
+    menu.addAction(caption);
+    return menu.grab().toImage();
+}
+
+} // namespace
+
+class RightToLeftTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setStyle(new CaptionStyle); }
+
+    // An underline inside a Farsi word would draw its letters apart: the caption is drawn as
+    // if it had no access key. English captions keep their underline.
+    void accessKeysKeepFarsiWordsJoined_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("drawnAsPlainText");
+        QTest::newRow("Farsi, mid-word") << QString("ج&ديد") << true;
+        QTest::newRow("Farsi, first letter") << QString("&بلي") << true;
+        QTest::newRow("English") << QString("&New") << false;
+    }
+    void accessKeysKeepFarsiWordsJoined()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, drawnAsPlainText);
+        const QString plain = QString(caption).remove(QRegularExpression("&(?!&)"));
+        if (drawnAsPlainText) {
+            QCOMPARE(buttonImage(caption), buttonImage(plain));
+            QCOMPARE(menuImage(caption), menuImage(plain));
+        } else {
+            QVERIFY(buttonImage(caption) != buttonImage(plain));
+        }
+    }
+
+    // The bar's own direction decides, whatever the application's is.
+    void statusMessagesStartOnTheReadingSide_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<Qt::LayoutDirection>("application");
+        QTest::newRow("English") << Qt::LeftToRight << Qt::LeftToRight;
+        QTest::newRow("Farsi") << Qt::RightToLeft << Qt::LeftToRight;
+        QTest::newRow("Farsi, Farsi application") << Qt::RightToLeft << Qt::RightToLeft;
+        QTest::newRow("English, Farsi application") << Qt::LeftToRight << Qt::RightToLeft;
+    }
+    void statusMessagesStartOnTheReadingSide()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(Qt::LayoutDirection, application);
+        QGuiApplication::setLayoutDirection(application);
+        StatusBar bar;
+        bar.setSizeGripEnabled(false);
+        bar.setLayoutDirection(direction);
+        bar.resize(400, 24);
+        bar.showMessage("روي گزينه اي كليك كنيد");
+        const auto [first, last] = inkColumns(bar.grab().toImage());
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        const QString columns = QString("%1-%2").arg(first).arg(last);
+        if (direction == Qt::RightToLeft)
+            QVERIFY2(first > 200 && last >= 370, qPrintable(columns));
+        else
+            QVERIFY2(first <= 20 && last < 200, qPrintable(columns));
+    }
+};
+
+QTEST_MAIN(RightToLeftTest)
+#include "RightToLeftTest.moc"

@@ -26,12 +26,10 @@ void StatusBar::paintEvent(QPaintEvent *)
             area.setRight(grip->geometry().left() - 1);
     }
     painter.setPen(palette().windowText().color());
-    // Absolute: a painter mirrors relative alignment by the application's direction, which
-    // Qt's own translation sets, not by this bar's.
-    painter.drawText(area,
-        Qt::AlignVCenter | Qt::TextSingleLine
-            | QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft),
-        message);
+    // Absolute: a painter mirrors relative alignment by the application's direction, not by
+    // this bar's.
+    const Qt::Alignment side = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft);
+    painter.drawText(area, static_cast<int>(side | Qt::AlignVCenter) | Qt::TextSingleLine, message);
 }
 
 } // namespace molvane

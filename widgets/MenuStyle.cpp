@@ -187,14 +187,15 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
     painter->setFont(item.font);
     painter->setPen(textColor);
     // Absolute: the painter would mirror relative sides again in a right-to-left application.
-    const int leading = Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft);
-    const int trailing = Qt::AlignAbsolute | (rtl ? Qt::AlignLeft : Qt::AlignRight);
-    painter->drawText(text, leading | Qt::AlignVCenter | MnemonicFlag(item.text),
+    const Qt::Alignment leading
+        = Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    const Qt::Alignment trailing
+        = Qt::AlignAbsolute | (rtl ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+    painter->drawText(text, static_cast<int>(leading) | MnemonicFlag(item.text),
         captionLines(item.text).join('\n'));
     const QString shortcut = item.text.section('\t', 1);
     if (!shortcut.isEmpty())
-        painter->drawText(text.adjusted(rtl ? 13 : 0, 0, rtl ? 0 : -13, 0),
-            trailing | Qt::AlignVCenter, shortcut);
+        painter->drawText(text.adjusted(rtl ? 13 : 0, 0, rtl ? 0 : -13, 0), trailing, shortcut);
 }
 
 void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const

@@ -195,7 +195,8 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         captionLines(item.text).join('\n'));
     const QString shortcut = item.text.section('\t', 1);
     if (!shortcut.isEmpty())
-        painter->drawText(text.adjusted(rtl ? 13 : 0, 0, rtl ? 0 : -13, 0), trailing, shortcut);
+        painter->drawText(
+            text.adjusted(rtl ? 13 : 0, 0, rtl ? 0 : -13, 0), static_cast<int>(trailing), shortcut);
 }
 
 void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const

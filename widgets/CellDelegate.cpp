@@ -2,6 +2,9 @@
 
 #include "widgets/CellEditor.h"
 
+#include "grid/NumberText.h"
+
+#include <QApplication>
 #include <QFocusEvent>
 
 namespace molvane {
@@ -40,6 +43,24 @@ void CellDelegate::setModelData(
     QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     model->setData(index, static_cast<CellEditor *>(editor)->text(), Qt::EditRole);
+}
+
+// A number reads left to right in a right-to-left cell too. One that fits stands at the
+// cell's reading side; one too wide keeps its first digits and is cut at its end, as in a
+// left-to-right cell, instead of losing the digits that tell what it is.
+void CellDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (option->direction != Qt::RightToLeft || !ReadDecimal(option->text.toStdString()))
+        return;
+    const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
+    const int margins
+        = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1);
+    const bool fits
+        = option->fontMetrics.horizontalAdvance(option->text) <= option->rect.width() - margins;
+    option->direction = Qt::LeftToRight;
+    option->displayAlignment
+        = (fits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
 }
 
 bool CellDelegate::eventFilter(QObject *object, QEvent *event)

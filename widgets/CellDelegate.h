@@ -29,6 +29,9 @@ public:
         QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
 protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:

@@ -1,12 +1,16 @@
 // Farsi as its readers see it: joined captions, messages that start on the right.
 #include "widgets/CaptionStyle.h"
+#include "widgets/CellDelegate.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/StatusBar.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 
 using namespace molvane;
@@ -41,6 +45,26 @@ QImage menuImage(const QString &caption)
     menu.setLayoutDirection(Qt::RightToLeft);
     menu.addAction(caption);
     return menu.grab().toImage();
+}
+
+// The inside of a lone 80-pixel grid cell holding @p text.
+QImage cellImage(Qt::LayoutDirection direction, const QString &text)
+{
+    QStandardItemModel model(1, 1);
+    model.setItem(0, 0, new QStandardItem(text));
+    QTableView view;
+    view.setModel(&model);
+    view.setItemDelegate(new CellDelegate([](char32_t) { return true; }, nullptr, &view));
+    view.setLayoutDirection(direction);
+    view.setWordWrap(false); // as the substance grid
+    view.setTextElideMode(Qt::ElideNone);
+    view.horizontalHeader()->hide();
+    view.verticalHeader()->hide();
+    view.setColumnWidth(0, 80);
+    view.resize(120, 60);
+    view.show();
+    const QRect cell = view.visualRect(model.index(0, 0)).translated(view.viewport()->pos());
+    return view.grab(cell.adjusted(1, 1, -2, -2)).toImage();
 }
 
 } // namespace
@@ -102,6 +126,23 @@ private slots:
             QVERIFY2(first > 200 && last >= 370, qPrintable(columns));
         else
             QVERIFY2(first <= 20 && last < 200, qPrintable(columns));
+    }
+
+    // A number too wide for a Farsi cell shows its first digits, cut at its end, exactly as in
+    // an English cell; one that fits stands at the right.
+    void numbersInFarsiCellsKeepTheirFirstDigits()
+    {
+        const QString wide = "0.05551854319342";
+        const QImage farsi = cellImage(Qt::RightToLeft, wide);
+        const QImage english = cellImage(Qt::LeftToRight, wide);
+        // The two cells' rectangles differ by a grid line: compare from the first ink on.
+        const auto start = [](const QImage &image) {
+            return image.copy(inkColumns(image).first, 0, 40, image.height());
+        };
+        QVERIFY(inkColumns(farsi).first < 6);
+        QCOMPARE(start(farsi), start(english));
+        const QImage narrow = cellImage(Qt::RightToLeft, "12");
+        QVERIFY(inkColumns(narrow).first > narrow.width() / 2);
     }
 };
 

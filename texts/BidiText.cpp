@@ -4,9 +4,7 @@ namespace molvane {
 
 namespace {
 
-constexpr std::string_view LeftToRightIsolateMark = "\u2066";
-constexpr std::string_view FirstStrongIsolateMark = "\u2068";
-constexpr std::string_view PopIsolateMark = "\u2069";
+constexpr std::string_view LeftToRightMark = "\u200E";
 constexpr std::string_view RightToLeftMark = "\u200F";
 
 std::size_t sequenceLength(unsigned char lead)
@@ -27,7 +25,7 @@ bool isArabicScript(std::string_view character)
     return (lead >= 0xD8 && lead <= 0xDB) || lead == 0xDD;
 }
 
-// Spaces and zero-width non-joiners inside a run of Farsi words belong to the run.
+// Spaces and zero-width non-joiners between Farsi words belong to their run.
 bool joinsWords(std::string_view character)
 {
     return character == " " || character == "\u200C";
@@ -35,10 +33,10 @@ bool joinsWords(std::string_view character)
 
 } // namespace
 
-std::string LeftToRightIsolate(std::string_view text)
+std::string LeftToRightPath(std::string_view path)
 {
-    std::string out(LeftToRightIsolateMark);
-    out.append(text).append(PopIsolateMark);
+    std::string out(LeftToRightMark);
+    out.append(path).append(LeftToRightMark);
     return out;
 }
 
@@ -55,31 +53,29 @@ std::string RightToLeftLines(std::string_view text)
 
 std::string LeftToRightEntry(std::string_view text)
 {
-    std::string out(LeftToRightIsolateMark);
-    std::size_t runEnd = 0; // one past the last Farsi character of the open run, or 0
-    std::string pending; // joiners seen since, added to the run only if Farsi follows
+    std::string out(LeftToRightMark);
+    bool inRun = false;
+    std::string joiners; // seen since the run's last Farsi letter
     for (std::size_t i = 0; i < text.size();) {
         const std::string_view character = text.substr(i, sequenceLength(text[i]));
         i += character.size();
         if (isArabicScript(character)) {
-            out.append(runEnd ? std::string_view(pending) : FirstStrongIsolateMark);
-            pending.clear();
-            out.append(character);
-            runEnd = i;
-        } else if (runEnd && joinsWords(character)) {
-            pending.append(character);
+            out.append(joiners).append(character);
+            joiners.clear();
+            inRun = true;
+        } else if (inRun && joinsWords(character)) {
+            joiners.append(character);
         } else {
-            if (runEnd)
-                out.append(PopIsolateMark);
-            out.append(pending).append(character);
-            pending.clear();
-            runEnd = 0;
+            if (inRun)
+                out.append(LeftToRightMark);
+            out.append(joiners).append(character);
+            joiners.clear();
+            inRun = false;
         }
     }
-    if (runEnd)
-        out.append(PopIsolateMark);
-    out.append(pending).append(PopIsolateMark);
-    return out;
+    if (inRun)
+        out.append(LeftToRightMark);
+    return out.append(joiners);
 }
 
 } // namespace molvane

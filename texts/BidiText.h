@@ -5,19 +5,21 @@
 
 namespace molvane {
 
-// Directional formatting for texts that mix Farsi with paths, names and formulas. All texts
-// are UTF-8; the marks added are invisible and only steer the order in which text is shown.
+// Directional marks for texts that mix Farsi with paths, names and formulas. All texts are
+// UTF-8; the marks are invisible and only steer the order in which text is shown. They are
+// the plain marks (LRM, RLM), which every text engine honours, not the newer isolates.
 
-/// A path or file name inside a Farsi sentence, kept in its own left-to-right order
-/// (LRI ... PDI): otherwise "/home/a.KVX" shows as "home/a.KVX/".
-std::string LeftToRightIsolate(std::string_view text);
+/// A path or file name inside a Farsi sentence, kept in its own left-to-right order between
+/// two left-to-right marks: otherwise "/home/a.KVX" shows as "home/a.KVX/".
+std::string LeftToRightPath(std::string_view path);
 
 /// Every line (ended by "\r" or "\n") begins with a right-to-left mark, so a Farsi line that
 /// starts with a Latin letter is still laid out from the right.
 std::string RightToLeftLines(std::string_view text);
 
 /// An entry such as "name:5=110" or "#name(a)=#name(b)" shown left to right in the order it
-/// was typed, each run of Farsi words isolated so the digits and signs after it stay after it.
+/// was typed: a left-to-right mark starts it and follows each run of Farsi words, so the
+/// digits and signs after a name stay after it.
 std::string LeftToRightEntry(std::string_view text);
 
 } // namespace molvane

@@ -27,7 +27,7 @@ QString PathInText(const QString &path)
 {
     if (CurrentUiLanguage() != UiLanguage::Farsi)
         return path;
-    return ToQString(LeftToRightIsolate(path.toStdString()));
+    return ToQString(LeftToRightPath(path.toStdString()));
 }
 
 QString MessageInText(const QString &message)

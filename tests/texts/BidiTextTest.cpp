@@ -5,26 +5,25 @@
 namespace molvane {
 namespace {
 
-// The marks spelled out, so an expectation reads as what is shown: [ LRI, < FSI, ] PDI,
-// ^ RLM.
+// The marks spelled out, so an expectation reads as what is stored: ">" LRM, "<" RLM.
 std::string spelled(std::string text)
 {
     const std::pair<std::string_view, std::string_view> marks[]
-        = { { "\u2066", "[" }, { "\u2068", "<" }, { "\u2069", "]" }, { "\u200F", "^" } };
+        = { { "\u200E", ">" }, { "\u200F", "<" } };
     for (const auto &[mark, shown] : marks)
         for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
             text.replace(at, mark.size(), shown);
     return text;
 }
 
-TEST(BidiText, PathsAreIsolated)
+TEST(BidiText, PathsKeepTheirOrder)
 {
-    EXPECT_EQ(spelled(LeftToRightIsolate("/home/user/salt.KVX")), "[/home/user/salt.KVX]");
+    EXPECT_EQ(spelled(LeftToRightPath("/home/user/salt.KVX")), ">/home/user/salt.KVX>");
 }
 
 TEST(BidiText, EveryLineStartsRightToLeft)
 {
-    EXPECT_EQ(spelled(RightToLeftLines("سطر\ra=ماده\nb")), "^سطر\r^a=ماده\n^b");
+    EXPECT_EQ(spelled(RightToLeftLines("سطر\ra=ماده\nb")), "<سطر\r<a=ماده\n<b");
 }
 
 struct EntryCase
@@ -37,20 +36,20 @@ class LeftToRightEntryTest : public testing::TestWithParam<EntryCase>
 {
 };
 
-TEST_P(LeftToRightEntryTest, IsolatesEachRunOfFarsiWords)
+TEST_P(LeftToRightEntryTest, MarksTheEndOfEachRunOfFarsiWords)
 {
     EXPECT_EQ(spelled(LeftToRightEntry(GetParam().typed)), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, LeftToRightEntryTest,
-    testing::Values(EntryCase { "Formula:5=110", "[Formula:5=110]" },
-        EntryCase { "فرمول:5=110", "[<فرمول]:5=110]" },
+    testing::Values(EntryCase { "Formula:5=110", ">Formula:5=110" },
+        EntryCase { "فرمول:5=110", ">فرمول>:5=110" },
         // Words with a space or a zero-width non-joiner between them make one run; a space
         // after the last word stays outside.
-        EntryCase { "ماده مورد نظر :1=80", "[<ماده مورد نظر] :1=80]" },
-        EntryCase { "مى\u200Cشود", "[<مى\u200Cشود]]" },
-        EntryCase { "#گرم(a)=#مول(b)*22.414", "[#<گرم](a)=#<مول](b)*22.414]" },
-        EntryCase { "", "[]" }));
+        EntryCase { "ماده مورد نظر :1=80", ">ماده مورد نظر> :1=80" },
+        EntryCase { "مى\u200Cشود ", ">مى\u200Cشود> " },
+        EntryCase { "#گرم(a)=#مول(b)*22.414", ">#گرم>(a)=#مول>(b)*22.414" },
+        EntryCase { "", ">" }));
 
 } // namespace
 } // namespace molvane

@@ -1,11 +1,13 @@
 // Farsi as its readers see it: joined captions, messages that start on the right.
 #include "widgets/CaptionStyle.h"
 #include "widgets/CellDelegate.h"
+#include "widgets/EntryDelegate.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/StatusBar.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -65,6 +67,16 @@ QImage cellImage(Qt::LayoutDirection direction, const QString &text)
     view.show();
     const QRect cell = view.visualRect(model.index(0, 0)).translated(view.viewport()->pos());
     return view.grab(cell.adjusted(1, 1, -2, -2)).toImage();
+}
+
+QImage entryImage(const QString &entry)
+{
+    QListWidget list;
+    list.setItemDelegate(new EntryDelegate(&list));
+    list.addItem(entry);
+    list.resize(200, 40);
+    list.show();
+    return list.viewport()->grab(list.visualItemRect(list.item(0))).toImage();
 }
 
 } // namespace
@@ -143,6 +155,17 @@ private slots:
         QCOMPARE(start(farsi), start(english));
         const QImage narrow = cellImage(Qt::RightToLeft, "12");
         QVERIFY(inkColumns(narrow).first > narrow.width() / 2);
+    }
+
+    // An Options entry reads in the order it was typed: the Farsi name first, at the left, and
+    // its type and width after it (not "110=5:name").
+    void entriesShowTheNameFirst()
+    {
+        const QImage name = entryImage("فرمول");
+        const QImage entry = entryImage("فرمول:5=110");
+        const int nameEnd = inkColumns(name).second + 1;
+        QCOMPARE(
+            entry.copy(0, 0, nameEnd, entry.height()), name.copy(0, 0, nameEnd, name.height()));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "ui/UiText.h"
 #include "ui/dialogs/DialogTexts.h"
 #include "ui/dialogs/OptionsFields.h"
+#include "widgets/EntryDelegate.h"
 #include "widgets/InputRulesValidator.h"
 #include "widgets/ReorderableListWidget.h"
 
@@ -119,6 +120,7 @@ QLineEdit *GridPage::createCheckedField(TextField field)
 void GridPage::createItemControls(DialogTexts &texts)
 {
     m_itemList = new ReorderableListWidget(this);
+    m_itemList->setItemDelegate(new EntryDelegate(m_itemList));
     m_itemList->setObjectName("GIList");
     m_itemUp = newSquareButton(this, "GIUp", 33);
     m_itemDown = newSquareButton(this, "GIDown", 33);
@@ -155,6 +157,7 @@ void GridPage::createItemControls(DialogTexts &texts)
 void GridPage::createFormulaControls(DialogTexts &texts)
 {
     m_formulaList = new ReorderableListWidget(this);
+    m_formulaList->setItemDelegate(new EntryDelegate(m_formulaList));
     m_formulaList->setObjectName("GFList");
     m_formulaNew = newSquareButton(this, "GFNew", 33);
     m_formulaDelete = newSquareButton(this, "GFDelete", 33);

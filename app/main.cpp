@@ -1,9 +1,11 @@
 #include "ui/ActionIcons.h"
 #include "ui/MainWindow.h"
 
+#include "document/DataDir.h"
 #include "texts/Version.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <iostream>
@@ -31,6 +33,13 @@ std::optional<int> answerInformationRequest(int argc, char **argv)
     const std::string_view arg = argv[1];
     if (arg == "--help" || arg == "-h" || arg == "help") {
         std::cout << Usage;
+        // Where this installation keeps its manual; a core application needs no display.
+        const QCoreApplication locator(argc, argv);
+        const QString manual
+            = molvane::ManualPage(molvane::ProgramDataDir(QCoreApplication::applicationDirPath()),
+                molvane::UiLanguage::English);
+        if (QFileInfo::exists(manual))
+            std::cout << "\nManual: " << manual.toStdString() << '\n';
         return 0;
     }
     if (arg == "--version") {

@@ -61,8 +61,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName("Molvane");
     // No display name: the window system would append it to every title the title rule gives.
     QApplication::setWindowIcon(molvane::ProgramIcon());
-    // Lets the desktop match the windows to the installed molvane.desktop entry.
-    QGuiApplication::setDesktopFileName("molvane");
+    // Lets the desktop match the windows to the installed org.molvane.Molvane.desktop entry.
+    QGuiApplication::setDesktopFileName("org.molvane.Molvane");
 
     QSettings settings("Qarv", "Qv1");
     QStringList args = QApplication::arguments();

@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev clang-format clang-tidy
     fonts-liberation2 fonts-farsiweb
     xvfb xauth
+    desktop-file-utils appstream shared-mime-info lintian
 )
 
 missing=()

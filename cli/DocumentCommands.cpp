@@ -17,18 +17,26 @@ namespace molvane::cli {
 
 namespace {
 
+// Where a document command writes its document.
+enum class Output {
+    None, ///< nowhere
+    Optional, ///< to the -o path, if one is given
+    OptionalElseInput, ///< to the -o path, else back to the input
+};
+
 // A document path and, with -o, where the result goes.
 struct DocumentArgs
 {
     std::string input;
     std::optional<std::string> output;
+    std::string destination; ///< where the document is written; empty for nowhere
 };
 
-std::optional<DocumentArgs> parseArgs(const std::vector<std::string> &args, bool outputOption)
+std::optional<DocumentArgs> parseArgs(const std::vector<std::string> &args, Output writes)
 {
     DocumentArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (outputOption && args[i] == "-o" && i + 1 < args.size() && !parsed.output)
+        if (writes != Output::None && args[i] == "-o" && i + 1 < args.size() && !parsed.output)
             parsed.output = args[++i];
         else if (parsed.input.empty() && (args[i] == StandardStream || !args[i].starts_with('-')))
             parsed.input = args[i];
@@ -37,6 +45,8 @@ std::optional<DocumentArgs> parseArgs(const std::vector<std::string> &args, bool
     }
     if (parsed.input.empty())
         return std::nullopt;
+    parsed.destination = parsed.output.value_or(
+        writes == Output::OptionalElseInput ? parsed.input : std::string());
     return parsed;
 }
 
@@ -138,15 +148,15 @@ void printTable(const GridModel &grid, std::ostream &out)
 }
 
 // Usage unless the arguments name a document, else the opened document to @p run.
-int withDocument(const std::vector<std::string> &args, bool outputOption, const char *command,
+int withDocument(const std::vector<std::string> &args, Output writes, const char *command,
     const char *arguments, std::istream &in, std::ostream &out, std::ostream &err,
     const std::function<int(Document &, const DocumentArgs &)> &run)
 {
-    const std::optional<DocumentArgs> parsed = parseArgs(args, outputOption);
+    const std::optional<DocumentArgs> parsed = parseArgs(args, writes);
     if (!parsed)
         return usage(err, command, arguments);
-    std::optional<Document> document = OpenDocumentArg(
-        parsed->input, in, messagesFor(parsed->output.value_or(parsed->input), out, err));
+    std::optional<Document> document
+        = OpenDocumentArg(parsed->input, in, messagesFor(parsed->destination, out, err));
     if (!document)
         return SomeFailed;
     return run(*document, *parsed);
@@ -195,10 +205,10 @@ int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std
 int RunCalc(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return withDocument(args, true, "calc", "IN.KVX [-o OUT.KVX]", in, out, err,
-        [&](Document &document, const DocumentArgs &parsed) {
+    return withDocument(args, Output::OptionalElseInput, "calc", "IN.KVX [-o OUT.KVX]", in, out,
+        err, [&](Document &document, const DocumentArgs &parsed) {
             CalculateGrid(document.grid, document.FormulsList);
-            return save(document, parsed.output.value_or(parsed.input), out, err);
+            return save(document, parsed.destination, out, err);
         });
 }
 
@@ -215,7 +225,7 @@ int RunHtml(
 int RunShow(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return withDocument(args, false, "show", "IN.KVX", in, out, err,
+    return withDocument(args, Output::None, "show", "IN.KVX", in, out, err,
         [&](const Document &document, const DocumentArgs &) {
             out << Text(TextId::ReactionLabel, UiLanguage::English)
                 << (document.reaction.empty() ? "" : " ") << document.reaction << '\n';
@@ -227,7 +237,7 @@ int RunShow(
 int RunCheck(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return withDocument(args, true, "check", "IN.KVX [-o OUT.KVX]", in, out, err,
+    return withDocument(args, Output::Optional, "check", "IN.KVX [-o OUT.KVX]", in, out, err,
         [&](const Document &document, const DocumentArgs &parsed) {
             if (parsed.output)
                 return save(document, *parsed.output, out, err);

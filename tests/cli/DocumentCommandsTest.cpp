@@ -156,6 +156,11 @@ TEST_F(DocumentCommands, DashIsStandardInputAndOutput)
     const CommandRun html = run(RunHtml, { write("water.KVX", Water), "-" });
     EXPECT_EQ(html.err, "ok\n");
     EXPECT_EQ(html.out.substr(0, 8), "<html>\r\n");
+    // Nothing written to standard output: the line stays there.
+    EXPECT_EQ(run(RunCheck, { "-" }, Water).out, "ok\n");
+    const CommandRun show = run(RunShow, { "-" }, "not a document");
+    EXPECT_EQ(show.out.substr(0, 30), "error: Can not open this file:");
+    EXPECT_EQ(show.err, "");
     const CommandRun broken = run(RunCheck, { "-", "-o", "-" }, "not a document");
     EXPECT_EQ(broken.status, SomeFailed);
     EXPECT_EQ(broken.out, "");

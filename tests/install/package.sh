@@ -6,7 +6,14 @@
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# CPack rewrites build/install_manifest.txt, which lists what the user installed.
+manifest=$build/install_manifest.txt
+[ -f "$manifest" ] && cp -p "$manifest" "$scratch/manifest"
+restore() {
+    if [ -f "$scratch/manifest" ]; then cp -p "$scratch/manifest" "$manifest"; else rm -f "$manifest"; fi
+    rm -rf "$scratch"
+}
+trap restore EXIT
 cpack -G DEB -B "$scratch" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log" >&2; exit 1; }
 deb=$(ls "$scratch"/molvane_*.deb)

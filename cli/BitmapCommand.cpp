@@ -2,18 +2,26 @@
 
 #include "cli/BalanceCommands.h"
 #include "cli/DocumentCommands.h"
+#include "document/DocumentFormat.h"
 #include "export/BitmapExport.h"
+
+#include <QBuffer>
 
 #include <ostream>
 
 namespace molvane::cli {
 
 int RunBmp(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     return RunExportCommand(
-        args, out, err, "bmp", "IN.KVX OUT.bmp", [](const Document &document, const QString &path) {
-            SaveBitmap(RenderBitmap(document, document.language), path);
+        args, in, out, err, "bmp", "IN.KVX OUT.bmp", [](const Document &document) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!RenderBitmap(document, document.language).save(&buffer, "BMP"))
+                throw DocumentWriteError("the picture cannot be encoded");
+            return bytes;
         });
 }
 

@@ -6,7 +6,10 @@
 #include "grid/GridCalc.h"
 #include "texts/Texts.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+#include <istream>
 #include <optional>
 #include <ostream>
 
@@ -14,26 +17,36 @@ namespace molvane::cli {
 
 namespace {
 
+// Where a document command writes its document.
+enum class Output {
+    None, ///< nowhere
+    Optional, ///< to the -o path, if one is given
+    OptionalElseInput, ///< to the -o path, else back to the input
+};
+
 // A document path and, with -o, where the result goes.
 struct DocumentArgs
 {
     std::string input;
     std::optional<std::string> output;
+    std::string destination; ///< where the document is written; empty for nowhere
 };
 
-std::optional<DocumentArgs> parseArgs(const std::vector<std::string> &args, bool outputOption)
+std::optional<DocumentArgs> parseArgs(const std::vector<std::string> &args, Output writes)
 {
     DocumentArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (outputOption && args[i] == "-o" && i + 1 < args.size() && !parsed.output)
+        if (writes != Output::None && args[i] == "-o" && i + 1 < args.size() && !parsed.output)
             parsed.output = args[++i];
-        else if (parsed.input.empty() && !args[i].starts_with('-'))
+        else if (parsed.input.empty() && (args[i] == StandardStream || !args[i].starts_with('-')))
             parsed.input = args[i];
         else
             return std::nullopt;
     }
     if (parsed.input.empty())
         return std::nullopt;
+    parsed.destination = parsed.output.value_or(
+        writes == Output::OptionalElseInput ? parsed.input : std::string());
     return parsed;
 }
 
@@ -55,15 +68,59 @@ int failed(std::ostream &out, TextId message, const std::exception &why)
     return SomeFailed;
 }
 
-int save(const Document &document, const std::string &path, std::ostream &out)
+// Where the "ok" or "error" line of a command writing @p output goes.
+std::ostream &messagesFor(const std::string &output, std::ostream &out, std::ostream &err)
 {
-    try {
-        SaveDocument(document, qPath(path));
-    } catch (const DocumentWriteError &error) {
-        return failed(out, TextId::CannotSave, error);
+    return output == StandardStream ? err : out;
+}
+
+// @p bytes to the file @p path, or to @p out for "-". Throws DocumentWriteError.
+void writeOutput(const std::string &path, const QByteArray &bytes, std::ostream &out)
+{
+    if (path != StandardStream) {
+        WriteFileReplacing(qPath(path), bytes);
+        return;
     }
-    out << "ok\n";
+    out.write(bytes.constData(), std::streamsize(bytes.size()));
+    out.flush();
+    if (!out)
+        throw DocumentWriteError("standard output cannot be written");
+}
+
+int save(const Document &document, const std::string &path, std::ostream &out, std::ostream &err)
+{
+    std::ostream &messages = messagesFor(path, out, err);
+    try {
+        writeOutput(path, DocumentBytes(document), out);
+    } catch (const DocumentWriteError &error) {
+        return failed(messages, TextId::CannotSave, error);
+    }
+    messages << "ok\n";
     return Success;
+}
+
+// Whether @p output names the file @p input, through any link or relative path.
+bool sameFile(const std::string &input, const std::string &output)
+{
+    if (input == StandardStream || output == StandardStream)
+        return false;
+    const QFileInfo in(qPath(input)), out(qPath(output));
+    if (in.exists() && out.exists())
+        return in.canonicalFilePath() == out.canonicalFilePath();
+    return in.absoluteFilePath() == out.absoluteFilePath();
+}
+
+// Everything @p in holds, as far as a document may be long.
+QByteArray readAll(std::istream &in)
+{
+    QByteArray bytes;
+    char chunk[65536];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, qsizetype(in.gcount()));
+        if (bytes.size() > MaxDocumentBytes)
+            throw DocumentReadError(DocumentReadError::WholeFile, "standard input is too long");
+    }
+    return bytes;
 }
 
 // Columns as wide as their widest cell, counted in characters, not bytes.
@@ -91,14 +148,15 @@ void printTable(const GridModel &grid, std::ostream &out)
 }
 
 // Usage unless the arguments name a document, else the opened document to @p run.
-int withDocument(const std::vector<std::string> &args, bool outputOption, const char *command,
-    const char *arguments, std::ostream &out, std::ostream &err,
+int withDocument(const std::vector<std::string> &args, Output writes, const char *command,
+    const char *arguments, std::istream &in, std::ostream &out, std::ostream &err,
     const std::function<int(Document &, const DocumentArgs &)> &run)
 {
-    const std::optional<DocumentArgs> parsed = parseArgs(args, outputOption);
+    const std::optional<DocumentArgs> parsed = parseArgs(args, writes);
     if (!parsed)
         return usage(err, command, arguments);
-    std::optional<Document> document = OpenDocumentArg(parsed->input, out);
+    std::optional<Document> document
+        = OpenDocumentArg(parsed->input, in, messagesFor(parsed->destination, out, err));
     if (!document)
         return SomeFailed;
     return run(*document, *parsed);
@@ -106,57 +164,68 @@ int withDocument(const std::vector<std::string> &args, bool outputOption, const 
 
 } // namespace
 
-std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &out)
+std::optional<Document> OpenDocumentArg(
+    const std::string &path, std::istream &in, std::ostream &messages)
 {
     try {
+        if (path == StandardStream)
+            return ReadDocument(readAll(in), Document());
         return ReadDocumentFile(qPath(path), Document());
     } catch (const DocumentReadError &error) {
-        failed(out, TextId::CannotOpen, error);
+        failed(messages, TextId::CannotOpen, error);
         return std::nullopt;
     }
 }
 
-int RunExportCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-    const char *command, const char *arguments, const ExportWriter &write)
+int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+    std::ostream &err, const char *command, const char *arguments, const ExportBytes &bytes)
 {
-    if (args.size() != 2 || args[0].starts_with('-') || args[1].starts_with('-'))
+    const auto isPath
+        = [](const std::string &arg) { return arg == StandardStream || !arg.starts_with('-'); };
+    if (args.size() != 2 || !isPath(args[0]) || !isPath(args[1]))
         return usage(err, command, arguments);
-    const std::optional<Document> document = OpenDocumentArg(args[0], out);
+    if (sameFile(args[0], args[1])) {
+        err << "error: " << args[1] << " is the input document; the export needs another file\n";
+        return UsageError;
+    }
+    std::ostream &messages = messagesFor(args[1], out, err);
+    const std::optional<Document> document = OpenDocumentArg(args[0], in, messages);
     if (!document)
         return SomeFailed;
     try {
-        write(*document, qPath(args[1]));
+        writeOutput(args[1], bytes(*document), out);
     } catch (const DocumentWriteError &error) {
-        out << "error: " << error.what() << '\n';
+        messages << "error: " << error.what() << '\n';
         return SomeFailed;
     }
-    out << "ok\n";
+    messages << "ok\n";
     return Success;
 }
 
 int RunCalc(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return withDocument(args, true, "calc", "IN.KVX [-o OUT.KVX]", out, err,
-        [&](Document &document, const DocumentArgs &parsed) {
+    return withDocument(args, Output::OptionalElseInput, "calc", "IN.KVX [-o OUT.KVX]", in, out,
+        err, [&](Document &document, const DocumentArgs &parsed) {
             CalculateGrid(document.grid, document.FormulsList);
-            return save(document, parsed.output.value_or(parsed.input), out);
+            return save(document, parsed.destination, out, err);
         });
 }
 
 int RunHtml(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return RunExportCommand(args, out, err, "html", "IN.KVX OUT.html",
-        [&](const Document &document, const QString &path) {
-            ExportHtml(document, WindowTitle(args[0]), path);
+    return RunExportCommand(
+        args, in, out, err, "html", "IN.KVX OUT.html", [&](const Document &document) {
+            // A document from standard input has no name, as a new window's has none.
+            return HtmlPage(document, WindowTitle(args[0] == StandardStream ? "" : args[0]));
         });
 }
 
 int RunShow(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return withDocument(args, false, "show", "IN.KVX", out, err,
+    return withDocument(args, Output::None, "show", "IN.KVX", in, out, err,
         [&](const Document &document, const DocumentArgs &) {
             out << Text(TextId::ReactionLabel, UiLanguage::English)
                 << (document.reaction.empty() ? "" : " ") << document.reaction << '\n';
@@ -166,12 +235,12 @@ int RunShow(
 }
 
 int RunCheck(
-    const std::vector<std::string> &args, std::istream &, std::ostream &out, std::ostream &err)
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return withDocument(args, true, "check", "IN.KVX [-o OUT.KVX]", out, err,
+    return withDocument(args, Output::Optional, "check", "IN.KVX [-o OUT.KVX]", in, out, err,
         [&](const Document &document, const DocumentArgs &parsed) {
             if (parsed.output)
-                return save(document, *parsed.output, out);
+                return save(document, *parsed.output, out, err);
             out << "ok\n";
             return int(Success);
         });

@@ -2,30 +2,39 @@
 
 #include "document/Document.h"
 
-#include <QString>
+#include <QByteArray>
 
 #include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace molvane::cli {
 
 // Document commands. Each reads its document as Open does and prints one line: "ok", or
 // "error: " and the English message with what was wrong. "show" prints the document instead.
+// A path "-" is @p in for the document read and @p out for the one written; the line then
+// goes to @p err, so that it never mixes with the written bytes.
 
-/// Reads @p path as Open does; on failure prints "error: " and why, and gives nothing.
-std::optional<Document> OpenDocumentArg(const std::string &path, std::ostream &out);
+/// The path that stands for standard input or output.
+inline constexpr std::string_view StandardStream = "-";
 
-/// What an export command writes: the opened document to the path given. Throws
+/// Reads @p path (or all of @p in for "-") as Open does; on failure prints "error: " and why
+/// to @p messages, and gives nothing.
+std::optional<Document> OpenDocumentArg(
+    const std::string &path, std::istream &in, std::ostream &messages);
+
+/// What an export command writes: the bytes of the opened document's export. Throws
 /// DocumentWriteError.
-using ExportWriter = std::function<void(const Document &document, const QString &path)>;
+using ExportBytes = std::function<QByteArray(const Document &document)>;
 
 /// `COMMAND IN OUT` (@p command and @p arguments name them in the usage line): opens IN and
-/// runs @p write with OUT, then prints "ok", or "error: " and why writing failed.
-int RunExportCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-    const char *command, const char *arguments, const ExportWriter &write);
+/// writes what @p bytes gives to OUT, then prints "ok", or "error: " and why writing failed.
+/// OUT naming IN itself is a usage error: an export never replaces its document.
+int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+    std::ostream &err, const char *command, const char *arguments, const ExportBytes &bytes);
 
 /// calc IN.KVX [-o OUT.KVX]: runs Calculate Grid once and saves, to IN.KVX without -o.
 int RunCalc(

@@ -2,6 +2,7 @@
 #include "cli/BitmapCommand.h"
 #include "cli/DocumentCommands.h"
 #include "cli/EvalCommand.h"
+#include "texts/Version.h"
 
 #include <QGuiApplication>
 
@@ -12,14 +13,27 @@
 
 namespace {
 
-constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] [REACTION...]\n"
-                              "       molvane-cli weight [FORMULA...]\n"
-                              "       molvane-cli eval [EXPRESSION...]\n"
-                              "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
-                              "       molvane-cli html IN.KVX OUT.html\n"
-                              "       molvane-cli bmp IN.KVX OUT.bmp\n"
-                              "       molvane-cli show IN.KVX\n"
-                              "       molvane-cli check IN.KVX [-o OUT.KVX]\n";
+constexpr const char *Usage
+    = "usage: molvane-cli balance [--no-auto] [--table] [REACTION...]\n"
+      "       molvane-cli weight [FORMULA...]\n"
+      "       molvane-cli eval [EXPRESSION...]\n"
+      "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
+      "       molvane-cli html IN.KVX OUT.html\n"
+      "       molvane-cli bmp IN.KVX OUT.bmp\n"
+      "       molvane-cli show IN.KVX\n"
+      "       molvane-cli check IN.KVX [-o OUT.KVX]\n"
+      "       molvane-cli --help | -h | help | --version\n"
+      "\n"
+      "balance, weight and eval read one input a line from standard input when none is given.\n"
+      "A file argument - is standard input, or standard output for OUT.\n"
+      "Exit status: 0 when every input succeeded, 1 when any failed, 2 for a usage error.\n";
+
+// Qt's warnings (a missing XDG_RUNTIME_DIR and the like) are not the command's output.
+void dropQtChatter(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "molvane-cli: " << message.toStdString() << '\n';
+}
 
 } // namespace
 
@@ -38,17 +52,29 @@ int main(int argc, char **argv)
         { "bmp", molvane::cli::RunBmp },
     };
     std::ios::sync_with_stdio(false);
-    if (argc < 2 || !commands.contains(argv[1])) {
+    const std::string command = argc < 2 ? std::string() : argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << Usage;
+        return molvane::cli::Success;
+    }
+    if (command == "--version") {
+        std::cout << "molvane-cli " << molvane::ProgramVersion << '\n';
+        return molvane::cli::Success;
+    }
+    if (!commands.contains(command)) {
+        if (argc >= 2)
+            std::cerr << "unknown command " << command << '\n';
         std::cerr << Usage;
         return molvane::cli::UsageError;
     }
+    qInstallMessageHandler(dropQtChatter);
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (std::string_view(argv[1]) == "bmp") {
+    if (command == "bmp") {
         // Painting text needs fonts, and fonts need an application, but not a display.
         molvane::cli::UseOffscreenPlatformUnlessSet();
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
         return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
     }
-    return commands.at(argv[1])(args, std::cin, std::cout, std::cerr);
+    return commands.at(command)(args, std::cin, std::cout, std::cerr);
 }

@@ -1,5 +1,6 @@
 #include "document/Templates.h"
 
+#include "document/DataDir.h"
 #include "document/DocumentFiles.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,7 @@ TemplateDirs DefaultTemplateDirs()
         : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (QCoreApplication::instance())
         dirs.program = QCoreApplication::applicationDirPath();
-    dirs.installed = QStringLiteral(MOLVANE_TEMPLATE_DIR);
+    dirs.installed = ProgramDataDir(dirs.program);
     return dirs;
 }
 

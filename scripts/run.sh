@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds Molvane and starts it.
+# Sets up the machine, builds Molvane and molvane-cli (the tests are scripts/test.sh's) and
+# starts Molvane.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" build
+"$root/scripts/build.sh" --target molvane --target molvane-cli build
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: start Molvane from a desktop session, or under a virtual one with"
     echo "  xvfb-run -s '-screen 0 1280x800x24' $root/build/app/molvane"

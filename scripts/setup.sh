@@ -10,6 +10,7 @@ packages=(
     fonts-liberation2 fonts-farsiweb
     qt6-translations-l10n
     xvfb xauth openbox xdotool x11-utils imagemagick
+    desktop-file-utils appstream shared-mime-info lintian
 )
 
 missing=()

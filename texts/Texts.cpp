@@ -161,7 +161,9 @@ constexpr auto Texts = std::to_array<UiText>({
     // The About dialog.
     { TextId::AboutDialogTitle, "About...", "درباره اين برنامه" },
     both(TextId::AboutProgramName, "Molvane"),
-    { TextId::AboutVersion, "Version 1.1", "نسخه 1/1" },
+    // Major and minor only; Farsi writes the decimal point as a slash.
+    { TextId::AboutVersion, "Version " MOLVANE_VERSION_MAJOR "." MOLVANE_VERSION_MINOR,
+        "نسخه " MOLVANE_VERSION_MAJOR "/" MOLVANE_VERSION_MINOR },
 
     // The Key Options dialog.
     { TextId::KeyOptionsDialogTitle, "Key Options", "تنظيمات كليدها" },

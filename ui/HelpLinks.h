@@ -1,11 +1,30 @@
 #pragma once
 
+#include "texts/InterfaceLanguage.h"
+
+#include <QString>
+#include <QUrl>
+
 namespace molvane {
 
-// The maker's web site and contact address. Not known yet: kept on the reserved example
-// domain, in this one place, until real ones exist.
-inline constexpr const char *MakerSite = "https://www.example.org/";
-inline constexpr const char *OnlineHelpPage = "https://www.example.org/computer.php?id=molvane";
-inline constexpr const char *MakerMail = "mailto:molvane@example.org";
+/// The project's addresses; any may be empty when none is known.
+struct ProjectLinks
+{
+    QString homepage; ///< the web site
+    QString contact; ///< an e-mail address or a URL for comments and problems
+    QString source; ///< where the source code is published
+};
+
+/// The addresses this build was configured with.
+ProjectLinks ConfiguredProjectLinks();
+
+/// The pages the Help menu opens.
+enum class HelpLink { Manual, Website, Contact, Source };
+
+/// What @p link opens: for the manual, its page of @p language in the data directory
+/// @p dataDir; otherwise the address in @p links, an e-mail address as a mailto: link, and
+/// where there is none the manual's section on how to reach the project.
+QUrl HelpLinkUrl(
+    HelpLink link, const ProjectLinks &links, const QString &dataDir, UiLanguage language);
 
 } // namespace molvane

@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 #include "ui/UiText.h"
 
+#include "document/DataDir.h"
 #include "ui/HelpLinks.h"
 #include "ui/MessageBox.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -11,6 +12,7 @@
 #include "widgets/SubstanceGrid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QPushButton>
@@ -52,12 +54,16 @@ QList<QWidget *> MainWindow::helpControls() const
 
 void MainWindow::createHelpActions()
 {
-    const auto open = [](const char *link) { QDesktopServices::openUrl(QUrl(link)); };
+    // The manual of this installation, in the language of the moment.
+    const auto open = [](HelpLink link) {
+        QDesktopServices::openUrl(HelpLinkUrl(link, ConfiguredProjectLinks(),
+            ProgramDataDir(QCoreApplication::applicationDirPath()), CurrentUiLanguage()));
+    };
     connect(action("HelpHelp"), &QAction::triggered, this, &MainWindow::enterHelpMode);
-    connect(action("HelpOnline"), &QAction::triggered, this, [open] { open(OnlineHelpPage); });
-    connect(action("HelpWebsite"), &QAction::triggered, this, [open] { open(MakerSite); });
-    connect(action("HelpMail"), &QAction::triggered, this, [open] { open(MakerMail); });
-    connect(action("HelpSource"), &QAction::triggered, this, [open] { open(MakerMail); });
+    connect(action("HelpOnline"), &QAction::triggered, this, [open] { open(HelpLink::Manual); });
+    connect(action("HelpWebsite"), &QAction::triggered, this, [open] { open(HelpLink::Website); });
+    connect(action("HelpMail"), &QAction::triggered, this, [open] { open(HelpLink::Contact); });
+    connect(action("HelpSource"), &QAction::triggered, this, [open] { open(HelpLink::Source); });
     connect(action("HelpFarsi"), &QAction::triggered, this, [] {
         ShowMessageBox(UiString(TextId::FarsiAdvice, UiLanguage::English), MessageKind::Information,
             MessageButton::Ok);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -21,9 +22,9 @@ struct CommandRun
     std::string out, err;
 };
 
-CommandRun run(Command command, const std::vector<std::string> &args)
+CommandRun run(Command command, const std::vector<std::string> &args, const std::string &input = {})
 {
-    std::istringstream in;
+    std::istringstream in(input);
     std::ostringstream out, err;
     const int status = command(args, in, out, err);
     return { status, out.str(), err.str() };
@@ -140,3 +141,41 @@ TEST_F(DocumentCommands, WrongArgumentsAreUsageErrors)
 }
 
 } // namespace
+
+TEST_F(DocumentCommands, DashIsStandardInputAndOutput)
+{
+    // The written document alone on standard output; the "ok" line goes to the error stream.
+    const CommandRun calc = run(RunCalc, { "-", "-o", "-" }, Water);
+    EXPECT_EQ(calc.status, Success);
+    EXPECT_EQ(calc.err, "ok\n");
+    EXPECT_NE(calc.out.find("\r\nO2,1,31.98,31.6633663366336\r\n"), std::string::npos) << calc.out;
+    EXPECT_EQ(calc.out.substr(0, 13), "2H2+O2>2H2O\r\n");
+    // Without -o a document read from standard input goes back to standard output.
+    EXPECT_EQ(run(RunCalc, { "-" }, Water).out, calc.out);
+    EXPECT_EQ(run(RunShow, { "-" }, Water).out.substr(0, 22), "Reaction: 2H2+O2>2H2O\n");
+    const CommandRun html = run(RunHtml, { write("water.KVX", Water), "-" });
+    EXPECT_EQ(html.err, "ok\n");
+    EXPECT_EQ(html.out.substr(0, 8), "<html>\r\n");
+    // Nothing written to standard output: the line stays there.
+    EXPECT_EQ(run(RunCheck, { "-" }, Water).out, "ok\n");
+    const CommandRun show = run(RunShow, { "-" }, "not a document");
+    EXPECT_EQ(show.out.substr(0, 30), "error: Can not open this file:");
+    EXPECT_EQ(show.err, "");
+    const CommandRun broken = run(RunCheck, { "-", "-o", "-" }, "not a document");
+    EXPECT_EQ(broken.status, SomeFailed);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_EQ(broken.err.substr(0, 30), "error: Can not open this file:");
+}
+
+TEST_F(DocumentCommands, ExportNeverReplacesItsDocument)
+{
+    const std::string in = write("water.KVX", Water);
+    QDir(dir.path()).mkdir("sub");
+    for (const std::string &out : { in, path("sub/../water.KVX") }) {
+        const CommandRun r = run(RunHtml, { in, out });
+        EXPECT_EQ(r.status, UsageError) << out;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("is the input document"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(contents("water.KVX"), Water);
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the Debian package from this build, as scripts/package.sh does, and checks it:
+# every file a desktop and a user need, stripped programs, library dependencies, and lintian
+# when it is installed.
+# Usage: package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+# CPack rewrites build/install_manifest.txt, which lists what the user installed.
+manifest=$build/install_manifest.txt
+[ -f "$manifest" ] && cp -p "$manifest" "$scratch/manifest"
+restore() {
+    if [ -f "$scratch/manifest" ]; then cp -p "$scratch/manifest" "$manifest"; else rm -f "$manifest"; fi
+    rm -rf "$scratch"
+}
+trap restore EXIT
+cpack -G DEB -B "$scratch" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log" >&2; exit 1; }
+deb=$(ls "$scratch"/molvane_*.deb)
+
+failed=0
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for file in bin/molvane bin/molvane-cli share/applications/org.molvane.Molvane.desktop \
+    share/metainfo/org.molvane.Molvane.metainfo.xml share/mime/packages/molvane.xml \
+    share/icons/hicolor/scalable/apps/molvane.svg share/man/man1/molvane.1.gz \
+    share/man/man1/molvane-cli.1.gz share/molvane/New.KVX share/molvane/NewF.KVX \
+    share/molvane/manual/en/index.html share/molvane/manual/fa/index.html \
+    share/doc/molvane/copyright share/doc/molvane/changelog.gz \
+    share/doc/molvane/examples/salt.KVX; do
+    grep -qx "./usr/$file" <<<"$contents" || { echo "missing /usr/$file" >&2; failed=1; }
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6svg6 libc6; do
+    [[ $depends == *"$library "* ]] || { echo "Depends lacks $library: $depends" >&2; failed=1; }
+done
+
+dpkg-deb -x "$deb" "$scratch/root"
+for program in molvane molvane-cli; do
+    if readelf -S "$scratch/root/usr/bin/$program" | grep -q '\.symtab\|\.debug_'; then
+        echo "$program is not stripped" >&2
+        failed=1
+    fi
+done
+
+# Every link points at an address the build was given, never at a placeholder.
+if grep -rl 'example\.org' "$scratch/root"; then
+    echo "placeholder addresses left in the package" >&2
+    failed=1
+fi
+
+if command -v lintian >/dev/null; then
+    # A local build has no real maintainer address; every other finding fails the check.
+    if ! lintian --fail-on error,warning \
+        --suppress-tags bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" \
+        >"$scratch/lintian.log" 2>&1; then
+        grep -v 'running with root privileges' "$scratch/lintian.log" >&2
+        failed=1
+    fi
+fi
+exit $failed

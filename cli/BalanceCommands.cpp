@@ -2,10 +2,11 @@
 
 #include "cli/CommandInput.h"
 #include "core/Balance.h"
+#include "core/CommonNotation.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionText.h"
-#include "texts/Texts.h"
+#include "texts/FaultTexts.h"
 
 #include <algorithm>
 #include <ostream>
@@ -14,12 +15,11 @@ namespace molvane::cli {
 
 namespace {
 
-// A message of the Balance command on one line: its line break shown as a space.
-std::string message(TextId id)
+// A message of the Balance command on one line (its line break shown as a space), and its
+// cause.
+std::string message(TextId id, const ReactionFault &fault)
 {
-    std::string text(Text(id, UiLanguage::English));
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    return text;
+    return MessageWithCause(id, fault, UiLanguage::English, MessagePart::Whole);
 }
 
 void printTable(const BalancedReaction &balanced, std::ostream &out)
@@ -49,17 +49,18 @@ int RunBalance(
         }
     }
     return ForEachInput(reactions, in, [&](const std::string &reaction) {
-        const EditedText prepared = PrepareForBalance(reaction, 0, autoIdentify);
+        const EditedText prepared
+            = PrepareForBalance(FromCommonNotation(reaction, true), 0, autoIdentify);
         try {
             const BalancedReaction balanced = Balance(prepared.text);
             out << balanced.text << '\n';
             if (table)
                 printTable(balanced, out);
             return true;
-        } catch (const CannotBalance &) {
-            out << "error: " << message(TextId::CannotBalance) << '\n';
-        } catch (const InvalidReaction &) {
-            out << "error: " << message(TextId::InvalidReaction) << '\n';
+        } catch (const CannotBalance &e) {
+            out << "error: " << message(TextId::CannotBalance, e.fault()) << '\n';
+        } catch (const InvalidReaction &e) {
+            out << "error: " << message(TextId::InvalidReaction, e.fault()) << '\n';
         }
         return false;
     });
@@ -76,10 +77,12 @@ int RunWeight(
     }
     return ForEachInput(args, in, [&](const std::string &formula) {
         try {
-            out << FormulaWeight(formula) << '\n';
+            out << FormulaWeight(FromCommonNotation(formula, false)) << '\n';
             return true;
         } catch (const InvalidReaction &e) {
-            out << "error: " << e.what() << '\n';
+            // A fault the formula's position can name is told as such; otherwise the reason.
+            const std::string cause = FaultText(e.fault(), UiLanguage::English);
+            out << "error: " << (cause.empty() ? e.what() : cause) << '\n';
             return false;
         }
     });

@@ -6,6 +6,8 @@
 #include "core/Fraction.h"
 #include "core/NumberFormat.h"
 #include "core/ReactionCharacters.h"
+#include "core/ReactionSyntax.h"
+#include "core/SubstanceFormula.h"
 
 #include <array>
 #include <charconv>
@@ -30,8 +32,17 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(begin, end - begin));
 }
 
-// The count run starting at @p pos as one 32-bit integer; @p pos moves past it.
-std::int32_t readCount(std::string_view formula, std::size_t &pos)
+} // namespace
+
+std::string_view ReadSymbol(std::string_view formula, std::size_t &pos)
+{
+    const std::size_t start = pos++;
+    while (pos < formula.size() && IsLower(formula[pos]))
+        ++pos;
+    return formula.substr(start, pos - start);
+}
+
+std::int32_t ReadCount(std::string_view formula, std::size_t &pos)
 {
     const std::size_t start = pos;
     while (pos < formula.size() && isCountChar(formula[pos]))
@@ -42,6 +53,8 @@ std::int32_t readCount(std::string_view formula, std::size_t &pos)
         throw InvalidReaction("malformed count");
     }
 }
+
+namespace {
 
 std::int32_t checked(std::int64_t value)
 {
@@ -76,6 +89,22 @@ long double atomicWeight(int index)
     return weights[index];
 }
 
+// Sums count x weight in element order: each product in extended precision, the sum rounded
+// to double after every addition.
+std::string weightOf(
+    const std::vector<std::string> &elements, const std::vector<std::int32_t> &counts)
+{
+    double sum = 0;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const std::optional<int> index = FindElement(elements[i]);
+        if (!index)
+            throw InvalidReaction("unknown element " + elements[i]);
+        const long double weight = atomicWeight(*index);
+        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
+    }
+    return FormatGeneral(sum);
+}
+
 } // namespace
 
 int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
@@ -106,20 +135,21 @@ ReactionSides SplitReaction(std::string_view text)
 {
     ReactionSides sides;
     std::vector<std::string> *current = &sides.reactants;
-    while (!text.empty()) {
-        std::size_t p = text.find('+');
-        const std::size_t arrow = text.find('>');
-        if (p == std::string_view::npos || (arrow != std::string_view::npos && arrow < p))
-            p = arrow;
-        if (p == std::string_view::npos) {
-            current->push_back(trimmed(text));
-            break;
-        }
-        current->push_back(trimmed(text.substr(0, p)));
-        if (text[p] == '>')
+    bool inBraces = false; // a charge's sign separates nothing
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '{' || c == '}')
+            inBraces = c == '{';
+        if (inBraces || (c != '+' && c != '>'))
+            continue;
+        current->push_back(trimmed(text.substr(start, i - start)));
+        if (c == '>')
             current = &sides.products;
-        text.remove_prefix(p + 1);
+        start = i + 1;
     }
+    if (start < text.size())
+        current->push_back(trimmed(text.substr(start)));
     return sides;
 }
 
@@ -155,11 +185,8 @@ std::vector<std::int32_t> CountAtoms(
     while (pos < formula.size()) {
         const char c = formula[pos];
         if (IsLetter(c)) {
-            const std::size_t start = pos++;
-            while (pos < formula.size() && IsLower(formula[pos]))
-                ++pos;
-            const int element = IndexOfElement(elements, formula.substr(start, pos - start));
-            const std::int32_t count = readCount(formula, pos);
+            const int element = IndexOfElement(elements, ReadSymbol(formula, pos));
+            const std::int32_t count = ReadCount(formula, pos);
             if (element < 0)
                 throw InvalidReaction("symbol outside the element list");
             counts[element] = checked(
@@ -169,12 +196,12 @@ std::vector<std::int32_t> CountAtoms(
             const std::size_t close = matchingBracket(formula, pos);
             if (close != std::string_view::npos) {
                 std::size_t after = close + 1;
-                multiplier = checked(std::int64_t(multiplier) * readCount(formula, after));
+                multiplier = checked(std::int64_t(multiplier) * ReadCount(formula, after));
             }
             ++pos;
         } else if (c == ')') {
             ++pos;
-            const std::int32_t count = readCount(formula, pos);
+            const std::int32_t count = ReadCount(formula, pos);
             // Closing a group restores the multiplier it started with; a zero count or
             // INT_MIN / -1 cannot be undone and makes the formula invalid.
             if (count == 0
@@ -199,21 +226,19 @@ std::string CountVectorText(const std::vector<std::int32_t> &counts)
     return text;
 }
 
-std::string FormulaWeight(std::string_view formula)
+std::string FormulaWeight(std::string_view typed)
 {
+    const std::string formula = WithJoiningStars(typed);
+    CheckCharactersAndBrackets(formula);
+    if (UsesExtendedNotation(formula)) {
+        const SubstanceFormula substance = ReadSubstance(formula);
+        if (substance.electron)
+            return std::string(ElectronWeight);
+        return weightOf(substance.symbols, substance.counts);
+    }
     const std::string units = InsertUnitCounts(formula);
     const std::vector<std::string> elements = ListElements(units + "+");
-    const std::vector<std::int32_t> counts = CountAtoms(units, elements);
-    double sum = 0;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        const std::optional<int> index = FindElement(elements[i]);
-        if (!index)
-            throw InvalidReaction("unknown element " + elements[i]);
-        const long double weight = atomicWeight(*index);
-        // Each product in extended precision, the sum rounded to double after every addition.
-        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
-    }
-    return FormatGeneral(sum);
+    return weightOf(elements, CountAtoms(units, elements));
 }
 
 } // namespace molvane

@@ -17,7 +17,8 @@ struct ReactionSides
 /// Writes every omitted count as "1": H2+O2>H2O becomes H2+O2>H2O1, X- becomes X-1.
 std::string InsertUnitCounts(std::string_view text);
 
-/// Splits at "+" and at the arrow ">"; a leading separator gives an empty first substance.
+/// Splits at "+" and at the arrow ">" outside braces (a charge's sign separates nothing); a
+/// leading separator gives an empty first substance.
 ReactionSides SplitReaction(std::string_view text);
 
 /// Distinct element symbols in order of first appearance, compared ignoring case.
@@ -29,12 +30,22 @@ std::vector<std::string> ListElements(std::string_view text);
 std::vector<std::int32_t> CountAtoms(
     std::string_view formula, const std::vector<std::string> &elements);
 
+/// The element symbol at @p pos: its letter and the lower-case letters after it; @p pos moves
+/// past it.
+std::string_view ReadSymbol(std::string_view formula, std::size_t &pos);
+
+/// The count run at @p pos ("-" and digits) as one signed 32-bit integer; @p pos moves past it.
+/// Throws InvalidReaction when the run is not one such integer.
+std::int32_t ReadCount(std::string_view formula, std::size_t &pos);
+
 /// A substance's count vector as the text solver reads it: the counts joined by commas
 /// ("2,0,1").
 std::string CountVectorText(const std::vector<std::int32_t> &counts);
 
-/// Formula weight from the element table, in general format with 15 significant digits.
-/// Throws InvalidReaction on malformed text or a symbol missing from the table.
+/// Formula weight from the element table, in general format with 15 significant digits; an
+/// ion weighs as its atoms, the electron weighs ElectronWeight. Throws InvalidReaction on
+/// malformed text (an unclosed or unopened bracket among it) or a symbol missing from the
+/// table.
 std::string FormulaWeight(std::string_view formula);
 
 /// Index of @p symbol in @p elements ignoring letter case, or -1.

@@ -35,6 +35,15 @@ void fixLetterCase(std::string &text, std::size_t p)
         ch = upper(ch);
 }
 
+// A lone "E" that takes a charge is the electron, never an element (there is no element E):
+// automatic letter case writes it "e".
+void keepElectron(std::string &text, std::size_t brace)
+{
+    const auto startsSubstance = [&](std::size_t p) { return p == 0 || isJoin(text[p - 1]); };
+    if (brace >= 1 && text[brace - 1] == 'E' && startsSubstance(brace - 1))
+        text[brace - 1] = 'e';
+}
+
 // Removes what may not stand at @p p; true when something was removed.
 bool removeMisplaced(std::string &text, std::size_t p, int &caret)
 {
@@ -64,13 +73,38 @@ EditedText NormalizeReaction(std::string_view text, int caret, bool autoIdentify
 {
     EditedText result { std::string(text), std::clamp(caret, 0, int(text.size())) };
     std::string &t = result.text;
+    bool inBraces = false; // a charge's digits and signs are neither coefficients nor joins
     for (std::size_t p = 0; p < t.size();) {
+        if (inBraces || t[p] == '{' || t[p] == '}') {
+            inBraces = t[p] == '}' ? false : inBraces || t[p] == '{';
+            if (autoIdentify && t[p] == '{')
+                keepElectron(t, p);
+            ++p;
+            continue;
+        }
         if (autoIdentify)
             fixLetterCase(t, p);
         if (!removeMisplaced(t, p, result.caret))
             ++p; // after a removal the same position holds a new character
     }
     return result;
+}
+
+std::optional<LetterCaseReading> AmbiguousReading(std::string_view text, int caret)
+{
+    if (caret < 2 || caret > int(text.size()))
+        return std::nullopt;
+    const char first = text[std::size_t(caret) - 2], second = text[std::size_t(caret) - 1];
+    if (!IsUpper(first) || !IsLower(second))
+        return std::nullopt;
+    const char symbol[2] = { first, second };
+    const char capital[1] = { upper(second) };
+    if (!FindElement(std::string_view(symbol, 2)) || !FindElement(std::string_view(&first, 1))
+        || !FindElement(std::string_view(capital, 1)))
+        return std::nullopt;
+    const char lower = char(first - 'A' + 'a');
+    return LetterCaseReading { std::string { lower, second }, std::string(symbol, 2),
+        std::string { first, capital[0] } };
 }
 
 EditedText RemoveBlanks(std::string_view text, int caret)

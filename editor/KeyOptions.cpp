@@ -1,6 +1,7 @@
 #include "editor/KeyOptions.h"
 
 #include "core/ReactionCharacters.h"
+#include "core/ReactionSyntax.h"
 
 namespace molvane {
 
@@ -25,7 +26,8 @@ bool PressesEnter(char typed, const KeyOptions &options)
 
 bool IsInsertable(char c)
 {
-    return IsReactionCharacter(c); // typing inserts exactly the reaction grammar's characters
+    // typing inserts exactly the reaction language's characters
+    return IsReactionCharacter(c) || IsNotationCharacter(c);
 }
 
 } // namespace molvane

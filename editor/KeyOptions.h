@@ -24,7 +24,8 @@ char MapTypedCharacter(char typed, const KeyOptions &options);
 /// Whether typing @p typed presses Enter, which asks for Balance.
 bool PressesEnter(char typed, const KeyOptions &options);
 
-/// The characters typing may insert: letters, digits, "(", ")", "+", "-" and ">".
+/// The characters typing may insert: letters, digits, "(", ")", "+", "-", ">", and the
+/// braces, "*" and square brackets of charges and hydrates.
 bool IsInsertable(char c);
 
 } // namespace molvane

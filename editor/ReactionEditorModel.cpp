@@ -1,10 +1,48 @@
 #include "editor/ReactionEditorModel.h"
 
+#include "core/ReactionCharacters.h"
 #include "core/ReactionText.h"
 
 #include <algorithm>
 
 namespace molvane {
+
+namespace {
+
+bool isChargeCharacter(char c)
+{
+    return IsDigit(c) || c == '+' || c == '-';
+}
+
+// Whether @p caret stands inside a charge's braces: after its "{" and its digits and signs.
+// A charge is short: the look back is bounded, so a long paste of digits stays linear.
+bool insideCharge(const std::string &text, std::size_t caret)
+{
+    constexpr std::size_t LongestCharge = 16;
+    const std::size_t limit = caret > LongestCharge ? caret - LongestCharge : 0;
+    while (caret > limit && isChargeCharacter(text[caret - 1]))
+        --caret;
+    return caret > 0 && text[caret - 1] == '{';
+}
+
+// Types @p c at the caret. Inside a charge only digits and signs are typed; any other key
+// first leaves it past its "}", written where it is still missing, and "}" does no more.
+void typeAt(std::string &text, int &caret, char c)
+{
+    if (insideCharge(text, std::size_t(caret)) && !isChargeCharacter(c)) {
+        std::size_t end = std::size_t(caret);
+        while (end < text.size() && isChargeCharacter(text[end]))
+            ++end;
+        if (end == text.size() || text[end] != '}')
+            text.insert(end, 1, '}');
+        caret = int(end) + 1;
+        if (c == '}')
+            return;
+    }
+    text.insert(std::size_t(caret++), 1, c);
+}
+
+} // namespace
 
 ReactionEditorModel::ReactionEditorModel(const GlyphMeasure &measure)
     : m_measure(measure)
@@ -112,7 +150,7 @@ bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
     if (c == '\r')
         return true;
     if (IsInsertable(c))
-        m_text.insert(std::size_t(m_caret++), 1, c);
+        typeAt(m_text, m_caret, c);
     normalizeReaction(options.autoIdentify);
     scrollIntoView();
     normalizeReaction(options.autoIdentify); // drawn again with the new widths and the final view
@@ -121,21 +159,17 @@ bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
 
 void ReactionEditorModel::typeText(std::string_view typed, const KeyOptions &options)
 {
-    std::string inserted;
-    inserted.reserve(typed.size());
     bool keyTyped = false; // any key but Enter, which would normalise even if it inserted nothing
+    // What a typed character removes or changes depends only on what stands before it, and
+    // nothing follows the caret: normalising once removes what each key would have removed.
     for (const char typedChar : typed) {
         const char c = MapTypedCharacter(typedChar, options);
         keyTyped = keyTyped || c != '\r';
         if (IsInsertable(c))
-            inserted.push_back(c);
+            typeAt(m_text, m_caret, c);
     }
     if (!keyTyped)
         return;
-    // What a typed character removes or changes depends only on what stands before it, and
-    // nothing follows the caret: normalising once removes what each key would have removed.
-    m_text.insert(std::size_t(m_caret), inserted);
-    m_caret += int(inserted.size());
     normalizeReaction(options.autoIdentify);
     scrollIntoView();
     normalizeReaction(options.autoIdentify);

@@ -7,13 +7,29 @@ namespace molvane {
 std::vector<bool> CoefficientDigits(std::string_view text)
 {
     std::vector<bool> coefficient(text.size(), false);
+    const std::vector<bool> charge = ChargeCharacters(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!IsDigit(text[i]))
+        if (!IsDigit(text[i]) || charge[i])
             continue;
         const char before = i == 0 ? '+' : text[i - 1];
-        coefficient[i] = before == '+' || before == '>' || (IsDigit(before) && coefficient[i - 1]);
+        coefficient[i] = before == '+' || before == '>' || before == '*'
+            || (IsDigit(before) && coefficient[i - 1]);
     }
     return coefficient;
+}
+
+std::vector<bool> ChargeCharacters(std::string_view text)
+{
+    std::vector<bool> charge(text.size(), false);
+    bool inBraces = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{')
+            inBraces = true;
+        charge[i] = inBraces;
+        if (text[i] == '}')
+            inBraces = false;
+    }
+    return charge;
 }
 
 ReactionLayout LayoutReaction(
@@ -27,11 +43,15 @@ ReactionLayout LayoutReaction(
     GlyphFont inUse = GlyphFont::Subscripts; // the font selected when the loop starts
     int x = originX, y = 1;
     const std::vector<bool> coefficient = CoefficientDigits(text);
+    const std::vector<bool> charge = ChargeCharacters(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         GlyphFont font;
         int glyphY = y;
-        if (coefficient[i]) {
+        if (charge[i]) {
+            font = GlyphFont::Superscripts;
+            glyphY = 1;
+        } else if (coefficient[i]) {
             font = inUse = GlyphFont::Numbers;
         } else if (c == '-' || IsDigit(c)) {
             // Only a real change of face or size moves to the subscript baseline; otherwise

@@ -5,8 +5,9 @@
 
 namespace molvane {
 
-/// The fonts a reaction is painted with; Arrow is the reaction font's arrow glyph.
-enum class GlyphFont { Reaction, Numbers, Subscripts, Arrow };
+/// The fonts a reaction is painted with; Arrow is the reaction font's arrow glyph, Superscripts
+/// the subscripts' face and size in the reaction's colour, for charges.
+enum class GlyphFont { Reaction, Numbers, Subscripts, Arrow, Superscripts };
 
 /// What laying out a reaction needs from the toolkit: glyph advances and font heights.
 class GlyphMeasure
@@ -37,12 +38,17 @@ struct ReactionLayout
 };
 
 /// Whether each character of @p text is a coefficient digit: one of a digit run at the start
-/// or right after "+" or ">".
+/// or right after "+" or ">", or a hydrate part's multiplier right after "*". Digits of a
+/// charge are none.
 std::vector<bool> CoefficientDigits(std::string_view text);
+
+/// Whether each character of @p text belongs to a charge: its braces and what stands between.
+std::vector<bool> ChargeCharacters(std::string_view text);
 
 /// Places every character: coefficient digits (see CoefficientDigits)
 /// in the numbers font on the top line, other digits and "-" on the subscript baseline, the
-/// arrow one pixel lower than the rest. @p originX is the x of the text's first character.
+/// arrow one pixel lower than the rest, a charge raised to the top line in Superscripts.
+/// @p originX is the x of the text's first character.
 ReactionLayout LayoutReaction(
     std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure);
 

@@ -101,19 +101,29 @@ std::string HtmlReactionLine(
 {
     std::string line;
     const std::vector<bool> coefficient = CoefficientDigits(reaction);
+    const std::vector<bool> charge = ChargeCharacters(reaction);
+    bool raised = false;
     for (std::size_t i = 0; i < reaction.size(); ++i) {
         const char c = reaction[i];
-        if (coefficient[i])
+        // A charge is raised, as a page writes it: Fe<sup>3+</sup>.
+        if (charge[i] && (c == '{' || c == '}')) {
+            line += c == '{' ? "<sup>" : "</sup>";
+            raised = c == '{';
+        } else if (coefficient[i])
             line += inFont(std::string_view(&c, 1), numbersFont);
-        else if (IsDigit(c))
+        else if (IsDigit(c) && !charge[i])
             line += inFont(std::string_view(&c, 1), subscriptsFont);
         else if (c == '>')
             // Wingdings draws its byte E0 as an arrow, but where that face is missing the
             // byte shows as the letter "à"; the arrow character shows in any face
             line += "<font face=\"Wingdings\">&#8594;</font>";
+        else if (c == '*')
+            line += "&middot;"; // the dot that joins a hydrate's parts
         else
             line += EscapeHtml(std::string_view(&c, 1));
     }
+    if (raised)
+        line += "</sup>";
     return line;
 }
 

@@ -9,8 +9,9 @@ namespace molvane {
 
 namespace {
 
-// The arrow glyph stands for ">" in the reaction font.
+// The arrow glyph stands for ">" in the reaction font, the middle dot for "*".
 const QString ArrowGlyph = QString(QChar(0x2192));
+const QString JoiningDot = QString(QChar(0x00B7));
 
 } // namespace
 
@@ -26,8 +27,11 @@ ReactionFonts ReactionFonts::startup()
 
 QString GlyphText(GlyphFont font, char c)
 {
-    return font == GlyphFont::Arrow ? ArrowGlyph
-                                    : ToQString(FromWindows1256(QByteArrayView(&c, 1)));
+    if (font == GlyphFont::Arrow)
+        return ArrowGlyph;
+    if (c == '*')
+        return JoiningDot;
+    return ToQString(FromWindows1256(QByteArrayView(&c, 1)));
 }
 
 ReactionGlyphs::ReactionGlyphs(const ReactionFonts &fonts)
@@ -50,6 +54,7 @@ const QFont &ReactionGlyphs::font(GlyphFont font) const
     case GlyphFont::Numbers:
         return m_fonts.numbers;
     case GlyphFont::Subscripts:
+    case GlyphFont::Superscripts:
         return m_fonts.subscripts;
     default:
         return m_fonts.reaction;

@@ -52,14 +52,14 @@ public:
     bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override;
 
 private:
-    static constexpr int FontCount = 4;
+    static constexpr int FontCount = 5;
     const ReactionFonts &m_fonts;
     std::array<std::optional<QFontMetrics>, FontCount> m_metrics;
     mutable std::array<std::array<int, 256>, FontCount> m_advances;
 };
 
-/// The text drawn for one character, a Windows-1256 byte: the arrow glyph for Arrow, else the
-/// character the byte stands for.
+/// The text drawn for one character, a Windows-1256 byte: the arrow glyph for Arrow, a raised
+/// dot for the "*" that joins a hydrate's parts, else the character the byte stands for.
 QString GlyphText(GlyphFont font, char c);
 
 /// Paints every glyph of @p layout, each on an opaque cell of the paper's background, offset

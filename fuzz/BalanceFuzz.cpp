@@ -3,37 +3,75 @@
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
+#include "core/ReactionSyntax.h"
 #include "core/ReactionText.h"
+#include "core/SubstanceFormula.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 namespace {
 
-// Recounts every element from the analysed text and checks both sides agree.
-void checkBalances(const std::string &text, const molvane::BalancedReaction &result)
+// Atoms of every element (compared ignoring case) and the charge, reactants counted positive.
+struct Tally
+{
+    std::map<std::string, __int128> atoms;
+    __int128 charge = 0;
+};
+
+std::string lowered(std::string symbol)
+{
+    for (char &c : symbol)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return symbol;
+}
+
+// Adds one substance of the analysed text, read as its own grammar reads it.
+void tally(const std::string &formula, bool extended, __int128 factor, Tally &sums)
 {
     using namespace molvane;
-    const std::string units = InsertUnitCounts(text);
-    const ReactionSides sides = SplitReaction(units);
-    const std::vector<std::string> elements = ListElements(units);
-    std::vector<std::string> substances = sides.reactants;
-    substances.insert(substances.end(), sides.products.begin(), sides.products.end());
-    if (substances.size() != result.coefficients.size())
-        std::abort();
-    std::vector<__int128> sums(elements.size(), 0);
-    for (std::size_t s = 0; s < substances.size(); ++s) {
-        const long long coefficient = std::stoll(result.coefficients[s]);
-        if (coefficient <= 0)
-            std::abort();
-        const std::vector<std::int32_t> counts = CountAtoms(substances[s], elements);
-        for (std::size_t e = 0; e < elements.size(); ++e)
-            sums[e] += (s < sides.reactants.size() ? 1 : -1) * __int128(coefficient) * counts[e];
+    if (extended) {
+        const SubstanceFormula substance = ReadSubstance(formula);
+        for (std::size_t i = 0; i < substance.symbols.size(); ++i)
+            sums.atoms[lowered(substance.symbols[i])] += factor * substance.counts[i];
+        sums.charge += factor * substance.charge;
+        return;
     }
-    for (const __int128 sum : sums)
+    const std::string units = InsertUnitCounts(formula);
+    const std::vector<std::string> elements = ListElements(units + "+");
+    const std::vector<std::int32_t> counts = CountAtoms(units, elements);
+    for (std::size_t e = 0; e < elements.size(); ++e)
+        sums.atoms[lowered(elements[e])] += factor * counts[e];
+}
+
+// Recounts every element and the charge of the analysed text with the answer's coefficients,
+// all of which must be positive, and checks that both sides agree.
+void checkBalances(const std::string &prepared, const molvane::BalancedReaction &result)
+{
+    using namespace molvane;
+    const std::string text = WithJoiningStars(prepared);
+    const bool extended = UsesExtendedNotation(text);
+    const ReactionSides sides = SplitReaction(text);
+    if (sides.reactants.size() + sides.products.size() != result.coefficients.size())
+        std::abort();
+    Tally sums;
+    std::size_t s = 0;
+    for (const auto *side : { &sides.reactants, &sides.products })
+        for (const std::string &formula : *side) {
+            const long long coefficient = std::stoll(result.coefficients[s++]);
+            if (coefficient <= 0)
+                std::abort();
+            tally(formula, extended, (side == &sides.reactants ? 1 : -1) * __int128(coefficient),
+                sums);
+        }
+    for (const auto &[element, sum] : sums.atoms)
         if (sum != 0)
             std::abort();
+    if (sums.charge != 0)
+        std::abort();
 }
 
 } // namespace

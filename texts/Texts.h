@@ -39,6 +39,24 @@ enum class TextId {
     RefusedLineBreak,
     RefusedNotADigit,
 
+    // Why a reaction failed (the status bar and molvane-cli say it after the message); "%1"
+    // stands for a name or character, "%2" for a substance number or a position.
+    CauseUnknownElement,
+    CauseOneSideElement,
+    CauseNoArrow,
+    CauseSeveralArrows,
+    CauseUnclosedBracket,
+    CauseUnopenedBracket,
+    CauseBadCharacter,
+    CauseSeveralReactions,
+    CauseOnlyZero,
+    CauseElementNotMatched,
+    CauseChargeNotMatched,
+    CauseNegativeCoefficient,
+    CauseZeroCoefficient,
+    // Automatic letter case read two letters as one element where capitals name two.
+    LetterCaseReading,
+
     // Menus and actions of the main window.
     FileMenu,
     ReactionMenu,

@@ -2,6 +2,7 @@
 
 #include "document/Windows1256.h"
 #include "export/FontConversion.h"
+#include "texts/FaultTexts.h"
 #include "ui/ActionIcons.h"
 #include "ui/ActionTable.h"
 #include "ui/MessageBox.h"
@@ -89,6 +90,12 @@ void MainWindow::createWidgets()
     connect(m_calculateButton, &QPushButton::clicked, this, &MainWindow::calculateGrid);
     connect(m_reactionEditor, &ReactionEditor::balanceRequested, this, &MainWindow::balance);
     connect(m_reactionEditor, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
+    connect(m_reactionEditor, &ReactionEditor::letterCaseRead, this,
+        [this](const QString &typed, const QString &symbol, const QString &other) {
+            const std::string text = FillIn(Text(TextId::LetterCaseReading, CurrentUiLanguage()),
+                { typed.toStdString(), symbol.toStdString(), other.toStdString() });
+            statusBar()->showMessage(QString::fromStdString(text), 5000);
+        });
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
@@ -307,6 +314,14 @@ void MainWindow::updateTitle()
 void MainWindow::showMessageText(TextId text)
 {
     ShowMessageBox(UiString(text), MessageKind::Error, MessageButton::Ok);
+}
+
+// The message box keeps its text; the status bar says why, until the next message.
+void MainWindow::showBalanceFailure(TextId message, const ReactionFault &fault)
+{
+    statusBar()->showMessage(QString::fromStdString(
+        MessageWithCause(message, fault, CurrentUiLanguage(), MessagePart::FirstLine)));
+    showMessageText(message);
 }
 
 } // namespace molvane

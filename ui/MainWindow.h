@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ReactionFault.h"
 #include "document/Document.h"
 #include "editor/KeyOptions.h"
 #include "grid/InputRules.h"
@@ -104,6 +105,7 @@ private:
     void setModified(bool modified);
     void updateTitle();
     void showMessageText(TextId text);
+    void showBalanceFailure(TextId message, const ReactionFault &fault);
     void showRefusal(Refusal reason);
 
     QSettings &m_settings;

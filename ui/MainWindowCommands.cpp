@@ -254,10 +254,11 @@ void MainWindow::balance()
         FillGridFromBalance(m_document.grid, balanced);
         m_grid->refresh();
         m_reactionEditor->writeBack(QString::fromStdString(balanced.text));
-    } catch (const CannotBalance &) {
-        showMessageText(TextId::CannotBalance);
-    } catch (const InvalidReaction &) {
-        showMessageText(TextId::InvalidReaction);
+        statusBar()->clearMessage(); // a cause told for an earlier try no longer holds
+    } catch (const CannotBalance &e) {
+        showBalanceFailure(TextId::CannotBalance, e.fault());
+    } catch (const InvalidReaction &e) {
+        showBalanceFailure(TextId::InvalidReaction, e.fault());
     }
 }
 

@@ -1,5 +1,9 @@
 #include "widgets/ReactionEditor.h"
 
+#include "core/CommonNotation.h"
+#include "core/ReactionCharacters.h"
+#include "core/ReactionSyntax.h"
+#include "core/ReactionText.h"
 #include "document/QtText.h"
 #include "document/Windows1256.h"
 
@@ -210,7 +214,12 @@ void ReactionEditor::reactionPaste()
     if (pasted.isNull())
         return;
     resetText(QString());
-    m_pending = pasted.toLatin1();
+    // A reaction in common notation ("CH4 + 2O2 → CO2 + 2H2O") is read as such: its arrows
+    // would otherwise be typed as characters, and its blanks as arrows.
+    const std::string utf8 = pasted.toStdString();
+    m_pending = QString::fromStdString(
+        HoldsCommonArrow(utf8) ? FromCommonNotation(utf8, false) : WithJoiningStars(utf8))
+                    .toLatin1();
     if (m_pending.size() <= PausedPasteLimit) {
         pasteNext();
         return;
@@ -251,11 +260,17 @@ void ReactionEditor::pasteNext()
 
 void ReactionEditor::typeCharacter(char c)
 {
-    const bool enter = m_model->keyPress(c, keyOptions());
+    const KeyOptions options = keyOptions();
+    const bool enter = m_model->keyPress(c, options);
     paintLayout();
     showCaretNow();
     if (enter)
         emit balanceRequested();
+    if (!options.autoIdentify || !IsLower(c) || !m_pending.isEmpty())
+        return;
+    if (const auto reading = AmbiguousReading(m_model->text(), m_model->caretIndex()))
+        emit letterCaseRead(QString::fromStdString(reading->typed),
+            QString::fromStdString(reading->symbol), QString::fromStdString(reading->other));
 }
 
 void ReactionEditor::paintEvent(QPaintEvent *)

@@ -66,6 +66,9 @@ signals:
     void keyReleased();
     /// Clicked while help mode is on.
     void helpRequested();
+    /// Automatic letter case just read the typed letters @p typed as the element @p symbol,
+    /// where the capitals @p other would name two elements.
+    void letterCaseRead(const QString &typed, const QString &symbol, const QString &other);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -31,9 +31,9 @@ TEST(BalanceCommand, OneLinePerReactionWithErrorsInline)
     EXPECT_EQ(r.out,
         "2H2+O2>2H2O\n"
         "4Fe+3O2>2Fe2O3\n"
-        "error: Invalid reaction\n"
+        "error: Invalid reaction: element \"H\" stands on one side of the arrow only\n"
         "error: Can not balance this reaction It may be has more than one answer or "
-        "it is more than one separate reaction.\n");
+        "it is more than one separate reaction.: more than one independent reaction\n");
     EXPECT_EQ(r.status, SomeFailed);
 }
 
@@ -48,7 +48,8 @@ TEST(BalanceCommand, NoAutoKeepsTypedLetterCase)
 {
     EXPECT_EQ(run(RunBalance, { "--no-auto", "h2+o2>h2o" }).out, "2h2+o2>2h2o\n");
     // With auto identification, "co" is cobalt and the sides differ.
-    EXPECT_EQ(run(RunBalance, { "co+o2>co2" }).out, "error: Invalid reaction\n");
+    EXPECT_EQ(run(RunBalance, { "co+o2>co2" }).out,
+        "error: Invalid reaction: element \"O\" stands on one side of the arrow only\n");
 }
 
 TEST(BalanceCommand, TableListsFormulaCoefficientAndWeight)
@@ -67,6 +68,32 @@ TEST(BalanceCommand, TableListsFormulaCoefficientAndWeight)
         "Y2\t3\t177.8\n");
 }
 
+TEST(BalanceCommand, ReadsIonsHydratesAndCommonArrows)
+{
+    const CommandRun r = run(RunBalance,
+        { "--table", "MnO4{-} + Fe{2+} + H{+} \xE2\x86\x92 Mn{2+} + Fe{3+} + H2O",
+            "CuSO4*5H2O = CuSO4 + H2O", "Cu -> Cu{2+} + e{-}", "Q+O2>O3", "Ca(OH>CaO+H2O" });
+    EXPECT_EQ(r.out,
+        "MnO4{-}+5Fe{2+}+8H{+}>Mn{2+}+5Fe{3+}+4H2O\n"
+        "MnO4{-}\t1\t118.9\n"
+        "Fe{2+}\t5\t55.847\n"
+        "H{+}\t8\t1.01\n"
+        "Mn{2+}\t1\t54.94\n"
+        "Fe{3+}\t5\t55.847\n"
+        "H2O\t4\t18.01\n"
+        "CuSO4*5H2O>CuSO4+5H2O\n"
+        "CuSO4*5H2O\t1\t249.61\n"
+        "CuSO4\t1\t159.56\n"
+        "H2O\t5\t18.01\n"
+        "Cu>Cu{2+}+2e{-}\n"
+        "Cu\t1\t63.54\n"
+        "Cu{2+}\t1\t63.54\n"
+        "e{-}\t2\t0.000549\n"
+        "error: Invalid reaction: unknown element \"Q\" in substance 1\n"
+        "error: Invalid reaction: \"(\" at position 3 is not closed\n");
+    EXPECT_EQ(r.status, SomeFailed);
+}
+
 TEST(BalanceCommand, UnknownOptionIsAUsageError)
 {
     const CommandRun r = run(RunBalance, { "--fast", "H2+O2>H2O" });
@@ -82,6 +109,9 @@ TEST(WeightCommand, WeightsOrErrors)
     EXPECT_EQ(r.status, SomeFailed);
     EXPECT_EQ(run(RunWeight, {}, "NaCl\n").out, "58.44\n");
     EXPECT_EQ(run(RunWeight, {}, "NaCl\n").status, Success);
+    // An unclosed bracket is no longer read as if it were closed.
+    EXPECT_EQ(run(RunWeight, { "Ca(OH", "e{-}", "SO4{2-}" }).out,
+        "error: \"(\" at position 3 is not closed\n0.000549\n96.02\n");
 }
 
 } // namespace

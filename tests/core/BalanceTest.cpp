@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Balance, BalanceFails,
         FailureCase { "NeedsZero", "XY+X>XY", false },
         FailureCase { "NeedsNegativeCount", "X-2+Y>XY-2", false },
         FailureCase { "SameSubstanceTwice", "X-+X>X2", false },
-        FailureCase { "UnmatchedBracket", "Ca(OH>CaO+H2O", false },
+        FailureCase { "UnmatchedBracket", "Ca(OH>CaO+H2O", true },
         FailureCase { "NoElementsAtAll", "()>()", false }),
     [](const auto &info) { return info.param.name; });
 

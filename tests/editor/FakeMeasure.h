@@ -15,6 +15,7 @@ struct FakeMeasure : molvane::GlyphMeasure
         case molvane::GlyphFont::Numbers:
             return 8;
         case molvane::GlyphFont::Subscripts:
+        case molvane::GlyphFont::Superscripts:
             return 6;
         case molvane::GlyphFont::Arrow:
             return 20;

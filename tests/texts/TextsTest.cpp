@@ -1,4 +1,5 @@
 #include "texts/Texts.h"
+#include "texts/FaultTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -123,5 +124,42 @@ INSTANTIATE_TEST_SUITE_P(Texts, WindowTitleOf,
         TitleCase { "RelativeName", "salt.KVX", "Molvane - salt" },
         TitleCase { "NoExtension", "/data.d/notes", "Molvane - notes" }),
     [](const auto &info) { return info.param.name; });
+
+TEST(FaultTexts, TheMessageThenItsCause)
+{
+    const ReactionFault unknown { FaultCause::UnknownElement, "Xx", 1, 0 };
+    EXPECT_EQ(
+        MessageWithCause(TextId::InvalidReaction, unknown, UiLanguage::English, MessagePart::Whole),
+        "Invalid reaction: unknown element \"Xx\" in substance 1");
+    const ReactionFault unclosed { FaultCause::UnclosedBracket, "(", 0, 3 };
+    EXPECT_EQ(
+        MessageWithCause(TextId::InvalidReaction, unclosed, UiLanguage::Farsi, MessagePart::Whole),
+        "واکنش غلط است: «(» در جايگاه 3 بسته نشده است");
+    // The status bar takes the message's first line only.
+    const ReactionFault twoReactions { FaultCause::SeveralReactions, {}, 0, 0 };
+    EXPECT_EQ(MessageWithCause(
+                  TextId::CannotBalance, twoReactions, UiLanguage::English, MessagePart::FirstLine),
+        "Can not balance this reaction: more than one independent reaction");
+    EXPECT_EQ(MessageWithCause(
+                  TextId::CannotBalance, twoReactions, UiLanguage::Farsi, MessagePart::FirstLine),
+        "نمي توانم اين واکنش را موازنه کنم: بيش از يک واکنش مستقل");
+    // Without a cause the message stands alone, as it always did.
+    EXPECT_EQ(
+        MessageWithCause(TextId::InvalidReaction, {}, UiLanguage::English, MessagePart::Whole),
+        "Invalid reaction");
+}
+
+TEST(FaultTexts, EveryCauseIsToldInBothLanguages)
+{
+    for (int cause = int(FaultCause::UnknownElement); cause <= int(FaultCause::ZeroCoefficient);
+         ++cause) {
+        const ReactionFault fault { FaultCause(cause), "X", 2, 0 };
+        for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+            const std::string text = FaultText(fault, language);
+            EXPECT_FALSE(text.empty()) << cause;
+            EXPECT_EQ(text.find('%'), std::string::npos) << text;
+        }
+    }
+}
 
 } // namespace

@@ -131,25 +131,57 @@ private slots:
     {
         QTest::addColumn<QString>("reaction");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("cause");
         QTest::newRow("no arrow") << "h2+o2+h2o"
-                                  << "Invalid reaction";
+                                  << "Invalid reaction"
+                                  << "Invalid reaction: no arrow between the reactants and the "
+                                     "products";
+        QTest::newRow("unclosed bracket") << "ca(oh cao"
+                                          << "Invalid reaction"
+                                          << "Invalid reaction: \"(\" at position 3 is not closed";
         QTest::newRow("free ratio")
             << "CH4+O2 CO2+H2O+CO"
             << "Can not balance this reaction\rIt may be has more than one answer or it is more "
-               "than one separate reaction.";
+               "than one separate reaction."
+            << "Can not balance this reaction: more than one independent reaction";
     }
     void failuresShowTheirMessage()
     {
         QFETCH(QString, reaction);
         QFETCH(QString, message);
+        QFETCH(QString, cause);
         QTest::keyClicks(m_window->reactionEditor(), reaction);
         const int rowsBefore = m_window->document().grid.rowCount();
         m_window->balance();
         QCOMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].text, message);
         QCOMPARE(m_questions[0].kind, MessageKind::Error);
+        QCOMPARE(m_window->statusBar()->currentMessage(), cause);
         QCOMPARE(m_window->document().grid.rowCount(), rowsBefore);
         QVERIFY(m_window->isModified());
+    }
+
+    void theCauseIsToldInFarsiAndGoesWithASuccess()
+    {
+        m_window->action("SettingsFarsi")->trigger();
+        QTest::keyClicks(m_window->reactionEditor(), "fe{2+} fe{3+}");
+        m_window->balance();
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            u"نمي توانم اين واکنش را موازنه کنم: تنها ضرايب صفر آن را موازنه مي کنند: بار "
+            u"الکتريکي برابر نمي شود"_qs);
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_End);
+        QTest::keyClicks(m_window->reactionEditor(), "+e{-}");
+        m_window->balance();
+        QCOMPARE(m_window->reactionEditor()->text(), QString("Fe{2+}>Fe{3+}+e{-}"));
+        QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
+    }
+
+    void theStatusBarSaysWhichLetterCaseReadingWasTaken()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "co");
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("\"co\" was read as the element Co; for CO type the second letter as a "
+                    "capital"));
     }
 
     void saveAsAddsTheExtensionAndNamesTheWindow()

@@ -38,6 +38,16 @@ private slots:
                                               << "H2+O2";
         QTest::newRow("no doubled operator") << "h2++>o2"
                                              << "H2+O2";
+        QTest::newRow("charges and the electron") << "fe{3+}+e{-} fe{2+}"
+                                                  << "Fe{3+}+e{-}>Fe{2+}";
+        QTest::newRow("a sign first keeps its digit") << "fe{+2}"
+                                                      << "Fe{+2}";
+        QTest::newRow("a letter leaves the braces") << "fe{3h"
+                                                    << "Fe{3}H";
+        QTest::newRow("a space leaves the braces for the arrow") << "fe{2+ fe"
+                                                                 << "Fe{2+}>Fe";
+        QTest::newRow("hydrate multiplier") << "cuso4*5h2o"
+                                            << "CuSO4*5H2O";
     }
     void typing()
     {
@@ -79,7 +89,7 @@ private slots:
         const Qt::Key editing[] = { Qt::Key_A, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
             Qt::Key_End, Qt::Key_Delete, Qt::Key_Backspace };
         for (const Qt::Key key : editing) {
-            const int before = released.count();
+            const auto before = released.count();
             QTest::keyClick(m_editor.get(), key);
             QCOMPARE(released.count(), before + 1);
         }
@@ -113,6 +123,27 @@ private slots:
         QApplication::clipboard()->setText("2H2+O2.2H2O#");
         m_editor->reactionPaste();
         QTRY_COMPARE(m_editor->text(), QString("H2+O2>H2O"));
+    }
+
+    void pasteReadsCommonNotation()
+    {
+        QApplication::clipboard()->setText(u"CH4 + 2O2 \u2192 CO2 + 2H2O"_qs);
+        m_editor->reactionPaste();
+        QTRY_COMPARE(m_editor->text(), QString("CH4+O2>CO2+H2O"));
+        QApplication::clipboard()->setText(u"CuSO4\u00B75H2O -> CuSO4 + 5H2O"_qs);
+        m_editor->reactionPaste();
+        QTRY_COMPARE(m_editor->text(), QString("CuSO4*5H2O>CuSO4+H2O"));
+    }
+
+    void saysWhichReadingAutomaticCaseTook()
+    {
+        QSignalSpy read(m_editor.get(), &ReactionEditor::letterCaseRead);
+        QTest::keyClicks(m_editor.get(), "co");
+        QCOMPARE(m_editor->text(), QString("Co"));
+        QCOMPARE(read.count(), 1);
+        QCOMPARE(read.at(0), (QVariantList { "co", "Co", "CO" }));
+        QTest::keyClicks(m_editor.get(), "+cO+na"); // a capital, or no other reading: nothing
+        QCOMPARE(read.count(), 1);
     }
 
     void longPasteDoesNotPause()
@@ -170,6 +201,37 @@ private slots:
         QVERIFY(blue);
         QCOMPARE(layout.glyphs[3].font, GlyphFont::Arrow);
         QVERIFY(layout.charWidths[3] > 0);
+    }
+
+    // A charge is smaller and raised, in the reaction's colour, not the subscripts'.
+    void paintsChargesRaised()
+    {
+        ReactionFonts fonts = ReactionFonts::startup();
+        fonts.reactionColor = QColor(0, 128, 0);
+        fonts.subscriptsColor = QColor(255, 0, 0);
+        m_editor->setFonts(fonts);
+        m_editor->resetText("Fe{3+}");
+        const QImage image = m_editor->image();
+        const ReactionLayout &layout = m_editor->model().layout();
+        QCOMPARE(layout.glyphs[3].font, GlyphFont::Superscripts);
+        const auto lowestInk = [&](int from, int to, QColor colour) {
+            int lowest = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = from; x < to; ++x)
+                    if (image.pixelColor(x, y) == colour)
+                        lowest = y;
+            return lowest;
+        };
+        const QColor green(0, 128, 0);
+        const int letter = lowestInk(layout.glyphs[0].x, layout.glyphs[1].x, green);
+        const int charge = lowestInk(layout.glyphs[3].x, layout.glyphs[4].x, green);
+        QVERIFY(letter > 0);
+        QVERIFY(charge > 0);
+        QVERIFY2(charge < letter - 2, "the charge's digit ends above the letters' baseline");
+        QCOMPARE(lowestInk(layout.glyphs[2].x, layout.glyphs[5].x + layout.charWidths[5],
+                     QColor(255, 0, 0)),
+            -1);
+        QVERIFY(layout.charWidths[3] < layout.charWidths[0]); // smaller than the letters
     }
 
     void darkPaletteColoursBackgroundTextAndCaret()

@@ -1,9 +1,6 @@
 #include "cli/BalanceCommands.h"
-#include "cli/BitmapCommand.h"
-#include "cli/DocumentCommands.h"
+#include "cli/CommandModule.h"
 #include "cli/EvalCommand.h"
-
-#include <QGuiApplication>
 
 #include <iostream>
 #include <map>
@@ -25,30 +22,25 @@ constexpr const char *Usage = "usage: molvane-cli balance [--no-auto] [--table] 
 
 int main(int argc, char **argv)
 {
-    using Command
-        = int (*)(const std::vector<std::string> &, std::istream &, std::ostream &, std::ostream &);
-    const std::map<std::string, Command> commands = {
+    const std::map<std::string, molvane::cli::Command> commands = {
         { "balance", molvane::cli::RunBalance },
         { "weight", molvane::cli::RunWeight },
         { "eval", molvane::cli::RunEval },
-        { "calc", molvane::cli::RunCalc },
-        { "html", molvane::cli::RunHtml },
-        { "show", molvane::cli::RunShow },
-        { "check", molvane::cli::RunCheck },
-        { "bmp", molvane::cli::RunBmp },
+    };
+    const std::map<std::string, const char *> moduleCommands = {
+        { "calc", molvane::cli::DocumentModuleName },
+        { "html", molvane::cli::DocumentModuleName },
+        { "show", molvane::cli::DocumentModuleName },
+        { "check", molvane::cli::DocumentModuleName },
+        { "bmp", molvane::cli::PictureModuleName },
     };
     std::ios::sync_with_stdio(false);
+    if (argc >= 2 && moduleCommands.contains(argv[1]))
+        return molvane::cli::RunModuleCommand(moduleCommands.at(argv[1]), argc, argv, std::cerr);
     if (argc < 2 || !commands.contains(argv[1])) {
         std::cerr << Usage;
         return molvane::cli::UsageError;
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (std::string_view(argv[1]) == "bmp") {
-        // Painting text needs fonts, and fonts need an application, but not a display.
-        molvane::cli::UseOffscreenPlatformUnlessSet();
-        int qtArgc = 1;
-        QGuiApplication app(qtArgc, argv);
-        return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
-    }
     return commands.at(argv[1])(args, std::cin, std::cout, std::cerr);
 }

@@ -7,10 +7,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSettings>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include <benchmark/benchmark.h>
 
@@ -86,6 +91,43 @@ void BM_PaintMenu20(benchmark::State &state)
         benchmark::DoNotOptimize(menu.grab());
 }
 BENCHMARK(BM_PaintMenu20)->Unit(benchmark::kMillisecond);
+
+// Start-up to the first painted window, the first document shown; beside it a bare Qt main
+// window with a menu bar, a tool bar and a table view, the measure it is held to.
+void BM_StartMainWindow(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("Qv1.conf"), QSettings::IniFormat);
+    for (auto _ : state) {
+        molvane::MainWindow window(settings);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_StartBareWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        for (const char *title : { "File", "Reaction", "Settings", "Help" }) {
+            QMenu *menu = window.menuBar()->addMenu(title);
+            for (int i = 0; i < 5; ++i)
+                menu->addAction(QString("Item %1").arg(i));
+        }
+        QToolBar *toolBar = window.addToolBar("Tools");
+        for (int i = 0; i < 10; ++i)
+            toolBar->addAction(QString("T%1").arg(i));
+        QStandardItemModel model(12, 12);
+        auto *table = new QTableView;
+        table->setModel(&model);
+        window.setCentralWidget(table);
+        window.resize(780, 551);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

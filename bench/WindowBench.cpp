@@ -7,22 +7,29 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSettings>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+// A key typed at the end of a reaction of range(0) characters, most of them off the image.
 void BM_KeyInLongReaction(benchmark::State &state)
 {
     molvane::ReactionEditor editor;
     editor.resize(670, 30);
     QString reaction;
-    while (reaction.size() < 200)
+    while (reaction.size() < state.range(0))
         reaction += "Fe2(SO4)3+";
+    reaction.truncate(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         editor.resetText(reaction);
@@ -33,7 +40,7 @@ void BM_KeyInLongReaction(benchmark::State &state)
         QApplication::sendEvent(&editor, &release);
     }
 }
-BENCHMARK(BM_KeyInLongReaction)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyInLongReaction)->Arg(200)->Arg(2000)->Arg(12500)->Unit(benchmark::kMicrosecond);
 
 // A paste of range(0) characters, typed without pauses and painted.
 void BM_PasteLongReaction(benchmark::State &state)
@@ -86,6 +93,43 @@ void BM_PaintMenu20(benchmark::State &state)
         benchmark::DoNotOptimize(menu.grab());
 }
 BENCHMARK(BM_PaintMenu20)->Unit(benchmark::kMillisecond);
+
+// Start-up to the first painted window, the first document shown; beside it a bare Qt main
+// window with a menu bar, a tool bar and a table view, the measure it is held to.
+void BM_StartMainWindow(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("Qv1.conf"), QSettings::IniFormat);
+    for (auto _ : state) {
+        molvane::MainWindow window(settings);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_StartBareWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        for (const char *title : { "File", "Reaction", "Settings", "Help" }) {
+            QMenu *menu = window.menuBar()->addMenu(title);
+            for (int i = 0; i < 5; ++i)
+                menu->addAction(QString("Item %1").arg(i));
+        }
+        QToolBar *toolBar = window.addToolBar("Tools");
+        for (int i = 0; i < 10; ++i)
+            toolBar->addAction(QString("T%1").arg(i));
+        QStandardItemModel model(12, 12);
+        auto *table = new QTableView;
+        table->setModel(&model);
+        window.setCentralWidget(table);
+        window.resize(780, 551);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,10 @@ namespace molvane::cli {
 /// Exit status: every input succeeded, some input failed, the command line was wrong.
 enum ExitStatus { Success = 0, SomeFailed = 1, UsageError = 2 };
 
+/// A command run with its arguments, standard input, output and error; gives an ExitStatus.
+using Command = int (*)(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
+
 /// balance [--no-auto] [--table] [REACTION...]: one line per reaction, from @p in when none
 /// is given.
 int RunBalance(

@@ -1,10 +1,7 @@
 #include "cli/BalanceCommands.h"
-#include "cli/BitmapCommand.h"
-#include "cli/DocumentCommands.h"
+#include "cli/CommandModule.h"
 #include "cli/EvalCommand.h"
 #include "texts/Version.h"
-
-#include <QGuiApplication>
 
 #include <iostream>
 #include <map>
@@ -28,28 +25,21 @@ constexpr const char *Usage
       "A file argument - is standard input, or standard output for OUT.\n"
       "Exit status: 0 when every input succeeded, 1 when any failed, 2 for a usage error.\n";
 
-// Qt's warnings (a missing XDG_RUNTIME_DIR and the like) are not the command's output.
-void dropQtChatter(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << "molvane-cli: " << message.toStdString() << '\n';
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    using Command
-        = int (*)(const std::vector<std::string> &, std::istream &, std::ostream &, std::ostream &);
-    const std::map<std::string, Command> commands = {
+    const std::map<std::string, molvane::cli::Command> commands = {
         { "balance", molvane::cli::RunBalance },
         { "weight", molvane::cli::RunWeight },
         { "eval", molvane::cli::RunEval },
-        { "calc", molvane::cli::RunCalc },
-        { "html", molvane::cli::RunHtml },
-        { "show", molvane::cli::RunShow },
-        { "check", molvane::cli::RunCheck },
-        { "bmp", molvane::cli::RunBmp },
+    };
+    const std::map<std::string, const char *> moduleCommands = {
+        { "calc", molvane::cli::DocumentModuleName },
+        { "html", molvane::cli::DocumentModuleName },
+        { "show", molvane::cli::DocumentModuleName },
+        { "check", molvane::cli::DocumentModuleName },
+        { "bmp", molvane::cli::PictureModuleName },
     };
     std::ios::sync_with_stdio(false);
     const std::string command = argc < 2 ? std::string() : argv[1];
@@ -61,20 +51,14 @@ int main(int argc, char **argv)
         std::cout << "molvane-cli " << molvane::ProgramVersion << '\n';
         return molvane::cli::Success;
     }
+    if (moduleCommands.contains(command))
+        return molvane::cli::RunModuleCommand(moduleCommands.at(command), argc, argv, std::cerr);
     if (!commands.contains(command)) {
         if (argc >= 2)
             std::cerr << "unknown command " << command << '\n';
         std::cerr << Usage;
         return molvane::cli::UsageError;
     }
-    qInstallMessageHandler(dropQtChatter);
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "bmp") {
-        // Painting text needs fonts, and fonts need an application, but not a display.
-        molvane::cli::UseOffscreenPlatformUnlessSet();
-        int qtArgc = 1;
-        QGuiApplication app(qtArgc, argv);
-        return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
-    }
     return commands.at(command)(args, std::cin, std::cout, std::cerr);
 }

@@ -45,6 +45,13 @@ void ReactionGlyphs::fontsChanged()
     for (int f = 0; f < FontCount; ++f) {
         m_metrics[f].emplace(font(GlyphFont(f)));
         m_advances[f].fill(-1);
+        m_heightsOfW[f] = m_metrics[f]->height();
+    }
+    for (int a = 0; a < FontCount; ++a) {
+        for (int b = 0; b < FontCount; ++b) {
+            const QFont &x = font(GlyphFont(a)), &y = font(GlyphFont(b));
+            m_sameFaceAndSize[a][b] = x.family() == y.family() && x.pointSize() == y.pointSize();
+        }
     }
 }
 
@@ -79,12 +86,6 @@ int ReactionGlyphs::advance(GlyphFont f, char c) const
     if (cached < 0)
         cached = metrics(f).horizontalAdvance(GlyphText(f, c));
     return cached;
-}
-
-bool ReactionGlyphs::sameFaceAndSize(GlyphFont a, GlyphFont b) const
-{
-    const QFont &x = font(a), &y = font(b);
-    return x.family() == y.family() && x.pointSize() == y.pointSize();
 }
 
 void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,

@@ -33,8 +33,9 @@ struct ReactionPaper
     QColor text = Qt::black;
 };
 
-/// Measures glyphs in the fonts of a ReactionFonts it refers to; advances are cached per font
-/// and character, since every key lays the whole reaction out again.
+/// Measures glyphs in the fonts of a ReactionFonts it refers to. Every key lays the whole
+/// reaction out again, so advances are cached per font and character, and the "W" heights and
+/// which fonts share face and size are worked out once per font change.
 class ReactionGlyphs : public GlyphMeasure
 {
 public:
@@ -48,14 +49,19 @@ public:
     const QFontMetrics &metrics(GlyphFont font) const { return *m_metrics[int(font)]; }
 
     int advance(GlyphFont font, char c) const override;
-    int heightOfW(GlyphFont font) const override { return metrics(font).height(); }
-    bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override;
+    int heightOfW(GlyphFont font) const override { return m_heightsOfW[int(font)]; }
+    bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override
+    {
+        return m_sameFaceAndSize[int(a)][int(b)];
+    }
 
 private:
     static constexpr int FontCount = 5;
     const ReactionFonts &m_fonts;
     std::array<std::optional<QFontMetrics>, FontCount> m_metrics;
     mutable std::array<std::array<int, 256>, FontCount> m_advances;
+    std::array<int, FontCount> m_heightsOfW {};
+    std::array<std::array<bool, FontCount>, FontCount> m_sameFaceAndSize {};
 };
 
 /// The text drawn for one character, a Windows-1256 byte: the arrow glyph for Arrow, a raised

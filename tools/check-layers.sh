@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a folder includes a folder later in the layer order, when a standard-C++ folder
-# includes a Qt header, or when molvane-cli links Qt Widgets.
+# includes a Qt header, or when molvane-cli links Qt or its document module QtGui or Qt Widgets
+# (only the bmp module may).
 # Usage: tools/check-layers.sh [path/to/molvane-cli]   (default: build/cli/molvane-cli)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,11 +46,15 @@ if git ls-files -z core grid editor texts | xargs -0 grep -nE '^#include <Q' >&2
 fi
 
 cli=${1:-build/cli/molvane-cli}
-if [ ! -f "$cli" ]; then
-    echo "$cli not found: build it first" >&2
+documents="$(dirname "$cli")/molvane-cli-documents.so"
+if [ ! -f "$cli" ] || [ ! -f "$documents" ]; then
+    echo "$cli or $documents not found: build it first" >&2
     failed=1
-elif readelf -d "$cli" | grep -q Qt6Widgets; then
-    echo "$cli links Qt Widgets" >&2
+elif readelf -d "$cli" | grep -q 'Qt6'; then
+    echo "$cli links Qt: balance, weight and eval would load it" >&2
+    failed=1
+elif readelf -d "$documents" | grep -qE 'Qt6(Gui|Widgets)'; then
+    echo "$documents links QtGui or Qt Widgets: the document commands would load them" >&2
     failed=1
 fi
 exit $failed

@@ -103,17 +103,11 @@ void MainWindow::createWidgets()
         [this](Refusal reason) { showRefusal(reason); });
 }
 
-// The dialogs live as long as the window, so a language switch can reach them.
+// The dialogs live as long as the window, so a language switch can reach them. Key Options
+// holds the key options the editor reads, so it is there from the start.
 void MainWindow::createDialogs()
 {
-    m_aboutDialog = new AboutDialog(this);
-    m_optionsDialog = new OptionsDialog(this);
     m_keyOptionsDialog = new KeyOptionsDialog(this);
-    // The reaction is drawn again once the dialog has gone, with the fonts it set.
-    connect(m_optionsDialog, &OptionsDialog::redrawDue, m_reactionEditor,
-        &ReactionEditor::drawReaction);
-    connect(m_optionsDialog, &OptionsDialog::inputRefused, this,
-        [this](Refusal reason) { showRefusal(reason); });
     connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::showOptions);
     m_keyOptionsDialog->setKeyOptions(ReadKeyOptions(m_settings));
     // The editor reads the dialog's lists at every key: a change counts from the next one.
@@ -121,7 +115,32 @@ void MainWindow::createDialogs()
     connect(action("SettingsKey"), &QAction::triggered, this,
         [this] { m_keyOptionsDialog->showModal(font()); });
     connect(action("HelpAbout"), &QAction::triggered, this,
-        [this] { m_aboutDialog->showModal(font()); });
+        [this] { aboutDialog()->showModal(font()); });
+}
+
+OptionsDialog *MainWindow::optionsDialog()
+{
+    if (!m_optionsDialog) {
+        m_optionsDialog = new OptionsDialog(this);
+        // The reaction is drawn again once the dialog has gone, with the fonts it set.
+        connect(m_optionsDialog, &OptionsDialog::redrawDue, m_reactionEditor,
+            &ReactionEditor::drawReaction);
+        connect(m_optionsDialog, &OptionsDialog::inputRefused, this,
+            [this](Refusal reason) { showRefusal(reason); });
+        if (m_document.language == UiLanguage::Farsi)
+            m_optionsDialog->setFarsiCaptions();
+    }
+    return m_optionsDialog;
+}
+
+AboutDialog *MainWindow::aboutDialog()
+{
+    if (!m_aboutDialog) {
+        m_aboutDialog = new AboutDialog(this);
+        if (m_document.language == UiLanguage::Farsi)
+            m_aboutDialog->setFarsiCaptions();
+    }
+    return m_aboutDialog;
 }
 
 void MainWindow::createActions()

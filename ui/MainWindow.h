@@ -90,6 +90,9 @@ private:
     void createMenusAndToolBar();
     void createHelpActions();
     void createDialogs();
+    // Built on first use: the start-up does not wait for dialogs nobody has opened yet.
+    OptionsDialog *optionsDialog();
+    AboutDialog *aboutDialog();
     QList<QWidget *> helpControls() const;
     void applyCaptions(UiLanguage language);
     void firstActivation();

@@ -209,7 +209,7 @@ void MainWindow::applyDocument(const Document &document)
 void MainWindow::showOptions()
 {
     syncDocumentFromWidgets();
-    const OptionsResult result = m_optionsDialog->execute(m_document);
+    const OptionsResult result = optionsDialog()->execute(m_document);
     if (result == OptionsResult::Cancel)
         return;
     setModified(true);

@@ -19,6 +19,8 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include <initializer_list>
+
 namespace molvane {
 
 void MainWindow::enterHelpMode()
@@ -84,14 +86,12 @@ void MainWindow::switchLanguage(UiLanguage language)
     m_document.language = language;
     applyCaptions(language);
     updateTitle();
-    if (language == UiLanguage::Farsi) {
-        m_optionsDialog->setFarsiCaptions();
-        m_aboutDialog->setFarsiCaptions();
-        m_keyOptionsDialog->setFarsiCaptions();
-    } else {
-        m_optionsDialog->setEnglishCaptions();
-        m_aboutDialog->setEnglishCaptions();
-        m_keyOptionsDialog->setEnglishCaptions();
+    for (BilingualDialog *dialog : std::initializer_list<BilingualDialog *> {
+             m_optionsDialog, m_aboutDialog, m_keyOptionsDialog }) {
+        if (dialog && language == UiLanguage::Farsi)
+            dialog->setFarsiCaptions();
+        else if (dialog)
+            dialog->setEnglishCaptions();
     }
 }
 

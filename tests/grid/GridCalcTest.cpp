@@ -1,9 +1,11 @@
 #include "grid/GridCalc.h"
 
+#include "PlainGridCalc.h"
 #include "grid/CellCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -126,6 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Consequences, CalculateGridCase,
             { { "", "4", "#W(a)" }, { "", "", "" } } },
         CalcCase { "SelfInsertingCellEnds", { "X", "V" }, { { "", "#V(a)" }, { "", "" } },
             { "#X(a)=#V(a)" }, { { "", "#V(a)" }, { "", "" } } },
+        CalcCase { "InsertedTextCompletesTarget", { "X", "#X", "Mol" },
+            { { "Mol(a)", "1", "" }, { "", "", "" } }, { "##X(a)=2+0" },
+            { { "Mol(a)", "1", "2" }, { "", "", "" } } },
         CalcCase { "LineBreakInCellSplitsTheLine", { "X", "V", "Y" },
             { { "", "1\r#Y(a)=7+0", "" }, { "", "", "" } }, { "#X(a)=#V(a)" },
             { { "01", "1\r#Y(a)=7+0", "7" }, { "", "", "" } } }),
@@ -183,6 +188,7 @@ TEST(CalculateGrid, PairTextUpToTheBoundIsApplied)
 TEST(CalculateGrid, ExponentialGrowthSkipsThePair)
 {
     std::vector<std::string> names;
+    names.reserve(13);
     for (int k = 0; k < 12; ++k)
         names.push_back("C" + std::to_string(k));
     names.push_back("X");
@@ -199,6 +205,45 @@ TEST(CalculateGrid, ExponentialGrowthSkipsThePair)
     EXPECT_EQ(grid.cell(12, 1), "");
     EXPECT_EQ(grid.cell(12, 2), "2");
     EXPECT_EQ(grid.cell(12, 3), "2");
+}
+
+// Pairs that cannot change a cell are skipped; on random grids built from the pieces that meet
+// the rule's corners (references in cells, names in another case, line breaks, names that
+// begin other names) the cells must be those of every pair built and evaluated.
+TEST(CalculateGrid, EqualsEveryPairOnRandomGrids)
+{
+    std::mt19937 random(13);
+    const auto pick = [&](const std::vector<std::string> &from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    };
+    const auto join = [&](const std::vector<std::string> &from, int most) {
+        std::string text;
+        for (int n = std::uniform_int_distribution(0, most)(random); n > 0; --n)
+            text += pick(from);
+        return text;
+    };
+    const std::vector<std::string> names = { "X", "x", "Mol", "Mo", "", "#X", "V\n" };
+    const std::vector<std::string> numbers = { "", "", "", "1", "2.5", "-3", " " };
+    const std::vector<std::string> pieces
+        = { "#", "X", "x", "V", "Mo", "l", "(a)", "(b)", "=", "+", "*", "2", "\n", "\r", " ",
+              "#X(a)", "#x(b)", "#Mol(a)", "#Mo(b)", "#X(a)=", "#Mol(a)=", "Mol(a)" };
+    for (int round = 0; round < 20000; ++round) {
+        GridModel grid;
+        grid.setColCount(std::uniform_int_distribution(1, 4)(random));
+        grid.setRowCount(std::uniform_int_distribution(2, 6)(random));
+        for (int k = 0; k < grid.colCount(); ++k) {
+            grid.setCell(k, 0, pick(names));
+            for (int r = 1; r < grid.rowCount(); ++r)
+                grid.setCell(k, r, random() % 4 == 0 ? join(pieces, 3) : pick(numbers));
+        }
+        std::vector<std::string> formulas(std::uniform_int_distribution(1, 3)(random));
+        for (std::string &formula : formulas)
+            formula = pick({ "#X(a)=", "#Mol(a)=", "#x(a)=", "" }) + join(pieces, 5);
+        GridModel plain = grid;
+        CalculateGrid(grid, formulas);
+        plain::calculateGrid(plain, formulas);
+        ASSERT_EQ(substanceRows(grid), substanceRows(plain)) << "round " << round;
+    }
 }
 
 } // namespace

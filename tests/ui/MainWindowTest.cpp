@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -552,6 +553,26 @@ private slots:
         QCOMPARE(m_window->statusBar()->currentMessage(),
             QString("Click on item you need information about"));
         QCOMPARE(button("موازنه")->text(), QString("موازنه"));
+    }
+
+    // Options and About are built when first opened, in the language of that moment.
+    void dialogsFirstOpenedInFarsiSpeakFarsi()
+    {
+        QVERIFY(!m_window->findChild<QDialog *>("OpsForm"));
+        m_window->action("SettingsFarsi")->trigger();
+        QStringList titles;
+        for (const char *command : { "SettingsOptions", "HelpAbout" }) {
+            QTimer::singleShot(50, [&titles] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                titles << dialog->windowTitle();
+                dialog->close();
+            });
+            m_window->action(command)->trigger();
+        }
+        QCOMPARE(titles,
+            QStringList({ UiString(TextId::OptionsDialogTitle, UiLanguage::Farsi),
+                UiString(TextId::AboutDialogTitle, UiLanguage::Farsi) }));
     }
 
     void switchingToFarsiAndBackRewritesEveryText()

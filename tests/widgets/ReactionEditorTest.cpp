@@ -3,11 +3,41 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace molvane;
+
+namespace {
+
+// The fonts asked at every glyph, as the layout once did: face, size and "W" height included.
+class AskingMeasure : public GlyphMeasure
+{
+public:
+    explicit AskingMeasure(const ReactionGlyphs &glyphs)
+        : m_glyphs(glyphs)
+    { }
+    int advance(GlyphFont font, char c) const override
+    {
+        return QFontMetrics(m_glyphs.font(font)).horizontalAdvance(GlyphText(font, c));
+    }
+    int heightOfW(GlyphFont font) const override
+    {
+        return QFontMetrics(m_glyphs.font(font)).height();
+    }
+    bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override
+    {
+        const QFont &x = m_glyphs.font(a), &y = m_glyphs.font(b);
+        return x.family() == y.family() && x.pointSize() == y.pointSize();
+    }
+
+private:
+    const ReactionGlyphs &m_glyphs;
+};
+
+} // namespace
 
 class ReactionEditorTest : public QObject
 {
@@ -263,6 +293,63 @@ private slots:
         QVERIFY(colours(0, layout.glyphs[1].x).contains(QColor(0, 0, 255).rgb()));
         QCOMPARE(image.pixelColor(m_editor->model().caretX(), image.height() / 2),
             QColor(230, 230, 120));
+    }
+
+    void imageEqualsEveryGlyphAskedAndPainted_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("caretAtEnd");
+        QTest::addColumn<bool>("sameFaces");
+        for (int length : { 200, 2000, 12500 })
+            for (bool caretAtEnd : { false, true })
+                for (bool sameFaces : { false, true })
+                    QTest::addRow("%d %s %s", length, caretAtEnd ? "end" : "start",
+                        sameFaces ? "same faces" : "other faces")
+                        << length << caretAtEnd << sameFaces;
+    }
+
+    // The editor measures once per font change and paints only what its image shows; its image
+    // must be the one of every glyph asked of the fonts and painted.
+    void imageEqualsEveryGlyphAskedAndPainted()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, caretAtEnd);
+        QFETCH(bool, sameFaces);
+        ReactionFonts fonts = ReactionFonts::startup();
+        if (sameFaces)
+            fonts.subscripts = fonts.reaction; // digits then keep the line they follow
+        m_editor->resize(670, 30);
+        m_editor->setFonts(fonts);
+        QString reaction;
+        while (reaction.size() < length)
+            reaction += "2Fe2(SO4)3+";
+        reaction.truncate(length);
+        m_editor->resetText(reaction);
+        if (caretAtEnd)
+            QTest::keyClick(m_editor.get(), Qt::Key_End);
+        const QImage image = m_editor->image();
+
+        const ReactionGlyphs glyphs(fonts);
+        const AskingMeasure asking(glyphs);
+        ReactionEditorModel model(asking);
+        model.setImageWidth(m_editor->model().imageWidth());
+        model.resetText(m_editor->model().text());
+        if (caretAtEnd)
+            model.keyDown(EditKey::End, KeyOptions {});
+        QCOMPARE(model.caretX(), m_editor->model().caretX());
+        const ReactionPaper paper { m_editor->palette().color(QPalette::Base),
+            m_editor->palette().color(QPalette::Text) };
+        QImage expected(image.size(), QImage::Format_RGB32);
+        expected.fill(paper.background);
+        QPainter painter(&expected);
+        PaintReactionLayout(painter, model.layout(), glyphs, paper);
+        painter.end();
+        // The caret's column is left out: whether it shows depends on its blinking.
+        int differing = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                differing += x != model.caretX() && image.pixel(x, y) != expected.pixel(x, y);
+        QCOMPARE(differing, 0);
     }
 
 private:

@@ -146,6 +146,12 @@ constexpr auto Texts = std::to_array<UiText>({
         "and fix it."),
     { TextId::HelpPrompt, "Click on item you need information about",
         "روي گزينه اي که به اطلاعاتي در مورد آن نياز داريد کليک کنيد" },
+    { TextId::ReactionUndoCaption, "&Undo", "&واگرد" },
+    { TextId::ReactionUndoHint, "Undo|Undoes the last change of the reaction",
+        "واگرد|آخرين تغيير واكنش را برمي گرداند" },
+    { TextId::ReactionRedoCaption, "&Redo", "&از نو" },
+    { TextId::ReactionRedoHint, "Redo|Makes the last undone change of the reaction again",
+        "از نو|تغييري را كه برگردانده شده دوباره انجام مي دهد" },
 
     // Other texts of the main window.
     both(TextId::ApplicationTitle, "Molvane"),

@@ -86,6 +86,10 @@ enum class TextId {
     HelpFarsiHint,
     FarsiAdvice,
     HelpPrompt,
+    ReactionUndoCaption,
+    ReactionUndoHint,
+    ReactionRedoCaption,
+    ReactionRedoHint,
 
     // Other texts of the main window.
     ApplicationTitle,

@@ -26,10 +26,16 @@ constexpr ActionEntry Actions[] = {
     { "FileHTML", "File1", "Ctrl+H", TextId::FileHtmlCaption, TextId::FileHtmlHint },
     separatorIn("File1"),
     { "FileExit", "File1", "Ctrl+Q", TextId::FileExitCaption, TextId::FileExitHint },
+    // Two shortcuts are separated by "; ".
+    { "ReactionUndo", "Reaction1", "Ctrl+Z", TextId::ReactionUndoCaption,
+        TextId::ReactionUndoHint },
+    { "ReactionRedo", "Reaction1", "Ctrl+Y; Ctrl+Shift+Z", TextId::ReactionRedoCaption,
+        TextId::ReactionRedoHint },
+    separatorIn("Reaction1"),
     // Copy has Ctrl+C: Ctrl+Q stays Exit.
     { "ReactionCopy", "Reaction1", "Ctrl+C", TextId::ReactionCopyCaption,
         TextId::ReactionCopyHint },
-    { "ReactionPaste", "Reaction1", "Ctrl+W", TextId::ReactionPasteCaption,
+    { "ReactionPaste", "Reaction1", "Ctrl+W; Ctrl+V", TextId::ReactionPasteCaption,
         TextId::ReactionPasteHint },
     { "SettingsOptions", "Settings1", "F3", TextId::SettingsOptionsCaption,
         TextId::SettingsOptionsHint },

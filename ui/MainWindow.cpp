@@ -87,6 +87,7 @@ void MainWindow::createWidgets()
     connect(m_calculateButton, &QPushButton::clicked, this, &MainWindow::calculateGrid);
     connect(m_reactionEditor, &ReactionEditor::balanceRequested, this, &MainWindow::balance);
     connect(m_reactionEditor, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
+    connect(m_reactionEditor, &ReactionEditor::edited, this, &MainWindow::updateUndoActions);
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
@@ -127,18 +128,29 @@ void MainWindow::createActions()
         { "FileExit", [this] { close(); } },
         { "ReactionCopy", [this] { copyReaction(); } },
         { "ReactionPaste", [this] { pasteReaction(); } },
+        { "ReactionUndo", [this] { undoReaction(); } },
+        { "ReactionRedo", [this] { redoReaction(); } },
     };
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)
             continue;
         auto *action = new QAction(this);
         action->setObjectName(entry.name);
-        action->setShortcut(QKeySequence(entry.shortcut));
+        action->setShortcuts(QKeySequence::listFromString(entry.shortcut));
         action->setIcon(ActionIcon(entry.name));
         if (const auto command = commands.value(entry.name))
             connect(action, &QAction::triggered, this, command);
         m_actions.insert(entry.name, action);
     }
+    updateUndoActions();
+}
+
+void MainWindow::updateUndoActions()
+{
+    if (QAction *undo = action("ReactionUndo"))
+        undo->setEnabled(m_reactionEditor->canUndo());
+    if (QAction *redo = action("ReactionRedo"))
+        redo->setEnabled(m_reactionEditor->canRedo());
 }
 
 void MainWindow::createMenusAndToolBar()

@@ -63,6 +63,8 @@ public:
     void showOptions();
     void copyReaction();
     void pasteReaction();
+    void undoReaction();
+    void redoReaction();
     void balance();
     void calculateGrid();
 
@@ -102,6 +104,7 @@ private:
     void applyDocumentFonts();
     void syncDocumentFromWidgets();
     void setModified(bool modified);
+    void updateUndoActions();
     void updateTitle();
     void showMessageText(TextId text);
     void showRefusal(Refusal reason);

@@ -283,4 +283,16 @@ void MainWindow::pasteReaction()
     m_reactionEditor->reactionPaste();
 }
 
+void MainWindow::undoReaction()
+{
+    if (m_reactionEditor->undo())
+        setModified(true);
+}
+
+void MainWindow::redoReaction()
+{
+    if (m_reactionEditor->redo())
+        setModified(true);
+}
+
 } // namespace molvane

@@ -22,17 +22,19 @@ std::string codePageBytes(const QString &text)
     return ToWindows1256Or(text.toStdString(), '?');
 }
 
-EditKey editKeyOf(int key)
+EditKey editKeyOf(int key, Qt::KeyboardModifiers modifiers = {})
 {
+    // Ctrl with Delete or Backspace takes a whole substance.
+    const bool control = modifiers & Qt::ControlModifier;
     switch (key) {
     case Qt::Key_Right:
         return EditKey::Right;
     case Qt::Key_Left:
         return EditKey::Left;
     case Qt::Key_Delete:
-        return EditKey::Delete;
+        return control ? EditKey::DeleteSubstance : EditKey::Delete;
     case Qt::Key_Backspace:
-        return EditKey::Backspace;
+        return control ? EditKey::BackspaceSubstance : EditKey::Backspace;
     case Qt::Key_Home:
         return EditKey::Home;
     case Qt::Key_End:
@@ -42,13 +44,25 @@ EditKey editKeyOf(int key)
     }
 }
 
+// What a key types. Ctrl with a letter is a command (the window's, or one not assigned, such
+// as Ctrl+Z with nothing to undo), never the letter, whatever text the platform gives it;
+// Ctrl with Alt may be AltGr.
+QString typedText(const QKeyEvent &event)
+{
+    QString typed = event.text();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier))
+        typed.removeIf([](QChar ch) { return ch.isLetter(); });
+    return typed;
+}
+
 // A key that edits the text or moves the caret: the keys of the table above, a printable
 // character or Enter. Bare modifiers and unassigned combinations change nothing.
 bool isEditingKey(const QKeyEvent &event)
 {
     if (editKeyOf(event.key()) != EditKey::Other)
         return true;
-    const QString typed = event.text();
+    const QString typed = typedText(event);
     return std::any_of(
         typed.begin(), typed.end(), [](QChar ch) { return ch.isPrint() || ch == '\r'; });
 }
@@ -123,10 +137,36 @@ void ReactionEditor::resetText(const QString &text)
     paintLayout();
 }
 
+// The preparation for Balance and the write-back are one step.
 void ReactionEditor::writeBack(const QString &text)
 {
     m_model->writeBack(codePageBytes(text));
+    commitStep();
     paintLayout();
+}
+
+void ReactionEditor::commitStep()
+{
+    m_model->commitStep();
+    emit edited();
+}
+
+bool ReactionEditor::undo()
+{
+    stopPaste();
+    const bool undone = m_model->undo();
+    paintLayout();
+    showCaretNow();
+    return undone;
+}
+
+bool ReactionEditor::redo()
+{
+    stopPaste();
+    const bool redone = m_model->redo();
+    paintLayout();
+    showCaretNow();
+    return redone;
 }
 
 QString ReactionEditor::text() const
@@ -158,6 +198,7 @@ void ReactionEditor::paintLayout()
 {
     renderImage();
     update();
+    emit edited();
 }
 
 // The image has the screen's pixels, not the widget's, so that it is sharp at any scale.
@@ -209,8 +250,15 @@ void ReactionEditor::reactionPaste()
     const QString pasted = QApplication::clipboard()->text();
     if (pasted.isNull())
         return;
-    resetText(QString());
+    // Emptied, not reset: the paste is one step of the history.
+    stopPaste();
+    m_model->clearText();
     m_pending = pasted.toLatin1();
+    if (m_pending.isEmpty()) {
+        paintLayout();
+        pasteTyped();
+        return;
+    }
     if (m_pending.size() <= PausedPasteLimit) {
         pasteNext();
         return;
@@ -233,6 +281,13 @@ void ReactionEditor::reactionPaste()
     }
     paintLayout();
     showCaretNow();
+    pasteTyped();
+}
+
+// Once the whole paste is typed it is one step of the history.
+void ReactionEditor::pasteTyped()
+{
+    commitStep();
     emit keyReleased();
 }
 
@@ -244,8 +299,12 @@ void ReactionEditor::pasteNext()
     const char c = m_pending.front();
     m_pending.remove(0, 1);
     typeCharacter(c);
+    if (m_pending.isEmpty()) {
+        pasteTyped();
+        return;
+    }
     emit keyReleased();
-    if (!m_pending.isEmpty() && m_pending.size() <= PausedPasteLimit)
+    if (m_pending.size() <= PausedPasteLimit)
         m_pasteTimer.start(PastePauseMs);
 }
 
@@ -292,8 +351,8 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
     m_blinkTim.stop();
     if (isEditingKey(*event))
         m_editKeysDown.insert(event->key());
-    m_model->keyDown(editKeyOf(event->key()), keyOptions());
-    const QString typed = event->text();
+    m_model->keyDown(editKeyOf(event->key(), event->modifiers()), keyOptions());
+    const QString typed = typedText(*event);
     if (typed.isEmpty()) {
         paintLayout();
         showCaretNow();
@@ -301,6 +360,9 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
     // A typed character is painted once, after it is typed: nobody sees the key-down drawing.
     for (const QChar ch : typed)
         typeCharacter(ch.unicode() < 256 ? char(ch.unicode()) : '\0');
+    // A paste still typing ends its own step.
+    if (m_pending.isEmpty())
+        commitStep();
 }
 
 // Only the release of a key pressed here counts: the release of a shortcut's key, or of a

@@ -52,6 +52,13 @@ public:
     void reactionCopy() const;
     /// Types the clipboard's text into an emptied reaction, character by character.
     void reactionPaste();
+    /// Steps back or forth in the history of the text (a paste and a write-back are one
+    /// step each); false when there was none.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return m_model->canUndo(); }
+    bool canRedo() const { return m_model->canRedo(); }
+
     /// Drops what a paste has not typed yet.
     void stopPaste();
     /// Holds a paste still typing, e.g. while a question is open; resumePaste goes on with it.
@@ -66,6 +73,8 @@ signals:
     void keyReleased();
     /// Clicked while help mode is on.
     void helpRequested();
+    /// The text or the caret may have changed, and with them what undo and redo can do.
+    void edited();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -84,6 +93,8 @@ private:
     void renderImage();
     ReactionPaper paper() const;
     void typeCharacter(char c);
+    void commitStep();
+    void pasteTyped();
     void pasteNext();
     KeyOptions keyOptions() const;
 

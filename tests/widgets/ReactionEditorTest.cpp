@@ -79,7 +79,7 @@ private slots:
         const Qt::Key editing[] = { Qt::Key_A, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
             Qt::Key_End, Qt::Key_Delete, Qt::Key_Backspace };
         for (const Qt::Key key : editing) {
-            const int before = released.count();
+            const auto before = released.count();
             QTest::keyClick(m_editor.get(), key);
             QCOMPARE(released.count(), before + 1);
         }
@@ -147,6 +147,54 @@ private slots:
         m_editor->reactionPaste();
         QCOMPARE(balanced, QStringList { reaction }); // Balance ran on the text before the break
         QCOMPARE(m_editor->text(), reaction + "N2");
+    }
+
+    // Ctrl+Backspace and Ctrl+Delete take the separators at the caret and the substance past them.
+    void controlDeletesWholeSubstances()
+    {
+        QTest::keyClicks(m_editor.get(), "h2+o2 h2o");
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString("H2+O2>"));
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString("H2+"));
+        QTest::keyClicks(m_editor.get(), "n2 nh3");
+        QTest::keyClick(m_editor.get(), Qt::Key_Home);
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString("+N2>NH3"));
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString(">NH3"));
+        QCOMPARE(m_editor->model().caretIndex(), 0);
+        // Without Ctrl they still take one character.
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete);
+        QCOMPARE(m_editor->text(), QString("NH3"));
+    }
+
+    // Every key is a step, a paste is one and a new text starts a new history.
+    void undoAndRedoStepThroughTheEdits()
+    {
+        QTest::keyClicks(m_editor.get(), "h2o");
+        QApplication::clipboard()->setText("fe+o2>fe2o3");
+        m_editor->reactionPaste();
+        QTRY_COMPARE(m_editor->text(), QString("Fe+O2>Fe2O3"));
+        QVERIFY(m_editor->undo());
+        QCOMPARE(m_editor->text(), QString("H2O"));
+        QCOMPARE(m_editor->model().caretIndex(), 3);
+        QVERIFY(m_editor->undo());
+        QCOMPARE(m_editor->text(), QString("H2"));
+        QVERIFY(m_editor->redo());
+        QVERIFY(m_editor->redo());
+        QCOMPARE(m_editor->text(), QString("Fe+O2>Fe2O3"));
+        QVERIFY(!m_editor->canRedo());
+        QVERIFY(m_editor->undo());
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace);
+        QVERIFY(!m_editor->canRedo()); // a new edit drops what could be redone
+        QVERIFY(!m_editor->redo());
+        QCOMPARE(m_editor->text(), QString("H2"));
+
+        m_editor->resetText("N2");
+        QVERIFY(!m_editor->canUndo());
+        QVERIFY(!m_editor->undo());
+        QCOMPARE(m_editor->text(), QString("N2"));
     }
 
     void closingDuringAPasteIsSafe()

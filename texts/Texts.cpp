@@ -152,6 +152,9 @@ constexpr auto Texts = std::to_array<UiText>({
     { TextId::ReactionRedoCaption, "&Redo", "&از نو" },
     { TextId::ReactionRedoHint, "Redo|Makes the last undone change of the reaction again",
         "از نو|تغييري را كه برگردانده شده دوباره انجام مي دهد" },
+    { TextId::ReactionCalculateGridCaption, "Calculate &Grid", "&محاسبه جدول" },
+    { TextId::ReactionCalculateGridHint, "Calculate Grid|Calculates the grid's empty cells",
+        "محاسبه جدول|خانه هاي خالي جدول را محاسبه مي كند" },
 
     // Other texts of the main window.
     both(TextId::ApplicationTitle, "Molvane"),

@@ -90,6 +90,8 @@ enum class TextId {
     ReactionUndoHint,
     ReactionRedoCaption,
     ReactionRedoHint,
+    ReactionCalculateGridCaption,
+    ReactionCalculateGridHint,
 
     // Other texts of the main window.
     ApplicationTitle,

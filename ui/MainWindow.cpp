@@ -130,6 +130,7 @@ void MainWindow::createActions()
         { "ReactionPaste", [this] { pasteReaction(); } },
         { "ReactionUndo", [this] { undoReaction(); } },
         { "ReactionRedo", [this] { redoReaction(); } },
+        { "ReactionCalculateGrid", [this] { calculateGrid(); } },
     };
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)

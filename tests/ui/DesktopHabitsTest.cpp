@@ -1,11 +1,15 @@
-// Undo and redo of the reaction by their keys and menu entries, and Ctrl+V beside Ctrl+W.
+// Keys and menu entries desktop users expect in the main window: undo and redo, Ctrl+V,
+// Delete, F5 and Tab in the grid.
 #include "MainWindowHarness.h"
 #include "ui/MainWindow.h"
 #include "widgets/ReactionEditor.h"
+#include "widgets/SubstanceGrid.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QTest>
 
 using namespace molvane;
@@ -67,6 +71,64 @@ private slots:
         QApplication::clipboard()->setText("n2");
         QTest::keyClick(editor, Qt::Key_W, Qt::ControlModifier);
         QTRY_COMPARE(editor->text(), QString("N2"));
+    }
+
+    void deleteClearsSelectedCellsAndF5Calculates()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        SubstanceGrid *grid = m_window->grid();
+        const GridModel &model = m_window->document().grid;
+        const int gram = 4;
+        const auto click = [grid](int row, int column, Qt::KeyboardModifiers modifiers = {}) {
+            const QRect cell = grid->visualRect(grid->model()->index(row, column));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, cell.center());
+        };
+        click(0, gram);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "4.04");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(grid, Qt::Key_F5);
+        QCOMPARE(model.cell(gram, 2), std::string("31.98"));
+        QCOMPARE(model.cell(gram, 3), std::string("36.02"));
+
+        m_fileAnswers = { m_dir->filePath("water.KVX") };
+        QVERIFY(m_window->save());
+        QVERIFY(!m_window->isModified());
+        click(1, gram);
+        click(2, gram, Qt::ShiftModifier);
+        QTest::keyClick(grid, Qt::Key_Delete);
+        QCOMPARE(model.cell(gram, 2), std::string());
+        QCOMPARE(model.cell(gram, 3), std::string());
+        QCOMPARE(model.cell(gram, 1), std::string("4.04"));
+        QVERIFY(!grid->isEditing());
+        QVERIFY(m_window->isModified());
+
+        // A click on the item names selects nothing there: Backspace leaves the names.
+        const std::string name = model.itemName(gram);
+        click(0, gram);
+        QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {},
+            QPoint(grid->horizontalHeader()->sectionViewportPosition(gram) + 5, 5));
+        QTest::keyClick(grid, Qt::Key_Backspace);
+        QCOMPARE(model.itemName(gram), name);
+        QCOMPARE(model.cell(gram, 1), std::string());
+
+        // Calculate Grid from the menu entry too, with the moles left; the arrows move between
+        // cells, Tab leaves the grid.
+        m_window->action("ReactionCalculateGrid")->trigger();
+        QCOMPARE(model.cell(gram, 1), std::string("4.04"));
+        QCOMPARE(model.cell(gram, 3), std::string("36.02"));
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(grid->currentIndex().column(), 1);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(qobject_cast<QPushButton *>(QApplication::focusWidget())->text(),
+            QString("Calculate Grid"));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(
+            qobject_cast<QPushButton *>(QApplication::focusWidget())->text(), QString("Balance"));
     }
 };
 

@@ -155,6 +155,7 @@ constexpr auto Texts = std::to_array<UiText>({
     { TextId::ReactionCalculateGridCaption, "Calculate &Grid", "&محاسبه جدول" },
     { TextId::ReactionCalculateGridHint, "Calculate Grid|Calculates the grid's empty cells",
         "محاسبه جدول|خانه هاي خالي جدول را محاسبه مي كند" },
+    { TextId::RecentDocumentsMenu, "&Recent Documents", "&پرونده هاي اخير" },
 
     // Other texts of the main window.
     both(TextId::ApplicationTitle, "Molvane"),

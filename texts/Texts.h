@@ -92,6 +92,7 @@ enum class TextId {
     ReactionRedoHint,
     ReactionCalculateGridCaption,
     ReactionCalculateGridHint,
+    RecentDocumentsMenu,
 
     // Other texts of the main window.
     ApplicationTitle,

@@ -4,6 +4,7 @@
 #include "editor/KeyOptions.h"
 #include "grid/InputRules.h"
 #include "texts/Texts.h"
+#include "ui/RecentDocuments.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -82,6 +83,8 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -90,6 +93,10 @@ private:
     void createActions();
     void createMenusAndToolBar();
     void createHelpActions();
+    void createRecentMenu();
+    void fillRecentMenu();
+    void rememberRecent(const QString &path);
+    void openRecent(const QString &path);
     void createDialogs();
     QList<QWidget *> helpControls() const;
     void applyCaptions(UiLanguage language);
@@ -130,6 +137,8 @@ private:
     OptionsDialog *m_optionsDialog = nullptr;
     QMap<QString, QMenu *> m_menus;
     QMap<QString, QAction *> m_actions;
+    QMenu *m_recentMenu = nullptr;
+    RecentDocuments m_recent;
 };
 
 } // namespace molvane

@@ -107,6 +107,7 @@ void MainWindow::loadFile(const QString &path)
     applyDocument(opened);
     setModified(false);
     updateTitle();
+    rememberRecent(path);
 }
 
 bool MainWindow::save()
@@ -188,6 +189,7 @@ bool MainWindow::saveDocumentTo(const QString &path)
     }
     setModified(false);
     updateTitle();
+    rememberRecent(path);
     return true;
 }
 

@@ -1,5 +1,5 @@
-// Keys and menu entries desktop users expect in the main window: undo and redo, Ctrl+V,
-// Delete, F5 and Tab in the grid.
+// The keys, menus and mouse habits desktop users bring: undo and redo, Ctrl+V, Delete and F5
+// in the grid, Tab out of it, recent documents, dropping a document.
 #include "MainWindowHarness.h"
 #include "ui/MainWindow.h"
 #include "widgets/ReactionEditor.h"
@@ -9,8 +9,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 using namespace molvane;
 
@@ -129,6 +132,116 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(
             qobject_cast<QPushButton *>(QApplication::focusWidget())->text(), QString("Balance"));
+    }
+
+    void recentDocumentsOutliveARestart()
+    {
+        const QStringList names = { "a", "b", "c", "d", "e", "f", "g" };
+        for (const QString &name : names) {
+            m_answers = { MessageButton::No };
+            m_window->newFile();
+            QTest::keyClicks(m_window->reactionEditor(), "h2");
+            m_fileAnswers = { m_dir->filePath(name) };
+            QVERIFY(m_window->saveAs());
+        }
+        m_window->loadFile(m_dir->filePath("c.KVX"));
+        const QStringList newestFirst
+            = { "&1 c.KVX", "&2 g.KVX", "&3 f.KVX", "&4 e.KVX", "&5 d.KVX", "&6 b.KVX" };
+        QCOMPARE(recentEntries(), newestFirst);
+
+        QVERIFY(m_window->close());
+        m_window = std::make_unique<MainWindow>(*m_settings);
+        m_window->show();
+        QTRY_COMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
+        QCOMPARE(recentEntries(), newestFirst);
+
+        // The save-changes question comes first, as for Open.
+        QTest::keyClicks(m_window->reactionEditor(), "o2");
+        m_questions.clear();
+        m_answers = { MessageButton::No };
+        recentEntry("&3 f.KVX")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, QString("Save changes?"));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - f"));
+        QCOMPARE(recentEntries().first(), QString("&1 f.KVX"));
+
+        // A document that has gone says so and leaves the list; nothing else changes.
+        QVERIFY(QFile::remove(m_dir->filePath("d.KVX")));
+        QTest::keyClicks(m_window->reactionEditor(), "o2");
+        m_questions.clear();
+        recentEntry("&5 d.KVX")->trigger();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, QString("Can not open this file"));
+        QCOMPARE(recentEntries(),
+            QStringList({ "&1 f.KVX", "&2 c.KVX", "&3 g.KVX", "&4 e.KVX", "&5 b.KVX" }));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - f"));
+        QVERIFY(m_window->isModified());
+    }
+
+    void aDroppedDocumentOpensAsOpenDoes()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "n2");
+        m_fileAnswers = { m_dir->filePath("nitrogen.KVX") };
+        QVERIFY(m_window->saveAs());
+        m_answers = { MessageButton::No };
+        m_window->newFile();
+        QTest::keyClicks(m_window->reactionEditor(), "o2");
+
+        QFile text(m_dir->filePath("notes.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.close();
+        QVERIFY(!drop(text.fileName()));
+        QVERIFY(drop(m_dir->filePath("nitrogen.KVX")));
+        m_questions.clear();
+        m_answers = { MessageButton::No };
+        QTRY_COMPARE(m_window->windowTitle(), QString("Molvane - nitrogen"));
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, QString("Save changes?"));
+        QCOMPARE(m_window->reactionEditor()->text(), QString("N2"));
+
+        QFile bad(m_dir->filePath("bad.KVX"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a document\r\n");
+        bad.close();
+        m_questions.clear();
+        QVERIFY(drop(bad.fileName()));
+        QTRY_COMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text, QString("Can not open this file"));
+        QCOMPARE(m_window->windowTitle(), QString("Molvane - nitrogen"));
+    }
+
+private:
+    QMenu *recentMenu() const { return m_window->findChild<QMenu *>("FileRecent"); }
+
+    QStringList recentEntries() const
+    {
+        QStringList texts;
+        for (const QAction *entry : recentMenu()->actions())
+            texts << entry->text();
+        return texts;
+    }
+
+    QAction *recentEntry(const QString &text) const
+    {
+        for (QAction *entry : recentMenu()->actions())
+            if (entry->text() == text)
+                return entry;
+        return nullptr;
+    }
+
+    // Drags @p path over the window and drops it there; false when the window refused it.
+    bool drop(const QString &path)
+    {
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(path) });
+        const QPoint at = m_window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &dropped);
+        return dropped.isAccepted();
     }
 };
 

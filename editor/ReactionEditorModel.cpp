@@ -190,6 +190,13 @@ void ReactionEditorModel::placeCaret(int x)
     drawReaction();
 }
 
+void ReactionEditorModel::setCaretIndex(int index)
+{
+    m_caret = std::clamp(index, 0, int(m_text.size()));
+    scrollIntoView();
+    drawReaction();
+}
+
 bool ReactionEditorModel::undo()
 {
     commitStep();

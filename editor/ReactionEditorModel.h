@@ -73,6 +73,8 @@ public:
     void typeText(std::string_view typed, const KeyOptions &options);
     /// The caret to the first character boundary at or right of image position @p x.
     void placeCaret(int x);
+    /// The caret to character boundary @p index (clamped to the text).
+    void setCaretIndex(int index);
 
     /// Ends one step of the history: the text as it stands is what undo comes back to.
     void commitStep() { m_history.commit({ m_text, m_caret }); }

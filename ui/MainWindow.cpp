@@ -218,6 +218,18 @@ void MainWindow::applyCaptions(UiLanguage language)
         SplitUiHint(UiString(TextId::CalculateGridHint, language)).statusTip);
     m_reactionEditor->setStatusTip(
         SplitUiHint(UiString(TextId::ReactionEditorHint, language)).statusTip);
+    // Screen readers name the controls as the captions do, without the label's colon.
+    const auto accessibleName = [language](TextId id) {
+        QString name = UiString(id, language);
+        if (name.endsWith(':'))
+            name.chop(1);
+        return name;
+    };
+    m_reactionEditor->setAccessibleName(accessibleName(TextId::ReactionLabel));
+    m_grid->setAccessibleName(accessibleName(TextId::PropertiesLabel));
+    m_balanceButton->setAccessibleName(accessibleName(TextId::BalanceButton));
+    m_calculateButton->setAccessibleName(accessibleName(TextId::CalculateGridButton));
+    m_calculateButton->setAccessibleDescription(m_calculateButton->statusTip());
     setLayoutDirection(language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     SetCurrentUiLanguage(language);
 }

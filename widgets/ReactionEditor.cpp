@@ -2,7 +2,9 @@
 
 #include "document/QtText.h"
 #include "document/Windows1256.h"
+#include "widgets/ReactionEditorAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -84,6 +86,10 @@ ReactionEditor::ReactionEditor(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setLayoutDirection(Qt::LeftToRight); // a reaction reads left to right in every language
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    static const bool accessible
+        = (QAccessible::installFactory(&ReactionEditorAccessibleFactory), true);
+    Q_UNUSED(accessible);
+    connect(this, &ReactionEditor::edited, this, &ReactionEditor::announceChange);
 
     m_blinkTim.setInterval(500);
     connect(&m_blinkTim, &QTimer::timeout, this, &ReactionEditor::showCaretNow);
@@ -149,6 +155,30 @@ void ReactionEditor::commitStep()
 {
     m_model->commitStep();
     emit edited();
+}
+
+void ReactionEditor::setCaretIndex(int index)
+{
+    m_model->setCaretIndex(index);
+    paintLayout();
+    showCaretNow();
+}
+
+// Screen readers follow the text and the caret through these events.
+void ReactionEditor::announceChange()
+{
+    const QString now = text();
+    const int caret = m_model->caretIndex();
+    if (now == m_announcedText && caret == m_announcedCaret)
+        return;
+    const QString before = std::exchange(m_announcedText, now);
+    m_announcedCaret = caret;
+    if (now != before) {
+        QAccessibleTextUpdateEvent update(this, 0, before, now);
+        QAccessible::updateAccessibility(&update);
+    }
+    QAccessibleTextCursorEvent cursor(this, caret);
+    QAccessible::updateAccessibility(&cursor);
 }
 
 bool ReactionEditor::undo()

@@ -52,6 +52,9 @@ public:
     void reactionCopy() const;
     /// Types the clipboard's text into an emptied reaction, character by character.
     void reactionPaste();
+    /// The caret to character @p index, as assistive technology may ask.
+    void setCaretIndex(int index);
+
     /// Steps back or forth in the history of the text (a paste and a write-back are one
     /// step each); false when there was none.
     bool undo();
@@ -94,6 +97,7 @@ private:
     ReactionPaper paper() const;
     void typeCharacter(char c);
     void commitStep();
+    void announceChange();
     void pasteTyped();
     void pasteNext();
     KeyOptions keyOptions() const;
@@ -109,6 +113,8 @@ private:
     QTimer m_pasteTimer;
     QByteArray m_pending; ///< pasted characters not typed yet
     QSet<int> m_editKeysDown; ///< editing and caret keys pressed here, not released yet
+    QString m_announcedText; ///< the text assistive technology was last told of
+    int m_announcedCaret = 0;
 };
 
 } // namespace molvane

@@ -1,10 +1,11 @@
 // The keys, menus and mouse habits desktop users bring: undo and redo, Ctrl+V, Delete and F5
-// in the grid, Tab out of it, recent documents, dropping a document.
+// in the grid, Tab out of it, recent documents, dropping a document, screen readers.
 #include "MainWindowHarness.h"
 #include "ui/MainWindow.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -208,6 +209,28 @@ private slots:
         QTRY_COMPARE(m_questions.size(), std::size_t(1));
         QCOMPARE(m_questions[0].text, QString("Can not open this file"));
         QCOMPARE(m_window->windowTitle(), QString("Molvane - nitrogen"));
+    }
+
+    void controlsHaveNamesInTheCurrentLanguage()
+    {
+        const auto name = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        const auto button = [this](const QString &text) {
+            for (QPushButton *button : m_window->findChildren<QPushButton *>())
+                if (button->text() == text)
+                    return button;
+            return static_cast<QPushButton *>(nullptr);
+        };
+        QCOMPARE(name(m_window->reactionEditor()), QString("Reaction"));
+        QCOMPARE(name(m_window->grid()), QString("Substances' properties"));
+        QCOMPARE(name(button("Balance")), QString("Balance"));
+        QCOMPARE(name(button("Calculate Grid")), QString("Calculate Grid"));
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F9);
+        QCOMPARE(name(m_window->reactionEditor()), QString("واكنش"));
+        QCOMPARE(name(m_window->grid()), QString("خواص مواد"));
+        QCOMPARE(name(button("موازنه")), QString("موازنه"));
+        QCOMPARE(name(button("محاسبه جدول")), QString("محاسبه جدول"));
     }
 
 private:

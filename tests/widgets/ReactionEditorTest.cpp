@@ -1,6 +1,8 @@
 // The painted reaction editor driven by real key and mouse events.
 #include "widgets/ReactionEditor.h"
 
+#include <QAccessible>
+#include <QAccessibleTextInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QSet>
@@ -195,6 +197,38 @@ private slots:
         QVERIFY(!m_editor->canUndo());
         QVERIFY(!m_editor->undo());
         QCOMPARE(m_editor->text(), QString("N2"));
+    }
+
+    // Assistive technology reads an editable text with its caret. (The change events it
+    // hears are only delivered while one is running, which an offscreen test cannot start.)
+    void screenReadersReadTheReaction()
+    {
+        m_editor->setAccessibleName("Reaction");
+        QAccessibleInterface *editor = QAccessible::queryAccessibleInterface(m_editor.get());
+        QVERIFY(editor);
+        QCOMPARE(editor->role(), QAccessible::EditableText);
+        QCOMPARE(editor->text(QAccessible::Name), QString("Reaction"));
+        QVERIFY(editor->state().editable && editor->state().focusable);
+
+        QTest::keyClicks(m_editor.get(), "h2+o2");
+        QTest::keyClick(m_editor.get(), Qt::Key_Left);
+        QAccessibleTextInterface *text = editor->textInterface();
+        QVERIFY(text);
+        QCOMPARE(editor->text(QAccessible::Value), QString("H2+O2"));
+        QCOMPARE(text->characterCount(), 5);
+        QCOMPARE(text->text(0, 5), QString("H2+O2"));
+        QCOMPARE(text->cursorPosition(), 4);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(4, QAccessible::WordBoundary, &start, &end), QString("O2"));
+        QCOMPARE(start, 3);
+        QCOMPARE(end, 5);
+        QCOMPARE(text->textBeforeOffset(3, QAccessible::WordBoundary, &start, &end), QString("+"));
+        QCOMPARE(text->textAtOffset(0, QAccessible::CharBoundary, &start, &end), QString("H"));
+        const QRect second = text->characterRect(1);
+        QCOMPARE(text->offsetAtPoint(second.center()), 1);
+        text->setCursorPosition(1);
+        QCOMPARE(m_editor->model().caretIndex(), 1);
     }
 
     void closingDuringAPasteIsSafe()

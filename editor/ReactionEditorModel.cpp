@@ -58,6 +58,14 @@ void ReactionEditorModel::resetText(std::string_view text)
     m_text = text;
     m_caret = m_firstVisible = 0;
     drawReaction();
+    m_history.reset({ m_text, m_caret });
+}
+
+void ReactionEditorModel::clearText()
+{
+    m_text.clear();
+    m_caret = m_firstVisible = 0;
+    drawReaction();
 }
 
 void ReactionEditorModel::writeBack(std::string_view text)
@@ -133,15 +141,45 @@ void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options)
     case EditKey::End:
         m_caret = drawn;
         break;
+    case EditKey::DeleteSubstance:
+    case EditKey::BackspaceSubstance:
+        deleteSubstance(key == EditKey::DeleteSubstance);
+        break;
     case EditKey::Other:
         break;
     }
     m_caret = std::min(m_caret, int(m_text.size()));
     scrollIntoView();
-    if (key == EditKey::Delete || key == EditKey::Backspace)
+    if (key == EditKey::Delete || key == EditKey::Backspace || key == EditKey::DeleteSubstance
+        || key == EditKey::BackspaceSubstance)
         normalizeReaction(options.autoIdentify);
     else
         drawReaction();
+}
+
+// Separators right at the caret go first, then the substance up to the next separator, as a
+// word and the blanks before it go with Ctrl+Backspace in a text box.
+void ReactionEditorModel::deleteSubstance(bool forward)
+{
+    const int size = int(m_text.size());
+    const auto separatorAt
+        = [&](int i) { return m_text[std::size_t(i)] == '+' || m_text[std::size_t(i)] == '>'; };
+    int caret = std::min(m_caret, size);
+    int end = caret;
+    if (forward) {
+        while (end < size && separatorAt(end))
+            ++end;
+        while (end < size && !separatorAt(end))
+            ++end;
+    } else {
+        while (caret > 0 && separatorAt(caret - 1))
+            --caret;
+        while (caret > 0 && !separatorAt(caret - 1))
+            --caret;
+        end = std::min(m_caret, size);
+    }
+    m_text.erase(std::size_t(caret), std::size_t(end - caret));
+    m_caret = caret;
 }
 
 bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
@@ -182,6 +220,41 @@ void ReactionEditorModel::placeCaret(int x)
     const auto first = std::lower_bound(m_boundaries.begin(), m_boundaries.end(), target);
     const int index = first == m_boundaries.end() ? drawn : int(first - m_boundaries.begin());
     m_caret = std::min(index, int(m_text.size()));
+    scrollIntoView();
+    drawReaction();
+}
+
+void ReactionEditorModel::setCaretIndex(int index)
+{
+    m_caret = std::clamp(index, 0, int(m_text.size()));
+    scrollIntoView();
+    drawReaction();
+}
+
+bool ReactionEditorModel::undo()
+{
+    commitStep();
+    const std::optional<ReactionSnapshot> state = m_history.undo();
+    if (state)
+        restore(*state);
+    return state.has_value();
+}
+
+bool ReactionEditorModel::redo()
+{
+    commitStep();
+    const std::optional<ReactionSnapshot> state = m_history.redo();
+    if (state)
+        restore(*state);
+    return state.has_value();
+}
+
+void ReactionEditorModel::restore(const ReactionSnapshot &state)
+{
+    m_text = state.text;
+    m_caret = std::min(state.caret, int(m_text.size()));
+    m_firstVisible = std::min(m_firstVisible, m_caret);
+    drawReaction();
     scrollIntoView();
     drawReaction();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/KeyOptions.h"
+#include "editor/ReactionHistory.h"
 #include "editor/ReactionLayout.h"
 
 #include <string>
@@ -8,8 +9,19 @@
 
 namespace molvane {
 
-/// Editing keys of the reaction editor; every other key only redraws.
-enum class EditKey { Right, Left, Delete, Backspace, Home, End, Other };
+/// Editing keys of the reaction editor; every other key only redraws. The two substance keys
+/// delete up to the next or previous "+" or arrow (Ctrl+Delete and Ctrl+Backspace).
+enum class EditKey {
+    Right,
+    Left,
+    Delete,
+    Backspace,
+    Home,
+    End,
+    DeleteSubstance,
+    BackspaceSubstance,
+    Other
+};
 
 /// The reaction editor without its widget: the text, the caret, the horizontal view and the
 /// layout of the last drawing. Every drawing measures through the GlyphMeasure given.
@@ -33,8 +45,11 @@ public:
     int imageWidth() const { return m_imageWidth; }
     void setSubscriptsPosition(int pixels) { m_subscriptsPosition = pixels; }
 
-    /// A new text as a whole (new or opened document, paste): caret and view to the start.
+    /// A new text as a whole (new or opened document): caret and view to the start, and a
+    /// new history.
     void resetText(std::string_view text);
+    /// Empties the text for a paste, which stays one step of the history with its typing.
+    void clearText();
     /// The text written back by Balance: the caret keeps its index where it still can.
     void writeBack(std::string_view text);
 
@@ -58,8 +73,22 @@ public:
     void typeText(std::string_view typed, const KeyOptions &options);
     /// The caret to the first character boundary at or right of image position @p x.
     void placeCaret(int x);
+    /// The caret to character boundary @p index (clamped to the text).
+    void setCaretIndex(int index);
+
+    /// Ends one step of the history: the text as it stands is what undo comes back to.
+    void commitStep() { m_history.commit({ m_text, m_caret }); }
+    /// Also true for a change not committed yet, which undo commits first.
+    bool canUndo() const { return m_history.canUndo() || m_text != m_history.current().text; }
+    bool canRedo() const { return m_history.canRedo() && m_text == m_history.current().text; }
+    /// Go back or forth one step; false when there was none.
+    bool undo();
+    bool redo();
 
 private:
+    void deleteSubstance(bool forward);
+    void restore(const ReactionSnapshot &state);
+
     const GlyphMeasure &m_measure;
     std::string m_text;
     int m_caret = 0;
@@ -68,6 +97,7 @@ private:
     int m_subscriptsPosition = 0;
     ReactionLayout m_layout;
     std::vector<int> m_boundaries { 0 }; ///< indexToX of every boundary of the last drawing
+    ReactionHistory m_history;
 };
 
 } // namespace molvane

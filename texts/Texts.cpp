@@ -179,6 +179,16 @@ constexpr auto Texts = std::to_array<UiText>({
         "and fix it."),
     { TextId::HelpPrompt, "Click on item you need information about",
         "روي گزينه اي که به اطلاعاتي در مورد آن نياز داريد کليک کنيد" },
+    { TextId::ReactionUndoCaption, "&Undo", "&واگرد" },
+    { TextId::ReactionUndoHint, "Undo|Undoes the last change of the reaction",
+        "واگرد|آخرين تغيير واكنش را برمي گرداند" },
+    { TextId::ReactionRedoCaption, "&Redo", "&از نو" },
+    { TextId::ReactionRedoHint, "Redo|Makes the last undone change of the reaction again",
+        "از نو|تغييري را كه برگردانده شده دوباره انجام مي دهد" },
+    { TextId::ReactionCalculateGridCaption, "Calculate &Grid", "&محاسبه جدول" },
+    { TextId::ReactionCalculateGridHint, "Calculate Grid|Calculates the grid's empty cells",
+        "محاسبه جدول|خانه هاي خالي جدول را محاسبه مي كند" },
+    { TextId::RecentDocumentsMenu, "&Recent Documents", "&پرونده هاي اخير" },
 
     // Other texts of the main window.
     both(TextId::ApplicationTitle, "Molvane"),

@@ -104,6 +104,13 @@ enum class TextId {
     HelpFarsiHint,
     FarsiAdvice,
     HelpPrompt,
+    ReactionUndoCaption,
+    ReactionUndoHint,
+    ReactionRedoCaption,
+    ReactionRedoHint,
+    ReactionCalculateGridCaption,
+    ReactionCalculateGridHint,
+    RecentDocumentsMenu,
 
     // Other texts of the main window.
     ApplicationTitle,

@@ -12,7 +12,7 @@ struct ActionEntry
 {
     const char *name; ///< nullptr: a separator in @p menu, which has no texts
     const char *menu;
-    const char *shortcut;
+    const char *shortcut; ///< alternatives separated by "; ", the first shown in the menu
     TextId caption;
     TextId hint;
 };

@@ -20,11 +20,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -42,11 +45,13 @@ MainWindow::MainWindow(QSettings &settings, QString commandLineDocument, QWidget
     , m_commandLineDocument(std::move(commandLineDocument))
 {
     setWindowTitle("Molvane");
+    setAcceptDrops(true);
     setMinimumSize(580, 350);
     resize(780, 551);
     createWidgets();
     createActions();
     createMenusAndToolBar();
+    createRecentMenu();
     createDialogs();
     createHelpActions();
     applyDocument(m_document); // the built-in document, in English, until the first activation
@@ -96,6 +101,7 @@ void MainWindow::createWidgets()
                 { typed.toStdString(), symbol.toStdString(), other.toStdString() });
             statusBar()->showMessage(QString::fromStdString(text), 5000);
         });
+    connect(m_reactionEditor, &ReactionEditor::edited, this, &MainWindow::updateUndoActions);
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
@@ -155,18 +161,30 @@ void MainWindow::createActions()
         { "FileExit", [this] { close(); } },
         { "ReactionCopy", [this] { copyReaction(); } },
         { "ReactionPaste", [this] { pasteReaction(); } },
+        { "ReactionUndo", [this] { undoReaction(); } },
+        { "ReactionRedo", [this] { redoReaction(); } },
+        { "ReactionCalculateGrid", [this] { calculateGrid(); } },
     };
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)
             continue;
         auto *action = new QAction(this);
         action->setObjectName(entry.name);
-        action->setShortcut(QKeySequence(entry.shortcut));
+        action->setShortcuts(QKeySequence::listFromString(entry.shortcut));
         action->setIcon(ActionIcon(entry.name));
         if (const auto command = commands.value(entry.name))
             connect(action, &QAction::triggered, this, command);
         m_actions.insert(entry.name, action);
     }
+    updateUndoActions();
+}
+
+void MainWindow::updateUndoActions()
+{
+    if (QAction *undo = action("ReactionUndo"))
+        undo->setEnabled(m_reactionEditor->canUndo());
+    if (QAction *redo = action("ReactionRedo"))
+        redo->setEnabled(m_reactionEditor->canRedo());
 }
 
 void MainWindow::createMenusAndToolBar()
@@ -217,6 +235,7 @@ void MainWindow::applyCaptions(UiLanguage language)
     }
     for (const MenuEntry &menu : MainMenus())
         m_menus.value(menu.name)->setTitle(UiString(menu.title, language));
+    m_recentMenu->setTitle(UiString(TextId::RecentDocumentsMenu, language));
     m_actions.value("SettingsEnglish")->setVisible(language == UiLanguage::Farsi);
     m_actions.value("SettingsFarsi")->setVisible(language == UiLanguage::English);
     m_reactionLabel->setText(UiString(TextId::ReactionLabel, language));
@@ -227,6 +246,18 @@ void MainWindow::applyCaptions(UiLanguage language)
         SplitUiHint(UiString(TextId::CalculateGridHint, language)).statusTip);
     m_reactionEditor->setStatusTip(
         SplitUiHint(UiString(TextId::ReactionEditorHint, language)).statusTip);
+    // Screen readers name the controls as the captions do, without the label's colon.
+    const auto accessibleName = [language](TextId id) {
+        QString name = UiString(id, language);
+        if (name.endsWith(':'))
+            name.chop(1);
+        return name;
+    };
+    m_reactionEditor->setAccessibleName(accessibleName(TextId::ReactionLabel));
+    m_grid->setAccessibleName(accessibleName(TextId::PropertiesLabel));
+    m_balanceButton->setAccessibleName(accessibleName(TextId::BalanceButton));
+    m_calculateButton->setAccessibleName(accessibleName(TextId::CalculateGridButton));
+    m_calculateButton->setAccessibleDescription(m_calculateButton->statusTip());
     const Qt::LayoutDirection direction
         = language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight;
     setLayoutDirection(direction);
@@ -286,8 +317,87 @@ void MainWindow::closeEvent(QCloseEvent *event)
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
         state, CurrentUiLanguage() == UiLanguage::Farsi);
     WriteKeyOptions(m_settings, m_keyOptionsDialog->keyOptions());
+    m_recent.write(m_settings);
     m_settings.sync();
     event->accept();
+}
+
+// The recent documents stand above Exit, in a group of their own.
+void MainWindow::createRecentMenu()
+{
+    QMenu *file = m_menus.value("File1");
+    m_recentMenu = new QMenu(file);
+    m_recentMenu->setObjectName("FileRecent");
+    m_recentMenu->setStyle(file->style());
+    m_recentMenu->setMinimumWidth(100);
+    const QList<QAction *> entries = file->actions();
+    QAction *exitGroup = entries.at(entries.indexOf(action("FileExit")) - 1);
+    file->insertMenu(exitGroup, m_recentMenu);
+    file->insertSeparator(m_recentMenu->menuAction());
+    m_recent.read(m_settings);
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList &paths = m_recent.paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths.at(i);
+        QAction *entry
+            = m_recentMenu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        entry->setStatusTip(path);
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::rememberRecent(const QString &path)
+{
+    m_recent.add(path);
+    fillRecentMenu();
+}
+
+// A document that has gone since leaves the list; one that is there opens as Open opens it.
+void MainWindow::openRecent(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        showMessageText(TextId::CannotOpen);
+        m_recent.remove(path);
+        fillRecentMenu();
+        return;
+    }
+    loadFile(path);
+}
+
+namespace {
+
+// The one document file a drag carries, if it carries exactly that.
+QString droppedDocument(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QString path = data->urls().constFirst().toLocalFile();
+    return path.endsWith(".KVX", Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDocument(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedDocument(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end: the document opens, and may ask, after it.
+    QTimer::singleShot(0, this, [this, path] { loadFile(path); });
 }
 
 void MainWindow::setModified(bool modified)

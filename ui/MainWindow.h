@@ -5,6 +5,7 @@
 #include "editor/KeyOptions.h"
 #include "grid/InputRules.h"
 #include "texts/Texts.h"
+#include "ui/RecentDocuments.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -64,6 +65,8 @@ public:
     void showOptions();
     void copyReaction();
     void pasteReaction();
+    void undoReaction();
+    void redoReaction();
     void balance();
     void calculateGrid();
 
@@ -81,6 +84,8 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -89,6 +94,10 @@ private:
     void createActions();
     void createMenusAndToolBar();
     void createHelpActions();
+    void createRecentMenu();
+    void fillRecentMenu();
+    void rememberRecent(const QString &path);
+    void openRecent(const QString &path);
     void createDialogs();
     // Built on first use: the start-up does not wait for dialogs nobody has opened yet.
     OptionsDialog *optionsDialog();
@@ -106,6 +115,7 @@ private:
     void applyDocumentFonts();
     void syncDocumentFromWidgets();
     void setModified(bool modified);
+    void updateUndoActions();
     void updateTitle();
     void showMessageText(TextId text);
     void showBalanceFailure(TextId message, const ReactionFault &fault);
@@ -132,6 +142,8 @@ private:
     OptionsDialog *m_optionsDialog = nullptr;
     QMap<QString, QMenu *> m_menus;
     QMap<QString, QAction *> m_actions;
+    QMenu *m_recentMenu = nullptr;
+    RecentDocuments m_recent;
 };
 
 } // namespace molvane

@@ -107,6 +107,7 @@ void MainWindow::loadFile(const QString &path)
     applyDocument(opened);
     setModified(false);
     updateTitle();
+    rememberRecent(path);
 }
 
 bool MainWindow::save()
@@ -188,6 +189,7 @@ bool MainWindow::saveDocumentTo(const QString &path)
     }
     setModified(false);
     updateTitle();
+    rememberRecent(path);
     return true;
 }
 
@@ -282,6 +284,18 @@ void MainWindow::copyReaction()
 void MainWindow::pasteReaction()
 {
     m_reactionEditor->reactionPaste();
+}
+
+void MainWindow::undoReaction()
+{
+    if (m_reactionEditor->undo())
+        setModified(true);
+}
+
+void MainWindow::redoReaction()
+{
+    if (m_reactionEditor->redo())
+        setModified(true);
 }
 
 } // namespace molvane

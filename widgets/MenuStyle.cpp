@@ -197,6 +197,14 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
     if (!shortcut.isEmpty())
         painter->drawText(
             text.adjusted(rtl ? 13 : 0, 0, rtl ? 0 : -13, 0), static_cast<int>(trailing), shortcut);
+    if (item.menuItemType == QStyleOptionMenuItem::SubMenu) {
+        // A submenu's arrow points where it opens, at the end of the caption's line.
+        QStyleOption arrow(item);
+        arrow.palette.setColor(QPalette::ButtonText, textColor);
+        arrow.rect = QRect(rtl ? r.left() + 3 : r.right() - 11, r.center().y() - 4, 8, 8);
+        proxy()->drawPrimitive(
+            rtl ? PE_IndicatorArrowLeft : PE_IndicatorArrowRight, &arrow, painter);
+    }
 }
 
 void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const

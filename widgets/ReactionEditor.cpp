@@ -6,7 +6,9 @@
 #include "core/ReactionText.h"
 #include "document/QtText.h"
 #include "document/Windows1256.h"
+#include "widgets/ReactionEditorAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -26,17 +28,19 @@ std::string codePageBytes(const QString &text)
     return ToWindows1256Or(text.toStdString(), '?');
 }
 
-EditKey editKeyOf(int key)
+EditKey editKeyOf(int key, Qt::KeyboardModifiers modifiers = {})
 {
+    // Ctrl with Delete or Backspace takes a whole substance.
+    const bool control = modifiers & Qt::ControlModifier;
     switch (key) {
     case Qt::Key_Right:
         return EditKey::Right;
     case Qt::Key_Left:
         return EditKey::Left;
     case Qt::Key_Delete:
-        return EditKey::Delete;
+        return control ? EditKey::DeleteSubstance : EditKey::Delete;
     case Qt::Key_Backspace:
-        return EditKey::Backspace;
+        return control ? EditKey::BackspaceSubstance : EditKey::Backspace;
     case Qt::Key_Home:
         return EditKey::Home;
     case Qt::Key_End:
@@ -46,13 +50,25 @@ EditKey editKeyOf(int key)
     }
 }
 
+// What a key types. Ctrl with a letter is a command (the window's, or one not assigned, such
+// as Ctrl+Z with nothing to undo), never the letter, whatever text the platform gives it;
+// Ctrl with Alt may be AltGr.
+QString typedText(const QKeyEvent &event)
+{
+    QString typed = event.text();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier))
+        typed.removeIf([](QChar ch) { return ch.isLetter(); });
+    return typed;
+}
+
 // A key that edits the text or moves the caret: the keys of the table above, a printable
 // character or Enter. Bare modifiers and unassigned combinations change nothing.
 bool isEditingKey(const QKeyEvent &event)
 {
     if (editKeyOf(event.key()) != EditKey::Other)
         return true;
-    const QString typed = event.text();
+    const QString typed = typedText(event);
     return std::any_of(
         typed.begin(), typed.end(), [](QChar ch) { return ch.isPrint() || ch == '\r'; });
 }
@@ -74,6 +90,10 @@ ReactionEditor::ReactionEditor(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setLayoutDirection(Qt::LeftToRight); // a reaction reads left to right in every language
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    static const bool accessible
+        = (QAccessible::installFactory(&ReactionEditorAccessibleFactory), true);
+    Q_UNUSED(accessible);
+    connect(this, &ReactionEditor::edited, this, &ReactionEditor::announceChange);
 
     m_blinkTim.setInterval(500);
     connect(&m_blinkTim, &QTimer::timeout, this, &ReactionEditor::showCaretNow);
@@ -127,10 +147,60 @@ void ReactionEditor::resetText(const QString &text)
     paintLayout();
 }
 
+// The preparation for Balance and the write-back are one step.
 void ReactionEditor::writeBack(const QString &text)
 {
     m_model->writeBack(codePageBytes(text));
+    commitStep();
     paintLayout();
+}
+
+void ReactionEditor::commitStep()
+{
+    m_model->commitStep();
+    emit edited();
+}
+
+void ReactionEditor::setCaretIndex(int index)
+{
+    m_model->setCaretIndex(index);
+    paintLayout();
+    showCaretNow();
+}
+
+// Screen readers follow the text and the caret through these events.
+void ReactionEditor::announceChange()
+{
+    const QString now = text();
+    const int caret = m_model->caretIndex();
+    if (now == m_announcedText && caret == m_announcedCaret)
+        return;
+    const QString before = std::exchange(m_announcedText, now);
+    m_announcedCaret = caret;
+    if (now != before) {
+        QAccessibleTextUpdateEvent update(this, 0, before, now);
+        QAccessible::updateAccessibility(&update);
+    }
+    QAccessibleTextCursorEvent cursor(this, caret);
+    QAccessible::updateAccessibility(&cursor);
+}
+
+bool ReactionEditor::undo()
+{
+    stopPaste();
+    const bool undone = m_model->undo();
+    paintLayout();
+    showCaretNow();
+    return undone;
+}
+
+bool ReactionEditor::redo()
+{
+    stopPaste();
+    const bool redone = m_model->redo();
+    paintLayout();
+    showCaretNow();
+    return redone;
 }
 
 QString ReactionEditor::text() const
@@ -162,6 +232,7 @@ void ReactionEditor::paintLayout()
 {
     renderImage();
     update();
+    emit edited();
 }
 
 // The image has the screen's pixels, not the widget's, so that it is sharp at any scale.
@@ -213,13 +284,20 @@ void ReactionEditor::reactionPaste()
     const QString pasted = QApplication::clipboard()->text();
     if (pasted.isNull())
         return;
-    resetText(QString());
+    // Emptied, not reset: the paste is one step of the history.
+    stopPaste();
+    m_model->clearText();
     // A reaction in common notation ("CH4 + 2O2 → CO2 + 2H2O") is read as such: its arrows
     // would otherwise be typed as characters, and its blanks as arrows.
     const std::string utf8 = pasted.toStdString();
     m_pending = QString::fromStdString(
         HoldsCommonArrow(utf8) ? FromCommonNotation(utf8, false) : WithJoiningStars(utf8))
                     .toLatin1();
+    if (m_pending.isEmpty()) {
+        paintLayout();
+        pasteTyped();
+        return;
+    }
     if (m_pending.size() <= PausedPasteLimit) {
         pasteNext();
         return;
@@ -242,6 +320,13 @@ void ReactionEditor::reactionPaste()
     }
     paintLayout();
     showCaretNow();
+    pasteTyped();
+}
+
+// Once the whole paste is typed it is one step of the history.
+void ReactionEditor::pasteTyped()
+{
+    commitStep();
     emit keyReleased();
 }
 
@@ -253,8 +338,12 @@ void ReactionEditor::pasteNext()
     const char c = m_pending.front();
     m_pending.remove(0, 1);
     typeCharacter(c);
+    if (m_pending.isEmpty()) {
+        pasteTyped();
+        return;
+    }
     emit keyReleased();
-    if (!m_pending.isEmpty() && m_pending.size() <= PausedPasteLimit)
+    if (m_pending.size() <= PausedPasteLimit)
         m_pasteTimer.start(PastePauseMs);
 }
 
@@ -307,8 +396,8 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
     m_blinkTim.stop();
     if (isEditingKey(*event))
         m_editKeysDown.insert(event->key());
-    m_model->keyDown(editKeyOf(event->key()), keyOptions());
-    const QString typed = event->text();
+    m_model->keyDown(editKeyOf(event->key(), event->modifiers()), keyOptions());
+    const QString typed = typedText(*event);
     if (typed.isEmpty()) {
         paintLayout();
         showCaretNow();
@@ -316,6 +405,9 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
     // A typed character is painted once, after it is typed: nobody sees the key-down drawing.
     for (const QChar ch : typed)
         typeCharacter(ch.unicode() < 256 ? char(ch.unicode()) : '\0');
+    // A paste still typing ends its own step.
+    if (m_pending.isEmpty())
+        commitStep();
 }
 
 // Only the release of a key pressed here counts: the release of a shortcut's key, or of a

@@ -52,6 +52,16 @@ public:
     void reactionCopy() const;
     /// Types the clipboard's text into an emptied reaction, character by character.
     void reactionPaste();
+    /// The caret to character @p index, as assistive technology may ask.
+    void setCaretIndex(int index);
+
+    /// Steps back or forth in the history of the text (a paste and a write-back are one
+    /// step each); false when there was none.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return m_model->canUndo(); }
+    bool canRedo() const { return m_model->canRedo(); }
+
     /// Drops what a paste has not typed yet.
     void stopPaste();
     /// Holds a paste still typing, e.g. while a question is open; resumePaste goes on with it.
@@ -69,6 +79,8 @@ signals:
     /// Automatic letter case just read the typed letters @p typed as the element @p symbol,
     /// where the capitals @p other would name two elements.
     void letterCaseRead(const QString &typed, const QString &symbol, const QString &other);
+    /// The text or the caret may have changed, and with them what undo and redo can do.
+    void edited();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -87,6 +99,9 @@ private:
     void renderImage();
     ReactionPaper paper() const;
     void typeCharacter(char c);
+    void commitStep();
+    void announceChange();
+    void pasteTyped();
     void pasteNext();
     KeyOptions keyOptions() const;
 
@@ -101,6 +116,8 @@ private:
     QTimer m_pasteTimer;
     QByteArray m_pending; ///< pasted characters not typed yet
     QSet<int> m_editKeysDown; ///< editing and caret keys pressed here, not released yet
+    QString m_announcedText; ///< the text assistive technology was last told of
+    int m_announcedCaret = 0;
 };
 
 } // namespace molvane

@@ -26,7 +26,10 @@ SubstanceGrid::SubstanceGrid(CodePageHas codePageHas, QWidget *parent)
 {
     setModel(m_table);
     setItemDelegate(m_delegate);
-    setSelectionMode(SingleSelection);
+    // Several cells can be selected to be cleared at once.
+    setSelectionMode(ExtendedSelection);
+    // Tab leaves the grid as it leaves every other control; the arrows move between cells.
+    setTabKeyNavigation(false);
     setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
@@ -164,8 +167,34 @@ bool SubstanceGrid::gridSetEditText(int column, int row, const QString &text)
     return molvane::GridSetEditText(gridModel()->typeOf(column), text.toStdString());
 }
 
+bool SubstanceGrid::clearSelectedCells()
+{
+    QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && currentIndex().isValid())
+        cells.append(currentIndex());
+    bool cleared = false;
+    for (const QModelIndex &cell : std::as_const(cells)) {
+        // Table rows are the grid's substance rows: the item names are never among them.
+        if (cell.data(Qt::EditRole).toString().isEmpty())
+            continue;
+        m_table->setData(cell, QString(), Qt::EditRole);
+        cleared = true;
+    }
+    if (cleared)
+        emit modified();
+    return cleared;
+}
+
 void SubstanceGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (state() != EditingState
+        && (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
+        && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (!m_helpMode)
+            clearSelectedCells();
+        event->accept();
+        return;
+    }
     // A character the column drops does not open the editor either.
     if (state() != EditingState && currentIndex().isValid()
         && !(event->modifiers() & Qt::ControlModifier)) {

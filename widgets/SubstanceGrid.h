@@ -37,6 +37,9 @@ public:
 
     /// Ends the editing of the open cell as leaving it does (written, modified, checked).
     void commitEdit();
+    /// Empties the selected cells (Delete or Backspace while no cell is edited); the header
+    /// row keeps its names. False when nothing changed.
+    bool clearSelectedCells();
     /// Whether a cell's editor is open.
     bool isEditing() const { return state() == EditingState; }
 

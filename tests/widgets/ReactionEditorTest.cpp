@@ -1,6 +1,8 @@
 // The painted reaction editor driven by real key and mouse events.
 #include "widgets/ReactionEditor.h"
 
+#include <QAccessible>
+#include <QAccessibleTextInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QPainter>
@@ -208,6 +210,86 @@ private slots:
         m_editor->reactionPaste();
         QCOMPARE(balanced, QStringList { reaction }); // Balance ran on the text before the break
         QCOMPARE(m_editor->text(), reaction + "N2");
+    }
+
+    // Ctrl+Backspace and Ctrl+Delete take the separators at the caret and the substance past them.
+    void controlDeletesWholeSubstances()
+    {
+        QTest::keyClicks(m_editor.get(), "h2+o2 h2o");
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString("H2+O2>"));
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString("H2+"));
+        QTest::keyClicks(m_editor.get(), "n2 nh3");
+        QTest::keyClick(m_editor.get(), Qt::Key_Home);
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString("+N2>NH3"));
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(m_editor->text(), QString(">NH3"));
+        QCOMPARE(m_editor->model().caretIndex(), 0);
+        // Without Ctrl they still take one character.
+        QTest::keyClick(m_editor.get(), Qt::Key_Delete);
+        QCOMPARE(m_editor->text(), QString("NH3"));
+    }
+
+    // Every key is a step, a paste is one and a new text starts a new history.
+    void undoAndRedoStepThroughTheEdits()
+    {
+        QTest::keyClicks(m_editor.get(), "h2o");
+        QApplication::clipboard()->setText("fe+o2>fe2o3");
+        m_editor->reactionPaste();
+        QTRY_COMPARE(m_editor->text(), QString("Fe+O2>Fe2O3"));
+        QVERIFY(m_editor->undo());
+        QCOMPARE(m_editor->text(), QString("H2O"));
+        QCOMPARE(m_editor->model().caretIndex(), 3);
+        QVERIFY(m_editor->undo());
+        QCOMPARE(m_editor->text(), QString("H2"));
+        QVERIFY(m_editor->redo());
+        QVERIFY(m_editor->redo());
+        QCOMPARE(m_editor->text(), QString("Fe+O2>Fe2O3"));
+        QVERIFY(!m_editor->canRedo());
+        QVERIFY(m_editor->undo());
+        QTest::keyClick(m_editor.get(), Qt::Key_Backspace);
+        QVERIFY(!m_editor->canRedo()); // a new edit drops what could be redone
+        QVERIFY(!m_editor->redo());
+        QCOMPARE(m_editor->text(), QString("H2"));
+
+        m_editor->resetText("N2");
+        QVERIFY(!m_editor->canUndo());
+        QVERIFY(!m_editor->undo());
+        QCOMPARE(m_editor->text(), QString("N2"));
+    }
+
+    // Assistive technology reads an editable text with its caret. (The change events it
+    // hears are only delivered while one is running, which an offscreen test cannot start.)
+    void screenReadersReadTheReaction()
+    {
+        m_editor->setAccessibleName("Reaction");
+        QAccessibleInterface *editor = QAccessible::queryAccessibleInterface(m_editor.get());
+        QVERIFY(editor);
+        QCOMPARE(editor->role(), QAccessible::EditableText);
+        QCOMPARE(editor->text(QAccessible::Name), QString("Reaction"));
+        QVERIFY(editor->state().editable && editor->state().focusable);
+
+        QTest::keyClicks(m_editor.get(), "h2+o2");
+        QTest::keyClick(m_editor.get(), Qt::Key_Left);
+        QAccessibleTextInterface *text = editor->textInterface();
+        QVERIFY(text);
+        QCOMPARE(editor->text(QAccessible::Value), QString("H2+O2"));
+        QCOMPARE(text->characterCount(), 5);
+        QCOMPARE(text->text(0, 5), QString("H2+O2"));
+        QCOMPARE(text->cursorPosition(), 4);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(4, QAccessible::WordBoundary, &start, &end), QString("O2"));
+        QCOMPARE(start, 3);
+        QCOMPARE(end, 5);
+        QCOMPARE(text->textBeforeOffset(3, QAccessible::WordBoundary, &start, &end), QString("+"));
+        QCOMPARE(text->textAtOffset(0, QAccessible::CharBoundary, &start, &end), QString("H"));
+        const QRect second = text->characterRect(1);
+        QCOMPARE(text->offsetAtPoint(second.center()), 1);
+        text->setCursorPosition(1);
+        QCOMPARE(m_editor->model().caretIndex(), 1);
     }
 
     void closingDuringAPasteIsSafe()

@@ -174,4 +174,61 @@ farsi_file_dialog() {
     awk '{ exit !($1 > 0.05) }' "$work/difference" || fail "the dialogs look alike"
 }
 
+# first_line FILE: the reaction line of a saved document, without its line end.
+first_line() { head -n1 "$1" 2>/dev/null | tr -d '\r'; }
+
+first_line_is() { [ "$(first_line "$1")" = "$2" ]; }
+
+# save_as NAME: Save As by the menu's access keys, into $HOME.
+save_as() {
+    press alt+f
+    press a
+    answer_file_dialog "Save" "$HOME/$1"
+    expect_title "Molvane - $1"
+}
+
+# Undo, redo, Ctrl+V and F5 by their keys; after a restart the document opens again from the
+# recent documents of the File menu.
+desktop_habits() {
+    start_session
+    start_molvane
+    type_text "h2+o2>h2o"
+    press ctrl+c
+    press ctrl+z ctrl+z ctrl+y
+    save_as steps
+    wait_for 5 first_line_is "$HOME/steps.KVX" "H2+O2>H2" ||
+        fail "after Ctrl+Z Ctrl+Z Ctrl+Y: $(first_line "$HOME/steps.KVX")"
+    press ctrl+v
+    sleep 0.5 # a paste types its characters 10 ms apart; Enter must come after the last
+    press Return
+    press ctrl+z
+    save_as pasted
+    wait_for 5 first_line_is "$HOME/pasted.KVX" "H2+O2>H2O" ||
+        fail "after Ctrl+V, Enter, Ctrl+Z: $(first_line "$HOME/pasted.KVX")"
+    press ctrl+y
+    # Tab to Balance, Tab into the grid at its first cell, then to the hydrogen's Gram cell.
+    press Tab Tab Right Right Right Right
+    type_text "4.04"
+    press Return F5
+    save_as water
+    wait_for 5 first_line_is "$HOME/water.KVX" "2H2+O2>2H2O" ||
+        fail "after Ctrl+Y: $(first_line "$HOME/water.KVX")"
+    grep -q "^H2O,2,18.01,2,36.02," "$HOME/water.KVX" ||
+        fail "F5 did not calculate: $(grep H2O, "$HOME/water.KVX")"
+    press ctrl+q
+    expect_exit
+    grep -q "^Recent=" "$(settings_file)" || fail "the recent documents were not stored"
+
+    start_molvane
+    expect_title "Molvane - Untitled"
+    press alt+f
+    press r
+    press 1
+    expect_title "Molvane - water"
+    press alt+f
+    press r
+    press 3
+    expect_title "Molvane - steps"
+}
+
 "$scenario"

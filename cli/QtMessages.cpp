@@ -1,5 +1,6 @@
 #include "cli/QtMessages.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <iostream>

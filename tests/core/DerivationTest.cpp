@@ -1,5 +1,5 @@
 // The derivation of a balance, checked step by step on reactions worked by hand, and against
-// Balance over both corpora.
+// Balance over both corpora and the fuzz target's seeds.
 #include "core/Derivation.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,13 +23,23 @@ Derivation derive(const std::string &reaction)
     return DeriveBalance(PrepareForBalance(reaction, 0, true).text);
 }
 
-std::vector<std::string> readReactions(const std::string &name)
+// Both benchmark corpora, one reaction a line, and the balance fuzz target's seeds.
+std::vector<std::string> corpusReactions()
 {
-    std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
     std::vector<std::string> reactions;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty() && line[0] != '#')
-            reactions.push_back(line.substr(0, line.find('\t')));
+    for (const char *name : { "corpus.txt", "corpus-edge.txt" }) {
+        std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
+        for (std::string line; std::getline(file, line);)
+            if (!line.empty() && line[0] != '#')
+                reactions.push_back(line.substr(0, line.find('\t')));
+    }
+    const std::filesystem::path seeds
+        = std::filesystem::path(MOLVANE_CORPUS_DIR) / ".." / "fuzz" / "corpus" / "balance";
+    for (const auto &seed : std::filesystem::directory_iterator(seeds)) {
+        std::ifstream file(seed.path(), std::ios::binary);
+        reactions.emplace_back(
+            std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
     return reactions;
 }
 
@@ -135,25 +147,23 @@ TEST(Derivation, UnknownsPastTheAlphabetAreNumbered)
 TEST(DerivationCorpus, EveryDerivationEndsInTheCoefficientsBalanceGives)
 {
     int derived = 0;
-    for (const char *corpus : { "corpus.txt", "corpus-edge.txt" }) {
-        for (const std::string &reaction : readReactions(corpus)) {
-            SCOPED_TRACE(reaction);
-            const std::string text = PrepareForBalance(reaction, 0, true).text;
-            BalancedReaction balanced;
-            try {
-                balanced = Balance(text);
-            } catch (const CannotBalance &) {
-                EXPECT_EQ(DeriveBalance(text).route, DerivationRoute::NoAnswer);
-                continue;
-            } catch (const InvalidReaction &) {
-                EXPECT_THROW(DeriveBalance(text), InvalidReaction);
-                continue;
-            }
-            const Derivation derivation = DeriveBalance(text);
-            EXPECT_NE(derivation.route, DerivationRoute::NoAnswer);
-            EXPECT_EQ(derivation.coefficients, balanced.coefficients);
-            ++derived;
+    for (const std::string &reaction : corpusReactions()) {
+        SCOPED_TRACE(reaction);
+        const std::string text = PrepareForBalance(reaction, 0, true).text;
+        BalancedReaction balanced;
+        try {
+            balanced = Balance(text);
+        } catch (const CannotBalance &) {
+            EXPECT_EQ(DeriveBalance(text).route, DerivationRoute::NoAnswer);
+            continue;
+        } catch (const InvalidReaction &) {
+            EXPECT_THROW(DeriveBalance(text), InvalidReaction);
+            continue;
         }
+        const Derivation derivation = DeriveBalance(text);
+        EXPECT_NE(derivation.route, DerivationRoute::NoAnswer);
+        EXPECT_EQ(derivation.coefficients, balanced.coefficients);
+        ++derived;
     }
     EXPECT_GT(derived, 100);
 }

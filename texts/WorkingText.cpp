@@ -18,7 +18,7 @@ public:
     // Formulas and equations: left to right inside a Farsi line.
     std::string run(std::string_view text) const
     {
-        return m_language == UiLanguage::Farsi ? LeftToRightPath(text) : std::string(text);
+        return m_language == UiLanguage::Farsi ? LeftToRightRun(text) : std::string(text);
     }
 
     // An equation in the list, its row named; the charge's in the reader's language.

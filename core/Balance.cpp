@@ -167,7 +167,8 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
     return problem;
 }
 
-TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClock &clock)
+TextSolverAnswer SolveAsText(
+    const BalanceProblem &problem, const MillisecondClock &clock, SolverRecord *record)
 {
     std::vector<std::string> vectors;
     for (const std::vector<std::int32_t> &counts : problem.counts)
@@ -176,7 +177,7 @@ TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClo
         const std::vector<std::string> lines
             = BuildEquations(problem.rows, vectors, problem.reactantCount);
         ResultList results;
-        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
+        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock, record))
             return {};
         TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
         if (!balances(answer.coefficients, problem.counts, problem.reactantCount))

@@ -4,10 +4,24 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 
 #include <algorithm>
 
 namespace molvane {
+
+QImage StoredImage(const QString &prefix, int size)
+{
+    const QResource resource(prefix + '-' + QString::number(size) + ".rgba");
+    // Refers to the resource's bytes where it is stored uncompressed, as the build stores it.
+    const QByteArray bytes = resource.uncompressedData();
+    if (bytes.size() != qsizetype(size) * size * 4)
+        return {};
+    const QImage stored(reinterpret_cast<const uchar *>(bytes.constData()), size, size,
+        qsizetype(size) * 4, QImage::Format_RGBA8888_Premultiplied);
+    // A copy in the format a transparent pixmap is drawn in: the same pixels, byte for byte.
+    return stored.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 StoredIconEngine::StoredIconEngine(QString prefix, std::vector<int> sizes)
     : m_prefix(std::move(prefix))
@@ -28,12 +42,11 @@ int StoredIconEngine::sizeFor(const QSize &requested) const
     return m_sizes.back();
 }
 
-// Read through QImage, not QPixmap's file cache: each icon holds its own pixels, as drawn ones did.
 const QIcon &StoredIconEngine::iconOfSize(int size)
 {
     QIcon &icon = m_read[size];
     if (icon.isNull())
-        icon.addPixmap(QPixmap::fromImage(QImage(m_prefix + '-' + QString::number(size) + ".png")));
+        icon.addPixmap(QPixmap::fromImage(StoredImage(m_prefix, size)));
     return icon;
 }
 

@@ -9,8 +9,12 @@
 
 namespace molvane {
 
-/// An icon whose images were drawn ahead of time, one PNG resource per size
-/// (PREFIX-SIZE.png), each read the first time a size it serves is asked for: images shown in
+/// The image of @p size pixels square stored at PREFIX-SIZE.rgba (premultiplied RGBA, a byte
+/// per channel, no header); a null image where there is none of that size.
+QImage StoredImage(const QString &prefix, int size);
+
+/// An icon whose images were drawn ahead of time, stored as StoredImage reads them, each read
+/// the first time a size it serves is asked for: images shown in
 /// menus only are not read at start, nor the double-density ones on an ordinary screen. It
 /// answers every request as an icon holding all its images from the start would.
 class StoredIconEngine : public QIconEngine

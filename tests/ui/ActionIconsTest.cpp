@@ -3,6 +3,7 @@
 #include "ui/ActionIcons.h"
 #include "ui/ActionTable.h"
 #include "ui/MainWindow.h"
+#include "ui/StoredIconEngine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,13 +143,14 @@ private slots:
     // The build draws each picture as the program drew it at run time: the same pixels.
     void storedImagesAreTheSvgPicturesDrawn()
     {
+        QVERIFY(!ProgramIcon().isNull()); // makes the images' resource known
+        QVERIFY(StoredImage(":/icons/FileNew", 30).isNull()); // no such size
         const auto check = [](const QString &name, std::span<const int> sizes) {
             const QIcon reference = drawnIcon(name, sizes);
             for (int size : sizes) {
-                const QImage stored(QString(":/icons/%1-%2.png").arg(name).arg(size));
+                const QImage stored = StoredImage(":/icons/" + name, size);
                 QVERIFY2(!stored.isNull(), qPrintable(name));
-                QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                    premultiplied(reference.pixmap(QSize(size, size), 1.0)));
+                QCOMPARE(stored, premultiplied(reference.pixmap(QSize(size, size), 1.0)));
             }
         };
         for (const char *name : ToolBarImageNames())

@@ -194,6 +194,8 @@ void MainWindow::createActions()
             connect(action, &QAction::triggered, this, command);
         m_actions.insert(entry.name, action);
     }
+    // Before the actions join the menus and the tool bar, which every change would update.
+    applyActionCaptions(m_document.language);
     updateUndoActions();
 }
 
@@ -239,8 +241,8 @@ void MainWindow::createMenusAndToolBar()
     }
 }
 
-// Every text of the window from the one table; hints give the tool-tip and the status text.
-void MainWindow::applyCaptions(UiLanguage language)
+// Hints give the tool-tip and the status text.
+void MainWindow::applyActionCaptions(UiLanguage language)
 {
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)
@@ -251,6 +253,12 @@ void MainWindow::applyCaptions(UiLanguage language)
         action->setToolTip(hint.toolTip);
         action->setStatusTip(hint.statusTip);
     }
+}
+
+// Every text of the window from the one table.
+void MainWindow::applyCaptions(UiLanguage language)
+{
+    applyActionCaptions(language);
     for (const MenuEntry &menu : MainMenus())
         m_menus.value(menu.name)->setTitle(UiString(menu.title, language));
     m_recentMenu->setTitle(UiString(TextId::RecentDocumentsMenu, language));

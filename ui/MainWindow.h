@@ -108,6 +108,7 @@ private:
     AboutDialog *aboutDialog();
     KeyOptions keyOptions() const;
     QList<QWidget *> helpControls() const;
+    void applyActionCaptions(UiLanguage language);
     void applyCaptions(UiLanguage language);
     void firstActivation();
 

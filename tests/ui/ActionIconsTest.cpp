@@ -169,6 +169,28 @@ private slots:
         compareWithReference(ProgramIcon(), drawnIcon("molvane", ProgramSizes));
     }
 
+    // The whole window, painted at one and two device pixels per pixel, looks as it did with
+    // the images drawn at start.
+    void windowIsPaintedAsWithDrawnIcons()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("Qv1.conf"), QSettings::IniFormat);
+        MainWindow window(settings);
+        window.show();
+        QVERIFY(QTest::qWaitFor([&] { return window.windowTitle() == "Molvane - Untitled"; }));
+        const auto paint = [&](qreal ratio) {
+            QImage image(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            window.render(&image);
+            return image;
+        };
+        const QImage stored[] = { paint(1), paint(2) };
+        for (const char *name : ToolBarImageNames())
+            window.action(name)->setIcon(drawnIcon(name, ActionSizes));
+        QCOMPARE(paint(1), stored[0]);
+        QCOMPARE(paint(2), stored[1]);
+    }
+
     void programIconHasTheSizesDesktopsAskFor()
     {
         const QIcon icon = ProgramIcon();

@@ -1,11 +1,8 @@
 #include "ui/ActionIcons.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include "ui/StoredIconEngine.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 // The images live in a static library: naming the resource keeps the linker from dropping it.
 static void initIconResources()
@@ -39,25 +36,17 @@ constexpr const char *ImageNames[] = {
     "HelpOnline",
 };
 
-// Rendered here rather than through the SVG icon-engine plugin, so an installed program whose
-// plugin path differs still shows its images.
-QIcon renderedIcon(const QString &resource, std::initializer_list<int> sizes)
+// The sizes the build draws each picture at.
+constexpr int ActionIconSizes[] = { MOLVANE_ACTION_ICON_SIZES };
+constexpr int ProgramIconSizes[] = { MOLVANE_PROGRAM_ICON_SIZES };
+
+// Images drawn at build time rather than through the SVG icon-engine plugin, so an installed
+// program whose plugin path differs still shows them.
+QIcon storedIcon(const QString &name, std::span<const int> sizes)
 {
     static const bool registered = (initIconResources(), true);
     Q_UNUSED(registered);
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid())
-        return {};
-    QIcon icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new StoredIconEngine(":/icons/" + name, { sizes.begin(), sizes.end() }));
 }
 
 } // namespace
@@ -72,13 +61,12 @@ QIcon ActionIcon(const QString &actionName)
     if (std::none_of(std::begin(ImageNames), std::end(ImageNames),
             [&](const char *name) { return actionName == QLatin1String(name); }))
         return {};
-    // 48 pixels as well, for screens with two device pixels per pixel.
-    return renderedIcon(":/icons/" + actionName + ".svg", { 24, 48 });
+    return storedIcon(actionName, ActionIconSizes);
 }
 
 QIcon ProgramIcon()
 {
-    return renderedIcon(":/icons/molvane.svg", { 16, 24, 32, 48, 64, 128, 256 });
+    return storedIcon("molvane", ProgramIconSizes);
 }
 
 } // namespace molvane

@@ -110,19 +110,35 @@ void MainWindow::createWidgets()
         [this](Refusal reason) { showRefusal(reason); });
 }
 
-// The dialogs live as long as the window, so a language switch can reach them. Key Options
-// holds the key options the editor reads, so it is there from the start.
+// The dialogs live as long as the window, so a language switch can reach them. The key
+// options feed every key from the start; their dialog waits until it is first opened.
 void MainWindow::createDialogs()
 {
-    m_keyOptionsDialog = new KeyOptionsDialog(this);
     connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::showOptions);
-    m_keyOptionsDialog->setKeyOptions(ReadKeyOptions(m_settings));
-    // The editor reads the dialog's lists at every key: a change counts from the next one.
-    m_reactionEditor->setKeyOptionsSource([this] { return m_keyOptionsDialog->keyOptions(); });
+    m_storedKeyOptions = ReadKeyOptions(m_settings);
+    // The editor reads the options at every key: a change counts from the next one.
+    m_reactionEditor->setKeyOptionsSource([this] { return keyOptions(); });
     connect(action("SettingsKey"), &QAction::triggered, this,
-        [this] { m_keyOptionsDialog->showModal(font()); });
+        [this] { keyOptionsDialog()->showModal(font()); });
     connect(action("HelpAbout"), &QAction::triggered, this,
         [this] { aboutDialog()->showModal(font()); });
+}
+
+KeyOptionsDialog *MainWindow::keyOptionsDialog()
+{
+    if (!m_keyOptionsDialog) {
+        m_keyOptionsDialog = new KeyOptionsDialog(this);
+        m_keyOptionsDialog->setKeyOptions(m_storedKeyOptions);
+        if (m_document.language == UiLanguage::Farsi)
+            m_keyOptionsDialog->setFarsiCaptions();
+    }
+    return m_keyOptionsDialog;
+}
+
+// The dialog has no OK or Cancel: once built, its controls are where the options live.
+KeyOptions MainWindow::keyOptions() const
+{
+    return m_keyOptionsDialog ? m_keyOptionsDialog->keyOptions() : m_storedKeyOptions;
 }
 
 OptionsDialog *MainWindow::optionsDialog()
@@ -178,6 +194,8 @@ void MainWindow::createActions()
             connect(action, &QAction::triggered, this, command);
         m_actions.insert(entry.name, action);
     }
+    // Before the actions join the menus and the tool bar, which every change would update.
+    applyActionCaptions(m_document.language);
     updateUndoActions();
 }
 
@@ -223,8 +241,8 @@ void MainWindow::createMenusAndToolBar()
     }
 }
 
-// Every text of the window from the one table; hints give the tool-tip and the status text.
-void MainWindow::applyCaptions(UiLanguage language)
+// Hints give the tool-tip and the status text.
+void MainWindow::applyActionCaptions(UiLanguage language)
 {
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)
@@ -235,6 +253,12 @@ void MainWindow::applyCaptions(UiLanguage language)
         action->setToolTip(hint.toolTip);
         action->setStatusTip(hint.statusTip);
     }
+}
+
+// Every text of the window from the one table.
+void MainWindow::applyCaptions(UiLanguage language)
+{
+    applyActionCaptions(language);
     for (const MenuEntry &menu : MainMenus())
         m_menus.value(menu.name)->setTitle(UiString(menu.title, language));
     m_recentMenu->setTitle(UiString(TextId::RecentDocumentsMenu, language));
@@ -322,7 +346,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
         state, CurrentUiLanguage() == UiLanguage::Farsi);
-    WriteKeyOptions(m_settings, m_keyOptionsDialog->keyOptions());
+    WriteKeyOptions(m_settings, keyOptions());
     m_recent.write(m_settings);
     m_settings.sync();
     event->accept();

@@ -49,7 +49,8 @@ public:
     bool isModified() const { return m_modified; }
     ReactionEditor *reactionEditor() const { return m_reactionEditor; }
     SubstanceGrid *grid() const { return m_grid; }
-    KeyOptionsDialog *keyOptionsDialog() const { return m_keyOptionsDialog; }
+    /// Built on first use, holding the key options from then on.
+    KeyOptionsDialog *keyOptionsDialog();
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     /// Opens @p path as the Open command does once a file is chosen.
@@ -105,7 +106,9 @@ private:
     // Built on first use: the start-up does not wait for dialogs nobody has opened yet.
     OptionsDialog *optionsDialog();
     AboutDialog *aboutDialog();
+    KeyOptions keyOptions() const;
     QList<QWidget *> helpControls() const;
+    void applyActionCaptions(UiLanguage language);
     void applyCaptions(UiLanguage language);
     void firstActivation();
 
@@ -143,6 +146,7 @@ private:
     AboutDialog *m_aboutDialog = nullptr;
     WorkingDialog *m_workingDialog = nullptr;
     KeyOptionsDialog *m_keyOptionsDialog = nullptr;
+    KeyOptions m_storedKeyOptions; // as read at start; the dialog holds them once built
     OptionsDialog *m_optionsDialog = nullptr;
     QMap<QString, QMenu *> m_menus;
     QMap<QString, QAction *> m_actions;

@@ -723,6 +723,36 @@ private slots:
         QCOMPARE(m_window->keyOptionsDialog()->keyOptions().plusKeys, std::string("+="));
     }
 
+    // The Key Options dialog is built when first opened; until then the stored options type
+    // as they always did, a close keeps them, and the dialog shows them in the current language.
+    void storedKeyOptionsWorkBeforeTheirDialogIsBuilt()
+    {
+        QVERIFY(m_window->close());
+        m_settings->setValue("KP", "#");
+        m_settings->setValue("KF", "!");
+        m_settings->setValue("ChB", 0);
+        for (int start = 0; start < 2; ++start) {
+            if (start > 0) {
+                m_answers = { MessageButton::No };
+                QVERIFY(m_window->close());
+            }
+            m_window = std::make_unique<MainWindow>(*m_settings);
+            m_window->show();
+            QVERIFY(
+                QTest::qWaitFor([&] { return m_window->windowTitle() == "Molvane - Untitled"; }));
+            QVERIFY(!m_window->findChild<KeyOptionsDialog *>());
+            QTest::keyClicks(m_window->reactionEditor(), "h2#o2!h2o");
+            QCOMPARE(m_window->reactionEditor()->text(), QString("h2+o2>h2o")); // no case fixing
+        }
+        m_window->action("SettingsFarsi")->trigger();
+        KeyOptionsDialog *dialog = m_window->keyOptionsDialog();
+        QCOMPARE(m_window->findChild<KeyOptionsDialog *>(), dialog);
+        QCOMPARE(dialog->windowTitle(), UiString(TextId::KeyOptionsDialogTitle, UiLanguage::Farsi));
+        QCOMPARE(dialog->keyOptions().plusKeys, std::string("#"));
+        QCOMPARE(dialog->keyOptions().arrowKeys, std::string("!"));
+        QVERIFY(!dialog->keyOptions().autoIdentify);
+    }
+
     void exportingAPageLeavesTheDocumentAsItWas()
     {
         QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");

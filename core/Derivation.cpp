@@ -35,14 +35,31 @@ bool isZero(Fraction f)
     return f.numerator == 0;
 }
 
+// Zero as 0/1. Reduce leaves a zero's denominator as it is, and the zero terms of the working
+// enter sum after sum, their denominators multiplying until they leave the range.
+Fraction withoutZeroDenominator(Fraction f)
+{
+    return isZero(f) ? Fraction { 0, 1 } : f;
+}
+
+Fraction sum(Fraction a, Fraction b)
+{
+    return withoutZeroDenominator(Add(a, b));
+}
+
+Fraction product(Fraction a, Fraction b)
+{
+    return withoutZeroDenominator(Multiply(a, b));
+}
+
 Fraction subtract(Fraction a, Fraction b)
 {
-    return Add(a, Multiply(b, FromInteger(-1)));
+    return sum(a, product(b, FromInteger(-1)));
 }
 
 Fraction divide(Fraction a, Fraction b)
 {
-    return Multiply(a, Reduce(Reciprocal(b)));
+    return product(a, Reduce(Reciprocal(b)));
 }
 
 std::string valueText(Fraction f)
@@ -90,7 +107,7 @@ Side withValues(Side side, const Values &values)
 {
     for (std::size_t k = 0; k < side.terms.size(); ++k) {
         if (values[k] && !isZero(side.terms[k])) {
-            side.constant = Add(side.constant, Multiply(side.terms[k], *values[k]));
+            side.constant = sum(side.constant, product(side.terms[k], *values[k]));
             side.terms[k] = { 0, 1 };
         }
     }
@@ -105,8 +122,8 @@ void substitute(Side &side, int k, const Side &expression)
         return;
     side.terms[std::size_t(k)] = { 0, 1 };
     for (std::size_t i = 0; i < side.terms.size(); ++i)
-        side.terms[i] = Add(side.terms[i], Multiply(factor, expression.terms[i]));
-    side.constant = Add(side.constant, Multiply(factor, expression.constant));
+        side.terms[i] = sum(side.terms[i], product(factor, expression.terms[i]));
+    side.constant = sum(side.constant, product(factor, expression.constant));
 }
 
 // Unknowns left in an equation once the known values are put in, by net coefficient.

@@ -241,6 +241,7 @@ TEST(DerivationCorpus, EveryDerivationEndsInTheCoefficientsBalanceGives)
         const Derivation derivation = DeriveBalance(text);
         EXPECT_NE(derivation.route, DerivationRoute::NoAnswer);
         EXPECT_EQ(derivation.coefficients, balanced.coefficients);
+        EXPECT_FALSE(derivation.workingOutOfRange);
         if (derivation.route == DerivationRoute::Substitution && !derivation.workingOutOfRange) {
             expectStepsFollowTheTextSolver(text, derivation);
             ++followed;

@@ -1,6 +1,7 @@
 #include "cli/DocumentCommands.h"
 
 #include "cli/BalanceCommands.h"
+#include "core/ReactionText.h"
 #include "document/DocumentFiles.h"
 #include "export/HtmlExport.h"
 #include "grid/GridCalc.h"
@@ -215,10 +216,17 @@ int RunCalc(
 int RunHtml(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
+    // --steps adds the working, in English, of the reaction as the balance command reads it.
+    std::vector<std::string> paths = args;
+    const bool steps = std::erase(paths, "--steps") > 0;
     return RunExportCommand(
-        args, in, out, err, "html", "IN.KVX OUT.html", [&](const Document &document) {
+        paths, in, out, err, "html", "[--steps] IN.KVX OUT.html", [&](const Document &document) {
+            std::optional<PageWorking> working;
+            if (steps)
+                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text };
             // A document from standard input has no name, as a new window's has none.
-            return HtmlPage(document, WindowTitle(args[0] == StandardStream ? "" : args[0]));
+            return HtmlPage(
+                document, WindowTitle(paths[0] == StandardStream ? "" : paths[0]), working);
         });
 }
 

@@ -40,7 +40,8 @@ int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std
 int RunCalc(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 
-/// html IN.KVX OUT.html: the HTML export, titled as the window would be.
+/// html [--steps] IN.KVX OUT.html: the HTML export, titled as the window would be; --steps
+/// adds the working of the reaction.
 int RunHtml(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 

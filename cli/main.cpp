@@ -15,7 +15,7 @@ constexpr const char *Usage
       "       molvane-cli weight [FORMULA...]\n"
       "       molvane-cli eval [EXPRESSION...]\n"
       "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
-      "       molvane-cli html IN.KVX OUT.html\n"
+      "       molvane-cli html [--steps] IN.KVX OUT.html\n"
       "       molvane-cli bmp IN.KVX OUT.bmp\n"
       "       molvane-cli show IN.KVX\n"
       "       molvane-cli check IN.KVX [-o OUT.KVX]\n"

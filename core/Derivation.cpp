@@ -35,14 +35,31 @@ bool isZero(Fraction f)
     return f.numerator == 0;
 }
 
+// Zero as 0/1. Reduce leaves a zero's denominator as it is, and the zero terms of the working
+// enter sum after sum, their denominators multiplying until they leave the range.
+Fraction withoutZeroDenominator(Fraction f)
+{
+    return isZero(f) ? Fraction { 0, 1 } : f;
+}
+
+Fraction sum(Fraction a, Fraction b)
+{
+    return withoutZeroDenominator(Add(a, b));
+}
+
+Fraction product(Fraction a, Fraction b)
+{
+    return withoutZeroDenominator(Multiply(a, b));
+}
+
 Fraction subtract(Fraction a, Fraction b)
 {
-    return Add(a, Multiply(b, FromInteger(-1)));
+    return sum(a, product(b, FromInteger(-1)));
 }
 
 Fraction divide(Fraction a, Fraction b)
 {
-    return Multiply(a, Reduce(Reciprocal(b)));
+    return product(a, Reduce(Reciprocal(b)));
 }
 
 std::string valueText(Fraction f)
@@ -90,7 +107,7 @@ Side withValues(Side side, const Values &values)
 {
     for (std::size_t k = 0; k < side.terms.size(); ++k) {
         if (values[k] && !isZero(side.terms[k])) {
-            side.constant = Add(side.constant, Multiply(side.terms[k], *values[k]));
+            side.constant = sum(side.constant, product(side.terms[k], *values[k]));
             side.terms[k] = { 0, 1 };
         }
     }
@@ -105,8 +122,8 @@ void substitute(Side &side, int k, const Side &expression)
         return;
     side.terms[std::size_t(k)] = { 0, 1 };
     for (std::size_t i = 0; i < side.terms.size(); ++i)
-        side.terms[i] = Add(side.terms[i], Multiply(factor, expression.terms[i]));
-    side.constant = Add(side.constant, Multiply(factor, expression.constant));
+        side.terms[i] = sum(side.terms[i], product(factor, expression.terms[i]));
+    side.constant = sum(side.constant, product(factor, expression.constant));
 }
 
 // Unknowns left in an equation once the known values are put in, by net coefficient.
@@ -119,37 +136,50 @@ std::vector<int> unknownsIn(const Equation &equation, const Values &values)
     return left;
 }
 
+// The working: each row's equation as it stands, the values found and the unknowns written
+// through the others, stepped through as the text solver recorded it or by a policy of its own.
 class Working
 {
 public:
     Working(std::vector<Equation> equations, const std::vector<std::string> &names,
         std::vector<DerivationStep> &steps)
-        : m_open(std::move(equations))
+        : m_equations(std::move(equations))
+        , m_open(m_equations.size(), true)
         , m_names(names)
         , m_values(names.size())
         , m_steps(steps)
     { }
 
-    void fix(int k, Fraction value, std::optional<Equation> seed)
+    void fix(int k, Fraction value, std::optional<std::size_t> seed)
     {
         m_values[std::size_t(k)] = value;
         DerivationStep step;
         step.kind = DerivationStep::Kind::Fix;
         if (seed)
-            step.equation = equationText(*seed, m_names);
+            step.equation = equationText(m_equations[*seed], m_names);
         step.unknown = m_names[std::size_t(k)];
         step.value = valueText(value);
         m_steps.push_back(std::move(step));
     }
 
-    // Every value, found in turn: an equation with one unknown left first, then an unknown
-    // whose expression can be worked out, and only then an unknown eliminated.
+    // The text solver's steps in its order, each from the row it used, for as long as the
+    // working can take them; solve() finishes whatever is left.
+    void follow(const std::vector<SolverStep> &record)
+    {
+        for (const SolverStep &step : record) {
+            closeSettled();
+            if (!take(step))
+                return;
+        }
+    }
+
+    // The values left, found in turn: an equation with one unknown left first, then an
+    // unknown whose expression can be worked out, and only then an unknown eliminated.
     std::vector<Fraction> solve()
     {
         while (std::any_of(m_values.begin(), m_values.end(), [](const auto &v) { return !v; })) {
-            std::erase_if(
-                m_open, [&](const Equation &e) { return unknownsIn(e, m_values).empty(); });
-            if (!solveOne() && !backSubstitute() && !eliminate())
+            closeSettled();
+            if (!solveOne() && !backSubstituteOne() && !eliminate())
                 throw ConversionError("the working stalled");
         }
         std::vector<Fraction> values;
@@ -163,6 +193,7 @@ private:
     {
         int unknown;
         Side expression;
+        std::size_t row; ///< the equation it was written from
     };
 
     Equation reduced(const Equation &equation) const
@@ -171,104 +202,163 @@ private:
             withValues(equation.right, m_values) };
     }
 
+    std::vector<int> unknownsOf(std::size_t row) const
+    {
+        return unknownsIn(m_equations[row], m_values);
+    }
+
+    void closeSettled()
+    {
+        for (std::size_t row = 0; row < m_equations.size(); ++row)
+            if (m_open[row] && unknownsOf(row).empty())
+                m_open[row] = false;
+    }
+
+    // One recorded step; false where the working cannot take it as the solver did.
+    bool take(const SolverStep &step)
+    {
+        const std::size_t row = std::size_t(step.row);
+        const int k = step.substance;
+        if (row >= m_equations.size() || k < 0 || std::size_t(k) >= m_values.size())
+            return false;
+        const auto pending = std::find_if(
+            m_pending.begin(), m_pending.end(), [&](const Pending &p) { return p.row == row; });
+        if (step.kind == SolverStep::Kind::Eliminated) {
+            // Eliminated again from its own row: the other rows hold it no longer.
+            if (pending != m_pending.end())
+                return pending->unknown == k;
+            const std::vector<int> unknowns = unknownsOf(row);
+            if (!m_open[row] || std::find(unknowns.begin(), unknowns.end(), k) == unknowns.end())
+                return false;
+            express(row, k);
+            return true;
+        }
+        if (m_values[std::size_t(k)])
+            return true; // the seed's fixed value, or one a second row gave in the same pass
+        if (pending != m_pending.end())
+            return pending->unknown == k && backSubstitute(pending);
+        if (!m_open[row] || unknownsOf(row) != std::vector<int> { k })
+            return false;
+        solveFrom(row, k);
+        return true;
+    }
+
+    void solveFrom(std::size_t row, int k)
+    {
+        const Equation now = reduced(m_equations[row]);
+        const Fraction coefficient
+            = subtract(now.left.terms[std::size_t(k)], now.right.terms[std::size_t(k)]);
+        const Fraction value = divide(subtract(now.right.constant, now.left.constant), coefficient);
+        DerivationStep step;
+        step.kind = DerivationStep::Kind::Solve;
+        step.equation = equationText(m_equations[row], m_names);
+        step.reduced = equationText(now, m_names);
+        found(k, value, std::move(step));
+        m_open[row] = false;
+    }
+
     bool solveOne()
     {
-        for (auto it = m_open.begin(); it != m_open.end(); ++it) {
-            const std::vector<int> unknowns = unknownsIn(*it, m_values);
-            if (unknowns.size() != 1)
+        for (std::size_t row = 0; row < m_equations.size(); ++row) {
+            if (!m_open[row])
                 continue;
-            const int k = unknowns.front();
-            const Equation now = reduced(*it);
-            const Fraction coefficient
-                = subtract(now.left.terms[std::size_t(k)], now.right.terms[std::size_t(k)]);
-            const Fraction value
-                = divide(subtract(now.right.constant, now.left.constant), coefficient);
-            DerivationStep step;
-            step.kind = DerivationStep::Kind::Solve;
-            step.equation = equationText(*it, m_names);
-            step.reduced = equationText(now, m_names);
-            found(k, value, std::move(step));
-            m_open.erase(it);
-            return true;
+            const std::vector<int> unknowns = unknownsOf(row);
+            if (unknowns.size() == 1) {
+                solveFrom(row, unknowns.front());
+                return true;
+            }
         }
         return false;
     }
 
-    bool backSubstitute()
+    // An unknown's value from its expression, once the unknowns in it are known.
+    bool backSubstitute(std::vector<Pending>::iterator pending)
     {
-        for (auto it = m_pending.begin(); it != m_pending.end(); ++it) {
-            const Side value = withValues(it->expression, m_values);
-            if (std::any_of(
-                    value.terms.begin(), value.terms.end(), [](Fraction f) { return !isZero(f); }))
-                continue;
-            DerivationStep step;
-            step.kind = DerivationStep::Kind::BackSubstitute;
-            const std::string &name = m_names[std::size_t(it->unknown)];
-            step.equation = { {}, name + " = " + sideText(it->expression, m_names) };
-            step.reduced = { {}, name + " = " + sideText(value, m_names) };
-            found(it->unknown, value.constant, std::move(step));
-            m_pending.erase(it);
-            return true;
-        }
+        const Side value = withValues(pending->expression, m_values);
+        if (std::any_of(
+                value.terms.begin(), value.terms.end(), [](Fraction f) { return !isZero(f); }))
+            return false;
+        DerivationStep step;
+        step.kind = DerivationStep::Kind::BackSubstitute;
+        const std::string &name = m_names[std::size_t(pending->unknown)];
+        step.equation = { {}, name + " = " + sideText(pending->expression, m_names) };
+        step.reduced = { {}, name + " = " + sideText(value, m_names) };
+        found(pending->unknown, value.constant, std::move(step));
+        m_pending.erase(pending);
+        return true;
+    }
+
+    bool backSubstituteOne()
+    {
+        for (auto it = m_pending.begin(); it != m_pending.end(); ++it)
+            if (backSubstitute(it))
+                return true;
         return false;
     }
 
-    // An unknown written through the others and put in their place, as by hand: from the
-    // first equation with the fewest unknowns, one that stands alone (coefficient 1) if any.
+    // Unknown @p k written through the others from row @p row, and put in their place.
+    void express(std::size_t row, int k)
+    {
+        const Equation now = reduced(m_equations[row]);
+        const Fraction coefficient
+            = subtract(now.left.terms[std::size_t(k)], now.right.terms[std::size_t(k)]);
+        Side expression;
+        for (std::size_t i = 0; i < m_values.size(); ++i)
+            expression.terms.push_back(int(i) == k
+                    ? Fraction { 0, 1 }
+                    : divide(subtract(now.right.terms[i], now.left.terms[i]), coefficient));
+        expression.constant = divide(subtract(now.right.constant, now.left.constant), coefficient);
+
+        DerivationStep step;
+        step.kind = DerivationStep::Kind::Express;
+        step.equation = equationText(m_equations[row], m_names);
+        step.reduced = equationText(now, m_names);
+        step.unknown = m_names[std::size_t(k)];
+        step.value = sideText(expression, m_names);
+        m_open[row] = false;
+        for (std::size_t other = 0; other < m_equations.size(); ++other) {
+            if (!m_open[other])
+                continue;
+            Equation &equation = m_equations[other];
+            equation = reduced(equation); // an equation rewritten shows the known values too
+            substitute(equation.left, k, expression);
+            substitute(equation.right, k, expression);
+            step.substituted.push_back(equationText(equation, m_names));
+        }
+        for (Pending &pending : m_pending)
+            substitute(pending.expression, k, expression);
+        m_pending.push_back({ k, std::move(expression), row });
+        m_steps.push_back(std::move(step));
+    }
+
+    // As by hand: from the first equation with the fewest unknowns, the unknown that stands
+    // alone (coefficient 1) if any.
     bool eliminate()
     {
-        auto it = m_open.end();
+        std::optional<std::size_t> chosen;
         std::size_t fewest = 0;
-        for (auto e = m_open.begin(); e != m_open.end(); ++e) {
-            const std::size_t count = unknownsIn(*e, m_values).size();
-            if (count >= 2 && (it == m_open.end() || count < fewest)) {
-                it = e;
+        for (std::size_t row = 0; row < m_equations.size(); ++row) {
+            const std::size_t count = m_open[row] ? unknownsOf(row).size() : 0;
+            if (count >= 2 && (!chosen || count < fewest)) {
+                chosen = row;
                 fewest = count;
             }
         }
-        if (it != m_open.end()) {
-            const Equation now = reduced(*it);
-            const auto net = [&](int k) {
-                return subtract(now.left.terms[std::size_t(k)], now.right.terms[std::size_t(k)]);
-            };
-            const std::vector<int> unknowns = unknownsIn(*it, m_values);
-            int k = unknowns.front();
-            for (const int u : unknowns) {
-                const Fraction c = Reduce(net(u));
-                if (c.denominator == 1 && (c.numerator == 1 || c.numerator == -1)) {
-                    k = u;
-                    break;
-                }
+        if (!chosen)
+            return false;
+        const Equation now = reduced(m_equations[*chosen]);
+        const std::vector<int> unknowns = unknownsOf(*chosen);
+        int k = unknowns.front();
+        for (const int u : unknowns) {
+            const Fraction c
+                = Reduce(subtract(now.left.terms[std::size_t(u)], now.right.terms[std::size_t(u)]));
+            if (c.denominator == 1 && (c.numerator == 1 || c.numerator == -1)) {
+                k = u;
+                break;
             }
-            const Fraction coefficient = net(k);
-            Side expression;
-            for (std::size_t i = 0; i < m_values.size(); ++i)
-                expression.terms.push_back(int(i) == k
-                        ? Fraction { 0, 1 }
-                        : divide(subtract(now.right.terms[i], now.left.terms[i]), coefficient));
-            expression.constant
-                = divide(subtract(now.right.constant, now.left.constant), coefficient);
-
-            DerivationStep step;
-            step.kind = DerivationStep::Kind::Express;
-            step.equation = equationText(*it, m_names);
-            step.reduced = equationText(now, m_names);
-            step.unknown = m_names[std::size_t(k)];
-            step.value = sideText(expression, m_names);
-            m_open.erase(it);
-            for (Equation &other : m_open) {
-                other = reduced(other); // an equation rewritten shows the known values too
-                substitute(other.left, k, expression);
-                substitute(other.right, k, expression);
-                step.substituted.push_back(equationText(other, m_names));
-            }
-            for (Pending &pending : m_pending)
-                substitute(pending.expression, k, expression);
-            m_pending.push_back({ k, std::move(expression) });
-            m_steps.push_back(std::move(step));
-            return true;
         }
-        return false;
+        express(*chosen, k);
+        return true;
     }
 
     void found(int k, Fraction value, DerivationStep step)
@@ -280,7 +370,8 @@ private:
         m_steps.push_back(std::move(step));
     }
 
-    std::vector<Equation> m_open;
+    std::vector<Equation> m_equations; ///< per row, eliminated unknowns replaced
+    std::vector<bool> m_open; ///< per row: not yet used, unknowns left
     std::vector<Pending> m_pending;
     const std::vector<std::string> &m_names;
     Values m_values;
@@ -379,22 +470,22 @@ Derivation DeriveBalance(std::string_view normalisedText)
         return derivation;
     }
 
-    const TextSolverAnswer text = SolveAsText(problem);
-    const std::optional<std::size_t> seed = seedRow(problem);
+    SolverRecord record;
+    const TextSolverAnswer text = SolveAsText(problem, SteadyMilliseconds, &record);
     try {
         Working working(equations, derivation.unknowns, derivation.steps);
-        if (text.outcome == TextSolverOutcome::Solved && seed) {
-            // As the text solver does: the first substance of the seed row takes the other's
-            // count, which the seed equation then turns into the other's value.
-            std::vector<int> pair;
-            for (std::size_t s = 0; s < problem.counts.size(); ++s)
-                if (problem.counts[s][*seed] != 0)
-                    pair.push_back(int(s));
-            working.fix(pair[0], FromInteger(problem.counts[std::size_t(pair[1])][*seed]),
-                equations[*seed]);
+        if (text.outcome == TextSolverOutcome::Solved) {
+            // The seed: its row's first substance takes the other's count, and the seed's
+            // equation then gives the other's value, as the solver recorded.
+            const SolverStep &first = record.steps.at(0);
+            const SolverStep &second = record.steps.at(1);
+            working.fix(first.substance,
+                FromInteger(problem.counts[std::size_t(second.substance)][std::size_t(first.row)]),
+                std::size_t(first.row));
+            working.follow(record.steps);
         } else {
             derivation.route = DerivationRoute::ExactFallback;
-            derivation.fallback = !seed                          ? FallbackReason::NoSeed
+            derivation.fallback = !seedRow(problem)              ? FallbackReason::NoSeed
                 : text.outcome == TextSolverOutcome::BeyondRange ? FallbackReason::BeyondRange
                                                                  : FallbackReason::Unsettled;
             working.fix(0, FromInteger(1), std::nullopt);

@@ -4,6 +4,8 @@
 #include "document/DocumentFiles.h"
 #include "document/Windows1256.h"
 #include "editor/ReactionLayout.h"
+#include "texts/Texts.h"
+#include "texts/WorkingText.h"
 
 #include <array>
 #include <cstdint>
@@ -144,7 +146,30 @@ std::string HtmlTableRow(const std::vector<std::string_view> &cells, const Docum
     return row + "</tr>";
 }
 
-std::vector<std::string> HtmlPageLines(const Document &doc, std::string_view title)
+std::vector<std::string> HtmlWorkingLines(const PageWorking &working)
+{
+    const bool farsi = working.language == UiLanguage::Farsi;
+    const std::string direction = farsi ? " dir=\"rtl\" lang=\"fa\"" : " lang=\"en\"";
+    std::vector<std::string> lines = {
+        "<hr>",
+        "<div" + direction + ">",
+        "<h3>" + EscapeHtml(Text(TextId::WorkingTitle, working.language)) + "</h3>",
+    };
+    // One page line per line of the working; the line breaks inside <pre> are its own.
+    const std::string text = ReactionWorkingText(working.reaction, working.language);
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(EscapeHtml(std::string_view(text).substr(start, end - start)));
+    if (start < text.size())
+        lines.push_back(EscapeHtml(std::string_view(text).substr(start)));
+    lines[3] = "<pre>" + lines[3];
+    lines.back() += "</pre>";
+    lines.emplace_back("</div>");
+    return lines;
+}
+
+std::vector<std::string> HtmlPageLines(
+    const Document &doc, std::string_view title, const std::optional<PageWorking> &working)
 {
     const DocumentFont &reactionFont = doc.fonts[ReactionFont];
     std::vector<std::string> lines = {
@@ -160,14 +185,22 @@ std::vector<std::string> HtmlPageLines(const Document &doc, std::string_view tit
     };
     for (int row = 0; row < doc.grid.rowCount(); ++row)
         lines.push_back(HtmlTableRow(RowCells(doc.grid, row), doc.fonts[GridFont]));
-    lines.emplace_back("</table></body>");
+    if (working) {
+        lines.emplace_back("</table>");
+        for (std::string &line : HtmlWorkingLines(*working))
+            lines.push_back(std::move(line));
+        lines.emplace_back("</body>");
+    } else {
+        lines.emplace_back("</table></body>");
+    }
     lines.emplace_back("</html>");
     return lines;
 }
 
-QByteArray HtmlPage(const Document &document, std::string_view title)
+QByteArray HtmlPage(
+    const Document &document, std::string_view title, const std::optional<PageWorking> &working)
 {
-    const std::vector<std::string> lines = HtmlPageLines(document, title);
+    const std::vector<std::string> lines = HtmlPageLines(document, title, working);
     qsizetype size = 0;
     for (const std::string &line : lines)
         size += qsizetype(line.size()) + 2;
@@ -180,9 +213,10 @@ QByteArray HtmlPage(const Document &document, std::string_view title)
     return page;
 }
 
-void ExportHtml(const Document &document, std::string_view title, const QString &path)
+void ExportHtml(const Document &document, std::string_view title, const QString &path,
+    const std::optional<PageWorking> &working)
 {
-    WriteFileReplacing(path, HtmlPage(document, title));
+    WriteFileReplacing(path, HtmlPage(document, title, working));
 }
 
 QString WithHtmlExtension(const QString &name)

@@ -2,10 +2,12 @@
 
 #include "document/Document.h"
 #include "document/DocumentFont.h"
+#include "texts/InterfaceLanguage.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,18 +38,32 @@ std::string HtmlReactionLine(
 /// One table row: a cell per text in the grid font, <td>&nbsp;</td> for an empty one.
 std::string HtmlTableRow(const std::vector<std::string_view> &cells, const DocumentFont &gridFont);
 
-/// The lines of the page: the reaction in its fonts, then the whole grid as a bordered table.
-/// Line 1 declares the Windows-1256 charset, and every text taken from the document is
-/// escaped, so that the page shows what the document holds.
-std::vector<std::string> HtmlPageLines(const Document &document, std::string_view title);
+/// The working of a reaction, for a page that hands it in under the table.
+struct PageWorking
+{
+    std::string reaction; ///< normalised, as Balance reads it
+    UiLanguage language = UiLanguage::English;
+};
+
+/// The working as page lines: a rule, the heading and the working as preformatted text; in
+/// Farsi the whole reads from the right, each equation still left to right.
+std::vector<std::string> HtmlWorkingLines(const PageWorking &working);
+
+/// The lines of the page: the reaction in its fonts, then the whole grid as a bordered table,
+/// then the working when one is given. Line 1 declares the Windows-1256 charset, and every
+/// text taken from the document is escaped, so that the page shows what the document holds.
+std::vector<std::string> HtmlPageLines(const Document &document, std::string_view title,
+    const std::optional<PageWorking> &working = std::nullopt);
 
 /// The page's bytes: Windows-1256, every line ended by CR LF; a character that Windows-1256
 /// lacks is written as a character reference.
-QByteArray HtmlPage(const Document &document, std::string_view title);
+QByteArray HtmlPage(const Document &document, std::string_view title,
+    const std::optional<PageWorking> &working = std::nullopt);
 
 /// Writes the page to @p path through a new file renamed over the old one; the document does
 /// not change. Throws DocumentWriteError.
-void ExportHtml(const Document &document, std::string_view title, const QString &path);
+void ExportHtml(const Document &document, std::string_view title, const QString &path,
+    const std::optional<PageWorking> &working = std::nullopt);
 
 /// The file name for a chosen @p name: ".html" appended when the name has no extension.
 QString WithHtmlExtension(const QString &name);

@@ -292,6 +292,7 @@ constexpr auto Texts = std::to_array<UiText>({
     { TextId::WorkingOutOfRange, "The numbers of the working are too large to show.",
         "عددهاي راه حل بزرگ تر از آن هستند كه نشان داده شوند." },
     { TextId::WorkingNoAnswer, "No single answer: %1.", "جواب يكتايي ندارد: %1." },
+    { TextId::HtmlWithWorking, "Add the &working to the page", "افزودن &راه حل به صفحه" },
 });
 
 // Each id indexes its own entry, so a lookup can neither miss nor land on another text.

@@ -189,6 +189,7 @@ enum class TextId {
     WorkingUnsettled,
     WorkingOutOfRange,
     WorkingNoAnswer,
+    HtmlWithWorking, ///< the check box of the page's save dialog
 
     Count ///< not a text: the number of texts
 };

@@ -1,5 +1,6 @@
 #include "texts/WorkingText.h"
 
+#include "core/Errors.h"
 #include "texts/BidiText.h"
 #include "texts/FaultTexts.h"
 #include "texts/Texts.h"
@@ -135,6 +136,15 @@ std::string WorkingText(const Derivation &derivation, UiLanguage language)
         writer.line(TextId::WorkingDivide, { writer.run(derivation.divisor) });
     writer.line(TextId::WorkingCoefficients, { writer.run(joined(derivation.coefficients, ", ")) });
     return writer.text();
+}
+
+std::string ReactionWorkingText(std::string_view normalisedReaction, UiLanguage language)
+{
+    try {
+        return WorkingText(DeriveBalance(normalisedReaction), language);
+    } catch (const InvalidReaction &e) {
+        return MessageWithCause(TextId::InvalidReaction, e.fault(), language, MessagePart::Whole);
+    }
 }
 
 } // namespace molvane

@@ -2,7 +2,9 @@
 
 #include "ui/UiText.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 
 namespace molvane {
 
@@ -39,12 +41,23 @@ QString AskSaveFileName(QWidget *parent)
 
 namespace molvane {
 
-QString AskHtmlFileName(QWidget *parent)
+QString AskHtmlFileName(QWidget *parent, bool &withWorking)
 {
     if (g_hook)
         return g_hook(FileDialogKind::SaveHtml);
-    return QFileDialog::getSaveFileName(
-        parent, {}, {}, "HTML files (*.htm *.html)", nullptr, QFileDialog::DontConfirmOverwrite);
+    // Qt's own dialog, which a desktop's dialog could not take the check box into.
+    QFileDialog dialog(parent, {}, {}, "HTML files (*.htm *.html)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
+    auto *working = new QCheckBox(UiString(TextId::HtmlWithWorking), &dialog);
+    working->setObjectName("WithWorking");
+    working->setChecked(withWorking);
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(working, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    withWorking = working->isChecked();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace molvane

@@ -10,15 +10,16 @@ namespace molvane {
 
 enum class FileDialogKind { OpenDocument, SaveDocument, SaveHtml, SaveBitmap };
 
-/// The document open and save dialogs ("Molvane File (*.KVX)") and the page's save dialog;
-/// an empty answer is a cancel.
+/// The document open and save dialogs ("Molvane File (*.KVX)"); an empty answer is a cancel.
 QString AskOpenFileName(QWidget *parent);
 QString AskSaveFileName(QWidget *parent);
-QString AskHtmlFileName(QWidget *parent);
+/// The page's save dialog, with a check box that adds the working to the page: @p withWorking
+/// gives its state and, unless the dialog is cancelled, takes the one chosen.
+QString AskHtmlFileName(QWidget *parent, bool &withWorking);
 /// The picture save dialog: "Bitmaps (*.bmp)" and no extension of its own.
 QString AskBitmapFileName(QWidget *parent);
 
-/// Replaces the dialogs for tests, which give the answer.
+/// Replaces the dialogs for tests, which give the answer; the page's check box keeps its state.
 using FileDialogHook = std::function<QString(FileDialogKind kind)>;
 void SetFileDialogHook(FileDialogHook hook);
 

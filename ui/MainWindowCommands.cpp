@@ -3,6 +3,7 @@
 
 #include "core/Balance.h"
 #include "core/Errors.h"
+#include "core/ReactionText.h"
 #include "document/DocumentFiles.h"
 #include "document/Templates.h"
 #include "export/BitmapExport.h"
@@ -12,7 +13,9 @@
 #include "grid/GridCalc.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+#include "ui/Settings.h"
 #include "ui/UiText.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/WorkingDialog.h"
 #include "widgets/ReactionEditor.h"
@@ -149,15 +152,24 @@ bool MainWindow::saveAs()
     return true;
 }
 
+// The page is of the document as it stands; its working is derived without balancing it.
 void MainWindow::exportHtml()
 {
+    bool withWorking = ReadHtmlWorking(m_settings);
     const QString name
-        = askTargetName([this] { return AskHtmlFileName(this); }, &WithHtmlExtension);
+        = askTargetName([&] { return AskHtmlFileName(this, withWorking); }, &WithHtmlExtension);
     if (name.isEmpty())
         return;
+    WriteHtmlWorking(m_settings, withWorking);
     syncDocumentFromWidgets();
+    std::optional<PageWorking> working;
+    if (withWorking) {
+        const bool autoIdentify = m_keyOptionsDialog->keyOptions().autoIdentify;
+        working = PageWorking { PrepareForBalance(m_document.reaction, 0, autoIdentify).text,
+            CurrentUiLanguage() };
+    }
     try {
-        ExportHtml(m_document, windowTitle().toStdString(), name);
+        ExportHtml(m_document, windowTitle().toStdString(), name, working);
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }

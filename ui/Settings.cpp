@@ -72,4 +72,14 @@ void WriteKeyOptions(QSettings &settings, const KeyOptions &options)
     settings.setValue("KF", QString::fromLatin1(options.arrowKeys));
 }
 
+bool ReadHtmlWorking(QSettings &settings)
+{
+    return readInt(settings, "HtmlWorking").value_or(0) != 0;
+}
+
+void WriteHtmlWorking(QSettings &settings, bool withWorking)
+{
+    settings.setValue("HtmlWorking", withWorking ? 1 : 0);
+}
+
 } // namespace molvane

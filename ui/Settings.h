@@ -25,4 +25,8 @@ void WriteWindowSettings(
 KeyOptions ReadKeyOptions(QSettings &settings);
 void WriteKeyOptions(QSettings &settings, const KeyOptions &options);
 
+/// Whether an exported page gets the working, as last chosen; off until chosen.
+bool ReadHtmlWorking(QSettings &settings);
+void WriteHtmlWorking(QSettings &settings, bool withWorking);
+
 } // namespace molvane

@@ -126,6 +126,17 @@ TEST_F(DocumentCommands, HtmlExportsThePage)
     EXPECT_EQ(page.substr(0, 8), "<html>\r\n");
     EXPECT_NE(page.find("<title>Molvane - salt</title>"), std::string::npos);
     EXPECT_EQ(run(RunHtml, { in, path("no/dir/x.html") }).status, SomeFailed);
+    EXPECT_EQ(page.find("<pre>"), std::string::npos);
+
+    // --steps, before or after the paths, adds the working of the balanced reaction.
+    EXPECT_EQ(run(RunHtml, { in, "--steps", path("steps.html") }).out, "ok\n");
+    const std::string steps = contents("steps.html");
+    EXPECT_NE(steps.find("</table>\r\n<hr>\r\n<div lang=\"en\">\r\n<h3>Working</h3>\r\n"
+                         "<pre>Unknowns, one per substance:\r\n  a = H2\r\n"),
+        std::string::npos);
+    EXPECT_NE(
+        steps.find("\r\nCoefficients: 2, 1, 2</pre>\r\n</div>\r\n</body>"), std::string::npos);
+    EXPECT_EQ(run(RunHtml, { "--steps", in }).status, UsageError);
 }
 
 TEST_F(DocumentCommands, WrongArgumentsAreUsageErrors)

@@ -3,6 +3,7 @@
 #include "core/Derivation.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
+#include "core/Fraction.h"
 #include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -57,6 +59,72 @@ std::string stepLine(const DerivationStep &step)
     for (const DerivationEquation &other : step.substituted)
         line += " | " + (other.row.empty() ? "charge" : other.row) + ": " + other.text;
     return line;
+}
+
+// Each step as "= b@O" for a value found from row O, "~ e@H" for e eliminated by row H; a
+// back-substitution names the row its unknown was eliminated by.
+std::vector<std::string> stepOrder(const Derivation &derivation)
+{
+    std::map<std::string, std::string> eliminatedBy;
+    std::vector<std::string> order;
+    for (const DerivationStep &step : derivation.steps) {
+        std::string row = step.equation.row;
+        if (step.kind == DerivationStep::Kind::Express)
+            eliminatedBy[step.unknown] = row;
+        else if (step.kind == DerivationStep::Kind::BackSubstitute)
+            row = eliminatedBy.at(step.unknown);
+        order.push_back(
+            (step.kind == DerivationStep::Kind::Express ? "~ " : "= ") + step.unknown + "@" + row);
+    }
+    return order;
+}
+
+// The text solver's record in the same terms; a value it finds again, or an unknown it
+// eliminates again from the same row, says nothing new.
+std::vector<std::string> solverOrder(const BalanceProblem &problem, const SolverRecord &record)
+{
+    std::vector<bool> found(problem.counts.size(), false);
+    std::vector<int> eliminatedFrom(problem.rows.size(), -1);
+    std::vector<std::string> order;
+    for (const SolverStep &step : record.steps) {
+        const std::size_t k = std::size_t(step.substance), row = std::size_t(step.row);
+        if (step.kind == SolverStep::Kind::Found) {
+            if (found[k])
+                continue;
+            found[k] = true;
+        } else {
+            if (eliminatedFrom[row] == step.substance)
+                continue;
+            eliminatedFrom[row] = step.substance;
+        }
+        order.push_back((step.kind == SolverStep::Kind::Found ? "= " : "~ ")
+            + UnknownName(step.substance) + "@" + problem.rows[row]);
+    }
+    return order;
+}
+
+// The steps name the unknowns in the order the text solver found them, from the rows it used,
+// and each value found is the coefficient before scaling.
+void expectStepsFollowTheTextSolver(const std::string &text, const Derivation &derivation)
+{
+    const BalanceProblem problem = ReadBalanceProblem(text);
+    SolverRecord record;
+    ASSERT_EQ(SolveAsText(problem, SteadyMilliseconds, &record).outcome, TextSolverOutcome::Solved);
+    EXPECT_EQ(stepOrder(derivation), solverOrder(problem, record));
+
+    const Fraction multiplier
+        = FromInteger(derivation.multiplier.empty() ? 1 : std::stoll(derivation.multiplier));
+    const std::int64_t divisor = derivation.divisor.empty() ? 1 : std::stoll(derivation.divisor);
+    for (const DerivationStep &step : derivation.steps) {
+        if (step.kind == DerivationStep::Kind::Express)
+            continue;
+        const auto k
+            = std::find(derivation.unknowns.begin(), derivation.unknowns.end(), step.unknown)
+            - derivation.unknowns.begin();
+        EXPECT_EQ(Reduce(Multiply(FromText(step.value), multiplier)),
+            FromInteger(std::stoll(derivation.coefficients.at(std::size_t(k))) * divisor))
+            << step.unknown;
+    }
 }
 
 struct Worked
@@ -113,9 +181,19 @@ INSTANTIATE_TEST_SUITE_P(ByHand, WorkedDerivation,
         Worked { "MnO4{-}+Fe{2+}+H{+}>Mn{2+}+Fe{3+}+H2O", DerivationRoute::Substitution,
             { "Mn: a = d", "O: 4a = f", "Fe: b = e", "H: c = 2f", "charge: -a + 2b + c = 2d + 3e" },
             { "fix | a = 1", "Mn: a = d | 1 = d | d = 1", "O: 4a = f | 4 = f | f = 4",
-                "H: c = 2f | c = 8 | c = 8", "Fe: b = e | b = e | b = e | charge: 2e + 7 = 3e + 2",
-                "charge: 2e + 7 = 3e + 2 | 2e + 7 = 3e + 2 | e = 5", "b = e | b = 5 | b = 5" },
+                "H: c = 2f | c = 8 | c = 8", "Fe: b = e | b = e | e = b | charge: 2b + 7 = 3b + 2",
+                "charge: 2b + 7 = 3b + 2 | 2b + 7 = 3b + 2 | b = 5", "e = b | e = 5 | e = 5" },
             {}, "", { "1", "5", "8", "1", "5", "4" } },
+        // Every equation left holds two unknowns: the solver eliminates e, then d, each by the
+        // first term of its line, and finds them last from the lines it kept.
+        Worked { "Cu+H2SO4>CuSO4+SO2+H2O", DerivationRoute::Substitution,
+            { "Cu: a = c", "H: 2b = 2e", "S: b = c + d", "O: 4b = 4c + 2d + e" },
+            { "fix | a = 1", "Cu: a = c | 1 = c | c = 1",
+                "H: 2b = 2e | 2b = 2e | e = b | S: b = d + 1 | O: 4b = b + 2d + 4",
+                "S: b = d + 1 | b = d + 1 | d = b - 1 | O: 4b = 3b + 2",
+                "O: 4b = 3b + 2 | 4b = 3b + 2 | b = 2", "e = b | e = 2 | e = 2",
+                "d = b - 1 | d = 1 | d = 1" },
+            {}, "", { "1", "2", "1", "1", "2" } },
         // No element stands in exactly two substances: the text solver has no seed.
         Worked { "NO+NO2>N2O3", DerivationRoute::ExactFallback,
             { "N: a + b = 2c", "O: a + 2b = 3c" },
@@ -146,7 +224,7 @@ TEST(Derivation, UnknownsPastTheAlphabetAreNumbered)
 
 TEST(DerivationCorpus, EveryDerivationEndsInTheCoefficientsBalanceGives)
 {
-    int derived = 0;
+    int derived = 0, followed = 0;
     for (const std::string &reaction : corpusReactions()) {
         SCOPED_TRACE(reaction);
         const std::string text = PrepareForBalance(reaction, 0, true).text;
@@ -163,9 +241,15 @@ TEST(DerivationCorpus, EveryDerivationEndsInTheCoefficientsBalanceGives)
         const Derivation derivation = DeriveBalance(text);
         EXPECT_NE(derivation.route, DerivationRoute::NoAnswer);
         EXPECT_EQ(derivation.coefficients, balanced.coefficients);
+        EXPECT_FALSE(derivation.workingOutOfRange);
+        if (derivation.route == DerivationRoute::Substitution && !derivation.workingOutOfRange) {
+            expectStepsFollowTheTextSolver(text, derivation);
+            ++followed;
+        }
         ++derived;
     }
     EXPECT_GT(derived, 100);
+    EXPECT_GT(followed, 100);
 }
 
 } // namespace

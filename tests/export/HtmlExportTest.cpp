@@ -1,11 +1,14 @@
 #include "export/HtmlExport.h"
+#include "core/Derivation.h"
 #include "document/DocumentFormat.h"
+#include "texts/WorkingText.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <string>
 
 using namespace molvane;
@@ -182,6 +185,70 @@ TEST_F(HtmlPageOf, ExportWritesTheFileAndChangesNothing)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), HtmlPage(doc, "t"));
     EXPECT_THROW(ExportHtml(doc, "t", dir.filePath("none/page.html")), DocumentWriteError);
+}
+
+// The page lines between "<pre>" and "</pre>", joined as the page's line breaks show them.
+std::string preformatted(const std::vector<std::string> &lines)
+{
+    std::string text;
+    bool inside = false;
+    for (std::string line : lines) {
+        if (line.starts_with("<pre>")) {
+            inside = true;
+            line.erase(0, 5);
+        }
+        if (!inside)
+            continue;
+        if (line.ends_with("</pre>")) {
+            text += line.substr(0, line.size() - 6) + "\n";
+            break;
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+TEST_F(HtmlPageOf, TheWorkingFollowsTheTableOnlyWhenAsked)
+{
+    const std::vector<std::string> plain = HtmlPageLines(doc, "t");
+    const std::vector<std::string> lines = HtmlPageLines(doc, "t", PageWorking { "H2+O2>H2O" });
+    ASSERT_GT(lines.size(), plain.size());
+    EXPECT_TRUE(std::equal(plain.begin(), plain.begin() + 12, lines.begin()));
+    EXPECT_EQ(lines[12], "</table>");
+    EXPECT_EQ(lines[13], "<hr>");
+    EXPECT_EQ(lines[14], "<div lang=\"en\">");
+    EXPECT_EQ(lines[15], "<h3>Working</h3>");
+    EXPECT_EQ(lines[16], "<pre>Unknowns, one per substance:");
+    EXPECT_EQ(preformatted(lines), WorkingText(DeriveBalance("H2+O2>H2O"), UiLanguage::English));
+    EXPECT_EQ(lines[lines.size() - 4], "Coefficients: 2, 1, 2</pre>");
+    EXPECT_EQ(lines[lines.size() - 3], "</div>");
+    EXPECT_EQ(lines[lines.size() - 2], "</body>");
+    EXPECT_EQ(lines.back(), "</html>");
+    EXPECT_EQ(preformatted(plain), "");
+}
+
+TEST_F(HtmlPageOf, FarsiWorkingReadsFromTheRightWithEquationsLeftToRight)
+{
+    const std::vector<std::string> lines
+        = HtmlPageLines(doc, "t", PageWorking { "H2+O2>H2O", UiLanguage::Farsi });
+    EXPECT_EQ(lines[14], "<div dir=\"rtl\" lang=\"fa\">");
+    EXPECT_EQ(lines[15], "<h3>راه حل</h3>");
+    const std::string working = preformatted(lines);
+    EXPECT_EQ(working, WorkingText(DeriveBalance("H2+O2>H2O"), UiLanguage::Farsi));
+    EXPECT_NE(working.find("\u200eH: 2a = 2c\u200e"), std::string::npos);
+
+    // Each mark travels as its Windows-1256 byte.
+    const QByteArray page = HtmlPage(doc, "t", PageWorking { "H2+O2>H2O", UiLanguage::Farsi });
+    EXPECT_TRUE(page.contains("\r\n\xFE  \xFD"
+                              "H: 2a = 2c\xFD\r\n"));
+}
+
+TEST_F(HtmlPageOf, WorkingOfAReactionOutsideTheGrammarIsEscaped)
+{
+    const std::vector<std::string> lines = HtmlPageLines(doc, "t", PageWorking { "H2&O>H2O" });
+    EXPECT_EQ(lines[16],
+        "<pre>Invalid reaction: &quot;&amp;&quot; at position 3 is not part of a reaction</pre>");
+    EXPECT_EQ(lines[17], "</div>");
 }
 
 TEST(HtmlExport, HtmlExtensionOnlyWhenThereIsNone)

@@ -1,16 +1,24 @@
 // Show Working (F6) from the main window: it balances as Balance does and opens the working
-// in a read-only window that follows the language switch while open.
+// in a read-only window that follows the language switch while open. The page's save dialog
+// adds the working to the page when its check box is ticked.
 #include "MainWindowHarness.h"
 #include "ui/MainWindow.h"
 #include "widgets/ReactionEditor.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 class ShowWorkingTest : public MainWindowHarness
 {
@@ -24,6 +32,57 @@ private:
         QDialog *window = workingWindow();
         return window ? window->findChild<QPlainTextEdit *>("Working")->toPlainText() : QString();
     }
+
+    // Answers the page's save dialog once it shows: the check box as found, ticked or left,
+    // then the name typed and the accept button clicked, or Escape for no name. What went
+    // wrong goes to m_problem, and the dialog is then closed, so that the test goes on to fail.
+    void answerPageDialog(bool &found, bool tick, const QString &name)
+    {
+        m_problem.clear();
+        QTimer::singleShot(0, this, [this, &found, tick, name] {
+            QFileDialog *dialog = nullptr;
+            if (!QTest::qWaitFor([&] {
+                    return (
+                        dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+                })) {
+                m_problem = "no file dialog";
+                return;
+            }
+            auto *box = dialog->findChild<QCheckBox *>("WithWorking");
+            auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
+            auto *buttons = dialog->findChild<QDialogButtonBox *>();
+            if (!box || !box->isVisible() || !edit || !buttons) {
+                m_problem = "no check box, name field or buttons";
+                dialog->reject();
+                return;
+            }
+            m_boxText = box->text();
+            found = box->isChecked();
+            if (tick) { // on its square, which stands on the side the line starts from
+                const int x = box->isRightToLeft() ? box->width() - 8 : 8;
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(x, box->height() / 2));
+            }
+            if (name.isEmpty()) {
+                QTest::keyClick(edit, Qt::Key_Escape);
+            } else {
+                dialog->setDirectory(m_dir->path());
+                QTest::keyClicks(edit, name);
+                QTest::mouseClick(buttons->buttons().constFirst(), Qt::LeftButton);
+            }
+            if (dialog->isVisible()) {
+                m_problem = "the dialog stayed open";
+                dialog->reject();
+            }
+        });
+    }
+
+    QByteArray page(const QString &name) const
+    {
+        QFile file(m_dir->filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QString m_boxText, m_problem;
 
 private slots:
     void initTestCase() { QVERIFY(installTemplate()); }
@@ -81,6 +140,51 @@ private slots:
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_F10);
         QCOMPARE(workingWindow()->layoutDirection(), Qt::LeftToRight);
         QVERIFY(working().contains("Coefficients: 4, 3, 2"));
+    }
+
+    void thePageDialogAddsTheWorkingWhenTickedAndRemembersIt()
+    {
+        QWidget *editor = m_window->reactionEditor();
+        editor->setFocus();
+        QTest::keyClicks(editor, "h2+o2 h2o");
+        molvane::SetFileDialogHook({}); // the real dialog, driven by events
+
+        bool ticked = true;
+        answerPageDialog(ticked, false, "plain");
+        m_window->action("FileHTML")->trigger();
+        QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
+        QVERIFY(!ticked); // off until chosen
+        QCOMPARE(m_boxText, QString("Add the &working to the page"));
+        QVERIFY(page("plain.html").contains("</table></body>"));
+        QVERIFY(!page("plain.html").contains("<pre>"));
+
+        answerPageDialog(ticked, true, "worked");
+        m_window->action("FileHTML")->trigger();
+        QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
+        QVERIFY(!ticked);
+        const QByteArray worked = page("worked.html");
+        QVERIFY(worked.contains("<h3>Working</h3>\r\n<pre>Unknowns, one per substance:\r\n"));
+        QVERIFY(worked.contains("\r\nCoefficients: 2, 1, 2</pre>\r\n</div>\r\n</body>"));
+        // The working is derived; the document is not balanced by the export.
+        QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H2O"));
+        QCOMPARE(m_settings->value("HtmlWorking").toInt(), 1);
+
+        // Remembered, and in Farsi the page's working reads from the right.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F9);
+        answerPageDialog(ticked, false, "farsi");
+        m_window->action("FileHTML")->trigger();
+        QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
+        QVERIFY(ticked);
+        QCOMPARE(m_boxText, QString::fromUtf8("افزودن &راه حل به صفحه"));
+        QVERIFY(page("farsi.html").contains("<div dir=\"rtl\" lang=\"fa\">"));
+
+        // A cancelled dialog changes nothing, its box included.
+        answerPageDialog(ticked, true, {});
+        m_window->action("FileHTML")->trigger();
+        QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
+        QCOMPARE(m_settings->value("HtmlWorking").toInt(), 1);
     }
 
     void theReactionMenuOffersIt()

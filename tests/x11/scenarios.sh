@@ -174,6 +174,35 @@ farsi_file_dialog() {
     awk '{ exit !($1 > 0.05) }' "$work/difference" || fail "the dialogs look alike"
 }
 
+# Export as HTML file: the save dialog's check box, ticked by its access key, adds the working
+# to the page; the choice is remembered, and in Farsi the page's working reads from the right.
+page_with_working() {
+    start_session
+    start_molvane
+    type_text "C3H8+O2>CO2+H2O"
+    press ctrl+h
+    expect_dialog "Save As"
+    press alt+w # the box takes the focus
+    press alt+n # back to the file name
+    keep_screenshot page-dialog-english
+    answer_file_dialog "Save As" "$HOME/propane"
+    wait_for 5 test -s "$HOME/propane.html" || fail "no page was written"
+    grep -q "^Coefficients: 1, 5, 3, 4</pre>" "$HOME/propane.html" || fail "the page lacks the working"
+    press F9
+    press ctrl+h
+    expect_dialog "ذخیره به عنوان"
+    keep_screenshot page-dialog-farsi
+    answer_file_dialog "ذخیره به عنوان" "$HOME/farsi"
+    wait_for 5 test -s "$HOME/farsi.html" || fail "no Farsi page was written"
+    grep -q '^<div dir="rtl" lang="fa">' "$HOME/farsi.html" || fail "the Farsi page lacks the working"
+    press ctrl+q
+    expect_dialog "تاييد"
+    press Tab # from Yes to No
+    press space
+    expect_exit
+    grep -qx "HtmlWorking=1" "$(settings_file)" || fail "the choice was not stored"
+}
+
 # first_line FILE: the reaction line of a saved document, without its line end.
 first_line() { head -n1 "$1" 2>/dev/null | tr -d '\r'; }
 

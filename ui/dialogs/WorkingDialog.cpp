@@ -1,8 +1,5 @@
 #include "ui/dialogs/WorkingDialog.h"
 
-#include "core/Derivation.h"
-#include "core/Errors.h"
-#include "texts/FaultTexts.h"
 #include "texts/WorkingText.h"
 
 #include <QPlainTextEdit>
@@ -53,14 +50,7 @@ void WorkingDialog::languageChanged(UiLanguage language)
 
 void WorkingDialog::showWorking()
 {
-    std::string text;
-    try {
-        text = WorkingText(DeriveBalance(m_reaction), m_language);
-    } catch (const InvalidReaction &e) {
-        // Nothing to derive: say why, as the status bar does.
-        text = MessageWithCause(TextId::InvalidReaction, e.fault(), m_language, MessagePart::Whole);
-    }
-    m_text->setPlainText(QString::fromStdString(text));
+    m_text->setPlainText(QString::fromStdString(ReactionWorkingText(m_reaction, m_language)));
 }
 
 } // namespace molvane

@@ -164,7 +164,7 @@ void MainWindow::exportHtml()
     syncDocumentFromWidgets();
     std::optional<PageWorking> working;
     if (withWorking) {
-        const bool autoIdentify = m_keyOptionsDialog->keyOptions().autoIdentify;
+        const bool autoIdentify = keyOptions().autoIdentify;
         working = PageWorking { PrepareForBalance(m_document.reaction, 0, autoIdentify).text,
             CurrentUiLanguage() };
     }

@@ -25,6 +25,10 @@ struct BalanceProblem
     std::vector<std::vector<std::int32_t>> counts; ///< per substance, one entry per row
     std::vector<std::string> unitSubstances; ///< every omitted count written as "1"
     int reactantCount = 0;
+    std::vector<std::string> formulas; ///< as typed, reactants then products
+    /// Per unit substance, its symbols in order of first appearance, as the weight sums them.
+    std::vector<std::vector<std::string>> symbols;
+    std::vector<SubstanceFormula> substances; ///< each formula read, in the extended language
 };
 
 void checkShape(std::string_view text)
@@ -78,6 +82,17 @@ void checkSameElements(const std::vector<std::string> &elements,
         throw InvalidReaction("the sides hold different elements", *fault);
 }
 
+// The element rows in order of first appearance: the symbols of each substance in turn.
+std::vector<std::string> mergedRows(const std::vector<std::vector<std::string>> &symbols)
+{
+    std::vector<std::string> rows;
+    for (const std::vector<std::string> &substance : symbols)
+        for (const std::string &symbol : substance)
+            if (!holds(rows, symbol))
+                rows.push_back(symbol);
+    return rows;
+}
+
 // The first grammar, read exactly as it always was.
 BalanceProblem plainProblem(std::string_view text)
 {
@@ -86,11 +101,11 @@ BalanceProblem plainProblem(std::string_view text)
     ReactionSides sides = SplitReaction(units);
     problem.reactantCount = int(sides.reactants.size());
     problem.unitSubstances = allSubstances(std::move(sides));
-    problem.rows = ListElements(units);
-    std::vector<std::vector<std::string>> symbols;
+    problem.formulas = allSubstances(SplitReaction(text));
     for (const std::string &substance : problem.unitSubstances)
-        symbols.push_back(ListElements(substance + "+"));
-    checkSameElements(problem.rows, symbols, problem.reactantCount);
+        problem.symbols.push_back(ListElements(substance + "+"));
+    problem.rows = mergedRows(problem.symbols);
+    checkSameElements(problem.rows, problem.symbols, problem.reactantCount);
     for (const std::string &substance : problem.unitSubstances)
         problem.counts.push_back(CountAtoms(substance, problem.rows));
     return problem;
@@ -100,23 +115,20 @@ BalanceProblem plainProblem(std::string_view text)
 BalanceProblem notationProblem(std::string_view text)
 {
     BalanceProblem problem;
-    const ReactionSides sides = SplitReaction(text);
+    ReactionSides sides = SplitReaction(text);
     problem.reactantCount = int(sides.reactants.size());
-    std::vector<SubstanceFormula> substances;
-    std::vector<std::vector<std::string>> symbols;
+    problem.formulas = allSubstances(std::move(sides));
     bool charged = false;
-    for (const std::string &typed : allSubstances(sides)) {
-        substances.push_back(ReadSubstance(typed));
-        const SubstanceFormula &substance = substances.back();
-        for (const std::string &symbol : substance.symbols)
-            if (!holds(problem.rows, symbol))
-                problem.rows.push_back(symbol);
-        symbols.push_back(substance.symbols);
+    for (const std::string &typed : problem.formulas) {
+        problem.substances.push_back(ReadSubstance(typed));
+        const SubstanceFormula &substance = problem.substances.back();
+        problem.symbols.push_back(substance.symbols);
         problem.unitSubstances.push_back(substance.unitForm);
         charged = charged || substance.charge != 0;
     }
-    checkSameElements(problem.rows, symbols, problem.reactantCount);
-    for (const SubstanceFormula &substance : substances) {
+    problem.rows = mergedRows(problem.symbols);
+    checkSameElements(problem.rows, problem.symbols, problem.reactantCount);
+    for (const SubstanceFormula &substance : problem.substances) {
         std::vector<std::int32_t> counts(problem.rows.size(), 0);
         for (std::size_t i = 0; i < substance.symbols.size(); ++i)
             counts[std::size_t(IndexOfElement(problem.rows, substance.symbols[i]))]
@@ -128,6 +140,32 @@ BalanceProblem notationProblem(std::string_view text)
     if (charged)
         problem.rows.emplace_back();
     return problem;
+}
+
+// The weight of formula @p s from the atoms the problem has counted; what FormulaWeight gives
+// for it. A formula read differently on its own than within the reaction (one that is not
+// checked or split the same way) is weighed on its own.
+std::string substanceWeight(const BalanceProblem &problem, std::size_t s)
+{
+    const std::string &formula = problem.formulas[s];
+    CheckCharactersAndBrackets(formula);
+    if (problem.substances.empty()) {
+        if (problem.unitSubstances.size() != problem.formulas.size()
+            || InsertUnitCounts(formula) != problem.unitSubstances[s])
+            return FormulaWeight(formula);
+        const std::vector<std::string> &symbols = problem.symbols[s];
+        std::vector<std::int32_t> counts;
+        counts.reserve(symbols.size());
+        for (const std::string &symbol : symbols)
+            counts.push_back(problem.counts[s][std::size_t(IndexOfElement(problem.rows, symbol))]);
+        return WeightOfAtoms(symbols, counts);
+    }
+    if (!UsesExtendedNotation(formula))
+        return FormulaWeight(formula);
+    const SubstanceFormula &substance = problem.substances[s];
+    if (substance.electron)
+        return std::string(ElectronWeight);
+    return WeightOfAtoms(substance.symbols, substance.counts);
 }
 
 // Every row balances, and every coefficient is positive.
@@ -209,17 +247,19 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
         vectors.push_back(CountVectorText(counts));
     std::optional<std::vector<std::string>> coefficients
         = textSolverAnswer(problem.rows, vectors, reactantCount, clock);
-    if (!coefficients || !balances(*coefficients, problem.counts, reactantCount))
+    if (!coefficients || !balances(*coefficients, problem.counts, reactantCount)) {
         coefficients = exactAnswerTexts(exact.answer);
-    if (!balances(*coefficients, problem.counts, reactantCount))
-        throw CannotBalance("coefficients do not balance");
+        if (!balances(*coefficients, problem.counts, reactantCount))
+            throw CannotBalance("coefficients do not balance");
+    }
 
     BalancedReaction result;
-    result.formulas = allSubstances(SplitReaction(text));
-    result.coefficients = *coefficients;
-    for (const std::string &formula : result.formulas) {
+    result.formulas = problem.formulas;
+    result.coefficients = std::move(*coefficients);
+    result.weights.reserve(result.formulas.size());
+    for (std::size_t s = 0; s < result.formulas.size(); ++s) {
         try {
-            result.weights.emplace_back(FormulaWeight(formula));
+            result.weights.emplace_back(substanceWeight(problem, s));
         } catch (const InvalidReaction &) {
             result.weights.emplace_back(std::nullopt);
         }

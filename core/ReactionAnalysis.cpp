@@ -89,22 +89,6 @@ long double atomicWeight(int index)
     return weights[index];
 }
 
-// Sums count x weight in element order: each product in extended precision, the sum rounded
-// to double after every addition.
-std::string weightOf(
-    const std::vector<std::string> &elements, const std::vector<std::int32_t> &counts)
-{
-    double sum = 0;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        const std::optional<int> index = FindElement(elements[i]);
-        if (!index)
-            throw InvalidReaction("unknown element " + elements[i]);
-        const long double weight = atomicWeight(*index);
-        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
-    }
-    return FormatGeneral(sum);
-}
-
 } // namespace
 
 int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
@@ -226,6 +210,20 @@ std::string CountVectorText(const std::vector<std::int32_t> &counts)
     return text;
 }
 
+std::string WeightOfAtoms(
+    const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts)
+{
+    double sum = 0;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        const std::optional<int> index = FindElement(symbols[i]);
+        if (!index)
+            throw InvalidReaction("unknown element " + symbols[i]);
+        const long double weight = atomicWeight(*index);
+        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
+    }
+    return FormatGeneral(sum);
+}
+
 std::string FormulaWeight(std::string_view typed)
 {
     const std::string formula = WithJoiningStars(typed);
@@ -234,11 +232,11 @@ std::string FormulaWeight(std::string_view typed)
         const SubstanceFormula substance = ReadSubstance(formula);
         if (substance.electron)
             return std::string(ElectronWeight);
-        return weightOf(substance.symbols, substance.counts);
+        return WeightOfAtoms(substance.symbols, substance.counts);
     }
     const std::string units = InsertUnitCounts(formula);
     const std::vector<std::string> elements = ListElements(units + "+");
-    return weightOf(elements, CountAtoms(units, elements));
+    return WeightOfAtoms(elements, CountAtoms(units, elements));
 }
 
 } // namespace molvane

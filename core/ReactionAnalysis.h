@@ -48,6 +48,13 @@ std::string CountVectorText(const std::vector<std::int32_t> &counts);
 /// table.
 std::string FormulaWeight(std::string_view formula);
 
+/// Formula weight of atoms already counted: @p counts[i] atoms of @p symbols[i]. Sums count x
+/// weight in the order given, each product in extended precision and the sum rounded to double
+/// after every addition, so the same order gives the same digits. Throws InvalidReaction on a
+/// symbol missing from the table.
+std::string WeightOfAtoms(
+    const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts);
+
 /// Index of @p symbol in @p elements ignoring letter case, or -1.
 int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol);
 

@@ -1,5 +1,9 @@
 // Any bytes as a typed reaction, through the whole Balance path. Every input must end in
-// coefficients that really balance the reaction, or in one of the two failures.
+// coefficients that really balance the reaction, or in one of the two failures, and in exactly
+// what the reference path kept beside the tests gives.
+#include "BalanceReference.h"
+#include "BalanceSamples.h"
+
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
@@ -81,6 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string typed(reinterpret_cast<const char *>(data), size);
     for (const bool autoIdentify : { true, false }) {
         const molvane::EditedText prepared = molvane::PrepareForBalance(typed, 0, autoIdentify);
+        if (molvane::BalanceOutcome([&] { return molvane::Balance(prepared.text); })
+            != molvane::BalanceOutcome([&] { return molvane::reference::Balance(prepared.text); }))
+            std::abort();
         try {
             checkBalances(prepared.text, molvane::Balance(prepared.text));
         } catch (const molvane::InvalidReaction &) {

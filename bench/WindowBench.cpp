@@ -21,15 +21,22 @@
 
 namespace {
 
+// A reaction of @p length characters, substance after substance.
+QString longReaction(qsizetype length)
+{
+    QString reaction;
+    while (reaction.size() < length)
+        reaction += "Fe2(SO4)3+";
+    reaction.truncate(length);
+    return reaction;
+}
+
 // A key typed at the end of a reaction of range(0) characters, most of them off the image.
 void BM_KeyInLongReaction(benchmark::State &state)
 {
     molvane::ReactionEditor editor;
     editor.resize(670, 30);
-    QString reaction;
-    while (reaction.size() < state.range(0))
-        reaction += "Fe2(SO4)3+";
-    reaction.truncate(int(state.range(0)));
+    const QString reaction = longReaction(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         editor.resetText(reaction);
@@ -47,10 +54,7 @@ void BM_PasteLongReaction(benchmark::State &state)
 {
     molvane::ReactionEditor editor;
     editor.resize(670, 30);
-    QString reaction;
-    while (reaction.size() < state.range(0))
-        reaction += "Fe2(SO4)3+";
-    reaction.truncate(int(state.range(0)));
+    const QString reaction = longReaction(state.range(0));
     QApplication::clipboard()->setText(reaction);
     for (auto _ : state)
         editor.reactionPaste();

@@ -3,10 +3,12 @@
 #include "cli/CommandInput.h"
 #include "core/Balance.h"
 #include "core/CommonNotation.h"
+#include "core/Derivation.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionText.h"
 #include "texts/FaultTexts.h"
+#include "texts/WorkingText.h"
 
 #include <algorithm>
 #include <ostream>
@@ -29,18 +31,26 @@ void printTable(const BalancedReaction &balanced, std::ostream &out)
             << balanced.weights[i].value_or("-") << '\n';
 }
 
+// The working under a reaction, ended by a blank line so that reactions stay apart.
+void printSteps(const std::string &text, std::ostream &out)
+{
+    out << WorkingText(DeriveBalance(text), UiLanguage::English) << '\n';
+}
+
 } // namespace
 
 int RunBalance(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    bool autoIdentify = true, table = false;
+    bool autoIdentify = true, table = false, steps = false;
     std::vector<std::string> reactions;
     for (const std::string &arg : args) {
         if (arg == "--no-auto") {
             autoIdentify = false;
         } else if (arg == "--table") {
             table = true;
+        } else if (arg == "--steps") {
+            steps = true;
         } else if (arg.size() > 1 && arg.starts_with("--")) {
             err << "molvane-cli balance: unknown option " << arg << '\n';
             return UsageError;
@@ -56,9 +66,13 @@ int RunBalance(
             out << balanced.text << '\n';
             if (table)
                 printTable(balanced, out);
+            if (steps)
+                printSteps(prepared.text, out);
             return true;
         } catch (const CannotBalance &e) {
             out << "error: " << message(TextId::CannotBalance, e.fault()) << '\n';
+            if (steps) // the equations and why they have no single answer
+                printSteps(prepared.text, out);
         } catch (const InvalidReaction &e) {
             out << "error: " << message(TextId::InvalidReaction, e.fault()) << '\n';
         }

@@ -13,8 +13,8 @@ enum ExitStatus { Success = 0, SomeFailed = 1, UsageError = 2 };
 using Command = int (*)(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 
-/// balance [--no-auto] [--table] [REACTION...]: one line per reaction, from @p in when none
-/// is given.
+/// balance [--no-auto] [--table] [--steps] [REACTION...]: one line per reaction, from @p in
+/// when none is given; --steps writes the working under each.
 int RunBalance(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 

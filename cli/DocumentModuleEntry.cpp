@@ -1,8 +1,8 @@
 // The entry point of the module that holds the document commands, which need QtCore.
 #include "cli/BalanceCommands.h"
 #include "cli/CommandModule.h"
-#include "cli/QtMessages.h"
 #include "cli/DocumentCommands.h"
+#include "cli/QtMessages.h"
 
 #include <iostream>
 #include <map>

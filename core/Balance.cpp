@@ -17,20 +17,6 @@ namespace molvane {
 
 namespace {
 
-// One balance row per element, and one more for the charge when a substance carries one; one
-// column per substance.
-struct BalanceProblem
-{
-    std::vector<std::string> rows; ///< element symbols; the charge row has an empty name
-    std::vector<std::vector<std::int32_t>> counts; ///< per substance, one entry per row
-    std::vector<std::string> unitSubstances; ///< every omitted count written as "1"
-    int reactantCount = 0;
-    std::vector<std::string> formulas; ///< as typed, reactants then products
-    /// Per unit substance, its symbols in order of first appearance, as the weight sums them.
-    std::vector<std::vector<std::string>> symbols;
-    std::vector<SubstanceFormula> substances; ///< each formula read, in the extended language
-};
-
 void checkShape(std::string_view text)
 {
     if (text.empty())
@@ -192,22 +178,6 @@ bool balances(const std::vector<std::string> &coefficients,
     return true;
 }
 
-// The text solver's answer; none where it cannot give one (no seed, a repeated state, the
-// time limit, or a value beyond the 32-bit text range).
-std::optional<std::vector<std::string>> textSolverAnswer(const std::vector<std::string> &rows,
-    const std::vector<std::string> &vectors, int reactantCount, const MillisecondClock &clock)
-{
-    try {
-        const std::vector<std::string> lines = BuildEquations(rows, vectors, reactantCount);
-        ResultList results;
-        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
-            return std::nullopt;
-        return IntegerCoefficients(results);
-    } catch (const ConversionError &) {
-        return std::nullopt;
-    }
-}
-
 std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answer)
 {
     std::vector<std::string> texts;
@@ -221,12 +191,39 @@ std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answe
 
 } // namespace
 
-BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock &clock)
+BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
 {
     const std::string text = WithJoiningStars(normalisedText);
     checkShape(text);
-    const BalanceProblem problem
+    BalanceProblem problem
         = UsesExtendedNotation(text) ? notationProblem(text) : plainProblem(text);
+    problem.text = text;
+    return problem;
+}
+
+TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClock &clock)
+{
+    std::vector<std::string> vectors;
+    for (const std::vector<std::int32_t> &counts : problem.counts)
+        vectors.push_back(CountVectorText(counts));
+    try {
+        const std::vector<std::string> lines
+            = BuildEquations(problem.rows, vectors, problem.reactantCount);
+        ResultList results;
+        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
+            return {};
+        TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
+        if (!balances(answer.coefficients, problem.counts, problem.reactantCount))
+            return {};
+        return answer;
+    } catch (const ConversionError &) {
+        return { TextSolverOutcome::BeyondRange, {} };
+    }
+}
+
+BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock &clock)
+{
+    const BalanceProblem problem = ReadBalanceProblem(normalisedText);
     const int reactantCount = problem.reactantCount;
 
     // The exact rank decides at once whether there is one answer at all.
@@ -242,20 +239,17 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
         throw CannotBalance("no unique positive answer",
             DiagnoseNoAnswer(problem.counts, problem.rows, reactantCount, exact));
 
-    std::vector<std::string> vectors;
-    for (const std::vector<std::int32_t> &counts : problem.counts)
-        vectors.push_back(CountVectorText(counts));
-    std::optional<std::vector<std::string>> coefficients
-        = textSolverAnswer(problem.rows, vectors, reactantCount, clock);
-    if (!coefficients || !balances(*coefficients, problem.counts, reactantCount)) {
-        coefficients = exactAnswerTexts(exact.answer);
-        if (!balances(*coefficients, problem.counts, reactantCount))
+    TextSolverAnswer answer = SolveAsText(problem, clock);
+    // A solved answer was checked against every row already; only the fallback still needs it.
+    if (answer.outcome != TextSolverOutcome::Solved) {
+        answer.coefficients = exactAnswerTexts(exact.answer);
+        if (!balances(answer.coefficients, problem.counts, reactantCount))
             throw CannotBalance("coefficients do not balance");
     }
 
     BalancedReaction result;
     result.formulas = problem.formulas;
-    result.coefficients = std::move(*coefficients);
+    result.coefficients = std::move(answer.coefficients);
     result.weights.reserve(result.formulas.size());
     for (std::size_t s = 0; s < result.formulas.size(); ++s) {
         try {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/CoefficientSolver.h"
+#include "core/SubstanceFormula.h"
+
+#include <cstdint>
 
 #include <optional>
 #include <string>
@@ -19,6 +22,40 @@ struct BalancedReaction
     /// element table), where filling the weight column stops.
     std::vector<std::optional<std::string>> weights;
 };
+
+/// One balance row per element, and one more for the charge when a substance carries one; one
+/// column per substance.
+struct BalanceProblem
+{
+    std::string text; ///< the reaction as read, joining stars in place
+    std::vector<std::string> rows; ///< element symbols; the charge row has an empty name
+    std::vector<std::vector<std::int32_t>> counts; ///< per substance, one entry per row
+    std::vector<std::string> unitSubstances; ///< every omitted count written as "1"
+    int reactantCount = 0;
+    std::vector<std::string> formulas; ///< as typed, reactants then products
+    /// Per unit substance, its symbols in order of first appearance, as the weight sums them.
+    std::vector<std::vector<std::string>> symbols;
+    std::vector<SubstanceFormula> substances; ///< each formula read, in the extended language
+};
+
+/// Reads a normalised reaction text into its balance rows. Throws InvalidReaction for text
+/// outside the grammar.
+BalanceProblem ReadBalanceProblem(std::string_view normalisedText);
+
+enum class TextSolverOutcome {
+    Unsettled, ///< no seed, a repeated state, the time limit, or an answer that does not balance
+    BeyondRange, ///< a value beyond the 32-bit text range
+    Solved,
+};
+
+/// The text solver's answer in smallest whole numbers, checked against every row.
+struct TextSolverAnswer
+{
+    TextSolverOutcome outcome = TextSolverOutcome::Unsettled;
+    std::vector<std::string> coefficients;
+};
+TextSolverAnswer SolveAsText(
+    const BalanceProblem &problem, const MillisecondClock &clock = SteadyMilliseconds);
 
 /// Balances a normalised reaction text. Throws InvalidReaction for text outside the
 /// grammar and CannotBalance for a reaction without exactly one all-positive answer.

@@ -1,10 +1,12 @@
 // Any bytes as a typed reaction, through the whole Balance path. Every input must end in
 // coefficients that really balance the reaction, or in one of the two failures, and in exactly
-// what the reference path kept beside the tests gives.
+// what the reference path kept beside the tests gives; the working of a balance ends in its
+// coefficients, that of a reaction without one answer says so.
 #include "BalanceReference.h"
 #include "BalanceSamples.h"
 
 #include "core/Balance.h"
+#include "core/Derivation.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionSyntax.h"
@@ -89,9 +91,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             != molvane::BalanceOutcome([&] { return molvane::reference::Balance(prepared.text); }))
             std::abort();
         try {
-            checkBalances(prepared.text, molvane::Balance(prepared.text));
+            const molvane::BalancedReaction balanced = molvane::Balance(prepared.text);
+            checkBalances(prepared.text, balanced);
+            // The working shown for it ends in the same coefficients.
+            if (molvane::DeriveBalance(prepared.text).coefficients != balanced.coefficients)
+                std::abort();
         } catch (const molvane::InvalidReaction &) {
-        } catch (const molvane::CannotBalance &) { }
+        } catch (const molvane::CannotBalance &) {
+            if (molvane::DeriveBalance(prepared.text).route != molvane::DerivationRoute::NoAnswer)
+                std::abort();
+        }
     }
     return 0;
 }

@@ -33,11 +33,19 @@ bool joinsWords(std::string_view character)
 
 } // namespace
 
-std::string LeftToRightPath(std::string_view path)
+std::string LeftToRightRun(std::string_view text)
 {
     std::string out(LeftToRightMark);
-    out.append(path).append(LeftToRightMark);
+    out.append(text).append(LeftToRightMark);
     return out;
+}
+
+bool HoldsArabicScript(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text[i]))
+        if (isArabicScript(text.substr(i)))
+            return true;
+    return false;
 }
 
 std::string RightToLeftLines(std::string_view text)

@@ -9,9 +9,13 @@ namespace molvane {
 // UTF-8; the marks are invisible and only steer the order in which text is shown. They are
 // the plain marks (LRM, RLM), which every text engine honours, not the newer isolates.
 
-/// A path or file name inside a Farsi sentence, kept in its own left-to-right order between
-/// two left-to-right marks: otherwise "/home/a.KVX" shows as "home/a.KVX/".
-std::string LeftToRightPath(std::string_view path);
+/// A path, file name or equation inside a Farsi sentence, kept in its own left-to-right order
+/// between two left-to-right marks: otherwise "/home/a.KVX" shows as "home/a.KVX/".
+std::string LeftToRightRun(std::string_view text);
+
+/// Whether @p text holds a letter of the Arabic script (Farsi), the one thing that makes a
+/// message a right-to-left text.
+bool HoldsArabicScript(std::string_view text);
 
 /// Every line (ended by "\r" or "\n") begins with a right-to-left mark, so a Farsi line that
 /// starts with a Latin letter is still laid out from the right.

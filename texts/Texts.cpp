@@ -258,6 +258,40 @@ constexpr auto Texts = std::to_array<UiText>({
         "mathematical operators: !, ^(power), *, /, +, -\rExample: ((#Mol(b) * 5) + 1) / (#Mol(a))",
         "پيش از نام توابع علامت # را به كار بريد.\ra=ماده مورد نظر , b=ماده اي ديگر\rعمليات رياضي "
         "قابل قبول: !, ^(توان), *, /, +, -\rمثال: ((a)مول#) / (1 + (5 * (b)مول#))" },
+    { TextId::ReactionShowWorkingCaption, "Show &Working", "نمايش &راه حل" },
+    { TextId::ReactionShowWorkingHint,
+        "Show Working|Shows how the reaction is balanced, step by step",
+        "نمايش راه حل|نشان مي دهد واكنش گام به گام چگونه موازنه مي شود" },
+    { TextId::WorkingTitle, "Working", "راه حل" },
+    { TextId::WorkingUnknowns, "Unknowns, one per substance:", "مجهول ها، يكي براي هر ماده:" },
+    { TextId::WorkingEquations, "Equations, one per element:", "معادله ها، يكي براي هر عنصر:" },
+    { TextId::WorkingChargeRow, "charge", "بار" },
+    { TextId::WorkingFixSeed, "%1 stands in two substances only (%2), so fix %3.",
+        "%1 فقط در دو ماده آمده است (%2)، پس %3 مي گيريم." },
+    { TextId::WorkingFix, "Fix %1.", "%1 مي گيريم." },
+    { TextId::WorkingSolve, "%1 gives %2, so %3.", "از %1 به %2 مي رسيم، پس %3." },
+    { TextId::WorkingSolveDirect, "%1 gives %2.", "از %1 به %2 مي رسيم." },
+    { TextId::WorkingExpress, "%1 gives %2; put it into the other equations:",
+        "از %1 به %2 مي رسيم؛ آن را در معادله هاي ديگر مي گذاريم:" },
+    { TextId::WorkingFractions, "Fractions on the way: %1", "كسرهاي سر راه: %1" },
+    { TextId::WorkingMultiply, "Multiply every value by %1.", "همه مقدارها را در %1 ضرب مي كنيم." },
+    { TextId::WorkingDivide, "Divide every value by %1.", "همه مقدارها را بر %1 تقسيم مي كنيم." },
+    { TextId::WorkingCoefficients, "Coefficients: %1", "ضريب ها: %1" },
+    { TextId::WorkingNoSeed,
+        "No element stands in exactly two substances, so the answer comes from exact "
+        "elimination:",
+        "هيچ عنصري فقط در دو ماده نيامده است، پس جواب از حذف دقيق به دست مي آيد:" },
+    { TextId::WorkingBeyondRange,
+        "Substitution leaves the range of its numbers, so the answer comes from exact "
+        "elimination:",
+        "عددهاي جايگذاري از محدوده بيرون مي روند، پس جواب از حذف دقيق به دست مي آيد:" },
+    { TextId::WorkingUnsettled,
+        "Substitution does not settle on an answer, so the answer comes from exact "
+        "elimination:",
+        "جايگذاري به جوابي نمي رسد، پس جواب از حذف دقيق به دست مي آيد:" },
+    { TextId::WorkingOutOfRange, "The numbers of the working are too large to show.",
+        "عددهاي راه حل بزرگ تر از آن هستند كه نشان داده شوند." },
+    { TextId::WorkingNoAnswer, "No single answer: %1.", "جواب يكتايي ندارد: %1." },
 });
 
 // Each id indexes its own entry, so a lookup can neither miss nor land on another text.

@@ -168,6 +168,28 @@ enum class TextId {
     FormulaListHint,
     FormulaHelp,
 
+    // The working of a balance, as a student derives it; "%1", "%2" are filled in.
+    ReactionShowWorkingCaption,
+    ReactionShowWorkingHint,
+    WorkingTitle,
+    WorkingUnknowns,
+    WorkingEquations,
+    WorkingChargeRow,
+    WorkingFixSeed,
+    WorkingFix,
+    WorkingSolve,
+    WorkingSolveDirect,
+    WorkingExpress,
+    WorkingFractions,
+    WorkingMultiply,
+    WorkingDivide,
+    WorkingCoefficients,
+    WorkingNoSeed,
+    WorkingBeyondRange,
+    WorkingUnsettled,
+    WorkingOutOfRange,
+    WorkingNoAnswer,
+
     Count ///< not a text: the number of texts
 };
 

@@ -40,6 +40,8 @@ constexpr ActionEntry Actions[] = {
     separatorIn("Reaction1"),
     { "ReactionCalculateGrid", "Reaction1", "F5", TextId::ReactionCalculateGridCaption,
         TextId::ReactionCalculateGridHint },
+    { "ReactionShowWorking", "Reaction1", "F6", TextId::ReactionShowWorkingCaption,
+        TextId::ReactionShowWorkingHint },
     { "SettingsOptions", "Settings1", "F3", TextId::SettingsOptionsCaption,
         TextId::SettingsOptionsHint },
     { "SettingsKey", "Settings1", "F4", TextId::SettingsKeyCaption, TextId::SettingsKeyHint },

@@ -13,6 +13,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/WorkingDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/StatusBar.h"
@@ -164,6 +165,7 @@ void MainWindow::createActions()
         { "ReactionUndo", [this] { undoReaction(); } },
         { "ReactionRedo", [this] { redoReaction(); } },
         { "ReactionCalculateGrid", [this] { calculateGrid(); } },
+        { "ReactionShowWorking", [this] { showWorking(); } },
     };
     for (const ActionEntry &entry : MainActions()) {
         if (!entry.name)
@@ -265,6 +267,10 @@ void MainWindow::applyCaptions(UiLanguage language)
     QGuiApplication::setLayoutDirection(direction);
     SetCurrentUiLanguage(language);
     UseQtTranslation(language);
+    if (m_workingDialog && language == UiLanguage::Farsi) // it stays open across the switch
+        m_workingDialog->setFarsiCaptions();
+    else if (m_workingDialog)
+        m_workingDialog->setEnglishCaptions();
 }
 
 // The stored size and position are the client area's, as closing writes them: applied as

@@ -26,6 +26,7 @@ class KeyOptionsDialog;
 class OptionsDialog;
 class ReactionEditor;
 class SubstanceGrid;
+class WorkingDialog;
 
 /// The main window: the reaction editor above the substance grid, the commands on the menu
 /// and the tool bar, and the life of the open document. The work itself is done by the
@@ -68,6 +69,8 @@ public:
     void undoReaction();
     void redoReaction();
     void balance();
+    /// Balances as Balance does, then shows the working of the reaction beside the window.
+    void showWorking();
     void calculateGrid();
 
     /// Context help: a click on the editor, Balance, the grid or Calculate Grid explains it.
@@ -138,6 +141,7 @@ private:
     SubstanceGrid *m_grid = nullptr;
     QToolBar *m_toolBar = nullptr;
     AboutDialog *m_aboutDialog = nullptr;
+    WorkingDialog *m_workingDialog = nullptr;
     KeyOptionsDialog *m_keyOptionsDialog = nullptr;
     OptionsDialog *m_optionsDialog = nullptr;
     QMap<QString, QMenu *> m_menus;

@@ -14,6 +14,7 @@
 #include "ui/MessageBox.h"
 #include "ui/UiText.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/WorkingDialog.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
@@ -262,6 +263,29 @@ void MainWindow::balance()
     } catch (const InvalidReaction &e) {
         showBalanceFailure(TextId::InvalidReaction, e.fault());
     }
+}
+
+void MainWindow::showWorking()
+{
+    if (m_helpMode) {
+        leaveHelpMode(HelpTopic::Reaction);
+        return;
+    }
+    m_reactionEditor->prepareForBalance();
+    const std::string reaction = m_reactionEditor->text().toStdString();
+    balance();
+    if (!m_workingDialog) {
+        m_workingDialog = new WorkingDialog(this);
+        if (CurrentUiLanguage() == UiLanguage::Farsi)
+            m_workingDialog->setFarsiCaptions();
+        else
+            m_workingDialog->setEnglishCaptions();
+    }
+    m_workingDialog->setFont(font());
+    m_workingDialog->setReaction(reaction);
+    m_workingDialog->show();
+    m_workingDialog->raise();
+    m_workingDialog->activateWindow();
 }
 
 void MainWindow::calculateGrid()

@@ -2,8 +2,6 @@
 
 #include "texts/BidiText.h"
 
-#include <algorithm>
-
 namespace molvane {
 
 QString UiString(TextId id, UiLanguage language)
@@ -27,17 +25,16 @@ QString PathInText(const QString &path)
 {
     if (CurrentUiLanguage() != UiLanguage::Farsi)
         return path;
-    return ToQString(LeftToRightPath(path.toStdString()));
+    return ToQString(LeftToRightRun(path.toStdString()));
 }
 
 QString MessageInText(const QString &message)
 {
     // The English advice on Farsi fonts keeps its left-to-right lines in a Farsi window.
-    const bool farsiText = std::any_of(
-        message.begin(), message.end(), [](QChar c) { return c.script() == QChar::Script_Arabic; });
-    if (CurrentUiLanguage() != UiLanguage::Farsi || !farsiText)
+    const std::string text = message.toStdString();
+    if (CurrentUiLanguage() != UiLanguage::Farsi || !HoldsArabicScript(text))
         return message;
-    return ToQString(RightToLeftLines(message.toStdString()));
+    return ToQString(RightToLeftLines(text));
 }
 
 } // namespace molvane

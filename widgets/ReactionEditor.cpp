@@ -57,7 +57,13 @@ QString typedText(const QKeyEvent &event)
 {
     QString typed = event.text();
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier))
+    // Ctrl+Alt is AltGr on some keyboards and types; Alt alone is a menu's access key, and one
+    // no menu takes types nothing either.
+    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier))
+        return typed;
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if (modifiers & Qt::ControlModifier)
         typed.removeIf([](QChar ch) { return ch.isLetter(); });
     return typed;
 }

@@ -115,3 +115,20 @@ TEST(WeightCommand, WeightsOrErrors)
 }
 
 } // namespace
+
+TEST(BalanceCommand, StepsWriteTheWorkingUnderEachReaction)
+{
+    const CommandRun r
+        = run(RunBalance, { "--steps", "C3H8 + O2 -> CO2 + H2O", "H2S+H2SO4>S+SO2+H2O" });
+    EXPECT_TRUE(r.out.starts_with("C3H8+5O2>3CO2+4H2O\nUnknowns, one per substance:\n  a = C3H8\n"))
+        << r.out;
+    EXPECT_NE(r.out.find("\n  O: 2b = 2c + d\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nO: 2b = 2c + d gives 2b = 10, so b = 5.\nCoefficients: 1, 5, 3, 4\n\n"
+                         "error: "),
+        std::string::npos);
+    // A reaction without one answer still shows its equations and why.
+    EXPECT_TRUE(r.out.ends_with("  O: 4b = 2d + e\nNo single answer: more than one independent "
+                                "reaction.\n\n"));
+    EXPECT_EQ(r.status, SomeFailed);
+    EXPECT_EQ(run(RunBalance, { "H2+O2>H2O" }).out, "2H2+O2>2H2O\n");
+}

@@ -9,7 +9,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$source_dir"
 commands=$(sed -n '/^## molvane-cli/,/^```$/p' README.md | grep 'molvane-cli ' |
-    sed "s|build/cli/molvane-cli|$cli|; s|/tmp/|$scratch/|g")
+    sed "s|/tmp/|$scratch/|g; s|build/cli/molvane-cli|$cli|")
 [ "$(wc -l <<<"$commands")" -ge 10 ] || { echo "README commands not found" >&2; exit 1; }
 while IFS= read -r command; do
     if ! (set -o pipefail; eval "$command") >"$scratch/out" 2>&1; then

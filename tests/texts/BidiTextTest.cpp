@@ -18,7 +18,13 @@ std::string spelled(std::string text)
 
 TEST(BidiText, PathsKeepTheirOrder)
 {
-    EXPECT_EQ(spelled(LeftToRightPath("/home/user/salt.KVX")), ">/home/user/salt.KVX>");
+    EXPECT_EQ(spelled(LeftToRightRun("/home/user/salt.KVX")), ">/home/user/salt.KVX>");
+}
+
+TEST(BidiText, FarsiLettersMakeARightToLeftText)
+{
+    EXPECT_TRUE(HoldsArabicScript("Text ماده"));
+    EXPECT_FALSE(HoldsArabicScript("Use a Farsi font: Nazli, Tahoma"));
 }
 
 TEST(BidiText, EveryLineStartsRightToLeft)

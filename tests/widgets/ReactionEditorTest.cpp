@@ -130,6 +130,11 @@ private slots:
         QTest::keyRelease(m_editor.get(), Qt::Key_S, Qt::ControlModifier);
         QTest::keyRelease(m_editor.get(), Qt::Key_Return);
         QCOMPARE(released.count(), 7);
+        // An access key no menu takes (Alt+F in Farsi) types nothing.
+        const QString text = m_editor->text();
+        QTest::keyClick(m_editor.get(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(m_editor->text(), text);
+        QCOMPARE(released.count(), 7);
     }
 
     void clickPlacesTheCaret()

@@ -1,0 +1,171 @@
+// The derivation of a balance, checked step by step on reactions worked by hand, and against
+// Balance over both corpora and the fuzz target's seeds.
+#include "core/Derivation.h"
+#include "core/Balance.h"
+#include "core/Errors.h"
+#include "core/ReactionText.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace molvane;
+
+namespace {
+
+Derivation derive(const std::string &reaction)
+{
+    return DeriveBalance(PrepareForBalance(reaction, 0, true).text);
+}
+
+// Both benchmark corpora, one reaction a line, and the balance fuzz target's seeds.
+std::vector<std::string> corpusReactions()
+{
+    std::vector<std::string> reactions;
+    for (const char *name : { "corpus.txt", "corpus-edge.txt" }) {
+        std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
+        for (std::string line; std::getline(file, line);)
+            if (!line.empty() && line[0] != '#')
+                reactions.push_back(line.substr(0, line.find('\t')));
+    }
+    const std::filesystem::path seeds
+        = std::filesystem::path(MOLVANE_CORPUS_DIR) / ".." / "fuzz" / "corpus" / "balance";
+    for (const auto &seed : std::filesystem::directory_iterator(seeds)) {
+        std::ifstream file(seed.path(), std::ios::binary);
+        reactions.emplace_back(
+            std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    return reactions;
+}
+
+// A step as one line: "C: 3a = c | 3 = c | c = 3"; a fixed unknown reads "fix | a = 1", a
+// back-substitution names no row.
+std::string stepLine(const DerivationStep &step)
+{
+    const std::string value = step.unknown + " = " + step.value;
+    if (step.kind == DerivationStep::Kind::Fix)
+        return "fix | " + value;
+    const std::string row = step.kind == DerivationStep::Kind::BackSubstitute ? ""
+        : step.equation.row.empty()                                           ? "charge: "
+                                    : step.equation.row + ": ";
+    std::string line = row + step.equation.text + " | " + step.reduced.text + " | " + value;
+    for (const DerivationEquation &other : step.substituted)
+        line += " | " + (other.row.empty() ? "charge" : other.row) + ": " + other.text;
+    return line;
+}
+
+struct Worked
+{
+    const char *reaction;
+    DerivationRoute route;
+    std::vector<std::string> equations; // "row: text", the charge's row "charge"
+    std::vector<std::string> steps;
+    std::vector<std::string> fractions;
+    const char *multiplier;
+    std::vector<std::string> coefficients;
+};
+
+class WorkedDerivation : public testing::TestWithParam<Worked>
+{
+};
+
+TEST_P(WorkedDerivation, ReadsAsWorkedByHand)
+{
+    const Worked &worked = GetParam();
+    const Derivation derivation = derive(worked.reaction);
+    EXPECT_EQ(derivation.route, worked.route);
+    std::vector<std::string> equations, steps;
+    for (const DerivationEquation &equation : derivation.equations)
+        equations.push_back(
+            (equation.row.empty() ? "charge" : equation.row) + ": " + equation.text);
+    for (const DerivationStep &step : derivation.steps)
+        steps.push_back(stepLine(step));
+    EXPECT_EQ(equations, worked.equations);
+    EXPECT_EQ(steps, worked.steps);
+    EXPECT_EQ(derivation.fractions, worked.fractions);
+    EXPECT_EQ(derivation.multiplier, worked.multiplier);
+    EXPECT_EQ(derivation.coefficients, worked.coefficients);
+    EXPECT_FALSE(derivation.workingOutOfRange);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByHand, WorkedDerivation,
+    testing::Values(Worked { "C3H8+O2>CO2+H2O", DerivationRoute::Substitution,
+                        { "C: 3a = c", "H: 8a = 2d", "O: 2b = 2c + d" },
+                        { "fix | a = 1", "C: 3a = c | 3 = c | c = 3", "H: 8a = 2d | 8 = 2d | d = 4",
+                            "O: 2b = 2c + d | 2b = 10 | b = 5" },
+                        {}, "", { "1", "5", "3", "4" } },
+        Worked { "Fe+O2>Fe2O3", DerivationRoute::Substitution, { "Fe: a = 2c", "O: 2b = 3c" },
+            { "fix | a = 2", "Fe: a = 2c | 2 = 2c | c = 1", "O: 2b = 3c | 2b = 3 | b = 3/2" },
+            { "b = 3/2" }, "2", { "4", "3", "2" } },
+        // Redox: chlorine's value is a half on the way.
+        Worked { "KMnO4+HCl>KCl+MnCl2+H2O+Cl2", DerivationRoute::Substitution,
+            { "K: a = c", "Mn: a = d", "O: 4a = e", "H: b = 2e", "Cl: b = c + 2d + 2f" },
+            { "fix | a = 1", "K: a = c | 1 = c | c = 1", "Mn: a = d | 1 = d | d = 1",
+                "O: 4a = e | 4 = e | e = 4", "H: b = 2e | b = 8 | b = 8",
+                "Cl: b = c + 2d + 2f | 8 = 2f + 3 | f = 5/2" },
+            { "f = 5/2" }, "2", { "2", "16", "2", "2", "8", "5" } },
+        // Ionic: iron is found only through the charge.
+        Worked { "MnO4{-}+Fe{2+}+H{+}>Mn{2+}+Fe{3+}+H2O", DerivationRoute::Substitution,
+            { "Mn: a = d", "O: 4a = f", "Fe: b = e", "H: c = 2f", "charge: -a + 2b + c = 2d + 3e" },
+            { "fix | a = 1", "Mn: a = d | 1 = d | d = 1", "O: 4a = f | 4 = f | f = 4",
+                "H: c = 2f | c = 8 | c = 8", "Fe: b = e | b = e | b = e | charge: 2e + 7 = 3e + 2",
+                "charge: 2e + 7 = 3e + 2 | 2e + 7 = 3e + 2 | e = 5", "b = e | b = 5 | b = 5" },
+            {}, "", { "1", "5", "8", "1", "5", "4" } },
+        // No element stands in exactly two substances: the text solver has no seed.
+        Worked { "NO+NO2>N2O3", DerivationRoute::ExactFallback,
+            { "N: a + b = 2c", "O: a + 2b = 3c" },
+            { "fix | a = 1", "N: a + b = 2c | b + 1 = 2c | b = 2c - 1 | O: 4c - 1 = 3c",
+                "O: 4c - 1 = 3c | 4c - 1 = 3c | c = 1", "b = 2c - 1 | b = 1 | b = 1" },
+            {}, "", { "1", "1", "1" } }));
+
+TEST(Derivation, WithoutOneAnswerGivesTheCauseAndTheEquations)
+{
+    const Derivation derivation = derive("H2S+H2SO4>S+SO2+H2O");
+    EXPECT_EQ(derivation.route, DerivationRoute::NoAnswer);
+    EXPECT_EQ(derivation.fault.cause, FaultCause::SeveralReactions);
+    ASSERT_EQ(derivation.equations.size(), 3u);
+    EXPECT_EQ(derivation.equations[0].text, "2a + 2b = 2e");
+    EXPECT_EQ(derivation.equations[2].text, "4b = 2d + e");
+    EXPECT_TRUE(derivation.steps.empty());
+    EXPECT_TRUE(derivation.coefficients.empty());
+
+    EXPECT_EQ(derive("NO+NO2>N2O3").fallback, FallbackReason::NoSeed);
+}
+
+TEST(Derivation, UnknownsPastTheAlphabetAreNumbered)
+{
+    EXPECT_EQ(UnknownName(0), "a");
+    EXPECT_EQ(UnknownName(25), "z");
+    EXPECT_EQ(UnknownName(26), "x27");
+}
+
+TEST(DerivationCorpus, EveryDerivationEndsInTheCoefficientsBalanceGives)
+{
+    int derived = 0;
+    for (const std::string &reaction : corpusReactions()) {
+        SCOPED_TRACE(reaction);
+        const std::string text = PrepareForBalance(reaction, 0, true).text;
+        BalancedReaction balanced;
+        try {
+            balanced = Balance(text);
+        } catch (const CannotBalance &) {
+            EXPECT_EQ(DeriveBalance(text).route, DerivationRoute::NoAnswer);
+            continue;
+        } catch (const InvalidReaction &) {
+            EXPECT_THROW(DeriveBalance(text), InvalidReaction);
+            continue;
+        }
+        const Derivation derivation = DeriveBalance(text);
+        EXPECT_NE(derivation.route, DerivationRoute::NoAnswer);
+        EXPECT_EQ(derivation.coefficients, balanced.coefficients);
+        ++derived;
+    }
+    EXPECT_GT(derived, 100);
+}
+
+} // namespace

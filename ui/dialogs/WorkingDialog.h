@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/dialogs/BilingualDialog.h"
+
+#include <string>
+
+class QPlainTextEdit;
+
+namespace molvane {
+
+/// The working of a balance, step by step, in a read-only text the user can select and copy.
+/// It stays open beside the main window and follows the interface language.
+class WorkingDialog : public BilingualDialog
+{
+    Q_OBJECT
+
+public:
+    explicit WorkingDialog(QWidget *parent = nullptr);
+
+    /// Shows the working of @p normalisedReaction, a text as Balance reads it.
+    void setReaction(const std::string &normalisedReaction);
+
+    /// The working as shown.
+    QString working() const;
+
+private:
+    void languageChanged(UiLanguage language) override;
+    void showWorking();
+
+    QPlainTextEdit *m_text = nullptr;
+    std::string m_reaction;
+    UiLanguage m_language = UiLanguage::English;
+};
+
+} // namespace molvane

@@ -201,16 +201,13 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
     return problem;
 }
 
-TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClock &clock)
+TextSolverAnswer SolveAsText(const BalanceProblem &problem, MillisecondClock clock)
 {
-    std::vector<std::string> vectors;
-    for (const std::vector<std::int32_t> &counts : problem.counts)
-        vectors.push_back(CountVectorText(counts));
     try {
-        const std::vector<std::string> lines
-            = BuildEquations(problem.rows, vectors, problem.reactantCount);
-        ResultList results;
-        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
+        SolverValues results;
+        if (!SolveCoefficients(problem.counts,
+                BuildEquations(problem.counts, problem.rows.size(), problem.reactantCount), results,
+                clock))
             return {};
         TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
         if (!balances(answer.coefficients, problem.counts, problem.reactantCount))
@@ -221,7 +218,7 @@ TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClo
     }
 }
 
-BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock &clock)
+BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock)
 {
     const BalanceProblem problem = ReadBalanceProblem(normalisedText);
     const int reactantCount = problem.reactantCount;

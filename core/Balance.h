@@ -55,12 +55,12 @@ struct TextSolverAnswer
     std::vector<std::string> coefficients;
 };
 TextSolverAnswer SolveAsText(
-    const BalanceProblem &problem, const MillisecondClock &clock = SteadyMilliseconds);
+    const BalanceProblem &problem, MillisecondClock clock = SteadyMilliseconds);
 
 /// Balances a normalised reaction text. Throws InvalidReaction for text outside the
 /// grammar and CannotBalance for a reaction without exactly one all-positive answer.
 BalancedReaction Balance(
-    std::string_view normalisedText, const MillisecondClock &clock = SteadyMilliseconds);
+    std::string_view normalisedText, MillisecondClock clock = SteadyMilliseconds);
 
 /// Joins the unit-count substances with their coefficients and drops every 1 that is a
 /// coefficient or a count: 2H2+1O2>2H2O1 becomes 2H2+O2>2H2O.

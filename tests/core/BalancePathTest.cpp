@@ -4,6 +4,7 @@
 #include "BalanceSamples.h"
 
 #include "core/Balance.h"
+#include "core/Errors.h"
 #include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
@@ -27,11 +28,46 @@ std::vector<std::string> readReactions(const std::string &name)
     return reactions;
 }
 
+// A clock that moves a 64th of the time limit a reading: a solve that never settles ends
+// after as many passes on both sides, and soon.
+std::int64_t ticks = 0;
+std::int64_t tickingClock()
+{
+    return ++ticks * (SolverTimeLimitMs / 64);
+}
+
+// The balance rows read and the text solver's answer for them, whether or not Balance
+// would go on to ask the text solver.
+std::string problemOutcome(const std::string &text)
+{
+    BalanceProblem problem;
+    try {
+        problem = ReadBalanceProblem(text);
+    } catch (const InvalidReaction &) {
+        return "invalid";
+    }
+    const BalanceProblem expected = reference::ReadBalanceProblem(text);
+    if (problem.text != expected.text || problem.rows != expected.rows
+        || problem.counts != expected.counts || problem.unitSubstances != expected.unitSubstances
+        || problem.reactantCount != expected.reactantCount)
+        return "problem differs";
+    ticks = 0;
+    const TextSolverAnswer now = SolveAsText(problem, tickingClock);
+    const std::int64_t passes = ticks;
+    ticks = 0;
+    const TextSolverAnswer then = reference::SolveAsText(problem, tickingClock);
+    if (now.outcome != then.outcome || now.coefficients != then.coefficients || passes != ticks)
+        return "answer differs";
+    return "same " + std::to_string(int(now.outcome));
+}
+
 void expectSameAsReference(const std::string &text)
 {
     EXPECT_EQ(BalanceOutcome([&] { return Balance(text); }), BalanceOutcome([&] {
         return reference::Balance(text);
     })) << text;
+    EXPECT_TRUE(problemOutcome(text).starts_with("same") || problemOutcome(text) == "invalid")
+        << text;
 }
 
 TEST(BalancePath, CorporaGiveTheReferenceResults)
@@ -51,16 +87,23 @@ TEST(BalancePath, RandomReactionsGiveTheReferenceResults)
 {
     const std::vector<std::string> corpus = readReactions("corpus.txt");
     std::mt19937 random(20261207);
-    int balanced = 0;
+    int balanced = 0, solvedAsText = 0, beyondRange = 0;
     for (int i = 0; i < 100000; ++i) {
         const std::string typed = RandomReaction(random, corpus);
         const std::string text = i % 2 ? PrepareForBalance(typed, 0, i % 4 == 1).text : typed;
         const std::string now = BalanceOutcome([&] { return Balance(text); });
         ASSERT_EQ(now, BalanceOutcome([&] { return reference::Balance(text); })) << text;
+        const std::string problem = problemOutcome(text);
+        ASSERT_TRUE(problem.starts_with("same") || problem == "invalid") << text;
         balanced += now.starts_with("ok ");
+        solvedAsText += problem == "same " + std::to_string(int(TextSolverOutcome::Solved));
+        beyondRange += problem == "same " + std::to_string(int(TextSolverOutcome::BeyondRange));
     }
     // Enough of them balance for the weights and coefficients to be compared too.
     EXPECT_GT(balanced, 20000);
+    // The text solver answers most of them itself; some fail on its 32-bit text.
+    EXPECT_GT(solvedAsText, 20000);
+    EXPECT_GT(beyondRange, 200);
 }
 
 } // namespace

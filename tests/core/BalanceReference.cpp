@@ -175,11 +175,12 @@ TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClo
         vectors.push_back(CountVectorText(counts));
     try {
         const std::vector<std::string> lines
-            = BuildEquations(problem.rows, vectors, problem.reactantCount);
+            = reference::BuildEquations(problem.rows, vectors, problem.reactantCount);
         ResultList results;
-        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
+        if (!reference::SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
             return {};
-        TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
+        TextSolverAnswer answer { TextSolverOutcome::Solved,
+            reference::IntegerCoefficients(results) };
         if (!balances(answer.coefficients, problem.counts, problem.reactantCount))
             return {};
         return answer;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Balance.h"
+#include "core/CoefficientSolver.h"
 
 #include <string_view>
 
@@ -13,5 +14,15 @@ TextSolverAnswer SolveAsText(
     const BalanceProblem &problem, const MillisecondClock &clock = SteadyMilliseconds);
 BalancedReaction Balance(
     std::string_view normalisedText, const MillisecondClock &clock = SteadyMilliseconds);
+
+/// The text solver as it was, which the reference path solves with: it rewrote its equations as
+/// text ("2[0]=2[2]").
+std::vector<std::string> BuildEquations(const std::vector<std::string> &elements,
+    const std::vector<std::string> &countVectors, int reactantCount);
+bool SolveCoefficients(const std::vector<std::string> &countVectors,
+    const std::vector<std::string> &lines, int substanceCount, ResultList &results,
+    const MillisecondClock &clock);
+bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substanceCount);
+ResultList IntegerCoefficients(const ResultList &results);
 
 } // namespace molvane::reference

@@ -201,13 +201,14 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
     return problem;
 }
 
-TextSolverAnswer SolveAsText(const BalanceProblem &problem, MillisecondClock clock)
+TextSolverAnswer SolveAsText(
+    const BalanceProblem &problem, MillisecondClock clock, SolverRecord *record)
 {
     try {
         SolverValues results;
         if (!SolveCoefficients(problem.counts,
                 BuildEquations(problem.counts, problem.rows.size(), problem.reactantCount), results,
-                clock))
+                clock, record))
             return {};
         TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
         if (!balances(answer.coefficients, problem.counts, problem.reactantCount))

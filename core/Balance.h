@@ -54,8 +54,9 @@ struct TextSolverAnswer
     TextSolverOutcome outcome = TextSolverOutcome::Unsettled;
     std::vector<std::string> coefficients;
 };
-TextSolverAnswer SolveAsText(
-    const BalanceProblem &problem, MillisecondClock clock = SteadyMilliseconds);
+/// Records the solver's steps in @p record when one is given; rows are those of @p problem.
+TextSolverAnswer SolveAsText(const BalanceProblem &problem,
+    MillisecondClock clock = SteadyMilliseconds, SolverRecord *record = nullptr);
 
 /// Balances a normalised reaction text. Throws InvalidReaction for text outside the
 /// grammar and CannotBalance for a reaction without exactly one all-positive answer.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <numeric>
 #include <string_view>
 
 // The solver once rewrote its equations as text ("2[0]=2[2]") and its answers, limits and
@@ -95,7 +96,8 @@ private:
 
 // Step A: known values replace their terms; lines left without variables go, and each of
 // them must hold, or the reaction has no answer.
-bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &results)
+bool substituteKnownValues(
+    std::vector<SolverLine> &lines, const SolverValues &results, std::vector<int> *lineRows)
 {
     // Every known value is read back from its text, whether a line still holds it or not.
     std::vector<std::optional<Fraction>> known(results.size());
@@ -110,6 +112,13 @@ bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &r
                         Multiply(ReadMagnitude(term), *known[std::size_t(term.index)]), term.sign);
             }
         }
+    }
+    if (lineRows) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (variableCount(lines[i]) != 0)
+                (*lineRows)[kept++] = (*lineRows)[i];
+        lineRows->resize(kept);
     }
     bool consistent = true;
     std::erase_if(lines, [&](const SolverLine &line) {
@@ -187,23 +196,25 @@ void mergeRepeatedVariables(SolverLine &line)
     }
 }
 
-// Step D: a line with one variable term gives that variable's value.
-void solveSingleVariable(SolverLine &line, SolverValues &results)
+// Step D: a line with one variable term gives that variable's value; returns its index, or -1.
+int solveSingleVariable(SolverLine &line, SolverValues &results)
 {
     const std::vector<SolverTerm> &right = line.right;
     for (std::size_t i = 0; i + 1 < right.size(); ++i)
         if (isVariable(right[i]))
-            return; // more than one unknown is left
+            return -1; // more than one unknown is left
     // Anything before the variable would be read as part of its factor.
     if (right.size() != 1 || !isVariable(right.front()))
         throw ConversionError("malformed term");
     const Fraction factor = ReadSigned(right.front());
     if (factor.numerator == 0) {
         line = { { zeroTerm }, { zeroTerm } }; // "0=0"
-        return;
+        return -1;
     }
-    results[std::size_t(right.front().index)]
+    const int index = right.front().index;
+    results[std::size_t(index)]
         = SolverValue { Multiply(ReadSide(line.left), Reciprocal(factor)), false };
+    return index;
 }
 
 // The first variable term with a non-zero coefficient; a zero one cannot be divided by. Only
@@ -251,14 +262,17 @@ void substitutePivot(
 }
 
 // Step F: solve the first line for its pivot, substitute it into the others, and move the
-// first line, unchanged, to the end.
-void eliminateVariable(std::vector<SolverLine> &lines, int n)
+// first line, unchanged, to the end; returns the pivot's index, or -1 when the line has none.
+int eliminateVariable(std::vector<SolverLine> &lines, int n)
 {
     SolverLine first = std::move(lines.front());
     lines.erase(lines.begin());
-    if (const std::optional<std::size_t> pivot = findPivot(first))
+    const std::optional<std::size_t> pivot = findPivot(first);
+    const int eliminated = pivot ? first.right[*pivot].index : -1;
+    if (pivot)
         substitutePivot(lines, first, *pivot, n);
     lines.push_back(std::move(first));
+    return eliminated;
 }
 
 // A term the seed reads as a whole number, as its text would be.
@@ -272,7 +286,7 @@ std::int32_t wholeCount(const SolverTerm &term)
 // The seed: the first row in which exactly two substances have a count fixes the scale. Its
 // line must read "a[i]=b[j]" at both ends of the "=".
 bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
-    const std::vector<SolverLine> &lines, SolverValues &results)
+    const std::vector<SolverLine> &lines, SolverValues &results, SolverRecord *record)
 {
     for (std::size_t e = 0; e < lines.size(); ++e) {
         int present = 0;
@@ -286,8 +300,14 @@ bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
             throw ConversionError("seed line of the wrong shape");
         const std::int32_t a = wholeCount(line.left.front());
         const std::int32_t b = wholeCount(line.right.front());
-        results[std::size_t(line.left.front().index)] = SolverValue { FromInteger(b), true };
-        results[std::size_t(line.right.front().index)] = SolverValue { FromInteger(a), true };
+        const int i = line.left.front().index;
+        const int j = line.right.front().index;
+        results[std::size_t(i)] = SolverValue { FromInteger(b), true };
+        results[std::size_t(j)] = SolverValue { FromInteger(a), true };
+        if (record) {
+            record->steps.push_back({ SolverStep::Kind::Found, i, int(e) });
+            record->steps.push_back({ SolverStep::Kind::Found, j, int(e) });
+        }
         return true;
     }
     return false;
@@ -323,37 +343,53 @@ std::vector<SolverLine> BuildEquations(
     return lines;
 }
 
-bool SolverPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount)
+bool SolverPass(
+    std::vector<SolverLine> &lines, SolverValues &results, int substanceCount, SolverRecord *record)
 {
-    if (!substituteKnownValues(lines, results))
+    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr))
         return false;
     for (SolverLine &line : lines)
         normaliseLine(line);
     for (SolverLine &line : lines)
         mergeRepeatedVariables(line);
-    for (SolverLine &line : lines)
-        solveSingleVariable(line, results);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int found = solveSingleVariable(lines[i], results);
+        if (record && found >= 0)
+            record->steps.push_back({ SolverStep::Kind::Found, found, record->lineRows[i] });
+    }
     if (lines.empty())
         return true;
     for (const SolverLine &line : lines)
         if (variableCount(line) < 2)
             return true;
-    eliminateVariable(lines, substanceCount);
+    const int eliminated = eliminateVariable(lines, substanceCount);
+    if (record) {
+        if (eliminated >= 0)
+            record->steps.push_back(
+                { SolverStep::Kind::Eliminated, eliminated, record->lineRows.front() });
+        std::rotate(record->lineRows.begin(), record->lineRows.begin() + 1, record->lineRows.end());
+    }
     return true;
 }
 
 bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
-    std::vector<SolverLine> working, SolverValues &results, MillisecondClock clock)
+    std::vector<SolverLine> working, SolverValues &results, MillisecondClock clock,
+    SolverRecord *record)
 {
     const int substanceCount = int(counts.size());
     results.assign(counts.size(), std::nullopt);
-    if (!seedResults(counts, working, results))
+    if (record) {
+        record->steps.clear();
+        record->lineRows.resize(working.size());
+        std::iota(record->lineRows.begin(), record->lineRows.end(), 0);
+    }
+    if (!seedResults(counts, working, results, record))
         return false;
 
     StateHistory history(working);
     const std::int64_t start = clock();
     while (!working.empty()) {
-        if (!SolverPass(working, results, substanceCount) || history.repeats(working))
+        if (!SolverPass(working, results, substanceCount, record) || history.repeats(working))
             return false;
         if (clock() - start > SolverTimeLimitMs)
             return false;

@@ -32,6 +32,26 @@ std::int64_t SteadyMilliseconds();
 /// The solver gives up when a single solve has run longer than this.
 inline constexpr std::int64_t SolverTimeLimitMs = 5000;
 
+/// One step of a solve: a value found from a line, or an unknown eliminated by one.
+struct SolverStep
+{
+    enum class Kind { Found, Eliminated };
+    Kind kind = Kind::Found;
+    int substance = 0;
+    int row = 0; ///< the line of the equations given that the working line started as
+
+    friend bool operator==(const SolverStep &, const SolverStep &) = default;
+};
+
+/// What a solve did, in order. The seed comes first, as two values found from its row.
+struct SolverRecord
+{
+    std::vector<SolverStep> steps;
+    /// The row each working line started as, kept beside the lines as they are erased and
+    /// rotated; SolveCoefficients sets it up.
+    std::vector<int> lineRows;
+};
+
 /// One equation line per row ("2[0]=2[2]"): reactant terms left, product terms right. @p counts
 /// holds one entry per row for each substance; a missing entry counts as zero.
 std::vector<SolverLine> BuildEquations(
@@ -40,14 +60,17 @@ std::vector<SolverLine> BuildEquations(
 /// Solves the lines for one value per substance, seeded by the first row in which exactly two
 /// substances have a count. False when no seed exists, a pass repeats an earlier state, a
 /// removed line does not hold, or the time limit passes. Throws ConversionError where the
-/// text of the lines could not be read (values beyond 32 bits among them).
+/// text of the lines could not be read (values beyond 32 bits among them). Records its steps
+/// in @p record when one is given.
 bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
     std::vector<SolverLine> lines, SolverValues &results,
-    MillisecondClock clock = SteadyMilliseconds);
+    MillisecondClock clock = SteadyMilliseconds, SolverRecord *record = nullptr);
 
 /// One pass over the working lines: substitute, normalise, merge, solve, eliminate.
-/// False when a line left without variables has two different sides.
-bool SolverPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount);
+/// False when a line left without variables has two different sides. A @p record given
+/// holds one row per line in its lineRows.
+bool SolverPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount,
+    SolverRecord *record = nullptr);
 
 /// The smallest whole numbers in the ratio of the results, as decimal texts.
 ResultList IntegerCoefficients(const SolverValues &results);

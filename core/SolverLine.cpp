@@ -101,13 +101,19 @@ std::vector<SolverTerm> readSide(std::string_view text)
 
 SolverTerm CountTerm(std::int32_t count, int index, bool first)
 {
-    const char sign = count < 0 ? '-' : first ? 0 : '+';
+    char sign = '+';
+    if (count < 0)
+        sign = '-';
+    else if (first)
+        sign = 0;
     return { index, 0, sign, magnitudeOf(count), 1, false };
 }
 
 SolverTerm FractionTerm(Fraction value, int index, bool plus)
 {
-    const char sign = value.numerator < 0 ? '-' : plus ? '+' : 0;
+    char sign = plus ? '+' : char(0);
+    if (value.numerator < 0)
+        sign = '-';
     return { index, 0, sign, magnitudeOf(value.numerator), value.denominator, true };
 }
 

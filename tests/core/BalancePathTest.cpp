@@ -52,11 +52,13 @@ std::string problemOutcome(const std::string &text)
         || problem.reactantCount != expected.reactantCount)
         return "problem differs";
     ticks = 0;
-    const TextSolverAnswer now = SolveAsText(problem, tickingClock);
+    SolverRecord record, expectedRecord;
+    const TextSolverAnswer now = SolveAsText(problem, tickingClock, &record);
     const std::int64_t passes = ticks;
     ticks = 0;
-    const TextSolverAnswer then = reference::SolveAsText(problem, tickingClock);
-    if (now.outcome != then.outcome || now.coefficients != then.coefficients || passes != ticks)
+    const TextSolverAnswer then = reference::SolveAsText(problem, tickingClock, &expectedRecord);
+    if (now.outcome != then.outcome || now.coefficients != then.coefficients || passes != ticks
+        || record.steps != expectedRecord.steps)
         return "answer differs";
     return "same " + std::to_string(int(now.outcome));
 }

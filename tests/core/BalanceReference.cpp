@@ -168,7 +168,8 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
     return problem;
 }
 
-TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClock &clock)
+TextSolverAnswer SolveAsText(
+    const BalanceProblem &problem, const MillisecondClock &clock, SolverRecord *record)
 {
     std::vector<std::string> vectors;
     for (const std::vector<std::int32_t> &counts : problem.counts)
@@ -177,7 +178,8 @@ TextSolverAnswer SolveAsText(const BalanceProblem &problem, const MillisecondClo
         const std::vector<std::string> lines
             = reference::BuildEquations(problem.rows, vectors, problem.reactantCount);
         ResultList results;
-        if (!reference::SolveCoefficients(vectors, lines, int(vectors.size()), results, clock))
+        if (!reference::SolveCoefficients(
+                vectors, lines, int(vectors.size()), results, clock, record))
             return {};
         TextSolverAnswer answer { TextSolverOutcome::Solved,
             reference::IntegerCoefficients(results) };

@@ -10,8 +10,8 @@ namespace molvane::reference {
 /// The Balance path as it was before its repeated work was removed: the faster path must read
 /// the same problem and give the same outcome, text, coefficients and weights.
 BalanceProblem ReadBalanceProblem(std::string_view normalisedText);
-TextSolverAnswer SolveAsText(
-    const BalanceProblem &problem, const MillisecondClock &clock = SteadyMilliseconds);
+TextSolverAnswer SolveAsText(const BalanceProblem &problem,
+    const MillisecondClock &clock = SteadyMilliseconds, SolverRecord *record = nullptr);
 BalancedReaction Balance(
     std::string_view normalisedText, const MillisecondClock &clock = SteadyMilliseconds);
 
@@ -21,8 +21,9 @@ std::vector<std::string> BuildEquations(const std::vector<std::string> &elements
     const std::vector<std::string> &countVectors, int reactantCount);
 bool SolveCoefficients(const std::vector<std::string> &countVectors,
     const std::vector<std::string> &lines, int substanceCount, ResultList &results,
-    const MillisecondClock &clock);
-bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substanceCount);
+    const MillisecondClock &clock, SolverRecord *record = nullptr);
+bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substanceCount,
+    SolverRecord *record = nullptr);
 ResultList IntegerCoefficients(const ResultList &results);
 
 } // namespace molvane::reference

@@ -51,6 +51,7 @@ std::string randomValue(std::mt19937 &random)
 std::vector<std::string> textLines(const std::vector<SolverLine> &lines)
 {
     std::vector<std::string> texts;
+    texts.reserve(lines.size());
     for (const SolverLine &line : lines)
         texts.push_back(SolverLineText(line));
     return texts;
@@ -132,14 +133,18 @@ TEST(CoefficientSolverPath, WholeSolvesGiveTheReferenceValuesAndFailures)
         ASSERT_EQ(textLines(lines), expectedLines);
 
         ResultList expected;
+        SolverRecord expectedRecord;
         const std::string expectedOutcome = outcome([&] {
-            return reference::SolveCoefficients(
-                t.vectors, expectedLines, int(t.counts.size()), expected, tickingClock);
+            return reference::SolveCoefficients(t.vectors, expectedLines, int(t.counts.size()),
+                expected, tickingClock, &expectedRecord);
         });
         SolverValues values;
-        const std::string actualOutcome
-            = outcome([&] { return SolveCoefficients(t.counts, lines, values, tickingClock); });
+        SolverRecord record;
+        const std::string actualOutcome = outcome(
+            [&] { return SolveCoefficients(t.counts, lines, values, tickingClock, &record); });
         ASSERT_EQ(actualOutcome, expectedOutcome) << testing::PrintToString(expectedLines);
+        ASSERT_EQ(record.steps, expectedRecord.steps) << testing::PrintToString(expectedLines);
+        ASSERT_EQ(record.lineRows, expectedRecord.lineRows);
         if (expectedOutcome.starts_with("solved")) {
             ASSERT_EQ(textValues(values), expected) << testing::PrintToString(expectedLines);
             ASSERT_EQ(outcome([&] { return !IntegerCoefficients(values).empty(); }),
@@ -168,10 +173,16 @@ TEST(CoefficientSolverPath, EveryPassLeavesTheReferenceLinesAndValues)
         std::vector<SolverLine> lines = BuildEquations(t.counts, t.rows.size(), t.reactantCount);
         SolverValues values = readValues(expected);
         const int n = int(t.counts.size());
+        SolverRecord expectedRecord, record;
+        for (int row = 0; row < int(lines.size()); ++row) {
+            expectedRecord.lineRows.push_back(row);
+            record.lineRows.push_back(row);
+        }
         for (int pass = 0; pass < 12 && !expectedLines.empty(); ++pass) {
-            const std::string expectedOutcome
-                = outcome([&] { return reference::SolverPass(expectedLines, expected, n); });
-            const std::string actualOutcome = outcome([&] { return SolverPass(lines, values, n); });
+            const std::string expectedOutcome = outcome(
+                [&] { return reference::SolverPass(expectedLines, expected, n, &expectedRecord); });
+            const std::string actualOutcome
+                = outcome([&] { return SolverPass(lines, values, n, &record); });
             ASSERT_EQ(actualOutcome, expectedOutcome) << "pass " << pass;
             if (!expectedOutcome.starts_with("solved")) {
                 failures += 1;
@@ -179,6 +190,8 @@ TEST(CoefficientSolverPath, EveryPassLeavesTheReferenceLinesAndValues)
             }
             ASSERT_EQ(textLines(lines), expectedLines) << "pass " << pass;
             ASSERT_EQ(textValues(values), expected) << "pass " << pass;
+            ASSERT_EQ(record.steps, expectedRecord.steps) << "pass " << pass;
+            ASSERT_EQ(record.lineRows, expectedRecord.lineRows) << "pass " << pass;
             ++passes;
         }
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <numeric>
 #include <optional>
 #include <string_view>
 
@@ -105,7 +106,8 @@ std::string listText(const std::vector<std::string> &lines)
 
 // Step A: known values replace their terms; lines left without variables go, and each of
 // them must hold, or the reaction has no answer.
-bool substituteKnownValues(std::vector<std::string> &lines, const ResultList &results)
+bool substituteKnownValues(
+    std::vector<std::string> &lines, const ResultList &results, std::vector<int> *lineRows)
 {
     for (std::size_t k = 0; k < results.size(); ++k) {
         if (results[k].empty())
@@ -123,6 +125,13 @@ bool substituteKnownValues(std::vector<std::string> &lines, const ResultList &re
                     product.denominator == 1 ? std::to_string(product.numerator) : ToText(product));
             }
         }
+    }
+    if (lineRows) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].find('[') != std::string::npos)
+                (*lineRows)[kept++] = (*lineRows)[i];
+        lineRows->resize(kept);
     }
     bool consistent = true;
     std::erase_if(lines, [&](const std::string &line) {
@@ -215,13 +224,13 @@ void mergeRepeatedVariables(std::string &line, int substanceCount)
     }
 }
 
-// Step D: a line with one variable term gives that variable's value.
-void solveSingleVariable(std::string &line, ResultList &results, int substanceCount)
+// Step D: a line with one variable term gives that variable's value; returns its index, or -1.
+int solveSingleVariable(std::string &line, ResultList &results, int substanceCount)
 {
     const std::size_t eq = line.find('=');
     const std::string_view right = std::string_view(line).substr(eq + 1);
     if (right.find("]+") != std::string_view::npos || right.find("]-") != std::string_view::npos)
-        return;
+        return -1;
     std::size_t open = 0;
     while (
         open < right.size() && (isSign(right[open]) || IsDigit(right[open]) || right[open] == '/'))
@@ -233,9 +242,10 @@ void solveSingleVariable(std::string &line, ResultList &results, int substanceCo
     const Fraction f = FromText(right.substr(0, open));
     if (isZero(f)) {
         line = "0=0";
-        return;
+        return -1;
     }
     results[k] = ToText(Multiply(FromText(std::string_view(line).substr(0, eq)), Reciprocal(f)));
+    return k;
 }
 
 struct Pivot
@@ -266,8 +276,9 @@ Fraction viaText(Fraction f)
     return FromText(ToText(f));
 }
 
-// Step F: solve the first line for its pivot and substitute it into the others.
-void eliminateVariable(std::vector<std::string> &lines, int n)
+// Step F: solve the first line for its pivot and substitute it into the others; returns the
+// pivot's index, or -1 when the line has none.
+int eliminateVariable(std::vector<std::string> &lines, int n)
 {
     const std::string first = lines.front();
     lines.erase(lines.begin());
@@ -313,6 +324,7 @@ void eliminateVariable(std::vector<std::string> &lines, int n)
         }
     }
     lines.push_back(first);
+    return pivot ? pivot->index : -1;
 }
 
 // The comma-separated fields of all count vector texts, in one block.
@@ -352,7 +364,7 @@ private:
 
 // The seed: the first element found in exactly two substances fixes the scale.
 bool seedResults(const std::vector<std::string> &countVectors,
-    const std::vector<std::string> &lines, ResultList &results, int n)
+    const std::vector<std::string> &lines, ResultList &results, int n, SolverRecord *record)
 {
     const CountFields fields(countVectors);
     for (std::size_t e = 0; e < lines.size(); ++e) {
@@ -377,6 +389,10 @@ bool seedResults(const std::vector<std::string> &countVectors,
         const std::int32_t b = ParseInt32(line.substr(eq + 1, open2 - eq - 1));
         results[i] = std::to_string(b);
         results[j] = std::to_string(a);
+        if (record) {
+            record->steps.push_back({ SolverStep::Kind::Found, i, int(e) });
+            record->steps.push_back({ SolverStep::Kind::Found, j, int(e) });
+        }
         return true;
     }
     return false;
@@ -410,16 +426,20 @@ std::vector<std::string> BuildEquations(const std::vector<std::string> &elements
     return lines;
 }
 
-bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substanceCount)
+bool SolverPass(
+    std::vector<std::string> &lines, ResultList &results, int substanceCount, SolverRecord *record)
 {
-    if (!substituteKnownValues(lines, results))
+    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr))
         return false;
     for (std::string &line : lines)
         normaliseLine(line);
     for (std::string &line : lines)
         mergeRepeatedVariables(line, substanceCount);
-    for (std::string &line : lines)
-        solveSingleVariable(line, results, substanceCount);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int found = solveSingleVariable(lines[i], results, substanceCount);
+        if (record && found >= 0)
+            record->steps.push_back({ SolverStep::Kind::Found, found, record->lineRows[i] });
+    }
     if (lines.empty())
         return true;
     for (const std::string &line : lines) {
@@ -427,16 +447,27 @@ bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substa
         if (first == std::string::npos || line.find('[', first + 1) == std::string::npos)
             return true;
     }
-    eliminateVariable(lines, substanceCount);
+    const int eliminated = eliminateVariable(lines, substanceCount);
+    if (record) {
+        if (eliminated >= 0)
+            record->steps.push_back(
+                { SolverStep::Kind::Eliminated, eliminated, record->lineRows.front() });
+        std::rotate(record->lineRows.begin(), record->lineRows.begin() + 1, record->lineRows.end());
+    }
     return true;
 }
 
 bool SolveCoefficients(const std::vector<std::string> &countVectors,
     const std::vector<std::string> &lines, int substanceCount, ResultList &results,
-    const MillisecondClock &clock)
+    const MillisecondClock &clock, SolverRecord *record)
 {
     results.assign(substanceCount, std::string());
-    if (!seedResults(countVectors, lines, results, substanceCount))
+    if (record) {
+        record->steps.clear();
+        record->lineRows.resize(lines.size());
+        std::iota(record->lineRows.begin(), record->lineRows.end(), 0);
+    }
+    if (!seedResults(countVectors, lines, results, substanceCount, record))
         return false;
 
     std::vector<std::string> working = lines;
@@ -444,7 +475,7 @@ bool SolveCoefficients(const std::vector<std::string> &countVectors,
     const std::size_t initialCount = working.size();
     const std::int64_t start = clock();
     for (std::string text = history; !text.empty();) {
-        if (!SolverPass(working, results, substanceCount))
+        if (!SolverPass(working, results, substanceCount, record))
             return false;
         text = listText(working);
         if (!text.empty() && history.find(text) != std::string::npos)

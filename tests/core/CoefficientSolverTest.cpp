@@ -178,6 +178,29 @@ INSTANTIATE_TEST_SUITE_P(Solver, SolveCoefficientsFinds,
             { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }, { "1", "5/1", "3", "4/1" } }),
     [](const auto &info) { return info.param.name; });
 
+TEST(SolveCoefficients, RecordsItsStepsWithTheRowEachLineStartedAs)
+{
+    // Cu+H2SO4>CuSO4+SO2+H2O over Cu, H, S, O. Copper seeds a and c; every line left then
+    // holds two unknowns, so hydrogen's eliminates e and moves last, and sulfur's eliminates d.
+    // Oxygen's then holds b alone; with b known, the rotated lines of hydrogen and sulfur give
+    // e and d, in the order they now stand.
+    const Counts counts
+        = { { 1, 0, 0, 0 }, { 0, 2, 1, 4 }, { 1, 0, 1, 4 }, { 0, 0, 1, 2 }, { 0, 2, 0, 1 } };
+    const Lines equations = { "1[0]=1[2]", "2[1]=2[4]", "1[1]=1[2]+1[3]", "4[1]=4[2]+2[3]+1[4]" };
+    using Kind = SolverStep::Kind;
+    SolverRecord record;
+    SolverValues results;
+    ASSERT_TRUE(SolveCoefficients(counts, read(equations), results, SteadyMilliseconds, &record));
+    EXPECT_EQ(record.steps,
+        (std::vector<SolverStep> { { Kind::Found, 0, 0 }, { Kind::Found, 2, 0 },
+            { Kind::Eliminated, 4, 1 }, { Kind::Eliminated, 3, 2 }, { Kind::Found, 1, 3 },
+            { Kind::Found, 4, 1 }, { Kind::Found, 3, 2 } }));
+
+    SolverValues unrecorded;
+    ASSERT_TRUE(SolveCoefficients(counts, read(equations), unrecorded));
+    EXPECT_EQ(unrecorded, results);
+}
+
 TEST(SolveCoefficients, WithoutASeedElementGivesUp)
 {
     // C+O2>CO+CO2: carbon and oxygen each stand in three substances.

@@ -69,6 +69,9 @@ public:
         : m_initialCount(lines.size())
     {
         appendListText(lines, m_text);
+        // Room for a few passes, so the texts seldom grow while solving.
+        m_state.reserve(2 * m_text.size());
+        m_text.reserve(8 * m_text.size());
     }
 
     /// True when the text of @p lines, after a pass, stands anywhere in the history.
@@ -275,6 +278,33 @@ int eliminateVariable(std::vector<SolverLine> &lines, int n)
     return eliminated;
 }
 
+// The record starts with each working line standing for its own row.
+void startRecord(SolverRecord *record, std::size_t lineCount)
+{
+    if (!record)
+        return;
+    record->steps.clear();
+    record->lineRows.resize(lineCount);
+    std::iota(record->lineRows.begin(), record->lineRows.end(), 0);
+}
+
+void recordFound(SolverRecord *record, int substance, int row)
+{
+    if (record)
+        record->steps.push_back({ SolverStep::Kind::Found, substance, row });
+}
+
+// The first line, which step F moves last, takes its row along.
+void recordElimination(SolverRecord *record, int eliminated)
+{
+    if (!record)
+        return;
+    std::vector<int> &rows = record->lineRows;
+    if (eliminated >= 0)
+        record->steps.push_back({ SolverStep::Kind::Eliminated, eliminated, rows.front() });
+    std::rotate(rows.begin(), rows.begin() + 1, rows.end());
+}
+
 // A term the seed reads as a whole number, as its text would be.
 std::int32_t wholeCount(const SolverTerm &term)
 {
@@ -304,10 +334,8 @@ bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
         const int j = line.right.front().index;
         results[std::size_t(i)] = SolverValue { FromInteger(b), true };
         results[std::size_t(j)] = SolverValue { FromInteger(a), true };
-        if (record) {
-            record->steps.push_back({ SolverStep::Kind::Found, i, int(e) });
-            record->steps.push_back({ SolverStep::Kind::Found, j, int(e) });
-        }
+        recordFound(record, i, int(e));
+        recordFound(record, j, int(e));
         return true;
     }
     return false;
@@ -355,20 +383,14 @@ bool SolverPass(
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int found = solveSingleVariable(lines[i], results);
         if (record && found >= 0)
-            record->steps.push_back({ SolverStep::Kind::Found, found, record->lineRows[i] });
+            recordFound(record, found, record->lineRows[i]);
     }
     if (lines.empty())
         return true;
     for (const SolverLine &line : lines)
         if (variableCount(line) < 2)
             return true;
-    const int eliminated = eliminateVariable(lines, substanceCount);
-    if (record) {
-        if (eliminated >= 0)
-            record->steps.push_back(
-                { SolverStep::Kind::Eliminated, eliminated, record->lineRows.front() });
-        std::rotate(record->lineRows.begin(), record->lineRows.begin() + 1, record->lineRows.end());
-    }
+    recordElimination(record, eliminateVariable(lines, substanceCount));
     return true;
 }
 
@@ -378,11 +400,7 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
 {
     const int substanceCount = int(counts.size());
     results.assign(counts.size(), std::nullopt);
-    if (record) {
-        record->steps.clear();
-        record->lineRows.resize(working.size());
-        std::iota(record->lineRows.begin(), record->lineRows.end(), 0);
-    }
+    startRecord(record, working.size());
     if (!seedResults(counts, working, results, record))
         return false;
 

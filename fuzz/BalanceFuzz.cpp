@@ -90,6 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (molvane::BalanceOutcome([&] { return molvane::Balance(prepared.text); })
             != molvane::BalanceOutcome([&] { return molvane::reference::Balance(prepared.text); }))
             std::abort();
+        // The text solver too, asked whether or not Balance would ask it.
+        const std::string solver = molvane::TextSolverComparison(prepared.text);
+        if (!solver.starts_with("same") && solver != "invalid")
+            std::abort();
         try {
             const molvane::BalancedReaction balanced = molvane::Balance(prepared.text);
             checkBalances(prepared.text, balanced);

@@ -28,48 +28,13 @@ std::vector<std::string> readReactions(const std::string &name)
     return reactions;
 }
 
-// A clock that moves a 64th of the time limit a reading: a solve that never settles ends
-// after as many passes on both sides, and soon.
-std::int64_t ticks = 0;
-std::int64_t tickingClock()
-{
-    return ++ticks * (SolverTimeLimitMs / 64);
-}
-
-// The balance rows read and the text solver's answer for them, whether or not Balance
-// would go on to ask the text solver.
-std::string problemOutcome(const std::string &text)
-{
-    BalanceProblem problem;
-    try {
-        problem = ReadBalanceProblem(text);
-    } catch (const InvalidReaction &) {
-        return "invalid";
-    }
-    const BalanceProblem expected = reference::ReadBalanceProblem(text);
-    if (problem.text != expected.text || problem.rows != expected.rows
-        || problem.counts != expected.counts || problem.unitSubstances != expected.unitSubstances
-        || problem.reactantCount != expected.reactantCount)
-        return "problem differs";
-    ticks = 0;
-    SolverRecord record, expectedRecord;
-    const TextSolverAnswer now = SolveAsText(problem, tickingClock, &record);
-    const std::int64_t passes = ticks;
-    ticks = 0;
-    const TextSolverAnswer then = reference::SolveAsText(problem, tickingClock, &expectedRecord);
-    if (now.outcome != then.outcome || now.coefficients != then.coefficients || passes != ticks
-        || record.steps != expectedRecord.steps)
-        return "answer differs";
-    return "same " + std::to_string(int(now.outcome));
-}
-
 void expectSameAsReference(const std::string &text)
 {
     EXPECT_EQ(BalanceOutcome([&] { return Balance(text); }), BalanceOutcome([&] {
         return reference::Balance(text);
     })) << text;
-    EXPECT_TRUE(problemOutcome(text).starts_with("same") || problemOutcome(text) == "invalid")
-        << text;
+    const std::string problem = TextSolverComparison(text);
+    EXPECT_TRUE(problem.starts_with("same") || problem == "invalid") << text << " " << problem;
 }
 
 TEST(BalancePath, CorporaGiveTheReferenceResults)
@@ -95,7 +60,7 @@ TEST(BalancePath, RandomReactionsGiveTheReferenceResults)
         const std::string text = i % 2 ? PrepareForBalance(typed, 0, i % 4 == 1).text : typed;
         const std::string now = BalanceOutcome([&] { return Balance(text); });
         ASSERT_EQ(now, BalanceOutcome([&] { return reference::Balance(text); })) << text;
-        const std::string problem = problemOutcome(text);
+        const std::string problem = TextSolverComparison(text);
         ASSERT_TRUE(problem.starts_with("same") || problem == "invalid") << text;
         balanced += now.starts_with("ok ");
         solvedAsText += problem == "same " + std::to_string(int(TextSolverOutcome::Solved));

@@ -1,5 +1,7 @@
 #include "BalanceSamples.h"
 
+#include "BalanceReference.h"
+
 #include "core/Errors.h"
 
 #include <array>
@@ -132,7 +134,43 @@ std::string changedReaction(std::mt19937 &random, std::string text)
     return text;
 }
 
+// A clock that moves a 64th of the time limit a reading: a solve that never settles ends
+// after as many passes on both sides, and soon.
+std::int64_t ticks = 0;
+std::int64_t tickingClock()
+{
+    return ++ticks * (SolverTimeLimitMs / 64);
+}
+
 } // namespace
+
+std::string TextSolverComparison(const std::string &text)
+{
+    BalanceProblem problem;
+    try {
+        problem = ReadBalanceProblem(text);
+    } catch (const InvalidReaction &) {
+        return "invalid";
+    }
+    const BalanceProblem expected = reference::ReadBalanceProblem(text);
+    if (problem.text != expected.text || problem.rows != expected.rows
+        || problem.counts != expected.counts || problem.unitSubstances != expected.unitSubstances
+        || problem.reactantCount != expected.reactantCount)
+        return "problem differs";
+    ticks = 0;
+    SolverRecord record, expectedRecord;
+    const TextSolverAnswer now = SolveAsText(problem, tickingClock, &record);
+    const std::int64_t passes = ticks;
+    ticks = 0;
+    const TextSolverAnswer then = reference::SolveAsText(problem, tickingClock, &expectedRecord);
+    if (now.outcome != then.outcome || now.coefficients != then.coefficients)
+        return "answer differs";
+    if (passes != ticks)
+        return "pass count differs";
+    if (record.steps != expectedRecord.steps)
+        return "record differs";
+    return "same " + std::to_string(int(now.outcome));
+}
 
 std::string BalanceOutcome(const std::function<BalancedReaction()> &balance)
 {

@@ -13,6 +13,11 @@ namespace molvane {
 /// coefficients and weights, or the failure with its message and cause.
 std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
 
+/// The balance problem read from @p text and the text solver's answer, pass count and record
+/// for it, against the reference path's: "same" and the outcome, "invalid" where the text
+/// cannot be read, or what differs. The text solver is asked whether or not Balance would.
+std::string TextSolverComparison(const std::string &text);
+
 /// A reaction to balance: a reaction of @p corpus changed a little (order, letter case,
 /// brackets, charges, hydrates, counts, blanks, stray characters), or one made of random
 /// pieces.

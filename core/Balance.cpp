@@ -33,49 +33,58 @@ std::vector<std::string> allSubstances(ReactionSides sides)
     return all;
 }
 
-bool holds(const std::vector<std::string> &symbols, std::string_view element)
+// Where an element row stands: the first substance holding it (counted from 1) and the sides.
+struct RowPresence
 {
-    return IndexOfElement(symbols, element) >= 0;
-}
+    int first = 0;
+    bool inReactants = false;
+    bool inProducts = false;
+};
 
 // Both sides must hold the same set of element symbols. An element that stands on one side
 // only is named; one missing from the element table is more likely a slip of the keyboard than
 // a missing substance, so such a one is named first, as unknown.
-void checkSameElements(const std::vector<std::string> &elements,
-    const std::vector<std::vector<std::string>> &symbolsPerSubstance, int reactantCount)
+void checkSameElements(
+    const std::vector<std::string> &rows, const std::vector<RowPresence> &presence)
 {
     std::optional<ReactionFault> fault;
-    for (const std::string &element : elements) {
-        bool inReactants = false, inProducts = false;
-        int first = 0;
-        for (std::size_t s = 0; s < symbolsPerSubstance.size(); ++s) {
-            if (!holds(symbolsPerSubstance[s], element))
-                continue;
-            if (first == 0)
-                first = int(s) + 1;
-            (int(s) < reactantCount ? inReactants : inProducts) = true;
-        }
-        if (inReactants == inProducts)
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const RowPresence &row = presence[r];
+        if (row.inReactants == row.inProducts)
             continue;
-        if (!FindElement(element)) {
-            fault = ReactionFault { FaultCause::UnknownElement, element, first, 0 };
+        if (!FindElement(rows[r])) {
+            fault = ReactionFault { FaultCause::UnknownElement, rows[r], row.first, 0 };
             break;
         }
         if (!fault)
-            fault = ReactionFault { FaultCause::OneSideElement, element, 0, 0 };
+            fault = ReactionFault { FaultCause::OneSideElement, rows[r], 0, 0 };
     }
     if (fault)
         throw InvalidReaction("the sides hold different elements", *fault);
 }
 
-// The element rows in order of first appearance: the symbols of each substance in turn.
-std::vector<std::string> mergedRows(const std::vector<std::vector<std::string>> &symbols)
+// The element rows in order of first appearance, the symbols of each substance in turn, once
+// both sides are found to hold the same ones. Symbols differing only in case share a row.
+std::vector<std::string> elementRows(
+    const std::vector<std::vector<std::string>> &symbols, int reactantCount)
 {
     std::vector<std::string> rows;
-    for (const std::vector<std::string> &substance : symbols)
-        for (const std::string &symbol : substance)
-            if (!holds(rows, symbol))
+    std::vector<RowPresence> presence;
+    for (std::size_t s = 0; s < symbols.size(); ++s) {
+        for (const std::string &symbol : symbols[s]) {
+            int r = IndexOfElement(rows, symbol);
+            if (r < 0) {
+                r = int(rows.size());
                 rows.push_back(symbol);
+                presence.emplace_back();
+            }
+            RowPresence &row = presence[std::size_t(r)];
+            if (row.first == 0)
+                row.first = int(s) + 1;
+            (int(s) < reactantCount ? row.inReactants : row.inProducts) = true;
+        }
+    }
+    checkSameElements(rows, presence);
     return rows;
 }
 
@@ -90,8 +99,7 @@ BalanceProblem plainProblem(std::string_view text)
     problem.formulas = allSubstances(SplitReaction(text));
     for (const std::string &substance : problem.unitSubstances)
         problem.symbols.push_back(ListElements(substance + "+"));
-    problem.rows = mergedRows(problem.symbols);
-    checkSameElements(problem.rows, problem.symbols, problem.reactantCount);
+    problem.rows = elementRows(problem.symbols, problem.reactantCount);
     for (const std::string &substance : problem.unitSubstances)
         problem.counts.push_back(CountAtoms(substance, problem.rows));
     return problem;
@@ -112,8 +120,7 @@ BalanceProblem notationProblem(std::string_view text)
         problem.unitSubstances.push_back(substance.unitForm);
         charged = charged || substance.charge != 0;
     }
-    problem.rows = mergedRows(problem.symbols);
-    checkSameElements(problem.rows, problem.symbols, problem.reactantCount);
+    problem.rows = elementRows(problem.symbols, problem.reactantCount);
     for (const SubstanceFormula &substance : problem.substances) {
         std::vector<std::int32_t> counts(problem.rows.size(), 0);
         for (std::size_t i = 0; i < substance.symbols.size(); ++i)

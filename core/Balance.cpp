@@ -162,38 +162,44 @@ std::string substanceWeight(const BalanceProblem &problem, std::size_t s)
 }
 
 // Every row balances, and every coefficient is positive.
-bool balances(const std::vector<std::string> &coefficients,
+template <typename Int>
+bool balances(const std::vector<Int> &coefficients,
     const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
 {
     if (coefficients.size() != counts.size())
         return false;
-    std::vector<__int128> values;
-    for (const std::string &text : coefficients) {
-        const std::int32_t value = ParseInt32(text);
-        if (value <= 0)
-            return false;
-        values.push_back(value);
-    }
+    if (std::any_of(coefficients.begin(), coefficients.end(), [](Int v) { return v <= 0; }))
+        return false;
     const std::size_t rows = counts.empty() ? 0 : counts.front().size();
     for (std::size_t e = 0; e < rows; ++e) {
         __int128 sum = 0;
         for (std::size_t s = 0; s < counts.size(); ++s)
-            sum += (int(s) < reactantCount ? 1 : -1) * values[s] * counts[s][e];
+            sum += (int(s) < reactantCount ? 1 : -1) * __int128(coefficients[s]) * counts[s][e];
         if (sum != 0)
             return false;
     }
     return true;
 }
 
-std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answer)
+template <typename Int> std::vector<std::string> decimalTexts(const std::vector<Int> &values)
 {
     std::vector<std::string> texts;
-    for (const std::int64_t value : answer) {
+    texts.reserve(values.size());
+    for (const Int value : values)
+        texts.push_back(std::to_string(value));
+    return texts;
+}
+
+// The exact answer, which the text solver's 32-bit limit applies to as well.
+std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answer,
+    const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
+{
+    for (const std::int64_t value : answer)
         if (value > std::numeric_limits<std::int32_t>::max())
             throw InvalidReaction("coefficient beyond 32 bits");
-        texts.push_back(std::to_string(value));
-    }
-    return texts;
+    if (!balances(answer, counts, reactantCount))
+        throw CannotBalance("coefficients do not balance");
+    return decimalTexts(answer);
 }
 
 } // namespace
@@ -217,10 +223,10 @@ TextSolverAnswer SolveAsText(
                 BuildEquations(problem.counts, problem.rows.size(), problem.reactantCount), results,
                 clock, record))
             return {};
-        TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
-        if (!balances(answer.coefficients, problem.counts, problem.reactantCount))
+        const std::vector<std::int32_t> coefficients = IntegerCoefficients(results);
+        if (!balances(coefficients, problem.counts, problem.reactantCount))
             return {};
-        return answer;
+        return { TextSolverOutcome::Solved, decimalTexts(coefficients) };
     } catch (const ConversionError &) {
         return { TextSolverOutcome::BeyondRange, {} };
     }
@@ -247,9 +253,7 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
     TextSolverAnswer answer = SolveAsText(problem, clock);
     // A solved answer was checked against every row already; only the fallback still needs it.
     if (answer.outcome != TextSolverOutcome::Solved) {
-        answer.coefficients = exactAnswerTexts(exact.answer);
-        if (!balances(answer.coefficients, problem.counts, reactantCount))
-            throw CannotBalance("coefficients do not balance");
+        answer.coefficients = exactAnswerTexts(exact.answer, problem.counts, reactantCount);
     }
 
     BalancedReaction result;

@@ -416,7 +416,7 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
     return true;
 }
 
-ResultList IntegerCoefficients(const SolverValues &results)
+std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results)
 {
     std::vector<Fraction> values;
     values.reserve(results.size());
@@ -444,11 +444,10 @@ ResultList IntegerCoefficients(const SolverValues &results)
         whole.push_back(value);
         g = i == 0 ? value : std::int32_t(Gcd(value, g));
     }
-    ResultList texts;
-    texts.reserve(whole.size());
-    for (const std::int32_t value : whole)
-        texts.push_back(std::to_string(g != 1 && g != 0 ? value / g : value));
-    return texts;
+    if (g != 1 && g != 0)
+        for (std::int32_t &value : whole)
+            value /= g;
+    return whole;
 }
 
 } // namespace molvane

@@ -72,7 +72,8 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
 bool SolverPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount,
     SolverRecord *record = nullptr);
 
-/// The smallest whole numbers in the ratio of the results, as decimal texts.
-ResultList IntegerCoefficients(const SolverValues &results);
+/// The smallest whole numbers in the ratio of the results. Throws ConversionError for a value
+/// missing or beyond 32 bits, as their texts could not be read.
+std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results);
 
 } // namespace molvane

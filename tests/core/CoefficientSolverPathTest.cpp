@@ -147,8 +147,17 @@ TEST(CoefficientSolverPath, WholeSolvesGiveTheReferenceValuesAndFailures)
         ASSERT_EQ(record.lineRows, expectedRecord.lineRows);
         if (expectedOutcome.starts_with("solved")) {
             ASSERT_EQ(textValues(values), expected) << testing::PrintToString(expectedLines);
-            ASSERT_EQ(outcome([&] { return !IntegerCoefficients(values).empty(); }),
-                outcome([&] { return !reference::IntegerCoefficients(expected).empty(); }));
+            ResultList whole, expectedWhole;
+            ASSERT_EQ(outcome([&] {
+                for (const std::int32_t value : IntegerCoefficients(values))
+                    whole.push_back(std::to_string(value));
+                return true;
+            }),
+                outcome([&] {
+                    expectedWhole = reference::IntegerCoefficients(expected);
+                    return true;
+                }));
+            ASSERT_EQ(whole, expectedWhole);
         }
         solved += expectedOutcome.starts_with("solved");
         failed += expectedOutcome == "conversion";

@@ -67,9 +67,18 @@ bool SolverPass(Lines &lines, ResultList &results, int substanceCount)
     return passed;
 }
 
+// The whole coefficients as decimal texts.
+ResultList wholeTexts(const SolverValues &results)
+{
+    ResultList texts;
+    for (const std::int32_t value : IntegerCoefficients(results))
+        texts.push_back(std::to_string(value));
+    return texts;
+}
+
 ResultList IntegerCoefficients(const ResultList &results)
 {
-    return molvane::IntegerCoefficients(values(results));
+    return wholeTexts(values(results));
 }
 
 TEST(BuildEquations, OneLinePerElementReactantsLeft)
@@ -116,7 +125,7 @@ TEST(SolverPass, EliminationStepOfSulfuricAcidOnCopper)
     ASSERT_TRUE(SolveCoefficients(
         { { 1, 0, 0, 0 }, { 0, 2, 1, 4 }, { 1, 0, 1, 4 }, { 0, 0, 1, 2 }, { 0, 2, 0, 1 } },
         read(equations), solved));
-    EXPECT_EQ(IntegerCoefficients(solved), (ResultList { "1", "2", "1", "1", "2" }));
+    EXPECT_EQ(wholeTexts(solved), (ResultList { "1", "2", "1", "1", "2" }));
 }
 
 TEST(SolverPass, MergesRepeatedVariablesAtTheLineEnd)

@@ -114,9 +114,14 @@ std::string changedReaction(std::mt19937 &random, std::string text)
             if (kind == 0)
                 std::swap(one, side.front());
             else if (kind == 1)
-                one = "[" + one + "]";
-            else
-                one = below(random, 2) ? "(" + one + ")" : one + "*" + one;
+                one.insert(0, "[").append("]");
+            else if (below(random, 2))
+                one.insert(0, "(").append(")");
+            else {
+                const std::string copy = one;
+                one += '*';
+                one += copy;
+            }
             text = joined(left) + ">" + joined(right);
         } else if (kind == 3) {
             for (char &c : text)

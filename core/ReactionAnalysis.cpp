@@ -199,17 +199,6 @@ std::vector<std::int32_t> CountAtoms(
     return counts;
 }
 
-std::string CountVectorText(const std::vector<std::int32_t> &counts)
-{
-    std::string text;
-    for (const std::int32_t count : counts) {
-        if (!text.empty())
-            text.push_back(',');
-        text += std::to_string(count);
-    }
-    return text;
-}
-
 std::string WeightOfAtoms(
     const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts)
 {

@@ -38,10 +38,6 @@ std::string_view ReadSymbol(std::string_view formula, std::size_t &pos);
 /// Throws InvalidReaction when the run is not one such integer.
 std::int32_t ReadCount(std::string_view formula, std::size_t &pos);
 
-/// A substance's count vector as the text solver reads it: the counts joined by commas
-/// ("2,0,1").
-std::string CountVectorText(const std::vector<std::int32_t> &counts);
-
 /// Formula weight from the element table, in general format with 15 significant digits; an
 /// ion weighs as its atoms, the electron weighs ElectronWeight. Throws InvalidReaction on
 /// malformed text (an unclosed or unopened bracket among it) or a symbol missing from the

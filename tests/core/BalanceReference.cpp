@@ -158,6 +158,17 @@ std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answe
 
 } // namespace
 
+std::string CountVectorText(const std::vector<std::int32_t> &counts)
+{
+    std::string text;
+    for (const std::int32_t count : counts) {
+        if (!text.empty())
+            text.push_back(',');
+        text += std::to_string(count);
+    }
+    return text;
+}
+
 BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
 {
     const std::string text = WithJoiningStars(normalisedText);
@@ -173,7 +184,7 @@ TextSolverAnswer SolveAsText(
 {
     std::vector<std::string> vectors;
     for (const std::vector<std::int32_t> &counts : problem.counts)
-        vectors.push_back(CountVectorText(counts));
+        vectors.push_back(reference::CountVectorText(counts));
     try {
         const std::vector<std::string> lines
             = reference::BuildEquations(problem.rows, vectors, problem.reactantCount);

@@ -15,6 +15,10 @@ TextSolverAnswer SolveAsText(const BalanceProblem &problem,
 BalancedReaction Balance(
     std::string_view normalisedText, const MillisecondClock &clock = SteadyMilliseconds);
 
+/// A substance's count vector as the text solver read it: the counts joined by commas
+/// ("2,0,1").
+std::string CountVectorText(const std::vector<std::int32_t> &counts);
+
 /// The text solver as it was, which the reference path solves with: it rewrote its equations as
 /// text ("2[0]=2[2]").
 std::vector<std::string> BuildEquations(const std::vector<std::string> &elements,

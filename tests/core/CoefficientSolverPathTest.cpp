@@ -6,7 +6,6 @@
 #include "core/CoefficientSolver.h"
 #include "core/Errors.h"
 #include "core/Fraction.h"
-#include "core/ReactionAnalysis.h"
 #include "core/SolverLine.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +114,7 @@ Table randomTable(std::mt19937 &random)
     for (std::size_t r = 0; r < rows; ++r)
         table.rows.push_back("E" + std::to_string(r));
     for (const std::vector<std::int32_t> &column : table.counts)
-        table.vectors.push_back(CountVectorText(column));
+        table.vectors.push_back(reference::CountVectorText(column));
     table.reactantCount = 1 + below(random, int(substances) - 1);
     return table;
 }

@@ -33,39 +33,59 @@ std::vector<std::string> allSubstances(ReactionSides sides)
     return all;
 }
 
-bool holds(const std::vector<std::string> &symbols, std::string_view element)
+// Where an element row stands: the first substance holding it (counted from 1) and the sides.
+struct RowPresence
 {
-    return IndexOfElement(symbols, element) >= 0;
-}
+    int first = 0;
+    bool inReactants = false;
+    bool inProducts = false;
+};
 
 // Both sides must hold the same set of element symbols. An element that stands on one side
 // only is named; one missing from the element table is more likely a slip of the keyboard than
 // a missing substance, so such a one is named first, as unknown.
-void checkSameElements(const std::vector<std::string> &elements,
-    const std::vector<std::vector<std::string>> &symbolsPerSubstance, int reactantCount)
+void checkSameElements(
+    const std::vector<std::string> &rows, const std::vector<RowPresence> &presence)
 {
     std::optional<ReactionFault> fault;
-    for (const std::string &element : elements) {
-        bool inReactants = false, inProducts = false;
-        int first = 0;
-        for (std::size_t s = 0; s < symbolsPerSubstance.size(); ++s) {
-            if (!holds(symbolsPerSubstance[s], element))
-                continue;
-            if (first == 0)
-                first = int(s) + 1;
-            (int(s) < reactantCount ? inReactants : inProducts) = true;
-        }
-        if (inReactants == inProducts)
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const RowPresence &row = presence[r];
+        if (row.inReactants == row.inProducts)
             continue;
-        if (!FindElement(element)) {
-            fault = ReactionFault { FaultCause::UnknownElement, element, first, 0 };
+        if (!FindElement(rows[r])) {
+            fault = ReactionFault { FaultCause::UnknownElement, rows[r], row.first, 0 };
             break;
         }
         if (!fault)
-            fault = ReactionFault { FaultCause::OneSideElement, element, 0, 0 };
+            fault = ReactionFault { FaultCause::OneSideElement, rows[r], 0, 0 };
     }
     if (fault)
         throw InvalidReaction("the sides hold different elements", *fault);
+}
+
+// The element rows in order of first appearance, the symbols of each substance in turn, once
+// both sides are found to hold the same ones. Symbols differing only in case share a row.
+std::vector<std::string> elementRows(
+    const std::vector<std::vector<std::string>> &symbols, int reactantCount)
+{
+    std::vector<std::string> rows;
+    std::vector<RowPresence> presence;
+    for (std::size_t s = 0; s < symbols.size(); ++s) {
+        for (const std::string &symbol : symbols[s]) {
+            int r = IndexOfElement(rows, symbol);
+            if (r < 0) {
+                r = int(rows.size());
+                rows.push_back(symbol);
+                presence.emplace_back();
+            }
+            RowPresence &row = presence[std::size_t(r)];
+            if (row.first == 0)
+                row.first = int(s) + 1;
+            (int(s) < reactantCount ? row.inReactants : row.inProducts) = true;
+        }
+    }
+    checkSameElements(rows, presence);
+    return rows;
 }
 
 // The first grammar, read exactly as it always was.
@@ -76,11 +96,10 @@ BalanceProblem plainProblem(std::string_view text)
     ReactionSides sides = SplitReaction(units);
     problem.reactantCount = int(sides.reactants.size());
     problem.unitSubstances = allSubstances(std::move(sides));
-    problem.rows = ListElements(units);
-    std::vector<std::vector<std::string>> symbols;
+    problem.formulas = allSubstances(SplitReaction(text));
     for (const std::string &substance : problem.unitSubstances)
-        symbols.push_back(ListElements(substance + "+"));
-    checkSameElements(problem.rows, symbols, problem.reactantCount);
+        problem.symbols.push_back(ListElements(substance + "+"));
+    problem.rows = elementRows(problem.symbols, problem.reactantCount);
     for (const std::string &substance : problem.unitSubstances)
         problem.counts.push_back(CountAtoms(substance, problem.rows));
     return problem;
@@ -90,23 +109,19 @@ BalanceProblem plainProblem(std::string_view text)
 BalanceProblem notationProblem(std::string_view text)
 {
     BalanceProblem problem;
-    const ReactionSides sides = SplitReaction(text);
+    ReactionSides sides = SplitReaction(text);
     problem.reactantCount = int(sides.reactants.size());
-    std::vector<SubstanceFormula> substances;
-    std::vector<std::vector<std::string>> symbols;
+    problem.formulas = allSubstances(std::move(sides));
     bool charged = false;
-    for (const std::string &typed : allSubstances(sides)) {
-        substances.push_back(ReadSubstance(typed));
-        const SubstanceFormula &substance = substances.back();
-        for (const std::string &symbol : substance.symbols)
-            if (!holds(problem.rows, symbol))
-                problem.rows.push_back(symbol);
-        symbols.push_back(substance.symbols);
+    for (const std::string &typed : problem.formulas) {
+        problem.substances.push_back(ReadSubstance(typed));
+        const SubstanceFormula &substance = problem.substances.back();
+        problem.symbols.push_back(substance.symbols);
         problem.unitSubstances.push_back(substance.unitForm);
         charged = charged || substance.charge != 0;
     }
-    checkSameElements(problem.rows, symbols, problem.reactantCount);
-    for (const SubstanceFormula &substance : substances) {
+    problem.rows = elementRows(problem.symbols, problem.reactantCount);
+    for (const SubstanceFormula &substance : problem.substances) {
         std::vector<std::int32_t> counts(problem.rows.size(), 0);
         for (std::size_t i = 0; i < substance.symbols.size(); ++i)
             counts[std::size_t(IndexOfElement(problem.rows, substance.symbols[i]))]
@@ -120,39 +135,71 @@ BalanceProblem notationProblem(std::string_view text)
     return problem;
 }
 
+// The weight of formula @p s from the atoms the problem has counted; what FormulaWeight gives
+// for it. A formula read differently on its own than within the reaction (one that is not
+// checked or split the same way) is weighed on its own.
+std::string substanceWeight(const BalanceProblem &problem, std::size_t s)
+{
+    const std::string &formula = problem.formulas[s];
+    CheckCharactersAndBrackets(formula);
+    if (problem.substances.empty()) {
+        if (problem.unitSubstances.size() != problem.formulas.size()
+            || InsertUnitCounts(formula) != problem.unitSubstances[s])
+            return FormulaWeight(formula);
+        const std::vector<std::string> &symbols = problem.symbols[s];
+        std::vector<std::int32_t> counts;
+        counts.reserve(symbols.size());
+        for (const std::string &symbol : symbols)
+            counts.push_back(problem.counts[s][std::size_t(IndexOfElement(problem.rows, symbol))]);
+        return WeightOfAtoms(symbols, counts);
+    }
+    if (!UsesExtendedNotation(formula))
+        return FormulaWeight(formula);
+    const SubstanceFormula &substance = problem.substances[s];
+    if (substance.electron)
+        return std::string(ElectronWeight);
+    return WeightOfAtoms(substance.symbols, substance.counts);
+}
+
 // Every row balances, and every coefficient is positive.
-bool balances(const std::vector<std::string> &coefficients,
+template <typename Int>
+bool balances(const std::vector<Int> &coefficients,
     const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
 {
     if (coefficients.size() != counts.size())
         return false;
-    std::vector<__int128> values;
-    for (const std::string &text : coefficients) {
-        const std::int32_t value = ParseInt32(text);
-        if (value <= 0)
-            return false;
-        values.push_back(value);
-    }
+    if (std::any_of(coefficients.begin(), coefficients.end(), [](Int v) { return v <= 0; }))
+        return false;
     const std::size_t rows = counts.empty() ? 0 : counts.front().size();
     for (std::size_t e = 0; e < rows; ++e) {
         __int128 sum = 0;
         for (std::size_t s = 0; s < counts.size(); ++s)
-            sum += (int(s) < reactantCount ? 1 : -1) * values[s] * counts[s][e];
+            sum += (int(s) < reactantCount ? 1 : -1) * __int128(coefficients[s]) * counts[s][e];
         if (sum != 0)
             return false;
     }
     return true;
 }
 
-std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answer)
+template <typename Int> std::vector<std::string> decimalTexts(const std::vector<Int> &values)
 {
     std::vector<std::string> texts;
-    for (const std::int64_t value : answer) {
+    texts.reserve(values.size());
+    for (const Int value : values)
+        texts.push_back(std::to_string(value));
+    return texts;
+}
+
+// The exact answer, which the text solver's 32-bit limit applies to as well.
+std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answer,
+    const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
+{
+    for (const std::int64_t value : answer)
         if (value > std::numeric_limits<std::int32_t>::max())
             throw InvalidReaction("coefficient beyond 32 bits");
-        texts.push_back(std::to_string(value));
-    }
-    return texts;
+    if (!balances(answer, counts, reactantCount))
+        throw CannotBalance("coefficients do not balance");
+    return decimalTexts(answer);
 }
 
 } // namespace
@@ -168,30 +215,26 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
 }
 
 TextSolverAnswer SolveAsText(
-    const BalanceProblem &problem, const MillisecondClock &clock, SolverRecord *record)
+    const BalanceProblem &problem, MillisecondClock clock, SolverRecord *record)
 {
-    std::vector<std::string> vectors;
-    for (const std::vector<std::int32_t> &counts : problem.counts)
-        vectors.push_back(CountVectorText(counts));
     try {
-        const std::vector<std::string> lines
-            = BuildEquations(problem.rows, vectors, problem.reactantCount);
-        ResultList results;
-        if (!SolveCoefficients(vectors, lines, int(vectors.size()), results, clock, record))
+        SolverValues results;
+        if (!SolveCoefficients(problem.counts,
+                BuildEquations(problem.counts, problem.rows.size(), problem.reactantCount), results,
+                clock, record))
             return {};
-        TextSolverAnswer answer { TextSolverOutcome::Solved, IntegerCoefficients(results) };
-        if (!balances(answer.coefficients, problem.counts, problem.reactantCount))
+        const std::vector<std::int32_t> coefficients = IntegerCoefficients(results);
+        if (!balances(coefficients, problem.counts, problem.reactantCount))
             return {};
-        return answer;
+        return { TextSolverOutcome::Solved, decimalTexts(coefficients) };
     } catch (const ConversionError &) {
         return { TextSolverOutcome::BeyondRange, {} };
     }
 }
 
-BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock &clock)
+BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock)
 {
     const BalanceProblem problem = ReadBalanceProblem(normalisedText);
-    const std::string &text = problem.text;
     const int reactantCount = problem.reactantCount;
 
     // The exact rank decides at once whether there is one answer at all.
@@ -208,17 +251,18 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
             DiagnoseNoAnswer(problem.counts, problem.rows, reactantCount, exact));
 
     TextSolverAnswer answer = SolveAsText(problem, clock);
-    if (answer.outcome != TextSolverOutcome::Solved)
-        answer.coefficients = exactAnswerTexts(exact.answer);
-    if (!balances(answer.coefficients, problem.counts, reactantCount))
-        throw CannotBalance("coefficients do not balance");
+    // A solved answer was checked against every row already; only the fallback still needs it.
+    if (answer.outcome != TextSolverOutcome::Solved) {
+        answer.coefficients = exactAnswerTexts(exact.answer, problem.counts, reactantCount);
+    }
 
     BalancedReaction result;
-    result.formulas = allSubstances(SplitReaction(text));
-    result.coefficients = answer.coefficients;
-    for (const std::string &formula : result.formulas) {
+    result.formulas = problem.formulas;
+    result.coefficients = std::move(answer.coefficients);
+    result.weights.reserve(result.formulas.size());
+    for (std::size_t s = 0; s < result.formulas.size(); ++s) {
         try {
-            result.weights.emplace_back(FormulaWeight(formula));
+            result.weights.emplace_back(substanceWeight(problem, s));
         } catch (const InvalidReaction &) {
             result.weights.emplace_back(std::nullopt);
         }

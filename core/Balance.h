@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoefficientSolver.h"
+#include "core/SubstanceFormula.h"
 
 #include <cstdint>
 
@@ -31,6 +32,10 @@ struct BalanceProblem
     std::vector<std::vector<std::int32_t>> counts; ///< per substance, one entry per row
     std::vector<std::string> unitSubstances; ///< every omitted count written as "1"
     int reactantCount = 0;
+    std::vector<std::string> formulas; ///< as typed, reactants then products
+    /// Per unit substance, its symbols in order of first appearance, as the weight sums them.
+    std::vector<std::vector<std::string>> symbols;
+    std::vector<SubstanceFormula> substances; ///< each formula read, in the extended language
 };
 
 /// Reads a normalised reaction text into its balance rows. Throws InvalidReaction for text
@@ -51,12 +56,12 @@ struct TextSolverAnswer
 };
 /// Records the solver's steps in @p record when one is given; rows are those of @p problem.
 TextSolverAnswer SolveAsText(const BalanceProblem &problem,
-    const MillisecondClock &clock = SteadyMilliseconds, SolverRecord *record = nullptr);
+    MillisecondClock clock = SteadyMilliseconds, SolverRecord *record = nullptr);
 
 /// Balances a normalised reaction text. Throws InvalidReaction for text outside the
 /// grammar and CannotBalance for a reaction without exactly one all-positive answer.
 BalancedReaction Balance(
-    std::string_view normalisedText, const MillisecondClock &clock = SteadyMilliseconds);
+    std::string_view normalisedText, MillisecondClock clock = SteadyMilliseconds);
 
 /// Joins the unit-count substances with their coefficients and drops every 1 that is a
 /// coefficient or a count: 2H2+1O2>2H2O1 becomes 2H2+O2>2H2O.

@@ -1,90 +1,37 @@
 #include "core/CoefficientSolver.h"
 
 #include "core/Errors.h"
-#include "core/Fraction.h"
-#include "core/ReactionCharacters.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
+#include <limits>
 #include <numeric>
-#include <optional>
 #include <string_view>
 
+// The solver once rewrote its equations as text ("2[0]=2[2]") and its answers, limits and
+// failures are those of that text: every step below reads a term as its text would have been
+// read, and the repeated-state check compares the text of the lines.
 namespace molvane {
-
-using namespace molvane;
 
 namespace {
 
-bool isSign(char c)
+const SolverTerm zeroTerm {};
+
+bool isVariable(const SolverTerm &term)
 {
-    return c == '+' || c == '-';
+    return term.index >= 0;
 }
 
-bool isZero(Fraction f)
+std::size_t variableCount(const SolverLine &line)
 {
-    return f.numerator == 0;
+    return std::size_t(std::count_if(line.left.begin(), line.left.end(), isVariable)
+        + std::count_if(line.right.begin(), line.right.end(), isVariable));
 }
 
-// Start of the term whose "[" stands at @p open: back over digits and "/", then one sign.
-std::size_t termStart(std::string_view text, std::size_t open)
+std::int32_t countAt(
+    const std::vector<std::vector<std::int32_t>> &counts, std::size_t substance, std::size_t row)
 {
-    std::size_t start = open;
-    while (start > 0 && (IsDigit(text[start - 1]) || text[start - 1] == '/'))
-        --start;
-    if (start > 0 && isSign(text[start - 1]))
-        --start;
-    return start;
-}
-
-// The substance index between the "[" at @p open and the next "]".
-int readIndex(std::string_view text, std::size_t open, int substanceCount, std::size_t &close)
-{
-    close = text.find(']', open);
-    if (close == std::string_view::npos)
-        throw ConversionError("unclosed term");
-    const int index = ParseInt32(text.substr(open + 1, close - open - 1));
-    if (index < 0 || index >= substanceCount)
-        throw ConversionError("index out of range");
-    return index;
-}
-
-std::string bracketed(int index)
-{
-    char buffer[16] = "[";
-    char *end = std::to_chars(buffer + 1, buffer + sizeof buffer - 1, index).ptr;
-    *end++ = ']';
-    return std::string(buffer, end);
-}
-
-std::string flipSign(std::string_view term)
-{
-    if (!term.empty() && term[0] == '-')
-        return "+" + std::string(term.substr(1));
-    if (!term.empty() && term[0] == '+')
-        return "-" + std::string(term.substr(1));
-    return "-" + std::string(term);
-}
-
-// A sum of constant terms ("6+4", "-10/1", "+-2"); an empty side is zero.
-Fraction sideValue(std::string_view side)
-{
-    Fraction sum { 0, 1 };
-    std::size_t pos = 0;
-    while (pos < side.size()) {
-        bool negative = false;
-        for (; pos < side.size() && isSign(side[pos]); ++pos)
-            negative ^= side[pos] == '-';
-        const std::size_t start = pos;
-        while (pos < side.size() && (IsDigit(side[pos]) || side[pos] == '/'))
-            ++pos;
-        Fraction term = FromText(side.substr(start, pos - start));
-        if (negative)
-            term = Multiply(term, FromInteger(-1));
-        sum = Add(sum, term);
-    }
-    return sum;
+    return row < counts[substance].size() ? counts[substance][row] : 0;
 }
 
 bool sameValue(Fraction a, Fraction b)
@@ -92,309 +39,303 @@ bool sameValue(Fraction a, Fraction b)
     return __int128(a.numerator) * b.denominator == __int128(b.numerator) * a.denominator;
 }
 
-std::string listText(const std::vector<std::string> &lines)
+// A side of constants summed, each sign toggling, the digits read on their own: "+-2" is -2.
+Fraction sideValue(const std::vector<SolverTerm> &side)
 {
-    std::size_t size = 0;
-    for (const std::string &line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const std::string &line : lines) {
-        text += line;
+    Fraction sum { 0, 1 };
+    for (const SolverTerm &term : side) {
+        Fraction value = ReadMagnitude(term);
+        if ((term.lead == '-') != (term.sign == '-'))
+            value = Multiply(value, FromInteger(-1));
+        sum = Add(sum, value);
+    }
+    return sum;
+}
+
+void appendListText(const std::vector<SolverLine> &lines, std::string &text)
+{
+    for (const SolverLine &line : lines) {
+        AppendLineText(line, text);
         text += "\r\n";
     }
-    return text;
 }
+
+// The text of the states since a line was last removed, one after another: a pass that
+// leads back into it would go round for ever. As text, a state found anywhere within repeats.
+class StateHistory
+{
+public:
+    explicit StateHistory(const std::vector<SolverLine> &lines)
+        : m_initialCount(lines.size())
+    {
+        appendListText(lines, m_text);
+        // Room for a few passes, so the texts seldom grow while solving.
+        m_state.reserve(2 * m_text.size());
+        m_text.reserve(8 * m_text.size());
+    }
+
+    /// True when the text of @p lines, after a pass, stands anywhere in the history.
+    bool repeats(const std::vector<SolverLine> &lines)
+    {
+        m_state.clear();
+        appendListText(lines, m_state);
+        return !m_state.empty() && m_text.find(m_state) != std::string::npos;
+    }
+
+    /// Adds the state last tested. Once a line is gone only the previous pass is kept; the
+    /// time limit catches the rest.
+    void record(const std::vector<SolverLine> &lines)
+    {
+        if (lines.size() < m_initialCount)
+            m_text.clear();
+        m_text += m_state;
+    }
+
+private:
+    std::string m_text;
+    std::string m_state;
+    std::size_t m_initialCount;
+};
 
 // Step A: known values replace their terms; lines left without variables go, and each of
 // them must hold, or the reaction has no answer.
 bool substituteKnownValues(
-    std::vector<std::string> &lines, const ResultList &results, std::vector<int> *lineRows)
+    std::vector<SolverLine> &lines, const SolverValues &results, std::vector<int> *lineRows)
 {
-    for (std::size_t k = 0; k < results.size(); ++k) {
-        if (results[k].empty())
-            continue;
-        const Fraction value = FromText(results[k]);
-        const std::string key = bracketed(int(k));
-        for (std::string &line : lines) {
-            for (std::size_t pos = line.find(key); pos != std::string::npos; pos = line.find(key)) {
-                std::size_t start = pos;
-                while (start > 0 && (IsDigit(line[start - 1]) || line[start - 1] == '/'))
-                    --start;
-                const Fraction product
-                    = Multiply(FromText(std::string_view(line).substr(start, pos - start)), value);
-                line.replace(start, pos + key.size() - start,
-                    product.denominator == 1 ? std::to_string(product.numerator) : ToText(product));
+    // Every known value is read back from its text, whether a line still holds it or not.
+    std::vector<std::optional<Fraction>> known(results.size());
+    for (std::size_t k = 0; k < results.size(); ++k)
+        if (results[k])
+            known[k] = ViaText(results[k]->value);
+    for (SolverLine &line : lines) {
+        for (std::vector<SolverTerm> *side : { &line.left, &line.right }) {
+            for (SolverTerm &term : *side) {
+                if (isVariable(term) && known[std::size_t(term.index)])
+                    term = ProductTerm(
+                        Multiply(ReadMagnitude(term), *known[std::size_t(term.index)]), term.sign);
             }
         }
     }
     if (lineRows) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < lines.size(); ++i)
-            if (lines[i].find('[') != std::string::npos)
+            if (variableCount(lines[i]) != 0)
                 (*lineRows)[kept++] = (*lineRows)[i];
         lineRows->resize(kept);
     }
     bool consistent = true;
-    std::erase_if(lines, [&](const std::string &line) {
-        if (line.find('[') != std::string::npos)
+    std::erase_if(lines, [&](const SolverLine &line) {
+        if (variableCount(line) != 0)
             return false;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            throw ConversionError("line without =");
-        const std::string_view text(line);
-        consistent = consistent
-            && sameValue(sideValue(text.substr(0, eq)), sideValue(text.substr(eq + 1)));
+        // Once one line fails the rest are not read.
+        consistent = consistent && sameValue(sideValue(line.left), sideValue(line.right));
         return true;
     });
     return consistent;
 }
 
-// Step B: all variable terms move right, all constants left, into K=terms.
-void normaliseLine(std::string &line)
+// Step B: all variable terms move right, all constants left, into K=terms. The left
+// variables go to the right end in order; the right constants join K one by one, each time
+// reading K as one number, so a left side of two constants fails only when one joins it.
+void normaliseLine(SolverLine &line)
 {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string::npos)
-        throw ConversionError("line without =");
-    std::string left = eq == 0 ? "0" : line.substr(0, eq);
-    std::string right = line.substr(eq + 1);
-
-    for (std::size_t close = left.find(']'); close != std::string::npos; close = left.find(']')) {
-        const std::size_t open = left.rfind('[', close);
-        const std::size_t start = termStart(left, open == std::string::npos ? close : open);
-        std::string term = left.substr(start, close + 1 - start);
-        left.erase(start, close + 1 - start);
-        if (left.empty())
-            left = "0";
-        right += flipSign(term);
+    std::size_t kept = 0;
+    for (SolverTerm &term : line.left) {
+        if (isVariable(term)) {
+            term.sign = term.sign == '-' ? '+' : '-';
+            line.right.push_back(term);
+        } else {
+            line.left[kept++] = term;
+        }
     }
+    line.left.resize(kept);
+    if (line.left.empty())
+        line.left.push_back(zeroTerm);
 
-    std::size_t pending = std::string::npos; // start of the text since the last "]"
-    for (std::size_t i = 0; i < right.size();) {
-        const char c = right[i];
-        if (c == ']') {
-            pending = std::string::npos;
-            ++i;
+    kept = 0;
+    for (std::size_t i = 0; i < line.right.size(); ++i) {
+        const SolverTerm term = line.right[i];
+        if (isVariable(term)) {
+            line.right[kept++] = term;
             continue;
         }
-        if (isSign(c) && pending != std::string::npos) {
-            const std::string term = right.substr(pending, i - pending);
-            right.erase(pending, i - pending);
-            left = ToText(Add(FromText(left), FromText(flipSign(term))));
-            i = pending; // the sign that ended the constant starts the next pending text
-            pending = std::string::npos;
-            continue;
-        }
-        if (pending == std::string::npos)
-            pending = i;
-        if (i + 1 == right.size()) {
-            const std::string term = right.substr(pending);
-            right.erase(pending);
-            left = ToText(Add(FromText(left), FromText(flipSign(term))));
-            break;
-        }
-        ++i;
+        // A constant with two signs ("+-6") fails here: its first sign is read on its own.
+        const Fraction sum = Add(ReadSide(line.left), ReadSigned(term, true));
+        line.left.assign(1, FractionTerm(sum, -1, false));
     }
-    line = left + "=" + right;
+    line.right.resize(kept);
 }
 
-// Step C: repeated variables of a line become one term at its end.
-void mergeRepeatedVariables(std::string &line, int substanceCount)
+// The smallest substance above @p after that stands more than once on the right; -1 if none.
+int nextRepeated(const std::vector<SolverTerm> &right, int after)
 {
-    std::vector<int> occurrences(substanceCount, 0);
-    for (std::size_t open = line.find('['); open != std::string::npos;
-         open = line.find('[', open + 1)) {
-        std::size_t close;
-        ++occurrences[readIndex(line, open, substanceCount, close)];
-    }
-    for (int k = 0; k < substanceCount; ++k) {
-        if (occurrences[k] < 2)
+    int best = -1;
+    for (std::size_t i = 0; i < right.size(); ++i) {
+        const int index = right[i].index;
+        if (index <= after || (best >= 0 && index >= best))
             continue;
-        const std::string key = bracketed(k);
+        for (std::size_t j = i + 1; j < right.size(); ++j)
+            if (right[j].index == index) {
+                best = index;
+                break;
+            }
+    }
+    return best;
+}
+
+// Step C: repeated variables of a line become one term at its end, in order of substance.
+void mergeRepeatedVariables(SolverLine &line)
+{
+    std::vector<SolverTerm> &right = line.right;
+    for (int k = nextRepeated(right, -1); k >= 0; k = nextRepeated(right, k)) {
         Fraction sum { 0, 1 };
-        for (std::size_t pos = line.find(key); pos != std::string::npos; pos = line.find(key)) {
-            const std::size_t start = termStart(line, pos);
-            std::string coefficient = line.substr(start, pos - start);
-            sum = Add(sum, FromText(coefficient));
-            line.erase(start, pos + key.size() - start);
-        }
-        const std::string text = ToText(sum);
-        if (text[0] != '-')
-            line += '+';
-        line += text;
-        line += key;
+        std::erase_if(right, [&](const SolverTerm &term) {
+            if (term.index != k)
+                return false;
+            sum = Add(sum, ReadSigned(term));
+            return true;
+        });
+        right.push_back(FractionTerm(sum, k, true));
     }
 }
 
 // Step D: a line with one variable term gives that variable's value; returns its index, or -1.
-int solveSingleVariable(std::string &line, ResultList &results, int substanceCount)
+int solveSingleVariable(SolverLine &line, SolverValues &results)
 {
-    const std::size_t eq = line.find('=');
-    const std::string_view right = std::string_view(line).substr(eq + 1);
-    if (right.find("]+") != std::string_view::npos || right.find("]-") != std::string_view::npos)
-        return -1;
-    std::size_t open = 0;
-    while (
-        open < right.size() && (isSign(right[open]) || IsDigit(right[open]) || right[open] == '/'))
-        ++open;
-    if (open == right.size() || right[open] != '[')
+    const std::vector<SolverTerm> &right = line.right;
+    for (std::size_t i = 0; i + 1 < right.size(); ++i)
+        if (isVariable(right[i]))
+            return -1; // more than one unknown is left
+    // Anything before the variable would be read as part of its factor.
+    if (right.size() != 1 || !isVariable(right.front()))
         throw ConversionError("malformed term");
-    std::size_t close;
-    const int k = readIndex(right, open, substanceCount, close);
-    const Fraction f = FromText(right.substr(0, open));
-    if (isZero(f)) {
-        line = "0=0";
+    const Fraction factor = ReadSigned(right.front());
+    if (factor.numerator == 0) {
+        line = { { zeroTerm }, { zeroTerm } }; // "0=0"
         return -1;
     }
-    results[k] = ToText(Multiply(FromText(std::string_view(line).substr(0, eq)), Reciprocal(f)));
-    return k;
+    const int index = right.front().index;
+    results[std::size_t(index)]
+        = SolverValue { Multiply(ReadSide(line.left), Reciprocal(factor)), false };
+    return index;
 }
 
-struct Pivot
+// The first variable term with a non-zero coefficient; a zero one cannot be divided by. Only
+// the right holds variables once the line is normalised.
+std::optional<std::size_t> findPivot(const SolverLine &line)
 {
-    std::size_t start, end; // the term's text within the line
-    int index;
-    std::string coefficient; // signed, as written
-};
-
-// The first variable term with a non-zero coefficient; a zero one cannot be divided by.
-std::optional<Pivot> findPivot(std::string_view line, int substanceCount)
-{
-    for (std::size_t open = line.find('['); open != std::string_view::npos;
-         open = line.find('[', open + 1)) {
-        std::size_t close;
-        const int index = readIndex(line, open, substanceCount, close);
-        const std::size_t start = termStart(line, open);
-        const std::string coefficient(line.substr(start, open - start));
-        if (!isZero(FromText(coefficient)))
-            return Pivot { start, close + 1, index, coefficient };
-    }
+    for (std::size_t i = 0; i < line.right.size(); ++i)
+        if (isVariable(line.right[i]) && ReadSigned(line.right[i]).numerator != 0)
+            return i;
     return std::nullopt;
 }
 
-// Re-read as the text would be, so a value beyond 32 bits fails here as it would there.
-Fraction viaText(Fraction f)
+// Writes the pivot's value, solved from @p first, in place of its term in every other line:
+// the remaining terms in order of substance, the constant last.
+void substitutePivot(
+    std::vector<SolverLine> &lines, const SolverLine &first, std::size_t pivot, int n)
 {
-    return FromText(ToText(f));
+    // E[i] for the variable terms left, E[n] for the constant (-K), each read back from text.
+    std::vector<std::optional<Fraction>> table(std::size_t(n) + 1);
+    for (std::size_t i = 0; i < first.right.size(); ++i)
+        if (i != pivot && isVariable(first.right[i]))
+            table[std::size_t(first.right[i].index)] = ViaText(ReadSigned(first.right[i]));
+    table[std::size_t(n)] = ViaText(ReadSide(first.left, true));
+
+    const Fraction divisor = Reciprocal(ReadSigned(first.right[pivot], true));
+    const int key = first.right[pivot].index;
+    std::vector<SolverTerm> replacement;
+    for (SolverLine &other : lines) {
+        for (std::size_t i = 0; i < other.right.size(); ++i) {
+            if (other.right[i].index != key)
+                continue;
+            const Fraction m = Multiply(ReadSigned(other.right[i]), divisor);
+            replacement.clear();
+            for (std::size_t e = 0; e < table.size(); ++e)
+                if (table[e])
+                    replacement.push_back(FractionTerm(
+                        Multiply(m, *table[e]), e < std::size_t(n) ? int(e) : -1, true));
+            other.right.erase(other.right.begin() + std::ptrdiff_t(i));
+            other.right.insert(
+                other.right.begin() + std::ptrdiff_t(i), replacement.begin(), replacement.end());
+            // Past the replacement, which never holds the pivot and always ends in E[n].
+            i += replacement.size() - 1;
+        }
+    }
 }
 
-// Step F: solve the first line for its pivot and substitute it into the others; returns the
-// pivot's index, or -1 when the line has none.
-int eliminateVariable(std::vector<std::string> &lines, int n)
+// Step F: solve the first line for its pivot, substitute it into the others, and move the
+// first line, unchanged, to the end; returns the pivot's index, or -1 when the line has none.
+int eliminateVariable(std::vector<SolverLine> &lines, int n)
 {
-    const std::string first = lines.front();
+    SolverLine first = std::move(lines.front());
     lines.erase(lines.begin());
-    const std::optional<Pivot> pivot = findPivot(first, n);
-    if (pivot) {
-        std::string line = first;
-        line.erase(pivot->start, pivot->end - pivot->start);
-        const std::size_t eq = line.find('=');
-        const std::string_view rest = std::string_view(line).substr(eq + 1);
-
-        // E[i] for the variable terms left, E[n] for the constant (-K).
-        std::vector<std::optional<Fraction>> table(n + 1);
-        for (std::size_t open = rest.find('['); open != std::string_view::npos;
-             open = rest.find('[', open + 1)) {
-            std::size_t close;
-            const int index = readIndex(rest, open, n, close);
-            const std::size_t start = termStart(rest, open);
-            table[index] = viaText(FromText(rest.substr(start, open - start)));
-        }
-        table[n] = viaText(FromText(flipSign(std::string_view(line).substr(0, eq))));
-
-        const Fraction divisor = Reciprocal(FromText(flipSign(pivot->coefficient)));
-        const std::string key = bracketed(pivot->index);
-        for (std::string &other : lines) {
-            for (std::size_t pos = other.find(key); pos != std::string::npos;
-                 pos = other.find(key)) {
-                const std::size_t start = termStart(other, pos);
-                const Fraction m = Multiply(
-                    FromText(std::string_view(other).substr(start, pos - start)), divisor);
-                std::string replacement;
-                for (int i = 0; i <= n; ++i) {
-                    if (!table[i])
-                        continue;
-                    const std::string term = ToText(Multiply(m, *table[i]));
-                    if (term[0] != '-')
-                        replacement += '+';
-                    replacement += term;
-                    if (i < n)
-                        replacement += bracketed(i);
-                }
-                other.replace(start, pos + key.size() - start, replacement);
-            }
-        }
-    }
-    lines.push_back(first);
-    return pivot ? pivot->index : -1;
+    const std::optional<std::size_t> pivot = findPivot(first);
+    const int eliminated = pivot ? first.right[*pivot].index : -1;
+    if (pivot)
+        substitutePivot(lines, first, *pivot, n);
+    lines.push_back(std::move(first));
+    return eliminated;
 }
 
-// The comma-separated fields of all count vector texts, in one block.
-class CountFields
+// The record starts with each working line standing for its own row.
+void startRecord(SolverRecord *record, std::size_t lineCount)
 {
-public:
-    explicit CountFields(const std::vector<std::string> &countVectors)
-    {
-        for (const std::string &vector : countVectors)
-            m_width
-                = std::max<std::size_t>(m_width, std::count(vector.begin(), vector.end(), ',') + 1);
-        m_fields.reserve(m_width * countVectors.size());
-        for (const std::string &vector : countVectors) {
-            std::string_view rest(vector);
-            std::size_t count = 1;
-            for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos; ++count) {
-                m_fields.push_back(rest.substr(0, comma));
-                rest.remove_prefix(comma + 1);
-            }
-            m_fields.push_back(rest);
-            for (; count < m_width; ++count) // a short vector reads as zeros
-                m_fields.emplace_back("0");
-        }
-    }
+    if (!record)
+        return;
+    record->steps.clear();
+    record->lineRows.resize(lineCount);
+    std::iota(record->lineRows.begin(), record->lineRows.end(), 0);
+}
 
-    /// Field @p element of substance @p substance; "0" beyond a vector's end.
-    std::string_view at(std::size_t substance, std::size_t element) const
-    {
-        const std::size_t index = substance * m_width + element;
-        return element < m_width && index < m_fields.size() ? m_fields[index] : "0";
-    }
-
-private:
-    std::vector<std::string_view> m_fields;
-    std::size_t m_width = 0;
-};
-
-// The seed: the first element found in exactly two substances fixes the scale.
-bool seedResults(const std::vector<std::string> &countVectors,
-    const std::vector<std::string> &lines, ResultList &results, int n, SolverRecord *record)
+void recordFound(SolverRecord *record, int substance, int row)
 {
-    const CountFields fields(countVectors);
+    if (record)
+        record->steps.push_back({ SolverStep::Kind::Found, substance, row });
+}
+
+// The first line, which step F moves last, takes its row along.
+void recordElimination(SolverRecord *record, int eliminated)
+{
+    if (!record)
+        return;
+    std::vector<int> &rows = record->lineRows;
+    if (eliminated >= 0)
+        record->steps.push_back({ SolverStep::Kind::Eliminated, eliminated, rows.front() });
+    std::rotate(rows.begin(), rows.begin() + 1, rows.end());
+}
+
+// A term the seed reads as a whole number, as its text would be.
+std::int32_t wholeCount(const SolverTerm &term)
+{
+    if (term.slash)
+        throw ConversionError("not an integer");
+    return std::int32_t(ReadSigned(term).numerator);
+}
+
+// The seed: the first row in which exactly two substances have a count fixes the scale. Its
+// line must read "a[i]=b[j]" at both ends of the "=".
+bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
+    const std::vector<SolverLine> &lines, SolverValues &results, SolverRecord *record)
+{
     for (std::size_t e = 0; e < lines.size(); ++e) {
         int present = 0;
-        for (std::size_t k = 0; k < countVectors.size(); ++k)
-            present += fields.at(k, e) != "0";
+        for (std::size_t k = 0; k < counts.size(); ++k)
+            present += countAt(counts, k, e) != 0;
         if (present != 2)
             continue;
-        const std::string_view line(lines[e]);
-        const std::size_t open1 = line.find('[');
-        if (open1 == std::string_view::npos)
-            throw ConversionError("seed line without variable");
-        std::size_t close1;
-        const int i = readIndex(line, open1, n, close1);
-        const std::int32_t a = ParseInt32(line.substr(0, open1));
-        const std::size_t eq = line.find('=');
-        const std::size_t open2 = eq == std::string_view::npos ? eq : line.find('[', eq);
-        if (open2 == std::string_view::npos)
+        const SolverLine &line = lines[e];
+        if (line.left.empty() || !isVariable(line.left.front()) || line.right.empty()
+            || !isVariable(line.right.front()))
             throw ConversionError("seed line of the wrong shape");
-        std::size_t close2;
-        const int j = readIndex(line, open2, n, close2);
-        const std::int32_t b = ParseInt32(line.substr(eq + 1, open2 - eq - 1));
-        results[i] = std::to_string(b);
-        results[j] = std::to_string(a);
-        if (record) {
-            record->steps.push_back({ SolverStep::Kind::Found, i, int(e) });
-            record->steps.push_back({ SolverStep::Kind::Found, j, int(e) });
-        }
+        const std::int32_t a = wholeCount(line.left.front());
+        const std::int32_t b = wholeCount(line.right.front());
+        const int i = line.left.front().index;
+        const int j = line.right.front().index;
+        results[std::size_t(i)] = SolverValue { FromInteger(b), true };
+        results[std::size_t(j)] = SolverValue { FromInteger(a), true };
+        recordFound(record, i, int(e));
+        recordFound(record, j, int(e));
         return true;
     }
     return false;
@@ -408,124 +349,104 @@ std::int64_t SteadyMilliseconds()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::vector<std::string> BuildEquations(const std::vector<std::string> &elements,
-    const std::vector<std::string> &countVectors, int reactantCount)
+std::vector<SolverLine> BuildEquations(
+    const std::vector<std::vector<std::int32_t>> &counts, std::size_t rowCount, int reactantCount)
 {
-    const CountFields fields(countVectors);
-    std::vector<std::string> lines;
-    lines.reserve(elements.size());
-    for (std::size_t e = 0; e < elements.size(); ++e) {
-        std::string line;
-        for (std::size_t k = 0; k < countVectors.size(); ++k) {
-            const std::string_view u = fields.at(k, e);
-            if (u != "0") {
-                if (!line.empty() && line.back() != '=' && !u.empty() && !isSign(u[0]))
-                    line += '+';
-                line += u;
-                line += bracketed(int(k));
+    std::vector<SolverLine> lines(rowCount);
+    for (std::size_t e = 0; e < rowCount; ++e) {
+        SolverLine &line = lines[e];
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            const std::int32_t count = countAt(counts, k, e);
+            std::vector<SolverTerm> &side = int(k) < reactantCount ? line.left : line.right;
+            if (count != 0) {
+                // Room for every term on the right, where normalising moves them.
+                if (side.empty())
+                    side.reserve(counts.size());
+                side.push_back(CountTerm(count, int(k), side.empty()));
             }
-            if (int(k) == reactantCount - 1)
-                line += '=';
         }
-        if (!line.empty() && line.back() == '=')
-            line += '0';
-        lines.push_back(std::move(line));
+        if (line.right.empty())
+            line.right.push_back(zeroTerm); // "H2+O2=0"
     }
     return lines;
 }
 
 bool SolverPass(
-    std::vector<std::string> &lines, ResultList &results, int substanceCount, SolverRecord *record)
+    std::vector<SolverLine> &lines, SolverValues &results, int substanceCount, SolverRecord *record)
 {
     if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr))
         return false;
-    for (std::string &line : lines)
+    for (SolverLine &line : lines)
         normaliseLine(line);
-    for (std::string &line : lines)
-        mergeRepeatedVariables(line, substanceCount);
+    for (SolverLine &line : lines)
+        mergeRepeatedVariables(line);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int found = solveSingleVariable(lines[i], results, substanceCount);
+        const int found = solveSingleVariable(lines[i], results);
         if (record && found >= 0)
-            record->steps.push_back({ SolverStep::Kind::Found, found, record->lineRows[i] });
+            recordFound(record, found, record->lineRows[i]);
     }
     if (lines.empty())
         return true;
-    for (const std::string &line : lines) {
-        const std::size_t first = line.find('[');
-        if (first == std::string::npos || line.find('[', first + 1) == std::string::npos)
+    for (const SolverLine &line : lines)
+        if (variableCount(line) < 2)
             return true;
-    }
-    const int eliminated = eliminateVariable(lines, substanceCount);
-    if (record) {
-        if (eliminated >= 0)
-            record->steps.push_back(
-                { SolverStep::Kind::Eliminated, eliminated, record->lineRows.front() });
-        std::rotate(record->lineRows.begin(), record->lineRows.begin() + 1, record->lineRows.end());
-    }
+    recordElimination(record, eliminateVariable(lines, substanceCount));
     return true;
 }
 
-bool SolveCoefficients(const std::vector<std::string> &countVectors,
-    const std::vector<std::string> &lines, int substanceCount, ResultList &results,
-    const MillisecondClock &clock, SolverRecord *record)
+bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
+    std::vector<SolverLine> working, SolverValues &results, MillisecondClock clock,
+    SolverRecord *record)
 {
-    results.assign(substanceCount, std::string());
-    if (record) {
-        record->steps.clear();
-        record->lineRows.resize(lines.size());
-        std::iota(record->lineRows.begin(), record->lineRows.end(), 0);
-    }
-    if (!seedResults(countVectors, lines, results, substanceCount, record))
+    const int substanceCount = int(counts.size());
+    results.assign(counts.size(), std::nullopt);
+    startRecord(record, working.size());
+    if (!seedResults(counts, working, results, record))
         return false;
 
-    std::vector<std::string> working = lines;
-    std::string history = listText(working);
-    const std::size_t initialCount = working.size();
+    StateHistory history(working);
     const std::int64_t start = clock();
-    for (std::string text = history; !text.empty();) {
-        if (!SolverPass(working, results, substanceCount, record))
-            return false;
-        text = listText(working);
-        if (!text.empty() && history.find(text) != std::string::npos)
+    while (!working.empty()) {
+        if (!SolverPass(working, results, substanceCount, record) || history.repeats(working))
             return false;
         if (clock() - start > SolverTimeLimitMs)
             return false;
-        // Once a line is gone only the previous pass is kept; the time limit catches the rest.
-        if (working.size() < initialCount)
-            history.clear();
-        history += text;
+        history.record(working);
     }
     return true;
 }
 
-ResultList IntegerCoefficients(const ResultList &results)
+std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results)
 {
     std::vector<Fraction> values;
     values.reserve(results.size());
     std::int64_t common = 1;
-    for (const std::string &text : results) {
-        if (text.empty())
+    for (const std::optional<SolverValue> &result : results) {
+        if (!result)
             throw ConversionError("substance without a value");
-        values.push_back(FromText(text));
+        values.push_back(ViaText(result->value));
         const std::int64_t d = values.back().denominator;
         if (d <= 0)
             throw ConversionError("value without a denominator");
         common = Multiply(FromInteger(common / Gcd(common, d)), FromInteger(d)).numerator;
     }
 
-    ResultList whole;
+    std::vector<std::int32_t> whole;
     whole.reserve(values.size());
     std::int32_t g = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::int32_t value
-            = ParseInt32(std::to_string(Multiply(values[i], FromInteger(common)).numerator));
-        whole.push_back(std::to_string(value));
+        // Each whole value must still be a 32-bit number.
+        const std::int64_t scaled = Multiply(values[i], FromInteger(common)).numerator;
+        if (scaled < std::numeric_limits<std::int32_t>::min()
+            || scaled > std::numeric_limits<std::int32_t>::max())
+            throw ConversionError("integer out of range");
+        const std::int32_t value = std::int32_t(scaled);
+        whole.push_back(value);
         g = i == 0 ? value : std::int32_t(Gcd(value, g));
     }
-    if (g != 1 && g != 0) {
-        for (std::string &text : whole)
-            text = std::to_string(ParseInt32(text) / g);
-    }
+    if (g != 1 && g != 0)
+        for (std::int32_t &value : whole)
+            value /= g;
     return whole;
 }
 

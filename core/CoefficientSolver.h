@@ -1,17 +1,32 @@
 #pragma once
 
+#include "core/Fraction.h"
+#include "core/SolverLine.h"
+
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace molvane {
 
-/// One value text per substance ("3", "5/2", "4/1"), empty while unknown.
+/// One value text per substance ("3", "5/2", "4/1").
 using ResultList = std::vector<std::string>;
 
-/// Milliseconds from any fixed origin; the solver measures its own run time with it.
-using MillisecondClock = std::function<std::int64_t()>;
+/// A value the solver found: a seed is written whole ("3"), a solved value "n/d" ("4/1").
+struct SolverValue
+{
+    Fraction value;
+    bool whole = false;
+
+    friend bool operator==(const SolverValue &, const SolverValue &) = default;
+};
+/// One per substance; empty while unknown.
+using SolverValues = std::vector<std::optional<SolverValue>>;
+
+/// Milliseconds from any fixed origin; the solver measures its own run time with it. A plain
+/// function, as the solver reads it once per pass.
+using MillisecondClock = std::int64_t (*)();
 std::int64_t SteadyMilliseconds();
 
 /// The solver gives up when a single solve has run longer than this.
@@ -37,26 +52,28 @@ struct SolverRecord
     std::vector<int> lineRows;
 };
 
-/// One equation line per element ("2[0]=2[2]"): reactant terms left, product terms right.
-std::vector<std::string> BuildEquations(const std::vector<std::string> &elements,
-    const std::vector<std::string> &countVectors, int reactantCount);
+/// One equation line per row ("2[0]=2[2]"): reactant terms left, product terms right. @p counts
+/// holds one entry per row for each substance; a missing entry counts as zero.
+std::vector<SolverLine> BuildEquations(
+    const std::vector<std::vector<std::int32_t>> &counts, std::size_t rowCount, int reactantCount);
 
-/// Solves the lines for one value per substance, seeded by the first element found in
-/// exactly two substances. False when no seed exists, a pass repeats an earlier state, a
-/// removed line does not hold, or the time limit passes. Throws ConversionError on text
-/// that cannot be read (values beyond 32 bits among them). Records its steps in @p record
-/// when one is given.
-bool SolveCoefficients(const std::vector<std::string> &countVectors,
-    const std::vector<std::string> &lines, int substanceCount, ResultList &results,
-    const MillisecondClock &clock = SteadyMilliseconds, SolverRecord *record = nullptr);
+/// Solves the lines for one value per substance, seeded by the first row in which exactly two
+/// substances have a count. False when no seed exists, a pass repeats an earlier state, a
+/// removed line does not hold, or the time limit passes. Throws ConversionError where the
+/// text of the lines could not be read (values beyond 32 bits among them). Records its steps
+/// in @p record when one is given.
+bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
+    std::vector<SolverLine> lines, SolverValues &results,
+    MillisecondClock clock = SteadyMilliseconds, SolverRecord *record = nullptr);
 
 /// One pass over the working lines: substitute, normalise, merge, solve, eliminate.
 /// False when a line left without variables has two different sides. A @p record given
 /// holds one row per line in its lineRows.
-bool SolverPass(std::vector<std::string> &lines, ResultList &results, int substanceCount,
+bool SolverPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount,
     SolverRecord *record = nullptr);
 
-/// The smallest whole numbers in the ratio of the results, as decimal texts.
-ResultList IntegerCoefficients(const ResultList &results);
+/// The smallest whole numbers in the ratio of the results. Throws ConversionError for a value
+/// missing or beyond 32 bits, as their texts could not be read.
+std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results);
 
 } // namespace molvane

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -47,56 +48,74 @@ template <typename Int> Int subtract(Int a, Int b)
     return r;
 }
 
-template <typename Int> void makePrimitive(std::vector<Int> &row)
+template <typename Int> void makePrimitive(Int *row, std::size_t size)
 {
     Int g = 0;
-    for (const Int v : row)
-        g = gcd(g, v);
+    for (std::size_t k = 0; k < size; ++k)
+        g = gcd(g, row[k]);
     if (g > 1)
-        for (Int &v : row)
-            v /= g;
+        for (std::size_t k = 0; k < size; ++k)
+            row[k] /= g;
 }
 
 // Element-by-substance matrix, products negated, so that balance means M x = 0. Counts are
-// 32-bit, so no entry is the lowest value of Int and every magnitude is safe to take.
-template <typename Int>
-std::vector<std::vector<Int>> balanceMatrix(
-    const std::vector<std::vector<std::int32_t>> &counts, int reactants)
+// 32-bit, so no entry is the lowest value of Int and every magnitude is safe to take. One
+// block, row after row, as the reduction only walks rows.
+template <typename Int> class BalanceMatrix
 {
-    const std::size_t elements = counts.empty() ? 0 : counts.front().size();
-    std::vector<std::vector<Int>> matrix(elements, std::vector<Int>(counts.size()));
-    for (std::size_t s = 0; s < counts.size(); ++s)
-        for (std::size_t e = 0; e < elements; ++e)
-            matrix[e][s] = int(s) < reactants ? Int(counts[s][e]) : -Int(counts[s][e]);
-    return matrix;
-}
+public:
+    BalanceMatrix(const std::vector<std::vector<std::int32_t>> &counts, int reactants)
+        : m_rows(counts.empty() ? 0 : counts.front().size())
+        , m_columns(counts.size())
+        , m_entries(m_rows * m_columns)
+    {
+        for (std::size_t s = 0; s < m_columns; ++s)
+            for (std::size_t e = 0; e < m_rows; ++e)
+                at(e, s) = int(s) < reactants ? Int(counts[s][e]) : -Int(counts[s][e]);
+    }
+
+    std::size_t rows() const { return m_rows; }
+    Int &at(std::size_t row, std::size_t column) { return m_entries[row * m_columns + column]; }
+    Int *row(std::size_t row) { return m_entries.data() + row * m_columns; }
+    void swapRows(std::size_t a, std::size_t b)
+    {
+        if (a != b)
+            std::swap_ranges(row(a), row(a) + m_columns, row(b));
+    }
+
+private:
+    std::size_t m_rows;
+    std::size_t m_columns;
+    std::vector<Int> m_entries;
+};
 
 template <typename Int>
 ExactAnswer solveWith(
     const std::vector<std::vector<std::int32_t>> &substanceCounts, int reactantCount)
 {
-    std::vector<std::vector<Int>> m = balanceMatrix<Int>(substanceCounts, reactantCount);
+    BalanceMatrix<Int> m(substanceCounts, reactantCount);
     const std::size_t columns = substanceCounts.size();
 
     // Fraction-free reduction with every pivot column cleared above and below; rows are kept
     // primitive so the entries stay small.
     std::vector<std::size_t> pivotColumns;
+    pivotColumns.reserve(columns);
     std::size_t rank = 0;
-    for (std::size_t c = 0; c < columns && rank < m.size(); ++c) {
+    for (std::size_t c = 0; c < columns && rank < m.rows(); ++c) {
         std::size_t r = rank;
-        while (r < m.size() && m[r][c] == 0)
+        while (r < m.rows() && m.at(r, c) == 0)
             ++r;
-        if (r == m.size())
+        if (r == m.rows())
             continue;
-        std::swap(m[r], m[rank]);
-        makePrimitive(m[rank]);
-        for (std::size_t i = 0; i < m.size(); ++i) {
-            if (i == rank || m[i][c] == 0)
+        m.swapRows(r, rank);
+        makePrimitive(m.row(rank), columns);
+        for (std::size_t i = 0; i < m.rows(); ++i) {
+            if (i == rank || m.at(i, c) == 0)
                 continue;
-            const Int factor = m[i][c], pivot = m[rank][c];
+            const Int factor = m.at(i, c), pivot = m.at(rank, c);
             for (std::size_t k = 0; k < columns; ++k)
-                m[i][k] = subtract(multiply(m[i][k], pivot), multiply(m[rank][k], factor));
-            makePrimitive(m[i]);
+                m.at(i, k) = subtract(multiply(m.at(i, k), pivot), multiply(m.at(rank, k), factor));
+            makePrimitive(m.row(i), columns);
         }
         pivotColumns.push_back(c);
         ++rank;
@@ -114,20 +133,21 @@ ExactAnswer solveWith(
     // x_free = the least common multiple of the pivots makes every x_pivot whole.
     Int scale = 1;
     for (std::size_t r = 0; r < rank; ++r) {
-        const Int p = magnitude(m[r][pivotColumns[r]]);
+        const Int p = magnitude(m.at(r, pivotColumns[r]));
         scale = multiply(Int(scale / gcd(scale, p)), p);
     }
     std::vector<Int> x(columns, 0);
     x[freeColumn] = scale;
     for (std::size_t r = 0; r < rank; ++r)
-        x[pivotColumns[r]]
-            = subtract(Int(0), multiply(m[r][freeColumn], Int(scale / m[r][pivotColumns[r]])));
-    makePrimitive(x);
+        x[pivotColumns[r]] = subtract(
+            Int(0), multiply(m.at(r, freeColumn), Int(scale / m.at(r, pivotColumns[r]))));
+    makePrimitive(x.data(), x.size());
 
     Int sign = 0;
     for (const Int v : x)
         if (sign == 0 && v != 0)
             sign = v < 0 ? -1 : 1;
+    result.answer.reserve(x.size());
     for (const Int v : x) {
         const Int value = multiply(v, sign);
         if (value > Int(std::numeric_limits<std::int64_t>::max())

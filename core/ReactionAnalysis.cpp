@@ -89,22 +89,6 @@ long double atomicWeight(int index)
     return weights[index];
 }
 
-// Sums count x weight in element order: each product in extended precision, the sum rounded
-// to double after every addition.
-std::string weightOf(
-    const std::vector<std::string> &elements, const std::vector<std::int32_t> &counts)
-{
-    double sum = 0;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        const std::optional<int> index = FindElement(elements[i]);
-        if (!index)
-            throw InvalidReaction("unknown element " + elements[i]);
-        const long double weight = atomicWeight(*index);
-        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
-    }
-    return FormatGeneral(sum);
-}
-
 } // namespace
 
 int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
@@ -215,15 +199,18 @@ std::vector<std::int32_t> CountAtoms(
     return counts;
 }
 
-std::string CountVectorText(const std::vector<std::int32_t> &counts)
+std::string WeightOfAtoms(
+    const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts)
 {
-    std::string text;
-    for (const std::int32_t count : counts) {
-        if (!text.empty())
-            text.push_back(',');
-        text += std::to_string(count);
+    double sum = 0;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        const std::optional<int> index = FindElement(symbols[i]);
+        if (!index)
+            throw InvalidReaction("unknown element " + symbols[i]);
+        const long double weight = atomicWeight(*index);
+        sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
     }
-    return text;
+    return FormatGeneral(sum);
 }
 
 std::string FormulaWeight(std::string_view typed)
@@ -234,11 +221,11 @@ std::string FormulaWeight(std::string_view typed)
         const SubstanceFormula substance = ReadSubstance(formula);
         if (substance.electron)
             return std::string(ElectronWeight);
-        return weightOf(substance.symbols, substance.counts);
+        return WeightOfAtoms(substance.symbols, substance.counts);
     }
     const std::string units = InsertUnitCounts(formula);
     const std::vector<std::string> elements = ListElements(units + "+");
-    return weightOf(elements, CountAtoms(units, elements));
+    return WeightOfAtoms(elements, CountAtoms(units, elements));
 }
 
 } // namespace molvane

@@ -38,15 +38,18 @@ std::string_view ReadSymbol(std::string_view formula, std::size_t &pos);
 /// Throws InvalidReaction when the run is not one such integer.
 std::int32_t ReadCount(std::string_view formula, std::size_t &pos);
 
-/// A substance's count vector as the text solver reads it: the counts joined by commas
-/// ("2,0,1").
-std::string CountVectorText(const std::vector<std::int32_t> &counts);
-
 /// Formula weight from the element table, in general format with 15 significant digits; an
 /// ion weighs as its atoms, the electron weighs ElectronWeight. Throws InvalidReaction on
 /// malformed text (an unclosed or unopened bracket among it) or a symbol missing from the
 /// table.
 std::string FormulaWeight(std::string_view formula);
+
+/// Formula weight of atoms already counted: @p counts[i] atoms of @p symbols[i]. Sums count x
+/// weight in the order given, each product in extended precision and the sum rounded to double
+/// after every addition, so the same order gives the same digits. Throws InvalidReaction on a
+/// symbol missing from the table.
+std::string WeightOfAtoms(
+    const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts);
 
 /// Index of @p symbol in @p elements ignoring letter case, or -1.
 int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol);

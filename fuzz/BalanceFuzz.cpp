@@ -1,6 +1,10 @@
 // Any bytes as a typed reaction, through the whole Balance path. Every input must end in
-// coefficients that really balance the reaction, or in one of the two failures; the working
-// of a balance ends in its coefficients, that of a reaction without one answer says so.
+// coefficients that really balance the reaction, or in one of the two failures, and in exactly
+// what the reference path kept beside the tests gives; the working of a balance ends in its
+// coefficients, that of a reaction without one answer says so.
+#include "BalanceReference.h"
+#include "BalanceSamples.h"
+
 #include "core/Balance.h"
 #include "core/Derivation.h"
 #include "core/Errors.h"
@@ -83,6 +87,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string typed(reinterpret_cast<const char *>(data), size);
     for (const bool autoIdentify : { true, false }) {
         const molvane::EditedText prepared = molvane::PrepareForBalance(typed, 0, autoIdentify);
+        if (molvane::BalanceOutcome([&] { return molvane::Balance(prepared.text); })
+            != molvane::BalanceOutcome([&] { return molvane::reference::Balance(prepared.text); }))
+            std::abort();
+        // The text solver too, asked whether or not Balance would ask it.
+        const std::string solver = molvane::TextSolverComparison(prepared.text);
+        if (!solver.starts_with("same") && solver != "invalid")
+            std::abort();
         try {
             const molvane::BalancedReaction balanced = molvane::Balance(prepared.text);
             checkBalances(prepared.text, balanced);

@@ -61,8 +61,9 @@ TEST_P(BalanceFails, WithTheRightMessage)
 {
     const FailureCase &c = GetParam();
     // The exact rank check decides before the text solver starts its clock.
-    int clockReadings = 0;
-    const MillisecondClock clock = [&] { return std::int64_t(++clockReadings); };
+    static int clockReadings;
+    clockReadings = 0;
+    const MillisecondClock clock = [] { return std::int64_t(++clockReadings); };
     if (c.invalid)
         EXPECT_THROW(Balance(c.reaction, clock), InvalidReaction);
     else

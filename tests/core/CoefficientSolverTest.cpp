@@ -1,5 +1,7 @@
 #include "core/CoefficientSolver.h"
 #include "core/Errors.h"
+#include "core/Fraction.h"
+#include "core/SolverLine.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +13,86 @@ using namespace molvane;
 namespace {
 
 using Lines = std::vector<std::string>;
+using Counts = std::vector<std::vector<std::int32_t>>;
+
+// The solver's lines and values in the text form they are written in.
+std::vector<SolverLine> read(const Lines &texts)
+{
+    std::vector<SolverLine> lines;
+    for (const std::string &text : texts)
+        lines.push_back(ReadSolverLine(text));
+    return lines;
+}
+
+Lines texts(const std::vector<SolverLine> &lines)
+{
+    Lines texts;
+    for (const SolverLine &line : lines)
+        texts.push_back(SolverLineText(line));
+    return texts;
+}
+
+SolverValues values(const ResultList &texts)
+{
+    SolverValues values;
+    for (const std::string &text : texts) {
+        if (text.empty())
+            values.emplace_back();
+        else
+            values.push_back(SolverValue { FromText(text), text.find('/') == std::string::npos });
+    }
+    return values;
+}
+
+ResultList texts(const SolverValues &values)
+{
+    ResultList texts;
+    for (const std::optional<SolverValue> &value : values) {
+        if (!value)
+            texts.emplace_back();
+        else
+            texts.push_back(
+                value->whole ? std::to_string(value->value.numerator) : ToText(value->value));
+    }
+    return texts;
+}
+
+bool SolverPass(Lines &lines, ResultList &results, int substanceCount)
+{
+    std::vector<SolverLine> solverLines = read(lines);
+    SolverValues solverValues = values(results);
+    const bool passed = molvane::SolverPass(solverLines, solverValues, substanceCount);
+    lines = texts(solverLines);
+    results = texts(solverValues);
+    return passed;
+}
+
+// The whole coefficients as decimal texts.
+ResultList wholeTexts(const SolverValues &results)
+{
+    ResultList texts;
+    for (const std::int32_t value : IntegerCoefficients(results))
+        texts.push_back(std::to_string(value));
+    return texts;
+}
+
+ResultList IntegerCoefficients(const ResultList &results)
+{
+    return wholeTexts(values(results));
+}
 
 TEST(BuildEquations, OneLinePerElementReactantsLeft)
 {
-    EXPECT_EQ(BuildEquations({ "H", "O" }, { "2,0", "0,2", "2,1" }, 2),
+    EXPECT_EQ(texts(BuildEquations({ { 2, 0 }, { 0, 2 }, { 2, 1 } }, 2, 2)),
         (Lines { "2[0]=2[2]", "2[1]=1[2]" }));
     // Propane: C, H, O over C3H8, O2, CO2, H2O.
-    EXPECT_EQ(BuildEquations({ "C", "H", "O" }, { "3,8,0", "0,0,2", "1,0,2", "0,2,1" }, 2),
+    EXPECT_EQ(texts(BuildEquations({ { 3, 8, 0 }, { 0, 0, 2 }, { 1, 0, 2 }, { 0, 2, 1 } }, 3, 2)),
         (Lines { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }));
     // An element no reactant holds begins with "="; one no product holds ends with "=0".
-    EXPECT_EQ(BuildEquations({ "X", "Y" }, { "1,0", "0,1" }, 1), (Lines { "1[0]=0", "=1[1]" }));
+    EXPECT_EQ(texts(BuildEquations({ { 1, 0 }, { 0, 1 } }, 2, 1)), (Lines { "1[0]=0", "=1[1]" }));
     // Negative counts carry their own sign.
-    EXPECT_EQ(BuildEquations({ "X" }, { "-2", "3", "-1" }, 2), (Lines { "-2[0]+3[1]=-1[2]" }));
+    EXPECT_EQ(
+        texts(BuildEquations({ { -2 }, { 3 }, { -1 } }, 1, 2)), (Lines { "-2[0]+3[1]=-1[2]" }));
 }
 
 TEST(SolverPass, PropanePassOneSubstitutesNormalisesAndSolves)
@@ -51,10 +121,11 @@ TEST(SolverPass, EliminationStepOfSulfuricAcidOnCopper)
     EXPECT_EQ(lines, (Lines { "-1/1=+1[3]-1[1]", "-4/1=+2[3]+1/1[1]+0/2-4[1]", "0=2[4]-2[1]" }));
 
     const Lines equations = { "1[0]=1[2]", "2[1]=2[4]", "1[1]=1[2]+1[3]", "4[1]=4[2]+2[3]+1[4]" };
-    ResultList solved;
+    SolverValues solved;
     ASSERT_TRUE(SolveCoefficients(
-        { "1,0,0,0", "0,2,1,4", "1,0,1,4", "0,0,1,2", "0,2,0,1" }, equations, 5, solved));
-    EXPECT_EQ(IntegerCoefficients(solved), (ResultList { "1", "2", "1", "1", "2" }));
+        { { 1, 0, 0, 0 }, { 0, 2, 1, 4 }, { 1, 0, 1, 4 }, { 0, 0, 1, 2 }, { 0, 2, 0, 1 } },
+        read(equations), solved));
+    EXPECT_EQ(wholeTexts(solved), (ResultList { "1", "2", "1", "1", "2" }));
 }
 
 TEST(SolverPass, MergesRepeatedVariablesAtTheLineEnd)
@@ -90,7 +161,8 @@ TEST(SolverPass, ARemovedLineThatDoesNotHoldFailsTheSolve)
 struct SolveCase
 {
     const char *name;
-    std::vector<std::string> vectors, lines;
+    Counts counts;
+    Lines lines;
     ResultList results;
 };
 
@@ -101,17 +173,17 @@ class SolveCoefficientsFinds : public testing::TestWithParam<SolveCase>
 TEST_P(SolveCoefficientsFinds, TheWorkedResults)
 {
     const SolveCase &c = GetParam();
-    ResultList results;
-    ASSERT_TRUE(SolveCoefficients(c.vectors, c.lines, int(c.vectors.size()), results));
-    EXPECT_EQ(results, c.results);
+    SolverValues results;
+    ASSERT_TRUE(SolveCoefficients(c.counts, read(c.lines), results));
+    EXPECT_EQ(texts(results), c.results);
 }
 
 INSTANTIATE_TEST_SUITE_P(Solver, SolveCoefficientsFinds,
-    testing::Values(SolveCase { "Water", { "2,0", "0,2", "2,1" }, { "2[0]=2[2]", "2[1]=1[2]" },
-                        { "2", "1/1", "2" } },
-        SolveCase {
-            "Rust", { "1,0", "0,2", "2,3" }, { "1[0]=2[2]", "2[1]=3[2]" }, { "2", "3/2", "1" } },
-        SolveCase { "Propane", { "3,8,0", "0,0,2", "1,0,2", "0,2,1" },
+    testing::Values(SolveCase { "Water", { { 2, 0 }, { 0, 2 }, { 2, 1 } },
+                        { "2[0]=2[2]", "2[1]=1[2]" }, { "2", "1/1", "2" } },
+        SolveCase { "Rust", { { 1, 0 }, { 0, 2 }, { 2, 3 } }, { "1[0]=2[2]", "2[1]=3[2]" },
+            { "2", "3/2", "1" } },
+        SolveCase { "Propane", { { 3, 8, 0 }, { 0, 0, 2 }, { 1, 0, 2 }, { 0, 2, 1 } },
             { "3[0]=1[2]", "8[0]=2[3]", "2[1]=2[2]+1[3]" }, { "1", "5/1", "3", "4/1" } }),
     [](const auto &info) { return info.param.name; });
 
@@ -121,54 +193,53 @@ TEST(SolveCoefficients, RecordsItsStepsWithTheRowEachLineStartedAs)
     // holds two unknowns, so hydrogen's eliminates e and moves last, and sulfur's eliminates d.
     // Oxygen's then holds b alone; with b known, the rotated lines of hydrogen and sulfur give
     // e and d, in the order they now stand.
-    const std::vector<std::string> vectors
-        = { "1,0,0,0", "0,2,1,4", "1,0,1,4", "0,0,1,2", "0,2,0,1" };
+    const Counts counts
+        = { { 1, 0, 0, 0 }, { 0, 2, 1, 4 }, { 1, 0, 1, 4 }, { 0, 0, 1, 2 }, { 0, 2, 0, 1 } };
     const Lines equations = { "1[0]=1[2]", "2[1]=2[4]", "1[1]=1[2]+1[3]", "4[1]=4[2]+2[3]+1[4]" };
     using Kind = SolverStep::Kind;
     SolverRecord record;
-    ResultList results;
-    ASSERT_TRUE(SolveCoefficients(vectors, equations, 5, results, SteadyMilliseconds, &record));
+    SolverValues results;
+    ASSERT_TRUE(SolveCoefficients(counts, read(equations), results, SteadyMilliseconds, &record));
     EXPECT_EQ(record.steps,
         (std::vector<SolverStep> { { Kind::Found, 0, 0 }, { Kind::Found, 2, 0 },
             { Kind::Eliminated, 4, 1 }, { Kind::Eliminated, 3, 2 }, { Kind::Found, 1, 3 },
             { Kind::Found, 4, 1 }, { Kind::Found, 3, 2 } }));
 
-    ResultList unrecorded;
-    ASSERT_TRUE(SolveCoefficients(vectors, equations, 5, unrecorded));
+    SolverValues unrecorded;
+    ASSERT_TRUE(SolveCoefficients(counts, read(equations), unrecorded));
     EXPECT_EQ(unrecorded, results);
 }
 
 TEST(SolveCoefficients, WithoutASeedElementGivesUp)
 {
     // C+O2>CO+CO2: carbon and oxygen each stand in three substances.
-    ResultList results;
-    EXPECT_FALSE(SolveCoefficients(
-        { "1,0", "0,2", "1,1", "1,2" }, { "1[0]=1[2]+1[3]", "2[1]=1[2]+2[3]" }, 4, results));
+    SolverValues results;
+    EXPECT_FALSE(SolveCoefficients({ { 1, 0 }, { 0, 2 }, { 1, 1 }, { 1, 2 } },
+        read({ "1[0]=1[2]+1[3]", "2[1]=1[2]+2[3]" }), results));
 }
 
 TEST(SolveCoefficients, SeedOnOneSideIsAConversionFailure)
 {
-    ResultList results;
-    EXPECT_THROW(
-        SolveCoefficients({ "1", "1", "0" }, { "1[0]+1[1]=0" }, 3, results), ConversionError);
+    SolverValues results;
+    EXPECT_THROW(SolveCoefficients({ { 1 }, { 1 }, { 0 } }, read({ "1[0]+1[1]=0" }), results),
+        ConversionError);
+}
+
+// A clock that jumps past the time limit at every reading.
+int jumpingClockReadings = 0;
+std::int64_t jumpingClock()
+{
+    return std::int64_t(jumpingClockReadings++) * (SolverTimeLimitMs + 1);
 }
 
 TEST(SolveCoefficients, StopsAtTheTimeLimitBetweenPasses)
 {
     // CH4+O2>CO2+H2O+CO leaves a free ratio; a clock that jumps past the limit ends it at once.
-    const std::vector<std::string> vectors = { "1,4,0", "0,0,2", "1,0,2", "0,2,1", "1,0,1" };
-    const std::vector<std::string> lines = BuildEquations({ "C", "H", "O" }, vectors, 2);
-    std::int64_t now = 0;
-    int readings = 0;
-    const MillisecondClock clock = [&] {
-        ++readings;
-        const std::int64_t reading = now;
-        now += SolverTimeLimitMs + 1;
-        return reading;
-    };
-    ResultList results;
-    EXPECT_FALSE(SolveCoefficients(vectors, lines, 5, results, clock));
-    EXPECT_EQ(readings, 2); // the start, then the first test after one pass
+    const Counts counts = { { 1, 4, 0 }, { 0, 0, 2 }, { 1, 0, 2 }, { 0, 2, 1 }, { 1, 0, 1 } };
+    jumpingClockReadings = 0;
+    SolverValues results;
+    EXPECT_FALSE(SolveCoefficients(counts, BuildEquations(counts, 3, 2), results, jumpingClock));
+    EXPECT_EQ(jumpingClockReadings, 2); // the start, then the first test after one pass
 }
 
 TEST(IntegerCoefficients, ScalesToSmallestWholeNumbers)

@@ -138,16 +138,6 @@ TEST(CountAtoms, RejectsMalformedFormulas)
         EXPECT_THROW(CountAtoms(formula, elements), InvalidReaction) << formula;
 }
 
-TEST(CountVectorText, JoinsCountsWithCommas)
-{
-    const std::vector<std::string> elements { "H", "O" };
-    Texts vectors;
-    for (const char *substance : { "H2", "O2", "H2O1" })
-        vectors.push_back(CountVectorText(CountAtoms(substance, elements)));
-    EXPECT_EQ(vectors, (Texts { "2,0", "0,2", "2,1" }));
-    EXPECT_EQ(CountVectorText(CountAtoms("X-2", { "X" })), "-2");
-}
-
 TEST(FormulaWeight, SumsTableWeightsInGeneralFormat)
 {
     EXPECT_EQ(FormulaWeight("H2O"), "18.01");

@@ -1,0 +1,196 @@
+#include "core/SolverLine.h"
+
+#include "core/Errors.h"
+#include "core/ReactionCharacters.h"
+
+#include <charconv>
+#include <limits>
+
+namespace molvane {
+
+namespace {
+
+constexpr std::uint64_t int32Max = std::numeric_limits<std::int32_t>::max();
+
+std::uint64_t magnitudeOf(std::int64_t v)
+{
+    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
+}
+
+bool isSign(char c)
+{
+    return c == '+' || c == '-';
+}
+
+// What ParseInt32 accepts of a denominator's digits, which ToText writes with their sign.
+void checkDenominator(const SolverTerm &term)
+{
+    if (term.slash
+        && (term.denominator > std::int64_t(int32Max)
+            || term.denominator < std::numeric_limits<std::int32_t>::min()))
+        throw ConversionError("integer out of range");
+}
+
+// Each term is written into a small buffer first, so the line grows once per term.
+void appendSide(const std::vector<SolverTerm> &side, std::string &text)
+{
+    for (const SolverTerm &term : side) {
+        char buffer[64]; // two signs, two 20-digit numbers, "/", "[", an index and "]"
+        char *end = buffer;
+        if (term.lead)
+            *end++ = term.lead;
+        if (term.sign)
+            *end++ = term.sign;
+        end = std::to_chars(end, buffer + sizeof buffer, term.magnitude).ptr;
+        if (term.slash) {
+            *end++ = '/';
+            end = std::to_chars(end, buffer + sizeof buffer, term.denominator).ptr;
+        }
+        if (term.index >= 0) {
+            *end++ = '[';
+            end = std::to_chars(end, buffer + sizeof buffer, term.index).ptr;
+            *end++ = ']';
+        }
+        text.append(buffer, end);
+    }
+}
+
+template <typename Number> Number readDigits(std::string_view text, std::size_t &pos)
+{
+    Number value = 0;
+    const auto [end, error] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data() + pos)
+        throw ConversionError("not a number");
+    pos = std::size_t(end - text.data());
+    return value;
+}
+
+std::vector<SolverTerm> readSide(std::string_view text)
+{
+    std::vector<SolverTerm> side;
+    for (std::size_t pos = 0; pos < text.size();) {
+        SolverTerm term;
+        if (isSign(text[pos]))
+            term.sign = text[pos++];
+        if (pos < text.size() && isSign(text[pos])) {
+            term.lead = term.sign;
+            term.sign = text[pos++];
+        }
+        if (pos == text.size() || !IsDigit(text[pos]))
+            throw ConversionError("not a number");
+        term.magnitude = readDigits<std::uint64_t>(text, pos);
+        if (pos < text.size() && text[pos] == '/') {
+            ++pos;
+            term.slash = true;
+            if (pos == text.size() || !IsDigit(text[pos]))
+                throw ConversionError("not a number");
+            term.denominator = readDigits<std::int64_t>(text, pos);
+        }
+        if (pos < text.size() && text[pos] == '[') {
+            ++pos;
+            term.index = readDigits<int>(text, pos);
+            if (pos == text.size() || text[pos++] != ']')
+                throw ConversionError("unclosed term");
+        }
+        side.push_back(term);
+    }
+    return side;
+}
+
+} // namespace
+
+SolverTerm CountTerm(std::int32_t count, int index, bool first)
+{
+    char sign = '+';
+    if (count < 0)
+        sign = '-';
+    else if (first)
+        sign = 0;
+    return { index, 0, sign, magnitudeOf(count), 1, false };
+}
+
+SolverTerm FractionTerm(Fraction value, int index, bool plus)
+{
+    char sign = plus ? '+' : char(0);
+    if (value.numerator < 0)
+        sign = '-';
+    return { index, 0, sign, magnitudeOf(value.numerator), value.denominator, true };
+}
+
+SolverTerm ProductTerm(Fraction value, char sign)
+{
+    // The product is written after the sign it replaces: "+" and "-6" make "+-6".
+    SolverTerm term { -1, 0, sign, magnitudeOf(value.numerator), value.denominator,
+        value.denominator != 1 };
+    if (value.numerator < 0) {
+        term.lead = sign;
+        term.sign = '-';
+    }
+    return term;
+}
+
+Fraction ReadMagnitude(const SolverTerm &term)
+{
+    if (term.magnitude > int32Max)
+        throw ConversionError("integer out of range");
+    checkDenominator(term);
+    if (!term.slash)
+        return { std::int64_t(term.magnitude), 1 };
+    return Reduce({ std::int64_t(term.magnitude), term.denominator });
+}
+
+Fraction ReadSigned(const SolverTerm &term, bool flip)
+{
+    if (term.lead)
+        throw ConversionError("not an integer");
+    const bool negative = flip ? term.sign != '-' : term.sign == '-';
+    if (term.magnitude > int32Max + (negative ? 1 : 0))
+        throw ConversionError("integer out of range");
+    checkDenominator(term);
+    const std::int64_t numerator
+        = negative ? -std::int64_t(term.magnitude) : std::int64_t(term.magnitude);
+    if (!term.slash)
+        return { numerator, 1 };
+    return Reduce({ numerator, term.denominator });
+}
+
+Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip)
+{
+    if (side.size() != 1 || side.front().index >= 0)
+        throw ConversionError("not a number");
+    return ReadSigned(side.front(), flip);
+}
+
+Fraction ViaText(Fraction value)
+{
+    constexpr std::int64_t low = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t high = std::numeric_limits<std::int32_t>::max();
+    if (value.numerator < low || value.numerator > high || value.denominator < low
+        || value.denominator > high)
+        throw ConversionError("integer out of range");
+    return Reduce(value);
+}
+
+void AppendLineText(const SolverLine &line, std::string &text)
+{
+    appendSide(line.left, text);
+    text += '=';
+    appendSide(line.right, text);
+}
+
+std::string SolverLineText(const SolverLine &line)
+{
+    std::string text;
+    AppendLineText(line, text);
+    return text;
+}
+
+SolverLine ReadSolverLine(std::string_view text)
+{
+    const std::size_t eq = text.find('=');
+    if (eq == std::string_view::npos || text.find('=', eq + 1) != std::string_view::npos)
+        throw ConversionError("line without =");
+    return { readSide(text.substr(0, eq)), readSide(text.substr(eq + 1)) };
+}
+
+} // namespace molvane

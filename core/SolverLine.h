@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/Fraction.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace molvane {
+
+/// One term of a solver equation, held as the pieces of its text ("+2[3]", "-1/2", "+-6") so
+/// that the solver reads, rewrites and compares it exactly as it did when the equations were
+/// text: the same values, the same 32-bit limits, the same failures.
+struct SolverTerm
+{
+    int index = -1; ///< the substance; -1 for a constant
+    char lead = 0; ///< a first sign before `sign`, only where a negative product met its sign
+    char sign = 0; ///< '+', '-', or 0 for none
+    std::uint64_t magnitude = 0; ///< the digits before any "/"
+    std::int64_t denominator = 1; ///< the digits after "/"; 1 when written whole
+    bool slash = false; ///< written "n/d" rather than "n"
+
+    friend bool operator==(const SolverTerm &, const SolverTerm &) = default;
+};
+
+/// One equation, "left=right": constants left and variables right once normalised.
+struct SolverLine
+{
+    std::vector<SolverTerm> left;
+    std::vector<SolverTerm> right;
+
+    friend bool operator==(const SolverLine &, const SolverLine &) = default;
+};
+
+/// A whole count as the equations write it: its own sign, or "+" after another term.
+SolverTerm CountTerm(std::int32_t count, int index, bool first);
+/// A value written "n/d", with "+" before a positive one when @p plus.
+SolverTerm FractionTerm(Fraction value, int index, bool plus);
+/// A substituted product written after the sign @p sign of the term it replaces: whole when
+/// its denominator is 1.
+SolverTerm ProductTerm(Fraction value, char sign);
+
+/// The digits alone, as a term's text reads without its signs. Throws ConversionError beyond
+/// 32 bits.
+Fraction ReadMagnitude(const SolverTerm &term);
+/// The number with its one sign, flipped first when @p flip. Throws ConversionError for two
+/// signs or beyond 32 bits.
+Fraction ReadSigned(const SolverTerm &term, bool flip = false);
+/// A whole side read as one number; more than one term cannot be read.
+Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip = false);
+/// What reading the text of @p value gives: the value reduced, or ConversionError beyond 32 bits.
+Fraction ViaText(Fraction value);
+
+/// "left=right" as the text solver wrote it.
+void AppendLineText(const SolverLine &line, std::string &text);
+std::string SolverLineText(const SolverLine &line);
+/// Reads a line of the text form; throws ConversionError on anything else.
+SolverLine ReadSolverLine(std::string_view text);
+
+} // namespace molvane

@@ -1,0 +1,76 @@
+// The Balance path against its reference (the path before the work done twice was removed):
+// the same outcome, text, coefficients and weights on both corpora and on random reactions.
+#include "BalanceReference.h"
+#include "BalanceSamples.h"
+
+#include "core/Balance.h"
+#include "core/Errors.h"
+#include "core/ReactionText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace molvane;
+
+namespace {
+
+std::vector<std::string> readReactions(const std::string &name)
+{
+    std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
+    std::vector<std::string> reactions;
+    for (std::string line; std::getline(file, line);)
+        if (!line.empty() && line[0] != '#')
+            reactions.push_back(line.substr(0, line.find('\t')));
+    return reactions;
+}
+
+void expectSameAsReference(const std::string &text)
+{
+    EXPECT_EQ(BalanceOutcome([&] { return Balance(text); }), BalanceOutcome([&] {
+        return reference::Balance(text);
+    })) << text;
+    const std::string problem = TextSolverComparison(text);
+    EXPECT_TRUE(problem.starts_with("same") || problem == "invalid") << text << " " << problem;
+}
+
+TEST(BalancePath, CorporaGiveTheReferenceResults)
+{
+    std::vector<std::string> reactions = readReactions("corpus.txt");
+    const std::vector<std::string> edge = readReactions("corpus-edge.txt");
+    reactions.insert(reactions.end(), edge.begin(), edge.end());
+    ASSERT_GT(reactions.size(), 600u);
+    for (const std::string &reaction : reactions) {
+        expectSameAsReference(reaction);
+        for (const bool autoIdentify : { true, false })
+            expectSameAsReference(PrepareForBalance(reaction, 0, autoIdentify).text);
+    }
+}
+
+TEST(BalancePath, RandomReactionsGiveTheReferenceResults)
+{
+    const std::vector<std::string> corpus = readReactions("corpus.txt");
+    std::mt19937 random(20261207);
+    int balanced = 0, solvedAsText = 0, beyondRange = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const std::string typed = RandomReaction(random, corpus);
+        const std::string text = i % 2 ? PrepareForBalance(typed, 0, i % 4 == 1).text : typed;
+        const std::string now = BalanceOutcome([&] { return Balance(text); });
+        ASSERT_EQ(now, BalanceOutcome([&] { return reference::Balance(text); })) << text;
+        const std::string problem = TextSolverComparison(text);
+        ASSERT_TRUE(problem.starts_with("same") || problem == "invalid") << text;
+        balanced += now.starts_with("ok ");
+        solvedAsText += problem == "same " + std::to_string(int(TextSolverOutcome::Solved));
+        beyondRange += problem == "same " + std::to_string(int(TextSolverOutcome::BeyondRange));
+    }
+    // Enough of them balance for the weights and coefficients to be compared too.
+    EXPECT_GT(balanced, 20000);
+    // The text solver answers most of them itself; some fail on its 32-bit text.
+    EXPECT_GT(solvedAsText, 20000);
+    EXPECT_GT(beyondRange, 200);
+}
+
+} // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/Balance.h"
+
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace molvane {
+
+/// Everything one Balance gives, as one text: "ok" with the written reaction, formulas,
+/// coefficients and weights, or the failure with its message and cause.
+std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
+
+/// The balance problem read from @p text and the text solver's answer, pass count and record
+/// for it, against the reference path's: "same" and the outcome, "invalid" where the text
+/// cannot be read, or what differs. The text solver is asked whether or not Balance would.
+std::string TextSolverComparison(const std::string &text);
+
+/// A reaction to balance: a reaction of @p corpus changed a little (order, letter case,
+/// brackets, charges, hydrates, counts, blanks, stray characters), or one made of random
+/// pieces.
+std::string RandomReaction(std::mt19937 &random, const std::vector<std::string> &corpus);
+
+} // namespace molvane

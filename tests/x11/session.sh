@@ -17,19 +17,26 @@ molvane_pid=
 
 end_session() {
     local status=$?
+    set +e # every process below must be stopped, whatever fails on the way
     if [ "$status" -ne 0 ]; then
         # Leave the evidence where a failed run can be read.
-        import -window root "$work/failure.png" 2>/dev/null || true
+        timeout 5 import -window root "$work/failure.png" 2>/dev/null
         echo "scenario failed; screen and logs in $work" >&2
         [ -f "$work/molvane.log" ] && cat "$work/molvane.log" >&2
     fi
-    [ -n "$molvane_pid" ] && kill "$molvane_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
+    pkill -P "$watchdog_pid" 2>/dev/null
+    for pid in "$molvane_pid" "$wm_pid" "$server_pid" "$watchdog_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    done
+    # The server's display number is free again only once it has gone.
+    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
     [ "$status" -eq 0 ] && rm -rf "$work"
     exit "$status"
 }
 trap end_session EXIT
+# Ends the scenario before the test's own time limit, so the servers above are still stopped.
+(sleep 75 && kill -TERM $$) >/dev/null 2>&1 &
+watchdog_pid=$!
 
 fail() {
     echo "FAIL: $*" >&2
@@ -48,10 +55,17 @@ wait_for() {
 
 start_session() { # start_session [SCREEN]: X server and window manager
     local screen=${1:-1280x800x24}
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    # Servers choosing their display at the same moment can take the same one, so scenarios
+    # running side by side start theirs one at a time.
+    exec 9>"${TMPDIR:-/tmp}/molvane-x11-start.lock"
+    flock 9
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" 9>&- &
     server_pid=$!
     wait_for 10 test -s "$work/display" || fail "the X server did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
+    wait_for 10 xwininfo -root >/dev/null 2>&1 || fail "the X server does not answer"
+    flock -u 9
+    exec 9>&-
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
     wait_for 10 xdotool get_num_desktops >/dev/null 2>&1 || fail "the window manager did not start"

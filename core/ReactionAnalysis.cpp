@@ -122,6 +122,9 @@ std::string InsertUnitCounts(std::string_view text)
 ReactionSides SplitReaction(std::string_view text)
 {
     ReactionSides sides;
+    // Room for a usual reaction's substances, so the lists seldom grow.
+    sides.reactants.reserve(4);
+    sides.products.reserve(4);
     std::vector<std::string> *current = &sides.reactants;
     bool inBraces = false; // a charge's sign separates nothing
     std::size_t start = 0;

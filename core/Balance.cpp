@@ -70,6 +70,9 @@ std::vector<std::string> elementRows(
 {
     std::vector<std::string> rows;
     std::vector<RowPresence> presence;
+    // Room for a usual reaction's elements, so the lists seldom grow.
+    rows.reserve(8);
+    presence.reserve(8);
     for (std::size_t s = 0; s < symbols.size(); ++s) {
         for (const std::string &symbol : symbols[s]) {
             int r = IndexOfElement(rows, symbol);
@@ -97,9 +100,15 @@ BalanceProblem plainProblem(std::string_view text)
     problem.reactantCount = int(sides.reactants.size());
     problem.unitSubstances = allSubstances(std::move(sides));
     problem.formulas = allSubstances(SplitReaction(text));
-    for (const std::string &substance : problem.unitSubstances)
-        problem.symbols.push_back(ListElements(substance + "+"));
+    problem.symbols.reserve(problem.unitSubstances.size());
+    std::string ended; // the substance with a "+" that ends its last symbol, reused
+    for (const std::string &substance : problem.unitSubstances) {
+        ended.assign(substance);
+        ended += '+';
+        problem.symbols.push_back(ListElements(ended));
+    }
     problem.rows = elementRows(problem.symbols, problem.reactantCount);
+    problem.counts.reserve(problem.unitSubstances.size());
     for (const std::string &substance : problem.unitSubstances)
         problem.counts.push_back(CountAtoms(substance, problem.rows));
     return problem;

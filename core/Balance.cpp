@@ -243,7 +243,7 @@ TextSolverAnswer SolveAsText(
 
 BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock)
 {
-    const BalanceProblem problem = ReadBalanceProblem(normalisedText);
+    BalanceProblem problem = ReadBalanceProblem(normalisedText);
     const int reactantCount = problem.reactantCount;
 
     // The exact rank decides at once whether there is one answer at all.
@@ -266,10 +266,9 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
     }
 
     BalancedReaction result;
-    result.formulas = problem.formulas;
     result.coefficients = std::move(answer.coefficients);
-    result.weights.reserve(result.formulas.size());
-    for (std::size_t s = 0; s < result.formulas.size(); ++s) {
+    result.weights.reserve(problem.formulas.size());
+    for (std::size_t s = 0; s < problem.formulas.size(); ++s) {
         try {
             result.weights.emplace_back(substanceWeight(problem, s));
         } catch (const InvalidReaction &) {
@@ -278,6 +277,8 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
     }
     result.text
         = ComposeBalancedReaction(problem.unitSubstances, result.coefficients, reactantCount);
+    // The problem is done with once weighed: its formulas move rather than copy.
+    result.formulas = std::move(problem.formulas);
     return result;
 }
 

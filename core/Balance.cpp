@@ -70,6 +70,9 @@ std::vector<std::string> elementRows(
 {
     std::vector<std::string> rows;
     std::vector<RowPresence> presence;
+    // Room for a usual reaction's elements, so the lists seldom grow.
+    rows.reserve(8);
+    presence.reserve(8);
     for (std::size_t s = 0; s < symbols.size(); ++s) {
         for (const std::string &symbol : symbols[s]) {
             int r = IndexOfElement(rows, symbol);
@@ -97,9 +100,15 @@ BalanceProblem plainProblem(std::string_view text)
     problem.reactantCount = int(sides.reactants.size());
     problem.unitSubstances = allSubstances(std::move(sides));
     problem.formulas = allSubstances(SplitReaction(text));
-    for (const std::string &substance : problem.unitSubstances)
-        problem.symbols.push_back(ListElements(substance + "+"));
+    problem.symbols.reserve(problem.unitSubstances.size());
+    std::string ended; // the substance with a "+" that ends its last symbol, reused
+    for (const std::string &substance : problem.unitSubstances) {
+        ended.assign(substance);
+        ended += '+';
+        problem.symbols.push_back(ListElements(ended));
+    }
     problem.rows = elementRows(problem.symbols, problem.reactantCount);
+    problem.counts.reserve(problem.unitSubstances.size());
     for (const std::string &substance : problem.unitSubstances)
         problem.counts.push_back(CountAtoms(substance, problem.rows));
     return problem;
@@ -234,7 +243,7 @@ TextSolverAnswer SolveAsText(
 
 BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock)
 {
-    const BalanceProblem problem = ReadBalanceProblem(normalisedText);
+    BalanceProblem problem = ReadBalanceProblem(normalisedText);
     const int reactantCount = problem.reactantCount;
 
     // The exact rank decides at once whether there is one answer at all.
@@ -257,10 +266,9 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
     }
 
     BalancedReaction result;
-    result.formulas = problem.formulas;
     result.coefficients = std::move(answer.coefficients);
-    result.weights.reserve(result.formulas.size());
-    for (std::size_t s = 0; s < result.formulas.size(); ++s) {
+    result.weights.reserve(problem.formulas.size());
+    for (std::size_t s = 0; s < problem.formulas.size(); ++s) {
         try {
             result.weights.emplace_back(substanceWeight(problem, s));
         } catch (const InvalidReaction &) {
@@ -269,6 +277,8 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
     }
     result.text
         = ComposeBalancedReaction(problem.unitSubstances, result.coefficients, reactantCount);
+    // The problem is done with once weighed: its formulas move rather than copy.
+    result.formulas = std::move(problem.formulas);
     return result;
 }
 

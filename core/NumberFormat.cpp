@@ -1,6 +1,11 @@
 #include "core/NumberFormat.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace molvane {
 
@@ -29,6 +34,53 @@ template <typename Number> std::string formatGeneral(Number value, int digits)
     return text.substr(0, e) + "E" + sign + exponent;
 }
 
+// The general format of @p value from 1 up to 10^digits, rounded in whole-number arithmetic,
+// which is much quicker than the general conversion; nothing for other values and for an exact
+// tie between two roundings, which the general conversion settles.
+std::optional<std::string> wholeArithmetic(double value, int digits)
+{
+    static constexpr std::array<double, 16> powers
+        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
+    const double magnitude = std::fabs(value);
+    if (digits < 1 || digits > 15 || !(magnitude >= 1 && magnitude < powers[digits]))
+        return std::nullopt;
+    int point = 0; // the decimal exponent
+    while (magnitude >= powers[point + 1])
+        ++point;
+
+    // magnitude = mantissa / 2^shift exactly; scaled by 10^(digits - 1 - point) it holds
+    // exactly digits whole digits before the binary point.
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t mantissa
+        = (bits & ((std::uint64_t { 1 } << 52) - 1)) | (std::uint64_t { 1 } << 52);
+    const int shift = 1075 - int(bits >> 52);
+    unsigned __int128 scaled = mantissa;
+    for (int i = 0; i < digits - 1 - point; ++i)
+        scaled *= 10;
+    const unsigned __int128 one = static_cast<unsigned __int128>(1) << shift;
+    std::uint64_t rounded = std::uint64_t(scaled >> shift);
+    const unsigned __int128 rest = scaled & (one - 1);
+    if (rest == one / 2)
+        return std::nullopt;
+    if (rest > one / 2)
+        ++rounded;
+    if (rounded == std::uint64_t(powers[digits]))
+        return std::nullopt; // rounds up to the next power of ten
+
+    char buffer[24];
+    char *end = std::to_chars(buffer, buffer + sizeof buffer, rounded).ptr;
+    char *const fraction = buffer + point + 1;
+    while (end > fraction && end[-1] == '0')
+        --end;
+    std::string text = value < 0 ? "-" : "";
+    text.append(buffer, fraction);
+    if (end > fraction) {
+        text += '.';
+        text.append(fraction, end);
+    }
+    return text;
+}
+
 } // namespace
 
 std::string FormatGeneral(long double value, int digits)
@@ -38,6 +90,8 @@ std::string FormatGeneral(long double value, int digits)
 
 std::string FormatGeneral(double value, int digits)
 {
+    if (std::optional<std::string> text = wholeArithmetic(value, digits))
+        return std::move(*text);
     return formatGeneral(value, digits);
 }
 

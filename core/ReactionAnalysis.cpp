@@ -101,14 +101,18 @@ int IndexOfElement(const std::vector<std::string> &elements, std::string_view sy
 
 std::string InsertUnitCounts(std::string_view text)
 {
-    std::string t(text);
+    std::string t;
     t.reserve(text.size() * 2 + 1);
-    for (std::size_t i = 1; i < t.size(); ++i) {
-        const char c = t[i], prev = t[i - 1];
-        const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
-        const bool hasCount = prev == '(' || prev == '+' || prev == '>' || IsDigit(prev);
-        if (wantsCount && !hasCount)
-            t.insert(i, 1, '1'); // the next step sees the same character behind the new digit
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i > 0) {
+            const char prev = text[i - 1];
+            const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
+            const bool hasCount = prev == '(' || prev == '+' || prev == '>' || IsDigit(prev);
+            if (wantsCount && !hasCount)
+                t.push_back('1');
+        }
+        t.push_back(c);
     }
     if (!t.empty() && !IsDigit(t.back()))
         t.push_back('1');
@@ -118,6 +122,9 @@ std::string InsertUnitCounts(std::string_view text)
 ReactionSides SplitReaction(std::string_view text)
 {
     ReactionSides sides;
+    // Room for a usual reaction's substances, so the lists seldom grow.
+    sides.reactants.reserve(4);
+    sides.products.reserve(4);
     std::vector<std::string> *current = &sides.reactants;
     bool inBraces = false; // a charge's sign separates nothing
     std::size_t start = 0;

@@ -1,10 +1,13 @@
 #include "core/ReactionAnalysis.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
+#include "core/ReactionCharacters.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace molvane;
@@ -57,6 +60,35 @@ TEST(InsertUnitCounts, WritesEveryOmittedCount)
     };
     for (const UnitCase &c : cases)
         EXPECT_EQ(InsertUnitCounts(c.in), c.out) << c.in;
+}
+
+// The counts as they were first written in: a "1" inserted into the text where one is missing,
+// the next step seeing the same character behind the new digit.
+std::string referenceUnitCounts(std::string_view text)
+{
+    std::string t(text);
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        const char c = t[i], prev = t[i - 1];
+        const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
+        const bool hasCount = prev == '(' || prev == '+' || prev == '>' || IsDigit(prev);
+        if (wantsCount && !hasCount)
+            t.insert(i, 1, '1');
+    }
+    if (!t.empty() && !IsDigit(t.back()))
+        t.push_back('1');
+    return t;
+}
+
+TEST(InsertUnitCounts, WritesWhatInsertingOneByOneWrites)
+{
+    const std::string alphabet = "HOClhao()+>-12{}*. ";
+    std::mt19937 random(5);
+    for (int n = 0; n < 100000; ++n) {
+        std::string text(random() % 12, ' ');
+        for (char &c : text)
+            c = alphabet[random() % alphabet.size()];
+        ASSERT_EQ(InsertUnitCounts(text), referenceUnitCounts(text)) << text;
+    }
 }
 
 TEST(SplitReaction, SplitsAtPlusAndArrow)

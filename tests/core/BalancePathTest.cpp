@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,12 +19,7 @@ namespace {
 
 std::vector<std::string> readReactions(const std::string &name)
 {
-    std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
-    std::vector<std::string> reactions;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty() && line[0] != '#')
-            reactions.push_back(line.substr(0, line.find('\t')));
-    return reactions;
+    return ReadCorpusReactions(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
 }
 
 void expectSameAsReference(const std::string &text)

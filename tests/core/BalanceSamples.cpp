@@ -5,6 +5,7 @@
 #include "core/Errors.h"
 
 #include <array>
+#include <fstream>
 #include <string_view>
 
 namespace molvane {
@@ -193,6 +194,16 @@ std::string BalanceOutcome(const std::function<BalancedReaction()> &balance)
     } catch (const CannotBalance &e) {
         return faultText("cannot balance", e);
     }
+}
+
+std::vector<std::string> ReadCorpusReactions(const std::string &path)
+{
+    std::ifstream file(path);
+    std::vector<std::string> reactions;
+    for (std::string line; std::getline(file, line);)
+        if (!line.empty() && line[0] != '#')
+            reactions.push_back(line.substr(0, line.find('\t')));
+    return reactions;
 }
 
 std::string RandomReaction(std::mt19937 &random, const std::vector<std::string> &corpus)

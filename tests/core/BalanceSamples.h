@@ -18,6 +18,9 @@ std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
 /// cannot be read, or what differs. The text solver is asked whether or not Balance would.
 std::string TextSolverComparison(const std::string &text);
 
+/// The reactions of a corpus file: the first field of each line, skipping "#" comments.
+std::vector<std::string> ReadCorpusReactions(const std::string &path);
+
 /// A reaction to balance: a reaction of @p corpus changed a little (order, letter case,
 /// brackets, charges, hydrates, counts, blanks, stray characters), or one made of random
 /// pieces.

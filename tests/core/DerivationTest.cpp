@@ -1,6 +1,8 @@
 // The derivation of a balance, checked step by step on reactions worked by hand, and against
 // Balance over both corpora and the fuzz target's seeds.
 #include "core/Derivation.h"
+
+#include "BalanceSamples.h"
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/Fraction.h"
@@ -30,10 +32,9 @@ std::vector<std::string> corpusReactions()
 {
     std::vector<std::string> reactions;
     for (const char *name : { "corpus.txt", "corpus-edge.txt" }) {
-        std::ifstream file(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
-        for (std::string line; std::getline(file, line);)
-            if (!line.empty() && line[0] != '#')
-                reactions.push_back(line.substr(0, line.find('\t')));
+        const std::vector<std::string> corpus
+            = ReadCorpusReactions(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
+        reactions.insert(reactions.end(), corpus.begin(), corpus.end());
     }
     const std::filesystem::path seeds
         = std::filesystem::path(MOLVANE_CORPUS_DIR) / ".." / "fuzz" / "corpus" / "balance";

@@ -51,7 +51,8 @@ template <typename Int> Int subtract(Int a, Int b)
 template <typename Int> void makePrimitive(Int *row, std::size_t size)
 {
     Int g = 0;
-    for (std::size_t k = 0; k < size; ++k)
+    // Once the divisor is 1 no further entry can change it.
+    for (std::size_t k = 0; k < size && g != 1; ++k)
         g = gcd(g, row[k]);
     if (g > 1)
         for (std::size_t k = 0; k < size; ++k)

@@ -55,8 +55,10 @@ std::int64_t Gcd(std::int64_t a, std::int64_t b)
 Fraction Reduce(Fraction f)
 {
     const std::int64_t g = Gcd(f.numerator, f.denominator);
-    f.numerator /= g;
-    f.denominator /= g;
+    if (g != 1) {
+        f.numerator /= g;
+        f.denominator /= g;
+    }
     if (f.denominator < 0) {
         f.numerator = checkedNegate(f.numerator);
         f.denominator = checkedNegate(f.denominator);

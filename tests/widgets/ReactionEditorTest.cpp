@@ -1,4 +1,6 @@
 // The painted reaction editor driven by real key and mouse events.
+#include "AskingMeasure.h"
+
 #include "widgets/ReactionEditor.h"
 
 #include <QAccessible>
@@ -11,35 +13,6 @@
 #include <QTest>
 
 using namespace molvane;
-
-namespace {
-
-// The fonts asked at every glyph, as the layout once did: face, size and "W" height included.
-class AskingMeasure : public GlyphMeasure
-{
-public:
-    explicit AskingMeasure(const ReactionGlyphs &glyphs)
-        : m_glyphs(glyphs)
-    { }
-    int advance(GlyphFont font, char c) const override
-    {
-        return QFontMetrics(m_glyphs.font(font)).horizontalAdvance(GlyphText(font, c));
-    }
-    int heightOfW(GlyphFont font) const override
-    {
-        return QFontMetrics(m_glyphs.font(font)).height();
-    }
-    bool sameFaceAndSize(GlyphFont a, GlyphFont b) const override
-    {
-        const QFont &x = m_glyphs.font(a), &y = m_glyphs.font(b);
-        return x.family() == y.family() && x.pointSize() == y.pointSize();
-    }
-
-private:
-    const ReactionGlyphs &m_glyphs;
-};
-
-} // namespace
 
 class ReactionEditorTest : public QObject
 {

@@ -8,7 +8,7 @@ seconds=${1:-60}
 out="$root/build-fuzz"
 # Only the targets and the libraries they link; the program itself is not needed.
 targets=()
-for name in balance evaluate grid_calc document editor_paint; do targets+=(--target "fuzz_$name"); done
+for name in balance evaluate grid_calc document editor_paint icons; do targets+=(--target "fuzz_$name"); done
 "$root/scripts/build.sh" "${targets[@]}" build-fuzz \
     -DCMAKE_CXX_COMPILER=clang++ -DMOLVANE_FUZZ=ON -DBUILD_TESTING=OFF -DMOLVANE_BENCH=OFF
 
@@ -31,7 +31,7 @@ fuzz() { # fuzz NAME: runs one target
 
 # Two targets at a time, one per core of the CI machine.
 failed=0
-for pair in "balance evaluate" "grid_calc document" "editor_paint"; do
+for pair in "balance evaluate" "grid_calc document" "editor_paint icons"; do
     for name in $pair; do fuzz "$name" & done
     for name in $pair; do wait -n || failed=1; done
 done

@@ -1,5 +1,7 @@
 // The tool-bar images and the program icon: every image is there, distinct and drawn, the same
 // pixels as the SVG pictures drawn at run time, and the main window's tool bar shows images only.
+#include "DrawnIcon.h"
+
 #include "ui/ActionIcons.h"
 #include "ui/ActionTable.h"
 #include "ui/MainWindow.h"
@@ -10,7 +12,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSettings>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -37,29 +38,12 @@ int opaquePixels(const QImage &picture)
     return count;
 }
 
-const int ActionSizes[] = { 24, 48 };
-const int ProgramSizes[] = { 16, 24, 32, 48, 64, 128, 256 };
+constexpr std::span<const int> ActionSizes(DrawnActionSizes);
+constexpr std::span<const int> ProgramSizes(DrawnProgramSizes);
 
-QString svgPath(const QString &name)
-{
-    return QStringLiteral(MOLVANE_DATA_DIR "/icons/") + name + ".svg";
-}
-
-// The icon as the program drew it at start before its images were drawn at build time: every
-// size rendered from the SVG picture into a pixmap. Kept as the reference.
 QIcon drawnIcon(const QString &name, std::span<const int> sizes)
 {
-    QSvgRenderer renderer(svgPath(name));
-    QIcon icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return DrawnIcon(MOLVANE_DATA_DIR, name, sizes);
 }
 
 QImage premultiplied(const QPixmap &pixmap)

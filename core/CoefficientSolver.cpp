@@ -97,13 +97,21 @@ private:
     std::size_t m_initialCount;
 };
 
+// Room the passes of one solve share, so that a pass seldom allocates.
+struct PassBuffers
+{
+    std::vector<std::optional<Fraction>> known;
+    std::vector<std::optional<Fraction>> table;
+    std::vector<SolverTerm> right;
+};
+
 // Step A: known values replace their terms; lines left without variables go, and each of
 // them must hold, or the reaction has no answer.
-bool substituteKnownValues(
-    std::vector<SolverLine> &lines, const SolverValues &results, std::vector<int> *lineRows)
+bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &results,
+    std::vector<int> *lineRows, std::vector<std::optional<Fraction>> &known)
 {
     // Every known value is read back from its text, whether a line still holds it or not.
-    std::vector<std::optional<Fraction>> known(results.size());
+    known.assign(results.size(), std::nullopt);
     for (std::size_t k = 0; k < results.size(); ++k)
         if (results[k])
             known[k] = ViaText(results[k]->value);
@@ -232,11 +240,12 @@ std::optional<std::size_t> findPivot(const SolverLine &line)
 
 // Writes the pivot's value, solved from @p first, in place of its term in every other line:
 // the remaining terms in order of substance, the constant last.
-void substitutePivot(
-    std::vector<SolverLine> &lines, const SolverLine &first, std::size_t pivot, int n)
+void substitutePivot(std::vector<SolverLine> &lines, const SolverLine &first, std::size_t pivot,
+    int n, PassBuffers &buffers)
 {
     // E[i] for the variable terms left, E[n] for the constant (-K), each read back from text.
-    std::vector<std::optional<Fraction>> table(std::size_t(n) + 1);
+    std::vector<std::optional<Fraction>> &table = buffers.table;
+    table.assign(std::size_t(n) + 1, std::nullopt);
     for (std::size_t i = 0; i < first.right.size(); ++i)
         if (i != pivot && isVariable(first.right[i]))
             table[std::size_t(first.right[i].index)] = ViaText(ReadSigned(first.right[i]));
@@ -244,36 +253,39 @@ void substitutePivot(
 
     const Fraction divisor = Reciprocal(ReadSigned(first.right[pivot], true));
     const int key = first.right[pivot].index;
-    std::vector<SolverTerm> replacement;
+    // Each line holding the pivot is written anew into the spare side, which then takes its
+    // place.
+    std::vector<SolverTerm> &right = buffers.right;
     for (SolverLine &other : lines) {
-        for (std::size_t i = 0; i < other.right.size(); ++i) {
-            if (other.right[i].index != key)
+        if (std::none_of(other.right.begin(), other.right.end(),
+                [key](const SolverTerm &term) { return term.index == key; }))
+            continue;
+        right.clear();
+        for (const SolverTerm &term : other.right) {
+            if (term.index != key) {
+                right.push_back(term);
                 continue;
-            const Fraction m = Multiply(ReadSigned(other.right[i]), divisor);
-            replacement.clear();
+            }
+            const Fraction m = Multiply(ReadSigned(term), divisor);
             for (std::size_t e = 0; e < table.size(); ++e)
                 if (table[e])
-                    replacement.push_back(FractionTerm(
+                    right.push_back(FractionTerm(
                         Multiply(m, *table[e]), e < std::size_t(n) ? int(e) : -1, true));
-            other.right.erase(other.right.begin() + std::ptrdiff_t(i));
-            other.right.insert(
-                other.right.begin() + std::ptrdiff_t(i), replacement.begin(), replacement.end());
-            // Past the replacement, which never holds the pivot and always ends in E[n].
-            i += replacement.size() - 1;
         }
+        other.right.swap(right);
     }
 }
 
 // Step F: solve the first line for its pivot, substitute it into the others, and move the
 // first line, unchanged, to the end; returns the pivot's index, or -1 when the line has none.
-int eliminateVariable(std::vector<SolverLine> &lines, int n)
+int eliminateVariable(std::vector<SolverLine> &lines, int n, PassBuffers &buffers)
 {
     SolverLine first = std::move(lines.front());
     lines.erase(lines.begin());
     const std::optional<std::size_t> pivot = findPivot(first);
     const int eliminated = pivot ? first.right[*pivot].index : -1;
     if (pivot)
-        substitutePivot(lines, first, *pivot, n);
+        substitutePivot(lines, first, *pivot, n, buffers);
     lines.push_back(std::move(first));
     return eliminated;
 }
@@ -341,6 +353,29 @@ bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
     return false;
 }
 
+bool runPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount,
+    SolverRecord *record, PassBuffers &buffers)
+{
+    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr, buffers.known))
+        return false;
+    for (SolverLine &line : lines)
+        normaliseLine(line);
+    for (SolverLine &line : lines)
+        mergeRepeatedVariables(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int found = solveSingleVariable(lines[i], results);
+        if (record && found >= 0)
+            recordFound(record, found, record->lineRows[i]);
+    }
+    if (lines.empty())
+        return true;
+    for (const SolverLine &line : lines)
+        if (variableCount(line) < 2)
+            return true;
+    recordElimination(record, eliminateVariable(lines, substanceCount, buffers));
+    return true;
+}
+
 } // namespace
 
 std::int64_t SteadyMilliseconds()
@@ -374,24 +409,8 @@ std::vector<SolverLine> BuildEquations(
 bool SolverPass(
     std::vector<SolverLine> &lines, SolverValues &results, int substanceCount, SolverRecord *record)
 {
-    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr))
-        return false;
-    for (SolverLine &line : lines)
-        normaliseLine(line);
-    for (SolverLine &line : lines)
-        mergeRepeatedVariables(line);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int found = solveSingleVariable(lines[i], results);
-        if (record && found >= 0)
-            recordFound(record, found, record->lineRows[i]);
-    }
-    if (lines.empty())
-        return true;
-    for (const SolverLine &line : lines)
-        if (variableCount(line) < 2)
-            return true;
-    recordElimination(record, eliminateVariable(lines, substanceCount));
-    return true;
+    PassBuffers buffers;
+    return runPass(lines, results, substanceCount, record, buffers);
 }
 
 bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
@@ -405,9 +424,10 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
         return false;
 
     StateHistory history(working);
+    PassBuffers buffers;
     const std::int64_t start = clock();
     while (!working.empty()) {
-        if (!SolverPass(working, results, substanceCount, record) || history.repeats(working))
+        if (!runPass(working, results, substanceCount, record, buffers) || history.repeats(working))
             return false;
         if (clock() - start > SolverTimeLimitMs)
             return false;

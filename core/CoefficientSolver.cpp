@@ -52,50 +52,22 @@ Fraction sideValue(const std::vector<SolverTerm> &side)
     return sum;
 }
 
+// Each line's text followed by "\r\n", written in place after making room once.
 void appendListText(const std::vector<SolverLine> &lines, std::string &text)
 {
+    std::size_t room = 0;
+    for (const SolverLine &line : lines)
+        room += LineTextRoom(line) + 2;
+    const std::size_t start = text.size();
+    text.resize(start + room);
+    char *out = text.data() + start;
     for (const SolverLine &line : lines) {
-        AppendLineText(line, text);
-        text += "\r\n";
+        out = WriteLineText(line, out);
+        *out++ = '\r';
+        *out++ = '\n';
     }
+    text.resize(std::size_t(out - text.data()));
 }
-
-// The text of the states since a line was last removed, one after another: a pass that
-// leads back into it would go round for ever. As text, a state found anywhere within repeats.
-class StateHistory
-{
-public:
-    explicit StateHistory(const std::vector<SolverLine> &lines)
-        : m_initialCount(lines.size())
-    {
-        appendListText(lines, m_text);
-        // Room for a few passes, so the texts seldom grow while solving.
-        m_state.reserve(2 * m_text.size());
-        m_text.reserve(8 * m_text.size());
-    }
-
-    /// True when the text of @p lines, after a pass, stands anywhere in the history.
-    bool repeats(const std::vector<SolverLine> &lines)
-    {
-        m_state.clear();
-        appendListText(lines, m_state);
-        return !m_state.empty() && m_text.find(m_state) != std::string::npos;
-    }
-
-    /// Adds the state last tested. Once a line is gone only the previous pass is kept; the
-    /// time limit catches the rest.
-    void record(const std::vector<SolverLine> &lines)
-    {
-        if (lines.size() < m_initialCount)
-            m_text.clear();
-        m_text += m_state;
-    }
-
-private:
-    std::string m_text;
-    std::string m_state;
-    std::size_t m_initialCount;
-};
 
 // Room the passes of one solve share, so that a pass seldom allocates.
 struct PassBuffers
@@ -378,6 +350,29 @@ bool runPass(std::vector<SolverLine> &lines, SolverValues &results, int substanc
 
 } // namespace
 
+SolverHistory::SolverHistory(const std::vector<SolverLine> &lines)
+    : m_initialCount(lines.size())
+{
+    appendListText(lines, m_text);
+    // Room for a few passes, so the texts seldom grow while solving.
+    m_state.reserve(2 * m_text.size());
+    m_text.reserve(8 * m_text.size());
+}
+
+bool SolverHistory::repeats(const std::vector<SolverLine> &lines)
+{
+    m_state.clear();
+    appendListText(lines, m_state);
+    return !m_state.empty() && m_text.find(m_state) != std::string::npos;
+}
+
+void SolverHistory::record(const std::vector<SolverLine> &lines)
+{
+    if (lines.size() < m_initialCount)
+        m_text.clear();
+    m_text += m_state;
+}
+
 std::int64_t SteadyMilliseconds()
 {
     using namespace std::chrono;
@@ -423,7 +418,7 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
     if (!seedResults(counts, working, results, record))
         return false;
 
-    StateHistory history(working);
+    SolverHistory history(working);
     PassBuffers buffers;
     const std::int64_t start = clock();
     while (!working.empty()) {

@@ -45,8 +45,9 @@ Fraction sideValue(const std::vector<SolverTerm> &side)
     Fraction sum { 0, 1 };
     for (const SolverTerm &term : side) {
         Fraction value = ReadMagnitude(term);
+        // Reduced and within 32 bits, the value only changes sign when multiplied by -1.
         if ((term.lead == '-') != (term.sign == '-'))
-            value = Multiply(value, FromInteger(-1));
+            value.numerator = -value.numerator;
         sum = Add(sum, value);
     }
     return sum;
@@ -72,7 +73,15 @@ void appendListText(const std::vector<SolverLine> &lines, std::string &text)
 // Room the passes of one solve share, so that a pass seldom allocates.
 struct PassBuffers
 {
-    std::vector<std::optional<Fraction>> known;
+    // A known value read back from its text, and the value it was read from: reading the
+    // same value again in a later pass gives the same.
+    struct Known
+    {
+        std::optional<Fraction> value;
+        Fraction from;
+    };
+    std::vector<Known> known;
+    std::vector<unsigned char> holdsVariables; ///< one per line, once the known values are in
     std::vector<std::optional<Fraction>> table;
     std::vector<SolverTerm> right;
 };
@@ -80,37 +89,57 @@ struct PassBuffers
 // Step A: known values replace their terms; lines left without variables go, and each of
 // them must hold, or the reaction has no answer.
 bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &results,
-    std::vector<int> *lineRows, std::vector<std::optional<Fraction>> &known)
+    std::vector<int> *lineRows, PassBuffers &buffers)
 {
     // Every known value is read back from its text, whether a line still holds it or not.
-    known.assign(results.size(), std::nullopt);
-    for (std::size_t k = 0; k < results.size(); ++k)
-        if (results[k])
-            known[k] = ViaText(results[k]->value);
+    std::vector<PassBuffers::Known> &known = buffers.known;
+    known.resize(results.size());
+    for (std::size_t k = 0; k < results.size(); ++k) {
+        if (!results[k]) {
+            known[k].value.reset();
+        } else if (!known[k].value || known[k].from != results[k]->value) {
+            known[k].value = ViaText(results[k]->value);
+            known[k].from = results[k]->value;
+        }
+    }
+    std::vector<unsigned char> &holds = buffers.holdsVariables;
+    holds.clear();
+    holds.reserve(lines.size());
     for (SolverLine &line : lines) {
+        bool unknown = false;
         for (std::vector<SolverTerm> *side : { &line.left, &line.right }) {
             for (SolverTerm &term : *side) {
-                if (isVariable(term) && known[std::size_t(term.index)])
-                    term = ProductTerm(
-                        Multiply(ReadMagnitude(term), *known[std::size_t(term.index)]), term.sign);
+                if (!isVariable(term))
+                    continue;
+                if (const std::optional<Fraction> &value = known[std::size_t(term.index)].value)
+                    term = ProductTerm(Multiply(ReadMagnitude(term), *value), term.sign);
+                else
+                    unknown = true;
             }
         }
+        holds.push_back(static_cast<unsigned char>(unknown));
     }
     if (lineRows) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < lines.size(); ++i)
-            if (variableCount(lines[i]) != 0)
+            if (holds[i])
                 (*lineRows)[kept++] = (*lineRows)[i];
         lineRows->resize(kept);
     }
     bool consistent = true;
-    std::erase_if(lines, [&](const SolverLine &line) {
-        if (variableCount(line) != 0)
-            return false;
-        // Once one line fails the rest are not read.
-        consistent = consistent && sameValue(sideValue(line.left), sideValue(line.right));
-        return true;
-    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (holds[i]) {
+            if (kept != i)
+                lines[kept] = std::move(lines[i]);
+            ++kept;
+        } else {
+            // Once one line fails the rest are not read.
+            consistent
+                = consistent && sameValue(sideValue(lines[i].left), sideValue(lines[i].right));
+        }
+    }
+    lines.resize(kept);
     return consistent;
 }
 
@@ -328,7 +357,7 @@ bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
 bool runPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount,
     SolverRecord *record, PassBuffers &buffers)
 {
-    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr, buffers.known))
+    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr, buffers))
         return false;
     for (SolverLine &line : lines)
         normaliseLine(line);

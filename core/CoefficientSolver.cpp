@@ -45,92 +45,101 @@ Fraction sideValue(const std::vector<SolverTerm> &side)
     Fraction sum { 0, 1 };
     for (const SolverTerm &term : side) {
         Fraction value = ReadMagnitude(term);
+        // Reduced and within 32 bits, the value only changes sign when multiplied by -1.
         if ((term.lead == '-') != (term.sign == '-'))
-            value = Multiply(value, FromInteger(-1));
+            value.numerator = -value.numerator;
         sum = Add(sum, value);
     }
     return sum;
 }
 
+// Each line's text followed by "\r\n", written in place after making room once.
 void appendListText(const std::vector<SolverLine> &lines, std::string &text)
 {
+    std::size_t room = 0;
+    for (const SolverLine &line : lines)
+        room += LineTextRoom(line) + 2;
+    const std::size_t start = text.size();
+    text.resize(start + room);
+    char *out = text.data() + start;
     for (const SolverLine &line : lines) {
-        AppendLineText(line, text);
-        text += "\r\n";
+        out = WriteLineText(line, out);
+        *out++ = '\r';
+        *out++ = '\n';
     }
+    text.resize(std::size_t(out - text.data()));
 }
 
-// The text of the states since a line was last removed, one after another: a pass that
-// leads back into it would go round for ever. As text, a state found anywhere within repeats.
-class StateHistory
+// Room the passes of one solve share, so that a pass seldom allocates.
+struct PassBuffers
 {
-public:
-    explicit StateHistory(const std::vector<SolverLine> &lines)
-        : m_initialCount(lines.size())
+    // A known value read back from its text, and the value it was read from: reading the
+    // same value again in a later pass gives the same.
+    struct Known
     {
-        appendListText(lines, m_text);
-        // Room for a few passes, so the texts seldom grow while solving.
-        m_state.reserve(2 * m_text.size());
-        m_text.reserve(8 * m_text.size());
-    }
-
-    /// True when the text of @p lines, after a pass, stands anywhere in the history.
-    bool repeats(const std::vector<SolverLine> &lines)
-    {
-        m_state.clear();
-        appendListText(lines, m_state);
-        return !m_state.empty() && m_text.find(m_state) != std::string::npos;
-    }
-
-    /// Adds the state last tested. Once a line is gone only the previous pass is kept; the
-    /// time limit catches the rest.
-    void record(const std::vector<SolverLine> &lines)
-    {
-        if (lines.size() < m_initialCount)
-            m_text.clear();
-        m_text += m_state;
-    }
-
-private:
-    std::string m_text;
-    std::string m_state;
-    std::size_t m_initialCount;
+        std::optional<Fraction> value;
+        Fraction from;
+    };
+    std::vector<Known> known;
+    std::vector<unsigned char> holdsVariables; ///< one per line, once the known values are in
+    std::vector<std::optional<Fraction>> table;
+    std::vector<SolverTerm> right;
 };
 
 // Step A: known values replace their terms; lines left without variables go, and each of
 // them must hold, or the reaction has no answer.
-bool substituteKnownValues(
-    std::vector<SolverLine> &lines, const SolverValues &results, std::vector<int> *lineRows)
+bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &results,
+    std::vector<int> *lineRows, PassBuffers &buffers)
 {
     // Every known value is read back from its text, whether a line still holds it or not.
-    std::vector<std::optional<Fraction>> known(results.size());
-    for (std::size_t k = 0; k < results.size(); ++k)
-        if (results[k])
-            known[k] = ViaText(results[k]->value);
+    std::vector<PassBuffers::Known> &known = buffers.known;
+    known.resize(results.size());
+    for (std::size_t k = 0; k < results.size(); ++k) {
+        if (!results[k]) {
+            known[k].value.reset();
+        } else if (!known[k].value || known[k].from != results[k]->value) {
+            known[k].value = ViaText(results[k]->value);
+            known[k].from = results[k]->value;
+        }
+    }
+    std::vector<unsigned char> &holds = buffers.holdsVariables;
+    holds.clear();
+    holds.reserve(lines.size());
     for (SolverLine &line : lines) {
+        bool unknown = false;
         for (std::vector<SolverTerm> *side : { &line.left, &line.right }) {
             for (SolverTerm &term : *side) {
-                if (isVariable(term) && known[std::size_t(term.index)])
-                    term = ProductTerm(
-                        Multiply(ReadMagnitude(term), *known[std::size_t(term.index)]), term.sign);
+                if (!isVariable(term))
+                    continue;
+                if (const std::optional<Fraction> &value = known[std::size_t(term.index)].value)
+                    term = ProductTerm(Multiply(ReadMagnitude(term), *value), term.sign);
+                else
+                    unknown = true;
             }
         }
+        holds.push_back(static_cast<unsigned char>(unknown));
     }
     if (lineRows) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < lines.size(); ++i)
-            if (variableCount(lines[i]) != 0)
+            if (holds[i])
                 (*lineRows)[kept++] = (*lineRows)[i];
         lineRows->resize(kept);
     }
     bool consistent = true;
-    std::erase_if(lines, [&](const SolverLine &line) {
-        if (variableCount(line) != 0)
-            return false;
-        // Once one line fails the rest are not read.
-        consistent = consistent && sameValue(sideValue(line.left), sideValue(line.right));
-        return true;
-    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (holds[i]) {
+            if (kept != i)
+                lines[kept] = std::move(lines[i]);
+            ++kept;
+        } else {
+            // Once one line fails the rest are not read.
+            consistent
+                = consistent && sameValue(sideValue(lines[i].left), sideValue(lines[i].right));
+        }
+    }
+    lines.resize(kept);
     return consistent;
 }
 
@@ -232,11 +241,12 @@ std::optional<std::size_t> findPivot(const SolverLine &line)
 
 // Writes the pivot's value, solved from @p first, in place of its term in every other line:
 // the remaining terms in order of substance, the constant last.
-void substitutePivot(
-    std::vector<SolverLine> &lines, const SolverLine &first, std::size_t pivot, int n)
+void substitutePivot(std::vector<SolverLine> &lines, const SolverLine &first, std::size_t pivot,
+    int n, PassBuffers &buffers)
 {
     // E[i] for the variable terms left, E[n] for the constant (-K), each read back from text.
-    std::vector<std::optional<Fraction>> table(std::size_t(n) + 1);
+    std::vector<std::optional<Fraction>> &table = buffers.table;
+    table.assign(std::size_t(n) + 1, std::nullopt);
     for (std::size_t i = 0; i < first.right.size(); ++i)
         if (i != pivot && isVariable(first.right[i]))
             table[std::size_t(first.right[i].index)] = ViaText(ReadSigned(first.right[i]));
@@ -244,36 +254,39 @@ void substitutePivot(
 
     const Fraction divisor = Reciprocal(ReadSigned(first.right[pivot], true));
     const int key = first.right[pivot].index;
-    std::vector<SolverTerm> replacement;
+    // Each line holding the pivot is written anew into the spare side, which then takes its
+    // place.
+    std::vector<SolverTerm> &right = buffers.right;
     for (SolverLine &other : lines) {
-        for (std::size_t i = 0; i < other.right.size(); ++i) {
-            if (other.right[i].index != key)
+        if (std::none_of(other.right.begin(), other.right.end(),
+                [key](const SolverTerm &term) { return term.index == key; }))
+            continue;
+        right.clear();
+        for (const SolverTerm &term : other.right) {
+            if (term.index != key) {
+                right.push_back(term);
                 continue;
-            const Fraction m = Multiply(ReadSigned(other.right[i]), divisor);
-            replacement.clear();
+            }
+            const Fraction m = Multiply(ReadSigned(term), divisor);
             for (std::size_t e = 0; e < table.size(); ++e)
                 if (table[e])
-                    replacement.push_back(FractionTerm(
+                    right.push_back(FractionTerm(
                         Multiply(m, *table[e]), e < std::size_t(n) ? int(e) : -1, true));
-            other.right.erase(other.right.begin() + std::ptrdiff_t(i));
-            other.right.insert(
-                other.right.begin() + std::ptrdiff_t(i), replacement.begin(), replacement.end());
-            // Past the replacement, which never holds the pivot and always ends in E[n].
-            i += replacement.size() - 1;
         }
+        other.right.swap(right);
     }
 }
 
 // Step F: solve the first line for its pivot, substitute it into the others, and move the
 // first line, unchanged, to the end; returns the pivot's index, or -1 when the line has none.
-int eliminateVariable(std::vector<SolverLine> &lines, int n)
+int eliminateVariable(std::vector<SolverLine> &lines, int n, PassBuffers &buffers)
 {
     SolverLine first = std::move(lines.front());
     lines.erase(lines.begin());
     const std::optional<std::size_t> pivot = findPivot(first);
     const int eliminated = pivot ? first.right[*pivot].index : -1;
     if (pivot)
-        substitutePivot(lines, first, *pivot, n);
+        substitutePivot(lines, first, *pivot, n, buffers);
     lines.push_back(std::move(first));
     return eliminated;
 }
@@ -341,7 +354,53 @@ bool seedResults(const std::vector<std::vector<std::int32_t>> &counts,
     return false;
 }
 
+bool runPass(std::vector<SolverLine> &lines, SolverValues &results, int substanceCount,
+    SolverRecord *record, PassBuffers &buffers)
+{
+    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr, buffers))
+        return false;
+    for (SolverLine &line : lines)
+        normaliseLine(line);
+    for (SolverLine &line : lines)
+        mergeRepeatedVariables(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int found = solveSingleVariable(lines[i], results);
+        if (record && found >= 0)
+            recordFound(record, found, record->lineRows[i]);
+    }
+    if (lines.empty())
+        return true;
+    for (const SolverLine &line : lines)
+        if (variableCount(line) < 2)
+            return true;
+    recordElimination(record, eliminateVariable(lines, substanceCount, buffers));
+    return true;
+}
+
 } // namespace
+
+SolverHistory::SolverHistory(const std::vector<SolverLine> &lines)
+    : m_initialCount(lines.size())
+{
+    appendListText(lines, m_text);
+    // Room for a few passes, so the texts seldom grow while solving.
+    m_state.reserve(2 * m_text.size());
+    m_text.reserve(8 * m_text.size());
+}
+
+bool SolverHistory::repeats(const std::vector<SolverLine> &lines)
+{
+    m_state.clear();
+    appendListText(lines, m_state);
+    return !m_state.empty() && m_text.find(m_state) != std::string::npos;
+}
+
+void SolverHistory::record(const std::vector<SolverLine> &lines)
+{
+    if (lines.size() < m_initialCount)
+        m_text.clear();
+    m_text += m_state;
+}
 
 std::int64_t SteadyMilliseconds()
 {
@@ -374,24 +433,8 @@ std::vector<SolverLine> BuildEquations(
 bool SolverPass(
     std::vector<SolverLine> &lines, SolverValues &results, int substanceCount, SolverRecord *record)
 {
-    if (!substituteKnownValues(lines, results, record ? &record->lineRows : nullptr))
-        return false;
-    for (SolverLine &line : lines)
-        normaliseLine(line);
-    for (SolverLine &line : lines)
-        mergeRepeatedVariables(line);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int found = solveSingleVariable(lines[i], results);
-        if (record && found >= 0)
-            recordFound(record, found, record->lineRows[i]);
-    }
-    if (lines.empty())
-        return true;
-    for (const SolverLine &line : lines)
-        if (variableCount(line) < 2)
-            return true;
-    recordElimination(record, eliminateVariable(lines, substanceCount));
-    return true;
+    PassBuffers buffers;
+    return runPass(lines, results, substanceCount, record, buffers);
 }
 
 bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
@@ -404,10 +447,11 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
     if (!seedResults(counts, working, results, record))
         return false;
 
-    StateHistory history(working);
+    SolverHistory history(working);
+    PassBuffers buffers;
     const std::int64_t start = clock();
     while (!working.empty()) {
-        if (!SolverPass(working, results, substanceCount, record) || history.repeats(working))
+        if (!runPass(working, results, substanceCount, record, buffers) || history.repeats(working))
             return false;
         if (clock() - start > SolverTimeLimitMs)
             return false;

@@ -52,6 +52,25 @@ struct SolverRecord
     std::vector<int> lineRows;
 };
 
+/// The text of the states since a line was last removed, one after another: a pass that
+/// leads back into one would go round for ever. As text, a state found anywhere within the
+/// history repeats ("1/1=" stands within "11/1=").
+class SolverHistory
+{
+public:
+    explicit SolverHistory(const std::vector<SolverLine> &lines);
+    /// True when the text of @p lines stands anywhere in the text of the history.
+    bool repeats(const std::vector<SolverLine> &lines);
+    /// Adds @p lines, the state last tested. Once a line is gone only that state is kept; the
+    /// time limit catches the rest.
+    void record(const std::vector<SolverLine> &lines);
+
+private:
+    std::string m_text;
+    std::string m_state; ///< the text of the lines last tested
+    std::size_t m_initialCount;
+};
+
 /// One equation line per row ("2[0]=2[2]"): reactant terms left, product terms right. @p counts
 /// holds one entry per row for each substance; a missing entry counts as zero.
 std::vector<SolverLine> BuildEquations(

@@ -31,28 +31,30 @@ void checkDenominator(const SolverTerm &term)
         throw ConversionError("integer out of range");
 }
 
-// Each term is written into a small buffer first, so the line grows once per term.
-void appendSide(const std::vector<SolverTerm> &side, std::string &text)
+// The most one term's text takes: two signs, two numbers of up to 20 characters, "/", and "["
+// with an index of up to 11 characters and "]".
+constexpr std::size_t termTextRoom = 56;
+
+// Each number gets only its own room, so no write can pass the room of the term.
+char *writeSide(const std::vector<SolverTerm> &side, char *out)
 {
     for (const SolverTerm &term : side) {
-        char buffer[64]; // two signs, two 20-digit numbers, "/", "[", an index and "]"
-        char *end = buffer;
         if (term.lead)
-            *end++ = term.lead;
+            *out++ = term.lead;
         if (term.sign)
-            *end++ = term.sign;
-        end = std::to_chars(end, buffer + sizeof buffer, term.magnitude).ptr;
+            *out++ = term.sign;
+        out = std::to_chars(out, out + 20, term.magnitude).ptr;
         if (term.slash) {
-            *end++ = '/';
-            end = std::to_chars(end, buffer + sizeof buffer, term.denominator).ptr;
+            *out++ = '/';
+            out = std::to_chars(out, out + 20, term.denominator).ptr;
         }
         if (term.index >= 0) {
-            *end++ = '[';
-            end = std::to_chars(end, buffer + sizeof buffer, term.index).ptr;
-            *end++ = ']';
+            *out++ = '[';
+            out = std::to_chars(out, out + 11, term.index).ptr;
+            *out++ = ']';
         }
-        text.append(buffer, end);
     }
+    return out;
 }
 
 template <typename Number> Number readDigits(std::string_view text, std::size_t &pos)
@@ -171,11 +173,23 @@ Fraction ViaText(Fraction value)
     return Reduce(value);
 }
 
+std::size_t LineTextRoom(const SolverLine &line)
+{
+    return (line.left.size() + line.right.size()) * termTextRoom + 1;
+}
+
+char *WriteLineText(const SolverLine &line, char *out)
+{
+    out = writeSide(line.left, out);
+    *out++ = '=';
+    return writeSide(line.right, out);
+}
+
 void AppendLineText(const SolverLine &line, std::string &text)
 {
-    appendSide(line.left, text);
-    text += '=';
-    appendSide(line.right, text);
+    const std::size_t start = text.size();
+    text.resize(start + LineTextRoom(line));
+    text.resize(std::size_t(WriteLineText(line, text.data() + start) - text.data()));
 }
 
 std::string SolverLineText(const SolverLine &line)

@@ -2,6 +2,7 @@
 
 #include "core/Fraction.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +53,11 @@ Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip = false);
 /// What reading the text of @p value gives: the value reduced, or ConversionError beyond 32 bits.
 Fraction ViaText(Fraction value);
 
+/// Room enough for the text of @p line.
+std::size_t LineTextRoom(const SolverLine &line);
+/// Writes the text of @p line at @p out, which has LineTextRoom(line) characters; returns the
+/// end of the text. Writing in place spares the appends of each piece.
+char *WriteLineText(const SolverLine &line, char *out);
 /// "left=right" as the text solver wrote it.
 void AppendLineText(const SolverLine &line, std::string &text);
 std::string SolverLineText(const SolverLine &line);

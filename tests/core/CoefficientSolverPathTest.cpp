@@ -207,4 +207,88 @@ TEST(CoefficientSolverPath, EveryPassLeavesTheReferenceLinesAndValues)
     EXPECT_GT(failures, 2000);
 }
 
+// Terms whose texts run into each other: "1" then "1/1" reads "11/1", "+-1" ends in "-1", and
+// a state's first line may start inside a history line.
+constexpr std::array<SolverTerm, 15> historyTerms { {
+    { -1, 0, 0, 1, 1, false },
+    { -1, 0, 0, 11, 1, false },
+    { -1, 0, '+', 1, 1, false },
+    { -1, '+', '-', 1, 1, false },
+    { -1, 0, 0, 1, 1, true },
+    { -1, 0, 0, 11, 1, true },
+    { -1, 0, '-', 1, -1, true },
+    { -1, 0, 0, 0, 1, false },
+    { 0, 0, 0, 1, 1, false },
+    { 0, 0, '+', 1, 1, false },
+    { 1, 0, '-', 1, 1, false },
+    { 1, 0, 0, 11, 1, false },
+    { 10, 0, '+', 1, 1, false },
+    { 0, 0, '+', 1, 11, true },
+    { 1, 0, 0, 1, 1, true },
+} };
+
+std::vector<SolverTerm> randomSide(std::mt19937 &random)
+{
+    std::vector<SolverTerm> side(1 + std::size_t(below(random, 2)));
+    for (SolverTerm &term : side)
+        term = historyTerms[std::size_t(below(random, int(historyTerms.size())))];
+    return side;
+}
+
+std::string stateText(const std::vector<SolverLine> &lines)
+{
+    std::string text;
+    for (const SolverLine &line : lines)
+        text += SolverLineText(line) + "\r\n";
+    return text;
+}
+
+TEST(SolverHistory, RepeatsExactlyWhereTheStateTextStandsInTheHistoryText)
+{
+    std::mt19937 random(2261207);
+    int repeats = 0, withinALine = 0;
+    for (int solve = 0; solve < 3000; ++solve) {
+        std::vector<SolverLine> state(1 + std::size_t(below(random, 3)));
+        for (SolverLine &line : state)
+            line = { randomSide(random), randomSide(random) };
+        const std::size_t initialCount = state.size();
+        std::vector<SolverLine> lines = state; // every line the history has held
+        std::string expected = stateText(state);
+        SolverHistory history(state);
+        for (int pass = 0; pass < 8; ++pass) {
+            // A run of earlier lines, its first line cut in front now and then, or new lines.
+            state.resize(std::size_t(below(random, 4)));
+            const std::size_t from
+                = lines.empty() ? 0 : std::size_t(below(random, int(lines.size())));
+            for (std::size_t i = 0; i < state.size(); ++i) {
+                if (below(random, 3) == 0 || from + i >= lines.size())
+                    state[i] = { randomSide(random), randomSide(random) };
+                else
+                    state[i] = lines[from + i];
+            }
+            if (!state.empty() && state.front().left.size() > 1 && below(random, 2) == 0)
+                state.front().left.erase(state.front().left.begin());
+
+            const std::string text = stateText(state);
+            const bool found = !text.empty() && expected.find(text) != std::string::npos;
+            ASSERT_EQ(history.repeats(state), found) << expected << " / " << text;
+            repeats += found;
+            if (found) {
+                const std::string firstLine = text.substr(0, text.find('\r') + 2);
+                withinALine += ("\n" + expected).find("\n" + firstLine) == std::string::npos;
+            }
+            history.record(state);
+            if (state.size() < initialCount) {
+                expected.clear();
+                lines.clear();
+            }
+            expected += text;
+            lines.insert(lines.end(), state.begin(), state.end());
+        }
+    }
+    // Whole repeated states and states whose first line starts inside a line are both common.
+    EXPECT_GT(repeats, 3000);
+    EXPECT_GT(withinALine, 300);
+}
+
 } // namespace

@@ -40,7 +40,8 @@ std::int64_t checkedNegate(std::int64_t v)
 std::int64_t Gcd(std::int64_t a, std::int64_t b)
 {
     std::uint64_t x = magnitude(a), y = magnitude(b);
-    if (x == 0 || y == 0)
+    // Most of the solver's values are whole or already reduced: no division needed.
+    if (x <= 1 || y <= 1)
         return 1;
     while (y != 0) {
         const std::uint64_t r = x % y;
@@ -54,6 +55,8 @@ std::int64_t Gcd(std::int64_t a, std::int64_t b)
 
 Fraction Reduce(Fraction f)
 {
+    if (f.denominator == 1)
+        return f; // already whole
     const std::int64_t g = Gcd(f.numerator, f.denominator);
     if (g != 1) {
         f.numerator /= g;

@@ -66,15 +66,15 @@ void checkSameElements(
 // The element rows in order of first appearance, the symbols of each substance in turn, once
 // both sides are found to hold the same ones. Symbols differing only in case share a row.
 std::vector<std::string> elementRows(
-    const std::vector<std::vector<std::string>> &symbols, int reactantCount)
+    const std::vector<SubstanceFormula> &substances, int reactantCount)
 {
     std::vector<std::string> rows;
     std::vector<RowPresence> presence;
     // Room for a usual reaction's elements, so the lists seldom grow.
     rows.reserve(8);
     presence.reserve(8);
-    for (std::size_t s = 0; s < symbols.size(); ++s) {
-        for (const std::string &symbol : symbols[s]) {
+    for (std::size_t s = 0; s < substances.size(); ++s) {
+        for (const std::string &symbol : substances[s].symbols) {
             int r = IndexOfElement(rows, symbol);
             if (r < 0) {
                 r = int(rows.size());
@@ -91,26 +91,46 @@ std::vector<std::string> elementRows(
     return rows;
 }
 
-// The first grammar, read exactly as it always was.
+// One entry per row: the counts of @p substance, which holds only symbols of the rows.
+std::vector<std::int32_t> rowCounts(
+    const SubstanceFormula &substance, const std::vector<std::string> &rows)
+{
+    std::vector<std::int32_t> counts(rows.size(), 0);
+    for (std::size_t i = 0; i < substance.symbols.size(); ++i)
+        counts[std::size_t(IndexOfElement(rows, substance.symbols[i]))] = substance.counts[i];
+    return counts;
+}
+
+// The first grammar, read exactly as it always was. Writing the omitted counts into each
+// formula on its own gives what writing them into the whole text and splitting that gives:
+// the "+" and ">" between formulas neither take a count nor give one to what follows them.
+// Only a text ending in either differs: that gives one more substance, "1", after them.
 BalanceProblem plainProblem(std::string_view text)
 {
     BalanceProblem problem;
-    const std::string units = InsertUnitCounts(text);
-    ReactionSides sides = SplitReaction(units);
+    ReactionSides sides = SplitReaction(text);
     problem.reactantCount = int(sides.reactants.size());
-    problem.unitSubstances = allSubstances(std::move(sides));
-    problem.formulas = allSubstances(SplitReaction(text));
-    problem.symbols.reserve(problem.unitSubstances.size());
-    std::string ended; // the substance with a "+" that ends its last symbol, reused
-    for (const std::string &substance : problem.unitSubstances) {
-        ended.assign(substance);
-        ended += '+';
-        problem.symbols.push_back(ListElements(ended));
+    problem.formulas = allSubstances(std::move(sides));
+    const bool endsInSeparator = text.back() == '+' || text.back() == '>';
+    const std::size_t substanceCount = problem.formulas.size() + (endsInSeparator ? 1 : 0);
+    problem.unitSubstances.reserve(substanceCount);
+    problem.substances.reserve(substanceCount);
+    for (const std::string &formula : problem.formulas) {
+        UnitFormula read = ReadUnitFormula(formula);
+        problem.unitSubstances.push_back(std::move(read.text));
+        problem.substances.emplace_back().symbols = std::move(read.symbols);
     }
-    problem.rows = elementRows(problem.symbols, problem.reactantCount);
-    problem.counts.reserve(problem.unitSubstances.size());
-    for (const std::string &substance : problem.unitSubstances)
-        problem.counts.push_back(CountAtoms(substance, problem.rows));
+    if (endsInSeparator) {
+        problem.unitSubstances.emplace_back("1");
+        problem.substances.emplace_back();
+    }
+    problem.rows = elementRows(problem.substances, problem.reactantCount);
+    problem.counts.reserve(substanceCount);
+    for (std::size_t s = 0; s < substanceCount; ++s) {
+        SubstanceFormula &substance = problem.substances[s];
+        substance.counts = CountAtoms(problem.unitSubstances[s], substance.symbols);
+        problem.counts.push_back(rowCounts(substance, problem.rows));
+    }
     return problem;
 }
 
@@ -118,6 +138,7 @@ BalanceProblem plainProblem(std::string_view text)
 BalanceProblem notationProblem(std::string_view text)
 {
     BalanceProblem problem;
+    problem.extended = true;
     ReactionSides sides = SplitReaction(text);
     problem.reactantCount = int(sides.reactants.size());
     problem.formulas = allSubstances(std::move(sides));
@@ -125,19 +146,14 @@ BalanceProblem notationProblem(std::string_view text)
     for (const std::string &typed : problem.formulas) {
         problem.substances.push_back(ReadSubstance(typed));
         const SubstanceFormula &substance = problem.substances.back();
-        problem.symbols.push_back(substance.symbols);
         problem.unitSubstances.push_back(substance.unitForm);
         charged = charged || substance.charge != 0;
     }
-    problem.rows = elementRows(problem.symbols, problem.reactantCount);
+    problem.rows = elementRows(problem.substances, problem.reactantCount);
     for (const SubstanceFormula &substance : problem.substances) {
-        std::vector<std::int32_t> counts(problem.rows.size(), 0);
-        for (std::size_t i = 0; i < substance.symbols.size(); ++i)
-            counts[std::size_t(IndexOfElement(problem.rows, substance.symbols[i]))]
-                = substance.counts[i];
+        problem.counts.push_back(rowCounts(substance, problem.rows));
         if (charged)
-            counts.push_back(substance.charge);
-        problem.counts.push_back(std::move(counts));
+            problem.counts.back().push_back(substance.charge);
     }
     if (charged)
         problem.rows.emplace_back();
@@ -145,26 +161,18 @@ BalanceProblem notationProblem(std::string_view text)
 }
 
 // The weight of formula @p s from the atoms the problem has counted; what FormulaWeight gives
-// for it. A formula read differently on its own than within the reaction (one that is not
-// checked or split the same way) is weighed on its own.
+// for it. A formula of the first grammar is read the same on its own as within the reaction,
+// which was checked as a whole; one of the extended language may not be, and a formula of the
+// first grammar within it is read differently, so those are weighed on their own.
 std::string substanceWeight(const BalanceProblem &problem, std::size_t s)
 {
+    const SubstanceFormula &substance = problem.substances[s];
+    if (!problem.extended)
+        return WeightOfAtoms(substance.symbols, substance.counts);
     const std::string &formula = problem.formulas[s];
     CheckCharactersAndBrackets(formula);
-    if (problem.substances.empty()) {
-        if (problem.unitSubstances.size() != problem.formulas.size()
-            || InsertUnitCounts(formula) != problem.unitSubstances[s])
-            return FormulaWeight(formula);
-        const std::vector<std::string> &symbols = problem.symbols[s];
-        std::vector<std::int32_t> counts;
-        counts.reserve(symbols.size());
-        for (const std::string &symbol : symbols)
-            counts.push_back(problem.counts[s][std::size_t(IndexOfElement(problem.rows, symbol))]);
-        return WeightOfAtoms(symbols, counts);
-    }
     if (!UsesExtendedNotation(formula))
         return FormulaWeight(formula);
-    const SubstanceFormula &substance = problem.substances[s];
     if (substance.electron)
         return std::string(ElectronWeight);
     return WeightOfAtoms(substance.symbols, substance.counts);

@@ -25,6 +25,16 @@ ReactionSides SplitReaction(std::string_view text);
 /// A symbol still open at the end of the text is not listed.
 std::vector<std::string> ListElements(std::string_view text);
 
+/// A formula with every omitted count written as "1", and its distinct element symbols in
+/// order of first appearance (compared ignoring case), as InsertUnitCounts and ListElements
+/// of the result give them, read in one pass.
+struct UnitFormula
+{
+    std::string text;
+    std::vector<std::string> symbols;
+};
+UnitFormula ReadUnitFormula(std::string_view formula);
+
 /// Atoms of each listed element in one unit-count formula, in element-list order.
 /// Throws InvalidReaction on malformed text or a count beyond 32 bits.
 std::vector<std::int32_t> CountAtoms(

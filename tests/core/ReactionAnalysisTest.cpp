@@ -87,7 +87,12 @@ TEST(InsertUnitCounts, WritesWhatInsertingOneByOneWrites)
         std::string text(random() % 12, ' ');
         for (char &c : text)
             c = alphabet[random() % alphabet.size()];
-        ASSERT_EQ(InsertUnitCounts(text), referenceUnitCounts(text)) << text;
+        const std::string units = referenceUnitCounts(text);
+        ASSERT_EQ(InsertUnitCounts(text), units) << text;
+        // One pass gives the same and the symbols of the result, the last one closed.
+        const UnitFormula read = ReadUnitFormula(text);
+        ASSERT_EQ(read.text, units) << text;
+        ASSERT_EQ(read.symbols, ListElements(units + "+")) << text;
     }
 }
 

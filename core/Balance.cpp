@@ -293,28 +293,34 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
 std::string ComposeBalancedReaction(const std::vector<std::string> &substances,
     const std::vector<std::string> &coefficients, int reactantCount)
 {
-    std::string out;
-    std::string_view separator;
+    std::size_t length = substances.size();
+    for (std::size_t i = 0; i < substances.size(); ++i)
+        length += coefficients[i].size() + substances[i].size();
+    std::string joined;
+    joined.reserve(length);
     for (std::size_t i = 0; i < substances.size(); ++i) {
         if (int(i) == reactantCount)
-            separator = ">";
-        out += separator;
-        out += coefficients[i];
-        out += substances[i];
-        separator = "+";
+            joined += '>';
+        else if (i > 0)
+            joined += '+';
+        joined += coefficients[i];
+        joined += substances[i];
     }
-    // A 1 standing alone (not part of a larger number, not after "-") says nothing.
-    for (std::size_t i = 1; i + 1 < out.size();) {
-        if (out[i] == '1' && out[i - 1] != '-' && !IsDigit(out[i - 1]) && !IsDigit(out[i + 1]))
-            out.erase(i, 1);
-        else
-            ++i;
+    // A 1 standing alone (not part of a larger number, not after "-" but at the end) says
+    // nothing. Dropping one never changes whether another stands alone: the character after a
+    // dropped 1 is no digit, so no 1.
+    const std::size_t size = joined.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = joined[i];
+        const bool alone = c == '1' && size >= 2
+            && (i == 0 || (!IsDigit(joined[i - 1]) && (i + 1 == size || joined[i - 1] != '-')))
+            && (i + 1 == size || !IsDigit(joined[i + 1]));
+        if (!alone)
+            joined[kept++] = c;
     }
-    if (out.size() >= 2 && out[0] == '1' && !IsDigit(out[1]))
-        out.erase(0, 1);
-    if (out.size() >= 2 && out.back() == '1' && !IsDigit(out[out.size() - 2]))
-        out.pop_back();
-    return out;
+    joined.resize(kept);
+    return joined;
 }
 
 } // namespace molvane

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace molvane;
 
 namespace {
@@ -65,6 +67,23 @@ TEST(PrepareForBalance, RemovesBlanksBeforeNormalising)
     // With the blank gone the 2 follows "+" and is a typed coefficient.
     EXPECT_EQ(PrepareForBalance("H2 + 2 O2 > h2o", 0, true).text, "H2+O2>H2O");
     EXPECT_EQ(PrepareForBalance("h 2", 0, true).text, "H2");
+}
+
+TEST(PrepareForBalance, IsNormalisingWhatRemovingBlanksLeaves)
+{
+    const std::string alphabet = "Hhcoe2{}+>- \t";
+    std::mt19937 random(3);
+    for (int n = 0; n < 20000; ++n) {
+        std::string text(random() % 10, ' ');
+        for (char &c : text)
+            c = alphabet[random() % alphabet.size()];
+        const int caret = int(random() % (text.size() + 5)) - 2;
+        const bool autoIdentify = random() % 2 == 0;
+        const EditedText compact = RemoveBlanks(text, caret);
+        ASSERT_EQ(PrepareForBalance(text, caret, autoIdentify),
+            NormalizeReaction(compact.text, compact.caret, autoIdentify))
+            << text << " " << caret;
+    }
 }
 
 } // namespace

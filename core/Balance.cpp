@@ -65,14 +65,17 @@ void checkSameElements(
 
 // The element rows in order of first appearance, the symbols of each substance in turn, once
 // both sides are found to hold the same ones. Symbols differing only in case share a row.
-std::vector<std::string> elementRows(
-    const std::vector<SubstanceFormula> &substances, int reactantCount)
+// @p rowOf receives the row of every symbol of every substance in turn.
+std::vector<std::string> elementRows(const std::vector<SubstanceFormula> &substances,
+    int reactantCount, std::vector<std::size_t> &rowOf)
 {
     std::vector<std::string> rows;
     std::vector<RowPresence> presence;
     // Room for a usual reaction's elements, so the lists seldom grow.
     rows.reserve(8);
     presence.reserve(8);
+    rowOf.clear();
+    rowOf.reserve(4 * substances.size());
     for (std::size_t s = 0; s < substances.size(); ++s) {
         for (const std::string &symbol : substances[s].symbols) {
             int r = IndexOfElement(rows, symbol);
@@ -81,6 +84,7 @@ std::vector<std::string> elementRows(
                 rows.push_back(symbol);
                 presence.emplace_back();
             }
+            rowOf.push_back(std::size_t(r));
             RowPresence &row = presence[std::size_t(r)];
             if (row.first == 0)
                 row.first = int(s) + 1;
@@ -91,13 +95,14 @@ std::vector<std::string> elementRows(
     return rows;
 }
 
-// One entry per row: the counts of @p substance, which holds only symbols of the rows.
+// One entry per row: the counts of @p substance, whose symbols stand in the rows @p row
+// points at, which then moves past them.
 std::vector<std::int32_t> rowCounts(
-    const SubstanceFormula &substance, const std::vector<std::string> &rows)
+    const SubstanceFormula &substance, std::size_t rowCount, const std::size_t *&row)
 {
-    std::vector<std::int32_t> counts(rows.size(), 0);
-    for (std::size_t i = 0; i < substance.symbols.size(); ++i)
-        counts[std::size_t(IndexOfElement(rows, substance.symbols[i]))] = substance.counts[i];
+    std::vector<std::int32_t> counts(rowCount, 0);
+    for (const std::int32_t count : substance.counts)
+        counts[*row++] = count;
     return counts;
 }
 
@@ -124,12 +129,14 @@ BalanceProblem plainProblem(std::string_view text)
         problem.unitSubstances.emplace_back("1");
         problem.substances.emplace_back();
     }
-    problem.rows = elementRows(problem.substances, problem.reactantCount);
+    std::vector<std::size_t> rowOf;
+    problem.rows = elementRows(problem.substances, problem.reactantCount, rowOf);
     problem.counts.reserve(substanceCount);
+    const std::size_t *row = rowOf.data();
     for (std::size_t s = 0; s < substanceCount; ++s) {
         SubstanceFormula &substance = problem.substances[s];
         substance.counts = CountAtoms(problem.unitSubstances[s], substance.symbols);
-        problem.counts.push_back(rowCounts(substance, problem.rows));
+        problem.counts.push_back(rowCounts(substance, problem.rows.size(), row));
     }
     return problem;
 }
@@ -149,9 +156,11 @@ BalanceProblem notationProblem(std::string_view text)
         problem.unitSubstances.push_back(substance.unitForm);
         charged = charged || substance.charge != 0;
     }
-    problem.rows = elementRows(problem.substances, problem.reactantCount);
+    std::vector<std::size_t> rowOf;
+    problem.rows = elementRows(problem.substances, problem.reactantCount, rowOf);
+    const std::size_t *row = rowOf.data();
     for (const SubstanceFormula &substance : problem.substances) {
-        problem.counts.push_back(rowCounts(substance, problem.rows));
+        problem.counts.push_back(rowCounts(substance, problem.rows.size(), row));
         if (charged)
             problem.counts.back().push_back(substance.charge);
     }

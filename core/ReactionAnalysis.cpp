@@ -197,8 +197,7 @@ std::vector<std::string> ListElements(std::string_view text)
 
 UnitFormula ReadUnitFormula(std::string_view formula)
 {
-    UnitFormula read;
-    read.text.reserve(formula.size() * 2 + 1);
+    UnitFormula read; // a usual formula's unit text fits the string's own buffer
     read.symbols.reserve(4);
     walkFormula<true, true>(formula, read.text, read.symbols, true);
     return read;

@@ -1,6 +1,8 @@
-#include "core/ReactionAnalysis.h"
+#include "BalanceSamples.h"
+
 #include "core/ElementTable.h"
 #include "core/Errors.h"
+#include "core/ReactionAnalysis.h"
 #include "core/ReactionCharacters.h"
 
 #include <gtest/gtest.h>
@@ -84,9 +86,7 @@ TEST(InsertUnitCounts, WritesWhatInsertingOneByOneWrites)
     const std::string alphabet = "HOClhao()+>-12{}*. ";
     std::mt19937 random(5);
     for (int n = 0; n < 100000; ++n) {
-        std::string text(random() % 12, ' ');
-        for (char &c : text)
-            c = alphabet[random() % alphabet.size()];
+        const std::string text = RandomText(random, alphabet, 12);
         const std::string units = referenceUnitCounts(text);
         ASSERT_EQ(InsertUnitCounts(text), units) << text;
         // One pass gives the same and the symbols of the result, the last one closed.

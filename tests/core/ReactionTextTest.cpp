@@ -1,3 +1,5 @@
+#include "BalanceSamples.h"
+
 #include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
@@ -74,9 +76,7 @@ TEST(PrepareForBalance, IsNormalisingWhatRemovingBlanksLeaves)
     const std::string alphabet = "Hhcoe2{}+>- \t";
     std::mt19937 random(3);
     for (int n = 0; n < 20000; ++n) {
-        std::string text(random() % 10, ' ');
-        for (char &c : text)
-            c = alphabet[random() % alphabet.size()];
+        const std::string text = RandomText(random, alphabet, 10);
         const int caret = int(random() % (text.size() + 5)) - 2;
         const bool autoIdentify = random() % 2 == 0;
         const EditedText compact = RemoveBlanks(text, caret);

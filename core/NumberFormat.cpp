@@ -70,13 +70,22 @@ std::optional<std::string> wholeArithmetic(double value, int digits)
     if (rounded == std::uint64_t(powers[digits]))
         return std::nullopt; // rounds up to the next power of ten
 
-    // Sign, whole digits, point and fraction digits, written in place and copied once.
+    // The fraction's trailing zeros go before the digits are written: a weight rounded to 15
+    // digits has many. Then sign, whole digits, point and fraction digits are written in place
+    // and copied once.
+    int fractionDigits = digits - 1 - point;
+    while (fractionDigits >= 4 && rounded % 10000 == 0) {
+        rounded /= 10000;
+        fractionDigits -= 4;
+    }
+    while (fractionDigits > 0 && rounded % 10 == 0) {
+        rounded /= 10;
+        --fractionDigits;
+    }
     char buffer[24];
     char *const first = buffer + 1;
     char *end = std::to_chars(first, buffer + sizeof buffer - 1, rounded).ptr;
     char *const fraction = first + point + 1;
-    while (end > fraction && end[-1] == '0')
-        --end;
     if (end > fraction) {
         std::copy_backward(fraction, end, end + 1);
         *fraction = '.';

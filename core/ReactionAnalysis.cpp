@@ -45,6 +45,12 @@ std::string_view ReadSymbol(std::string_view formula, std::size_t &pos)
 std::int32_t ReadCount(std::string_view formula, std::size_t &pos)
 {
     const std::size_t start = pos;
+    // A usual count, a few digits without a sign, is read at once.
+    std::int32_t value = 0;
+    while (pos < formula.size() && IsDigit(formula[pos]) && pos - start < 9)
+        value = value * 10 + (formula[pos++] - '0');
+    if (pos > start && (pos == formula.size() || !isCountChar(formula[pos])))
+        return value;
     while (pos < formula.size() && isCountChar(formula[pos]))
         ++pos;
     try {

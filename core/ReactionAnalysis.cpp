@@ -1,6 +1,5 @@
 #include "core/ReactionAnalysis.h"
 
-#include "core/AsciiCase.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/Fraction.h"
@@ -96,14 +95,6 @@ long double atomicWeight(int index)
 }
 
 } // namespace
-
-int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
-{
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        if (EqualIgnoringCase(elements[i], symbol))
-            return int(i);
-    return -1;
-}
 
 namespace {
 

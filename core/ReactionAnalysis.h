@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AsciiCase.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -61,7 +63,14 @@ std::string FormulaWeight(std::string_view formula);
 std::string WeightOfAtoms(
     const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts);
 
-/// Index of @p symbol in @p elements ignoring letter case, or -1.
-int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol);
+/// Index of @p symbol in @p elements ignoring letter case, or -1. Inline: reading a reaction
+/// looks up every symbol of it a few times, in lists of a few symbols.
+inline int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
+{
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (EqualIgnoringCase(elements[i], symbol))
+            return int(i);
+    return -1;
+}
 
 } // namespace molvane

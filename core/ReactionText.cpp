@@ -116,6 +116,11 @@ std::optional<LetterCaseReading> AmbiguousReading(std::string_view text, int car
 EditedText RemoveBlanks(std::string_view text, int caret)
 {
     EditedText result { {}, std::clamp(caret, 0, int(text.size())) };
+    // Most texts hold no blank at all.
+    if (text.find_first_of(" \t") == std::string_view::npos) {
+        result.text.assign(text);
+        return result;
+    }
     result.text.reserve(text.size());
     const int original = result.caret;
     for (std::size_t i = 0; i < text.size(); ++i) {

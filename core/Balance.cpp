@@ -232,11 +232,12 @@ std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answe
 
 BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
 {
-    const std::string text = WithJoiningStars(normalisedText);
+    std::string text = WithJoiningStars(normalisedText);
     checkShape(text);
     BalanceProblem problem
         = UsesExtendedNotation(text) ? notationProblem(text) : plainProblem(text);
-    problem.text = text;
+    // The problem holds copies of its formulas, so the text moves in.
+    problem.text = std::move(text);
     return problem;
 }
 

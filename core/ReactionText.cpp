@@ -116,15 +116,16 @@ std::optional<LetterCaseReading> AmbiguousReading(std::string_view text, int car
 EditedText RemoveBlanks(std::string_view text, int caret)
 {
     EditedText result { {}, std::clamp(caret, 0, int(text.size())) };
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     // Most texts hold no blank at all.
-    if (text.find_first_of(" \t") == std::string_view::npos) {
+    if (std::none_of(text.begin(), text.end(), isBlank)) {
         result.text.assign(text);
         return result;
     }
     result.text.reserve(text.size());
     const int original = result.caret;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ' || text[i] == '\t') {
+        if (isBlank(text[i])) {
             if (int(i) < original)
                 --result.caret;
         } else {

@@ -65,22 +65,26 @@ void checkSameElements(
 
 // The element rows in order of first appearance, the symbols of each substance in turn, once
 // both sides are found to hold the same ones. Symbols differing only in case share a row.
-std::vector<std::string> elementRows(
-    const std::vector<std::vector<std::string>> &symbols, int reactantCount)
+// @p rowOf receives the row of every symbol of every substance in turn.
+std::vector<std::string> elementRows(const std::vector<SubstanceFormula> &substances,
+    int reactantCount, std::vector<std::size_t> &rowOf)
 {
     std::vector<std::string> rows;
     std::vector<RowPresence> presence;
     // Room for a usual reaction's elements, so the lists seldom grow.
     rows.reserve(8);
     presence.reserve(8);
-    for (std::size_t s = 0; s < symbols.size(); ++s) {
-        for (const std::string &symbol : symbols[s]) {
+    rowOf.clear();
+    rowOf.reserve(4 * substances.size());
+    for (std::size_t s = 0; s < substances.size(); ++s) {
+        for (const std::string &symbol : substances[s].symbols) {
             int r = IndexOfElement(rows, symbol);
             if (r < 0) {
                 r = int(rows.size());
                 rows.push_back(symbol);
                 presence.emplace_back();
             }
+            rowOf.push_back(std::size_t(r));
             RowPresence &row = presence[std::size_t(r)];
             if (row.first == 0)
                 row.first = int(s) + 1;
@@ -91,26 +95,49 @@ std::vector<std::string> elementRows(
     return rows;
 }
 
-// The first grammar, read exactly as it always was.
+// One entry per row: the counts of @p substance, whose symbols stand in the rows @p row
+// points at, which then moves past them.
+std::vector<std::int32_t> rowCounts(
+    const SubstanceFormula &substance, std::size_t rowCount, const std::size_t *&row)
+{
+    std::vector<std::int32_t> counts(rowCount, 0);
+    for (const std::int32_t count : substance.counts)
+        counts[*row++] = count;
+    return counts;
+}
+
+// The first grammar, read exactly as it always was. Writing the omitted counts into each
+// formula on its own gives what writing them into the whole text and splitting that gives:
+// the "+" and ">" between formulas neither take a count nor give one to what follows them.
+// Only a text ending in either differs: that gives one more substance, "1", after them.
 BalanceProblem plainProblem(std::string_view text)
 {
     BalanceProblem problem;
-    const std::string units = InsertUnitCounts(text);
-    ReactionSides sides = SplitReaction(units);
+    ReactionSides sides = SplitReaction(text);
     problem.reactantCount = int(sides.reactants.size());
-    problem.unitSubstances = allSubstances(std::move(sides));
-    problem.formulas = allSubstances(SplitReaction(text));
-    problem.symbols.reserve(problem.unitSubstances.size());
-    std::string ended; // the substance with a "+" that ends its last symbol, reused
-    for (const std::string &substance : problem.unitSubstances) {
-        ended.assign(substance);
-        ended += '+';
-        problem.symbols.push_back(ListElements(ended));
+    problem.formulas = allSubstances(std::move(sides));
+    const bool endsInSeparator = text.back() == '+' || text.back() == '>';
+    const std::size_t substanceCount = problem.formulas.size() + (endsInSeparator ? 1 : 0);
+    problem.unitSubstances.reserve(substanceCount);
+    problem.substances.reserve(substanceCount);
+    for (const std::string &formula : problem.formulas) {
+        UnitFormula read = ReadUnitFormula(formula);
+        problem.unitSubstances.push_back(std::move(read.text));
+        problem.substances.emplace_back().symbols = std::move(read.symbols);
     }
-    problem.rows = elementRows(problem.symbols, problem.reactantCount);
-    problem.counts.reserve(problem.unitSubstances.size());
-    for (const std::string &substance : problem.unitSubstances)
-        problem.counts.push_back(CountAtoms(substance, problem.rows));
+    if (endsInSeparator) {
+        problem.unitSubstances.emplace_back("1");
+        problem.substances.emplace_back();
+    }
+    std::vector<std::size_t> rowOf;
+    problem.rows = elementRows(problem.substances, problem.reactantCount, rowOf);
+    problem.counts.reserve(substanceCount);
+    const std::size_t *row = rowOf.data();
+    for (std::size_t s = 0; s < substanceCount; ++s) {
+        SubstanceFormula &substance = problem.substances[s];
+        substance.counts = CountAtoms(problem.unitSubstances[s], substance.symbols);
+        problem.counts.push_back(rowCounts(substance, problem.rows.size(), row));
+    }
     return problem;
 }
 
@@ -118,6 +145,7 @@ BalanceProblem plainProblem(std::string_view text)
 BalanceProblem notationProblem(std::string_view text)
 {
     BalanceProblem problem;
+    problem.extended = true;
     ReactionSides sides = SplitReaction(text);
     problem.reactantCount = int(sides.reactants.size());
     problem.formulas = allSubstances(std::move(sides));
@@ -125,19 +153,16 @@ BalanceProblem notationProblem(std::string_view text)
     for (const std::string &typed : problem.formulas) {
         problem.substances.push_back(ReadSubstance(typed));
         const SubstanceFormula &substance = problem.substances.back();
-        problem.symbols.push_back(substance.symbols);
         problem.unitSubstances.push_back(substance.unitForm);
         charged = charged || substance.charge != 0;
     }
-    problem.rows = elementRows(problem.symbols, problem.reactantCount);
+    std::vector<std::size_t> rowOf;
+    problem.rows = elementRows(problem.substances, problem.reactantCount, rowOf);
+    const std::size_t *row = rowOf.data();
     for (const SubstanceFormula &substance : problem.substances) {
-        std::vector<std::int32_t> counts(problem.rows.size(), 0);
-        for (std::size_t i = 0; i < substance.symbols.size(); ++i)
-            counts[std::size_t(IndexOfElement(problem.rows, substance.symbols[i]))]
-                = substance.counts[i];
+        problem.counts.push_back(rowCounts(substance, problem.rows.size(), row));
         if (charged)
-            counts.push_back(substance.charge);
-        problem.counts.push_back(std::move(counts));
+            problem.counts.back().push_back(substance.charge);
     }
     if (charged)
         problem.rows.emplace_back();
@@ -145,26 +170,18 @@ BalanceProblem notationProblem(std::string_view text)
 }
 
 // The weight of formula @p s from the atoms the problem has counted; what FormulaWeight gives
-// for it. A formula read differently on its own than within the reaction (one that is not
-// checked or split the same way) is weighed on its own.
+// for it. A formula of the first grammar is read the same on its own as within the reaction,
+// which was checked as a whole; one of the extended language may not be, and a formula of the
+// first grammar within it is read differently, so those are weighed on their own.
 std::string substanceWeight(const BalanceProblem &problem, std::size_t s)
 {
+    const SubstanceFormula &substance = problem.substances[s];
+    if (!problem.extended)
+        return WeightOfAtoms(substance.symbols, substance.counts);
     const std::string &formula = problem.formulas[s];
     CheckCharactersAndBrackets(formula);
-    if (problem.substances.empty()) {
-        if (problem.unitSubstances.size() != problem.formulas.size()
-            || InsertUnitCounts(formula) != problem.unitSubstances[s])
-            return FormulaWeight(formula);
-        const std::vector<std::string> &symbols = problem.symbols[s];
-        std::vector<std::int32_t> counts;
-        counts.reserve(symbols.size());
-        for (const std::string &symbol : symbols)
-            counts.push_back(problem.counts[s][std::size_t(IndexOfElement(problem.rows, symbol))]);
-        return WeightOfAtoms(symbols, counts);
-    }
     if (!UsesExtendedNotation(formula))
         return FormulaWeight(formula);
-    const SubstanceFormula &substance = problem.substances[s];
     if (substance.electron)
         return std::string(ElectronWeight);
     return WeightOfAtoms(substance.symbols, substance.counts);
@@ -215,11 +232,12 @@ std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answe
 
 BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
 {
-    const std::string text = WithJoiningStars(normalisedText);
+    std::string text = WithJoiningStars(normalisedText);
     checkShape(text);
     BalanceProblem problem
         = UsesExtendedNotation(text) ? notationProblem(text) : plainProblem(text);
-    problem.text = text;
+    // The problem holds copies of its formulas, so the text moves in.
+    problem.text = std::move(text);
     return problem;
 }
 
@@ -285,28 +303,34 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
 std::string ComposeBalancedReaction(const std::vector<std::string> &substances,
     const std::vector<std::string> &coefficients, int reactantCount)
 {
-    std::string out;
-    std::string_view separator;
+    std::size_t length = substances.size();
+    for (std::size_t i = 0; i < substances.size(); ++i)
+        length += coefficients[i].size() + substances[i].size();
+    std::string joined;
+    joined.reserve(length);
     for (std::size_t i = 0; i < substances.size(); ++i) {
         if (int(i) == reactantCount)
-            separator = ">";
-        out += separator;
-        out += coefficients[i];
-        out += substances[i];
-        separator = "+";
+            joined += '>';
+        else if (i > 0)
+            joined += '+';
+        joined += coefficients[i];
+        joined += substances[i];
     }
-    // A 1 standing alone (not part of a larger number, not after "-") says nothing.
-    for (std::size_t i = 1; i + 1 < out.size();) {
-        if (out[i] == '1' && out[i - 1] != '-' && !IsDigit(out[i - 1]) && !IsDigit(out[i + 1]))
-            out.erase(i, 1);
-        else
-            ++i;
+    // A 1 standing alone (not part of a larger number, not after "-" but at the end) says
+    // nothing. Dropping one never changes whether another stands alone: the character after a
+    // dropped 1 is no digit, so no 1.
+    const std::size_t size = joined.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = joined[i];
+        const bool alone = c == '1' && size >= 2
+            && (i == 0 || (!IsDigit(joined[i - 1]) && (i + 1 == size || joined[i - 1] != '-')))
+            && (i + 1 == size || !IsDigit(joined[i + 1]));
+        if (!alone)
+            joined[kept++] = c;
     }
-    if (out.size() >= 2 && out[0] == '1' && !IsDigit(out[1]))
-        out.erase(0, 1);
-    if (out.size() >= 2 && out.back() == '1' && !IsDigit(out[out.size() - 2]))
-        out.pop_back();
-    return out;
+    joined.resize(kept);
+    return joined;
 }
 
 } // namespace molvane

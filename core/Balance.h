@@ -33,9 +33,11 @@ struct BalanceProblem
     std::vector<std::string> unitSubstances; ///< every omitted count written as "1"
     int reactantCount = 0;
     std::vector<std::string> formulas; ///< as typed, reactants then products
-    /// Per unit substance, its symbols in order of first appearance, as the weight sums them.
-    std::vector<std::vector<std::string>> symbols;
-    std::vector<SubstanceFormula> substances; ///< each formula read, in the extended language
+    /// Per unit substance, its symbols in order of first appearance with their counts, as the
+    /// weight sums them; read in the extended language when the reaction uses it, and then with
+    /// its charge and unit form too.
+    std::vector<SubstanceFormula> substances;
+    bool extended = false; ///< whether the reaction uses the extended language
 };
 
 /// Reads a normalised reaction text into its balance rows. Throws InvalidReaction for text

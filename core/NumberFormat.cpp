@@ -1,5 +1,6 @@
 #include "core/NumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -54,9 +55,11 @@ std::optional<std::string> wholeArithmetic(double value, int digits)
     const std::uint64_t mantissa
         = (bits & ((std::uint64_t { 1 } << 52) - 1)) | (std::uint64_t { 1 } << 52);
     const int shift = 1075 - int(bits >> 52);
-    unsigned __int128 scaled = mantissa;
-    for (int i = 0; i < digits - 1 - point; ++i)
-        scaled *= 10;
+    static constexpr std::array<std::uint64_t, 15> wholePowers
+        = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000,
+              100000000000, 1000000000000, 10000000000000, 100000000000000 };
+    const unsigned __int128 scaled
+        = static_cast<unsigned __int128>(mantissa) * wholePowers[digits - 1 - point];
     const unsigned __int128 one = static_cast<unsigned __int128>(1) << shift;
     std::uint64_t rounded = std::uint64_t(scaled >> shift);
     const unsigned __int128 rest = scaled & (one - 1);
@@ -67,18 +70,31 @@ std::optional<std::string> wholeArithmetic(double value, int digits)
     if (rounded == std::uint64_t(powers[digits]))
         return std::nullopt; // rounds up to the next power of ten
 
-    char buffer[24];
-    char *end = std::to_chars(buffer, buffer + sizeof buffer, rounded).ptr;
-    char *const fraction = buffer + point + 1;
-    while (end > fraction && end[-1] == '0')
-        --end;
-    std::string text = value < 0 ? "-" : "";
-    text.append(buffer, fraction);
-    if (end > fraction) {
-        text += '.';
-        text.append(fraction, end);
+    // The fraction's trailing zeros go before the digits are written: a weight rounded to 15
+    // digits has many. Then sign, whole digits, point and fraction digits are written in place
+    // and copied once.
+    int fractionDigits = digits - 1 - point;
+    while (fractionDigits >= 4 && rounded % 10000 == 0) {
+        rounded /= 10000;
+        fractionDigits -= 4;
     }
-    return text;
+    while (fractionDigits > 0 && rounded % 10 == 0) {
+        rounded /= 10;
+        --fractionDigits;
+    }
+    char buffer[24];
+    char *const first = buffer + 1;
+    char *end = std::to_chars(first, buffer + sizeof buffer - 1, rounded).ptr;
+    char *const fraction = first + point + 1;
+    if (end > fraction) {
+        std::copy_backward(fraction, end, end + 1);
+        *fraction = '.';
+        ++end;
+    }
+    char *begin = first;
+    if (value < 0)
+        *--begin = '-';
+    return std::string(begin, end);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "core/ReactionAnalysis.h"
 
-#include "core/AsciiCase.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/Fraction.h"
@@ -45,6 +44,12 @@ std::string_view ReadSymbol(std::string_view formula, std::size_t &pos)
 std::int32_t ReadCount(std::string_view formula, std::size_t &pos)
 {
     const std::size_t start = pos;
+    // A usual count, a few digits without a sign, is read at once.
+    std::int32_t value = 0;
+    while (pos < formula.size() && IsDigit(formula[pos]) && pos - start < 9)
+        value = value * 10 + (formula[pos++] - '0');
+    if (pos > start && (pos == formula.size() || !isCountChar(formula[pos])))
+        return value;
     while (pos < formula.size() && isCountChar(formula[pos]))
         ++pos;
     try {
@@ -91,32 +96,66 @@ long double atomicWeight(int index)
 
 } // namespace
 
-int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
+namespace {
+
+// Whether a count of "1" goes between @p prev and @p c when the text omits one.
+bool omitsCount(char prev, char c)
 {
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        if (EqualIgnoringCase(elements[i], symbol))
-            return int(i);
-    return -1;
+    const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
+    const bool hasCount = prev == '(' || prev == '+' || prev == '>' || IsDigit(prev);
+    return wantsCount && !hasCount;
 }
+
+// The one walk behind InsertUnitCounts, ListElements and ReadUnitFormula: writes @p text with
+// every omitted count into @p units when Units, and lists its distinct symbols into @p symbols
+// when Symbols, the one still open at the end only with @p closeLast.
+template <bool Units, bool Symbols>
+void walkFormula(
+    std::string_view text, std::string &units, std::vector<std::string> &symbols, bool closeLast)
+{
+    std::size_t start = 0, length = 0; // the open symbol
+    const auto close = [&] {
+        const std::string_view symbol = text.substr(start, length);
+        if (length > 0 && IndexOfElement(symbols, symbol) < 0)
+            symbols.emplace_back(symbol);
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if constexpr (Units) {
+            if (i > 0 && omitsCount(text[i - 1], c))
+                units.push_back('1');
+            units.push_back(c);
+        }
+        if constexpr (Symbols) {
+            if (IsLower(c)) {
+                if (length++ == 0)
+                    start = i;
+                continue;
+            }
+            close();
+            start = i;
+            length = IsUpper(c) ? 1 : 0;
+        }
+    }
+    if constexpr (Units) {
+        if (!units.empty() && !IsDigit(units.back()))
+            units.push_back('1');
+    }
+    if constexpr (Symbols) {
+        if (closeLast)
+            close();
+    }
+}
+
+} // namespace
 
 std::string InsertUnitCounts(std::string_view text)
 {
-    std::string t;
-    t.reserve(text.size() * 2 + 1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (i > 0) {
-            const char prev = text[i - 1];
-            const bool wantsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
-            const bool hasCount = prev == '(' || prev == '+' || prev == '>' || IsDigit(prev);
-            if (wantsCount && !hasCount)
-                t.push_back('1');
-        }
-        t.push_back(c);
-    }
-    if (!t.empty() && !IsDigit(t.back()))
-        t.push_back('1');
-    return t;
+    std::string units;
+    units.reserve(text.size() * 2 + 1);
+    std::vector<std::string> none;
+    walkFormula<true, false>(text, units, none, false);
+    return units;
 }
 
 ReactionSides SplitReaction(std::string_view text)
@@ -146,23 +185,19 @@ ReactionSides SplitReaction(std::string_view text)
 
 std::vector<std::string> ListElements(std::string_view text)
 {
+    std::string none;
     std::vector<std::string> elements;
     elements.reserve(8);
-    std::size_t start = 0, length = 0; // the open symbol
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (IsLower(c)) {
-            if (length++ == 0)
-                start = i;
-            continue;
-        }
-        const std::string_view symbol = text.substr(start, length);
-        if (length > 0 && IndexOfElement(elements, symbol) < 0)
-            elements.emplace_back(symbol);
-        start = i;
-        length = IsUpper(c) ? 1 : 0;
-    }
+    walkFormula<false, true>(text, none, elements, false);
     return elements;
+}
+
+UnitFormula ReadUnitFormula(std::string_view formula)
+{
+    UnitFormula read; // a usual formula's unit text fits the string's own buffer
+    read.symbols.reserve(4);
+    walkFormula<true, true>(formula, read.text, read.symbols, true);
+    return read;
 }
 
 std::vector<std::int32_t> CountAtoms(
@@ -230,9 +265,8 @@ std::string FormulaWeight(std::string_view typed)
             return std::string(ElectronWeight);
         return WeightOfAtoms(substance.symbols, substance.counts);
     }
-    const std::string units = InsertUnitCounts(formula);
-    const std::vector<std::string> elements = ListElements(units + "+");
-    return WeightOfAtoms(elements, CountAtoms(units, elements));
+    const UnitFormula units = ReadUnitFormula(formula);
+    return WeightOfAtoms(units.symbols, CountAtoms(units.text, units.symbols));
 }
 
 } // namespace molvane

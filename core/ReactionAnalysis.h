@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AsciiCase.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,6 +26,16 @@ ReactionSides SplitReaction(std::string_view text);
 /// Distinct element symbols in order of first appearance, compared ignoring case.
 /// A symbol still open at the end of the text is not listed.
 std::vector<std::string> ListElements(std::string_view text);
+
+/// A formula with every omitted count written as "1", and its distinct element symbols in
+/// order of first appearance (compared ignoring case), as InsertUnitCounts and ListElements
+/// of the result give them, read in one pass.
+struct UnitFormula
+{
+    std::string text;
+    std::vector<std::string> symbols;
+};
+UnitFormula ReadUnitFormula(std::string_view formula);
 
 /// Atoms of each listed element in one unit-count formula, in element-list order.
 /// Throws InvalidReaction on malformed text or a count beyond 32 bits.
@@ -51,7 +63,14 @@ std::string FormulaWeight(std::string_view formula);
 std::string WeightOfAtoms(
     const std::vector<std::string> &symbols, const std::vector<std::int32_t> &counts);
 
-/// Index of @p symbol in @p elements ignoring letter case, or -1.
-int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol);
+/// Index of @p symbol in @p elements ignoring letter case, or -1. Inline: reading a reaction
+/// looks up every symbol of it a few times, in lists of a few symbols.
+inline int IndexOfElement(const std::vector<std::string> &elements, std::string_view symbol)
+{
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (EqualIgnoringCase(elements[i], symbol))
+            return int(i);
+    return -1;
+}
 
 } // namespace molvane

@@ -56,6 +56,9 @@ bool UsesExtendedNotation(std::string_view text)
 
 std::string WithJoiningStars(std::string_view text)
 {
+    // Most texts hold no middle dot, nor any byte that starts one.
+    if (text.find(MiddleDot[0]) == std::string_view::npos)
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

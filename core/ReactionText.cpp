@@ -67,11 +67,9 @@ bool removeMisplaced(std::string &text, std::size_t p, int &caret)
     return removed;
 }
 
-} // namespace
-
-EditedText NormalizeReaction(std::string_view text, int caret, bool autoIdentify)
+// NormalizeReaction on @p result in place, its caret within its text.
+void normalize(EditedText &result, bool autoIdentify)
 {
-    EditedText result { std::string(text), std::clamp(caret, 0, int(text.size())) };
     std::string &t = result.text;
     bool inBraces = false; // a charge's digits and signs are neither coefficients nor joins
     for (std::size_t p = 0; p < t.size();) {
@@ -87,6 +85,14 @@ EditedText NormalizeReaction(std::string_view text, int caret, bool autoIdentify
         if (!removeMisplaced(t, p, result.caret))
             ++p; // after a removal the same position holds a new character
     }
+}
+
+} // namespace
+
+EditedText NormalizeReaction(std::string_view text, int caret, bool autoIdentify)
+{
+    EditedText result { std::string(text), std::clamp(caret, 0, int(text.size())) };
+    normalize(result, autoIdentify);
     return result;
 }
 
@@ -110,9 +116,16 @@ std::optional<LetterCaseReading> AmbiguousReading(std::string_view text, int car
 EditedText RemoveBlanks(std::string_view text, int caret)
 {
     EditedText result { {}, std::clamp(caret, 0, int(text.size())) };
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    // Most texts hold no blank at all.
+    if (std::none_of(text.begin(), text.end(), isBlank)) {
+        result.text.assign(text);
+        return result;
+    }
+    result.text.reserve(text.size());
     const int original = result.caret;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ' || text[i] == '\t') {
+        if (isBlank(text[i])) {
             if (int(i) < original)
                 --result.caret;
         } else {
@@ -124,8 +137,10 @@ EditedText RemoveBlanks(std::string_view text, int caret)
 
 EditedText PrepareForBalance(std::string_view text, int caret, bool autoIdentify)
 {
-    const EditedText compact = RemoveBlanks(text, caret);
-    return NormalizeReaction(compact.text, compact.caret, autoIdentify);
+    // The text without blanks is normalised where it stands; its caret is within it already.
+    EditedText prepared = RemoveBlanks(text, caret);
+    normalize(prepared, autoIdentify);
+    return prepared;
 }
 
 } // namespace molvane

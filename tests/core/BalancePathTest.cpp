@@ -44,6 +44,17 @@ TEST(BalancePath, CorporaGiveTheReferenceResults)
     }
 }
 
+// Where writing the omitted counts into each formula and into the whole reaction could differ:
+// at the separators, at the ends, around groups and signs.
+TEST(BalancePath, OddTextsGiveTheReferenceResults)
+{
+    const char *const texts[] = { "H2>", "H2+>H2", "H>H+", "H2>H2+", "+H2>H2", ">H2", "H+>H",
+        "H-+O>HO-", "H->H-", "(H)2>H2", "H2>(H)2+", "H(O)>HO", "h+O>hO", "H1+1>H1", "1H>H", "H>",
+        ">", "H2O+>H2+O", "A(B)-+C>AB-C" };
+    for (const char *text : texts)
+        expectSameAsReference(text);
+}
+
 TEST(BalancePath, RandomReactionsGiveTheReferenceResults)
 {
     const std::vector<std::string> corpus = readReactions("corpus.txt");

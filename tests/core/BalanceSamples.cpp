@@ -196,6 +196,14 @@ std::string BalanceOutcome(const std::function<BalancedReaction()> &balance)
     }
 }
 
+std::string RandomText(std::mt19937 &random, const std::string &alphabet, unsigned lengths)
+{
+    std::string text(random() % lengths, ' ');
+    for (char &c : text)
+        c = alphabet[random() % alphabet.size()];
+    return text;
+}
+
 std::vector<std::string> ReadCorpusReactions(const std::string &path)
 {
     std::ifstream file(path);

@@ -26,4 +26,7 @@ std::vector<std::string> ReadCorpusReactions(const std::string &path);
 /// pieces.
 std::string RandomReaction(std::mt19937 &random, const std::vector<std::string> &corpus);
 
+/// Fewer than @p lengths characters of @p alphabet, each drawn at random.
+std::string RandomText(std::mt19937 &random, const std::string &alphabet, unsigned lengths);
+
 } // namespace molvane

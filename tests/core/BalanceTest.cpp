@@ -1,8 +1,10 @@
 #include "core/Balance.h"
 #include "core/Errors.h"
+#include "core/ReactionCharacters.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -135,6 +137,53 @@ TEST(ComposeBalancedReaction, DropsOnesThatAreCoefficientsOrCounts)
     EXPECT_EQ(ComposeBalancedReaction({ "Ca1(O1H1)2", "Ca1O1", "H2O1" }, { "1", "1", "1" }, 1),
         "Ca(OH)2>CaO+H2O");
     EXPECT_EQ(ComposeBalancedReaction({ "C11", "C1" }, { "1", "11" }, 1), "C11>11C");
+}
+
+// The balanced text as it was first composed: every lone 1 erased from the joined text in turn.
+std::string composedByErasing(const std::vector<std::string> &substances,
+    const std::vector<std::string> &coefficients, int reactantCount)
+{
+    std::string out;
+    std::string separator;
+    for (std::size_t i = 0; i < substances.size(); ++i) {
+        if (int(i) == reactantCount)
+            separator = ">";
+        out += separator + coefficients[i] + substances[i];
+        separator = "+";
+    }
+    for (std::size_t i = 1; i + 1 < out.size();) {
+        if (out[i] == '1' && out[i - 1] != '-' && !IsDigit(out[i - 1]) && !IsDigit(out[i + 1]))
+            out.erase(i, 1);
+        else
+            ++i;
+    }
+    if (out.size() >= 2 && out[0] == '1' && !IsDigit(out[1]))
+        out.erase(0, 1);
+    if (out.size() >= 2 && out.back() == '1' && !IsDigit(out[out.size() - 2]))
+        out.pop_back();
+    return out;
+}
+
+TEST(ComposeBalancedReaction, DropsTheOnesErasingThemInTurnDrops)
+{
+    const std::vector<std::string> pieces { "", "1", "11", "-", "-1", "2", "H", "(", ")", "0" };
+    const std::vector<std::string> numbers { "", "1", "2", "10", "11", "21" };
+    std::mt19937 random(7);
+    const auto any
+        = [&](const std::vector<std::string> &from) { return from[random() % from.size()]; };
+    for (int n = 0; n < 100000; ++n) {
+        std::vector<std::string> substances(random() % 4), coefficients;
+        for (std::string &substance : substances) {
+            for (int p = int(random() % 4); p > 0; --p)
+                substance += any(pieces);
+            coefficients.push_back(any(numbers));
+        }
+        const int reactantCount = int(random() % (substances.size() + 1));
+        ASSERT_EQ(ComposeBalancedReaction(substances, coefficients, reactantCount),
+            composedByErasing(substances, coefficients, reactantCount))
+            << ::testing::PrintToString(substances) << ::testing::PrintToString(coefficients)
+            << reactantCount;
+    }
 }
 
 } // namespace

@@ -1,15 +1,19 @@
 // Charges, electrons, hydrates and square brackets through the whole Balance path, and the
 // causes of failures. Every balanced answer is recounted here, atom by atom and charge by
 // charge, by a reader of the written text that shares nothing with the program's own.
+#include "BalanceSamples.h"
+
 #include "core/Balance.h"
 #include "core/CommonNotation.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
+#include "core/ReactionSyntax.h"
 #include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <utility>
 
@@ -284,6 +288,26 @@ INSTANTIATE_TEST_SUITE_P(Notation, CommonNotationReads,
         PasteCase { "LoneEqualsElsewhere", "H2+O2=H2O", false, "H2+O2=H2O" },
         PasteCase { "EqualsBesideAnArrow", "H2=O2>H2O", true, "H2=O2>H2O" }),
     [](const auto &info) { return info.param.name; });
+
+// Every middle dot, and nothing else, becomes a star: halves of one stay as they are.
+TEST(Notation, MiddleDotsBecomeStars)
+{
+    std::mt19937 random(17);
+    for (int n = 0; n < 20000; ++n) {
+        const std::string text = RandomText(random,
+            n % 2 ? "\xC2\xB7"
+                    "aB*"
+                  : "aB*2",
+            10);
+        std::string expected;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool dot = text.compare(i, 2, "\xC2\xB7") == 0;
+            expected += dot ? '*' : text[i];
+            i += dot ? 1 : 0;
+        }
+        ASSERT_EQ(WithJoiningStars(text), expected) << text;
+    }
+}
 
 TEST(Notation, NormalisationLeavesChargesAlone)
 {

@@ -1,10 +1,14 @@
-#include "core/ReactionAnalysis.h"
+#include "BalanceSamples.h"
+
 #include "core/ElementTable.h"
 #include "core/Errors.h"
+#include "core/Fraction.h"
+#include "core/ReactionAnalysis.h"
 #include "core/ReactionCharacters.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -84,10 +88,37 @@ TEST(InsertUnitCounts, WritesWhatInsertingOneByOneWrites)
     const std::string alphabet = "HOClhao()+>-12{}*. ";
     std::mt19937 random(5);
     for (int n = 0; n < 100000; ++n) {
-        std::string text(random() % 12, ' ');
-        for (char &c : text)
-            c = alphabet[random() % alphabet.size()];
-        ASSERT_EQ(InsertUnitCounts(text), referenceUnitCounts(text)) << text;
+        const std::string text = RandomText(random, alphabet, 12);
+        const std::string units = referenceUnitCounts(text);
+        ASSERT_EQ(InsertUnitCounts(text), units) << text;
+        // One pass gives the same and the symbols of the result, the last one closed.
+        const UnitFormula read = ReadUnitFormula(text);
+        ASSERT_EQ(read.text, units) << text;
+        ASSERT_EQ(read.symbols, ListElements(units + "+")) << text;
+    }
+}
+
+// A count is the whole run of digits and "-" read as one integer, however long the run.
+TEST(ReadCount, ReadsTheWholeRunAsOneInteger)
+{
+    const std::string alphabet = "0123456789-H(";
+    std::mt19937 random(13);
+    for (int n = 0; n < 100000; ++n) {
+        const std::string text = RandomText(random, alphabet, 14);
+        std::size_t end = 0;
+        while (end < text.size() && (IsDigit(text[end]) || text[end] == '-'))
+            ++end;
+        std::optional<std::int32_t> expected;
+        try {
+            expected = ParseInt32(std::string_view(text).substr(0, end));
+        } catch (const ConversionError &) { }
+        std::size_t pos = 0;
+        if (!expected) {
+            ASSERT_THROW(ReadCount(text, pos), InvalidReaction) << text;
+            continue;
+        }
+        ASSERT_EQ(ReadCount(text, pos), *expected) << text;
+        ASSERT_EQ(pos, end) << text;
     }
 }
 

@@ -1,6 +1,10 @@
+#include "BalanceSamples.h"
+
 #include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace molvane;
 
@@ -60,11 +64,44 @@ TEST(RemoveBlanks, DropsBlanksAndTabsKeepingTheCaret)
     EXPECT_EQ(RemoveBlanks("H2", 1), (EditedText { "H2", 1 }));
 }
 
+TEST(RemoveBlanks, KeepsEveryOtherCharacterAndTheCaretAmongThem)
+{
+    std::mt19937 random(19);
+    for (int n = 0; n < 20000; ++n) {
+        const std::string text = RandomText(random, n % 2 ? "H2+ \t" : "H2+>", 10);
+        const int caret = int(random() % (text.size() + 5)) - 2;
+        // The caret stays after as many of the kept characters as stood before it.
+        EditedText expected { {}, 0 };
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == ' ' || text[i] == '\t')
+                continue;
+            expected.text += text[i];
+            expected.caret += int(i) < caret ? 1 : 0;
+        }
+        ASSERT_EQ(RemoveBlanks(text, caret), expected) << text << " " << caret;
+    }
+}
+
 TEST(PrepareForBalance, RemovesBlanksBeforeNormalising)
 {
     // With the blank gone the 2 follows "+" and is a typed coefficient.
     EXPECT_EQ(PrepareForBalance("H2 + 2 O2 > h2o", 0, true).text, "H2+O2>H2O");
     EXPECT_EQ(PrepareForBalance("h 2", 0, true).text, "H2");
+}
+
+TEST(PrepareForBalance, IsNormalisingWhatRemovingBlanksLeaves)
+{
+    const std::string alphabet = "Hhcoe2{}+>- \t";
+    std::mt19937 random(3);
+    for (int n = 0; n < 20000; ++n) {
+        const std::string text = RandomText(random, alphabet, 10);
+        const int caret = int(random() % (text.size() + 5)) - 2;
+        const bool autoIdentify = random() % 2 == 0;
+        const EditedText compact = RemoveBlanks(text, caret);
+        ASSERT_EQ(PrepareForBalance(text, caret, autoIdentify),
+            NormalizeReaction(compact.text, compact.caret, autoIdentify))
+            << text << " " << caret;
+    }
 }
 
 } // namespace

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a while from a scratch copy of its
 # committed seed corpus. Fails on a crash, a leak, or a unit slower than a second (timeout).
-# Usage: scripts/fuzz.sh [seconds per target, default 60]
+# Usage: scripts/fuzz.sh [seconds per target, default 60] [build directory, default build-fuzz]
+# CI passes its sanitizer build, which is configured for the fuzz targets already.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
-out="$root/build-fuzz"
+out=${2:-build-fuzz}
+[[ $out = /* ]] || out=$root/$out
 # Only the targets and the libraries they link; the program itself is not needed.
 targets=()
 for name in balance evaluate grid_calc document editor_paint icons; do targets+=(--target "fuzz_$name"); done
-"$root/scripts/build.sh" "${targets[@]}" build-fuzz \
-    -DCMAKE_CXX_COMPILER=clang++ -DMOLVANE_FUZZ=ON -DBUILD_TESTING=OFF -DMOLVANE_BENCH=OFF
+"$root/scripts/build.sh" "${targets[@]}" "$out" -DCMAKE_CXX_COMPILER=clang++ -DMOLVANE_FUZZ=ON \
+    -DMOLVANE_GUI=ON
 
 fuzz() { # fuzz NAME: runs one target
     local name=$1 corpus="$out/corpus/$1" log="$out/fuzz_$1.log"

@@ -26,8 +26,10 @@ fi
 stage layers tools/check-layers.sh build/cli/molvane-cli
 stage tidy tools/check-tidy.sh build
 stage tests ctest --test-dir build --output-on-failure --parallel "$(nproc)"
-stage asan-build scripts/build.sh build-asan -DMOLVANE_SANITIZE=ON -DMOLVANE_BENCH=OFF
+# One clang build serves both: the whole suite under the sanitizers, then the fuzz targets.
+stage asan-build scripts/build.sh build-asan -DCMAKE_CXX_COMPILER=clang++ -DMOLVANE_SANITIZE=ON \
+    -DMOLVANE_FUZZ=ON -DMOLVANE_BENCH=OFF
 stage asan-tests ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
-stage fuzz scripts/fuzz.sh
+stage fuzz scripts/fuzz.sh 60 build-asan
 
 printf '%s\n' "=== stage timings" "${timings[@]}"

@@ -53,14 +53,20 @@ Fraction sideValue(const std::vector<SolverTerm> &side)
     return sum;
 }
 
-// Each line's text followed by "\r\n", written in place after making room once.
-void appendListText(const std::vector<SolverLine> &lines, std::string &text)
+// Room enough for the text of @p lines, each followed by "\r\n".
+std::size_t listTextRoom(const std::vector<SolverLine> &lines)
 {
     std::size_t room = 0;
     for (const SolverLine &line : lines)
         room += LineTextRoom(line) + 2;
+    return room;
+}
+
+// Each line's text followed by "\r\n", written in place after making room once.
+void appendListText(const std::vector<SolverLine> &lines, std::string &text)
+{
     const std::size_t start = text.size();
-    text.resize(start + room);
+    text.resize(start + listTextRoom(lines));
     char *out = text.data() + start;
     for (const SolverLine &line : lines) {
         out = WriteLineText(line, out);
@@ -382,24 +388,27 @@ bool runPass(std::vector<SolverLine> &lines, SolverValues &results, int substanc
 SolverHistory::SolverHistory(const std::vector<SolverLine> &lines)
     : m_initialCount(lines.size())
 {
+    // Room for a few passes, so the text seldom grows while solving.
+    m_text.reserve(4 * listTextRoom(lines));
     appendListText(lines, m_text);
-    // Room for a few passes, so the texts seldom grow while solving.
-    m_state.reserve(2 * m_text.size());
-    m_text.reserve(8 * m_text.size());
+    m_historySize = m_text.size();
 }
 
 bool SolverHistory::repeats(const std::vector<SolverLine> &lines)
 {
-    m_state.clear();
-    appendListText(lines, m_state);
-    return !m_state.empty() && m_text.find(m_state) != std::string::npos;
+    m_text.resize(m_historySize);
+    appendListText(lines, m_text);
+    const std::string_view text = m_text;
+    const std::string_view state = text.substr(m_historySize);
+    return !state.empty() && text.substr(0, m_historySize).find(state) != std::string_view::npos;
 }
 
 void SolverHistory::record(const std::vector<SolverLine> &lines)
 {
+    // The state already follows the history; only a line gone drops what came before it.
     if (lines.size() < m_initialCount)
-        m_text.clear();
-    m_text += m_state;
+        m_text.erase(0, m_historySize);
+    m_historySize = m_text.size();
 }
 
 std::int64_t SteadyMilliseconds()

@@ -35,6 +35,16 @@ void checkDenominator(const SolverTerm &term)
 // with an index of up to 11 characters and "]".
 constexpr std::size_t termTextRoom = 56;
 
+// Most numbers the solver writes are a single digit, which needs no conversion.
+template <typename Number> char *writeNumber(char *out, std::size_t room, Number value)
+{
+    if (static_cast<std::uint64_t>(value) < 10) {
+        *out = char('0' + int(value));
+        return out + 1;
+    }
+    return std::to_chars(out, out + room, value).ptr;
+}
+
 // Each number gets only its own room, so no write can pass the room of the term.
 char *writeSide(const std::vector<SolverTerm> &side, char *out)
 {
@@ -43,14 +53,14 @@ char *writeSide(const std::vector<SolverTerm> &side, char *out)
             *out++ = term.lead;
         if (term.sign)
             *out++ = term.sign;
-        out = std::to_chars(out, out + 20, term.magnitude).ptr;
+        out = writeNumber(out, 20, term.magnitude);
         if (term.slash) {
             *out++ = '/';
-            out = std::to_chars(out, out + 20, term.denominator).ptr;
+            out = writeNumber(out, 20, term.denominator);
         }
         if (term.index >= 0) {
             *out++ = '[';
-            out = std::to_chars(out, out + 11, term.index).ptr;
+            out = writeNumber(out, 11, term.index);
             *out++ = ']';
         }
     }

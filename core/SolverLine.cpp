@@ -10,8 +10,6 @@ namespace molvane {
 
 namespace {
 
-constexpr std::uint64_t int32Max = std::numeric_limits<std::int32_t>::max();
-
 std::uint64_t magnitudeOf(std::int64_t v)
 {
     return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
@@ -20,15 +18,6 @@ std::uint64_t magnitudeOf(std::int64_t v)
 bool isSign(char c)
 {
     return c == '+' || c == '-';
-}
-
-// What ParseInt32 accepts of a denominator's digits, which ToText writes with their sign.
-void checkDenominator(const SolverTerm &term)
-{
-    if (term.slash
-        && (term.denominator > std::int64_t(int32Max)
-            || term.denominator < std::numeric_limits<std::int32_t>::min()))
-        throw ConversionError("integer out of range");
 }
 
 // The most one term's text takes: two signs, two numbers of up to 20 characters, "/", and "["
@@ -141,29 +130,9 @@ SolverTerm ProductTerm(Fraction value, char sign)
     return term;
 }
 
-Fraction ReadMagnitude(const SolverTerm &term)
+void FailTermReading(const char *what)
 {
-    if (term.magnitude > int32Max)
-        throw ConversionError("integer out of range");
-    checkDenominator(term);
-    if (!term.slash)
-        return { std::int64_t(term.magnitude), 1 };
-    return Reduce({ std::int64_t(term.magnitude), term.denominator });
-}
-
-Fraction ReadSigned(const SolverTerm &term, bool flip)
-{
-    if (term.lead)
-        throw ConversionError("not an integer");
-    const bool negative = flip ? term.sign != '-' : term.sign == '-';
-    if (term.magnitude > int32Max + (negative ? 1 : 0))
-        throw ConversionError("integer out of range");
-    checkDenominator(term);
-    const std::int64_t numerator
-        = negative ? -std::int64_t(term.magnitude) : std::int64_t(term.magnitude);
-    if (!term.slash)
-        return { numerator, 1 };
-    return Reduce({ numerator, term.denominator });
+    throw ConversionError(what);
 }
 
 Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,12 +43,48 @@ SolverTerm FractionTerm(Fraction value, int index, bool plus);
 /// its denominator is 1.
 SolverTerm ProductTerm(Fraction value, char sign);
 
+/// Throws ConversionError saying @p what; out of line, so that the readers below stay small
+/// enough to inline on the solver's hot paths.
+[[noreturn]] void FailTermReading(const char *what);
+
+/// What ParseInt32 accepts of a denominator's digits, which ToText writes with their sign.
+inline void CheckTermDenominator(const SolverTerm &term)
+{
+    if (term.slash
+        && (term.denominator > std::numeric_limits<std::int32_t>::max()
+            || term.denominator < std::numeric_limits<std::int32_t>::min()))
+        FailTermReading("integer out of range");
+}
+
 /// The digits alone, as a term's text reads without its signs. Throws ConversionError beyond
 /// 32 bits.
-Fraction ReadMagnitude(const SolverTerm &term);
+inline Fraction ReadMagnitude(const SolverTerm &term)
+{
+    if (term.magnitude > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
+        FailTermReading("integer out of range");
+    CheckTermDenominator(term);
+    if (!term.slash)
+        return { std::int64_t(term.magnitude), 1 };
+    return Reduce({ std::int64_t(term.magnitude), term.denominator });
+}
+
 /// The number with its one sign, flipped first when @p flip. Throws ConversionError for two
 /// signs or beyond 32 bits.
-Fraction ReadSigned(const SolverTerm &term, bool flip = false);
+inline Fraction ReadSigned(const SolverTerm &term, bool flip = false)
+{
+    if (term.lead)
+        FailTermReading("not an integer");
+    const bool negative = flip ? term.sign != '-' : term.sign == '-';
+    if (term.magnitude
+        > std::uint64_t(std::numeric_limits<std::int32_t>::max()) + (negative ? 1 : 0))
+        FailTermReading("integer out of range");
+    CheckTermDenominator(term);
+    const std::int64_t numerator
+        = negative ? -std::int64_t(term.magnitude) : std::int64_t(term.magnitude);
+    if (!term.slash)
+        return { numerator, 1 };
+    return Reduce({ numerator, term.denominator });
+}
 /// A whole side read as one number; more than one term cannot be read.
 Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip = false);
 /// What reading the text of @p value gives: the value reduced, or ConversionError beyond 32 bits.

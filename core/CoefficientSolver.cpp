@@ -43,12 +43,14 @@ bool sameValue(Fraction a, Fraction b)
 Fraction sideValue(const std::vector<SolverTerm> &side)
 {
     Fraction sum { 0, 1 };
-    for (const SolverTerm &term : side) {
+    for (std::size_t i = 0; i < side.size(); ++i) {
+        const SolverTerm &term = side[i];
         Fraction value = ReadMagnitude(term);
         // Reduced and within 32 bits, the value only changes sign when multiplied by -1.
         if ((term.lead == '-') != (term.sign == '-'))
             value.numerator = -value.numerator;
-        sum = Add(sum, value);
+        // Zero plus a reduced value is that value: the first term needs no addition.
+        sum = i == 0 ? value : Add(sum, value);
     }
     return sum;
 }

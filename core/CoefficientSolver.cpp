@@ -473,25 +473,25 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
 
 std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results)
 {
-    std::vector<Fraction> values;
-    values.reserve(results.size());
+    // Each value is read back twice, for the common denominator and to scale it: cheaper than
+    // a vector to hold them between the two.
     std::int64_t common = 1;
     for (const std::optional<SolverValue> &result : results) {
         if (!result)
             throw ConversionError("substance without a value");
-        values.push_back(ViaText(result->value));
-        const std::int64_t d = values.back().denominator;
+        const std::int64_t d = ViaText(result->value).denominator;
         if (d <= 0)
             throw ConversionError("value without a denominator");
         common = Multiply(FromInteger(common / Gcd(common, d)), FromInteger(d)).numerator;
     }
 
     std::vector<std::int32_t> whole;
-    whole.reserve(values.size());
+    whole.reserve(results.size());
     std::int32_t g = 0;
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < results.size(); ++i) {
         // Each whole value must still be a 32-bit number.
-        const std::int64_t scaled = Multiply(values[i], FromInteger(common)).numerator;
+        const std::int64_t scaled
+            = Multiply(ViaText(results[i]->value), FromInteger(common)).numerator;
         if (scaled < std::numeric_limits<std::int32_t>::min()
             || scaled > std::numeric_limits<std::int32_t>::max())
             throw ConversionError("integer out of range");

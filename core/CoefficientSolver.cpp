@@ -391,7 +391,7 @@ SolverHistory::SolverHistory(const std::vector<SolverLine> &lines)
     : m_initialCount(lines.size())
 {
     // Room for a few passes, so the text seldom grows while solving.
-    m_text.reserve(4 * listTextRoom(lines));
+    m_text.reserve(2 * listTextRoom(lines));
     appendListText(lines, m_text);
     m_historySize = m_text.size();
 }

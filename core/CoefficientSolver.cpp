@@ -156,13 +156,17 @@ bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &r
 // reading K as one number, so a left side of two constants fails only when one joins it.
 void normaliseLine(SolverLine &line)
 {
+    // Terms already in their place are not copied onto themselves.
     std::size_t kept = 0;
-    for (SolverTerm &term : line.left) {
+    for (std::size_t i = 0; i < line.left.size(); ++i) {
+        SolverTerm &term = line.left[i];
         if (isVariable(term)) {
             term.sign = term.sign == '-' ? '+' : '-';
             line.right.push_back(term);
         } else {
-            line.left[kept++] = term;
+            if (kept != i)
+                line.left[kept] = term;
+            ++kept;
         }
     }
     line.left.resize(kept);
@@ -171,9 +175,11 @@ void normaliseLine(SolverLine &line)
 
     kept = 0;
     for (std::size_t i = 0; i < line.right.size(); ++i) {
-        const SolverTerm term = line.right[i];
+        const SolverTerm &term = line.right[i];
         if (isVariable(term)) {
-            line.right[kept++] = term;
+            if (kept != i)
+                line.right[kept] = term;
+            ++kept;
             continue;
         }
         // A constant with two signs ("+-6") fails here: its first sign is read on its own.

@@ -10,11 +10,6 @@ namespace molvane {
 
 namespace {
 
-std::uint64_t magnitudeOf(std::int64_t v)
-{
-    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
-}
-
 bool isSign(char c)
 {
     return c == '+' || c == '-';
@@ -100,46 +95,9 @@ std::vector<SolverTerm> readSide(std::string_view text)
 
 } // namespace
 
-SolverTerm CountTerm(std::int32_t count, int index, bool first)
-{
-    char sign = '+';
-    if (count < 0)
-        sign = '-';
-    else if (first)
-        sign = 0;
-    return { index, 0, sign, magnitudeOf(count), 1, false };
-}
-
-SolverTerm FractionTerm(Fraction value, int index, bool plus)
-{
-    char sign = plus ? '+' : char(0);
-    if (value.numerator < 0)
-        sign = '-';
-    return { index, 0, sign, magnitudeOf(value.numerator), value.denominator, true };
-}
-
-SolverTerm ProductTerm(Fraction value, char sign)
-{
-    // The product is written after the sign it replaces: "+" and "-6" make "+-6".
-    SolverTerm term { -1, 0, sign, magnitudeOf(value.numerator), value.denominator,
-        value.denominator != 1 };
-    if (value.numerator < 0) {
-        term.lead = sign;
-        term.sign = '-';
-    }
-    return term;
-}
-
 void FailTermReading(const char *what)
 {
     throw ConversionError(what);
-}
-
-Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip)
-{
-    if (side.size() != 1 || side.front().index >= 0)
-        throw ConversionError("not a number");
-    return ReadSigned(side.front(), flip);
 }
 
 Fraction ViaText(Fraction value)

@@ -35,16 +35,50 @@ struct SolverLine
     friend bool operator==(const SolverLine &, const SolverLine &) = default;
 };
 
+/// The digits of @p v without its sign, as a term holds them.
+inline std::uint64_t TermMagnitude(std::int64_t v)
+{
+    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
+}
+
+// The term makers and readers below are inline: the solver calls them for nearly every term
+// of every pass.
+
 /// A whole count as the equations write it: its own sign, or "+" after another term.
-SolverTerm CountTerm(std::int32_t count, int index, bool first);
+inline SolverTerm CountTerm(std::int32_t count, int index, bool first)
+{
+    char sign = '+';
+    if (count < 0)
+        sign = '-';
+    else if (first)
+        sign = 0;
+    return { index, 0, sign, TermMagnitude(count), 1, false };
+}
+
 /// A value written "n/d", with "+" before a positive one when @p plus.
-SolverTerm FractionTerm(Fraction value, int index, bool plus);
+inline SolverTerm FractionTerm(Fraction value, int index, bool plus)
+{
+    char sign = plus ? '+' : char(0);
+    if (value.numerator < 0)
+        sign = '-';
+    return { index, 0, sign, TermMagnitude(value.numerator), value.denominator, true };
+}
+
 /// A substituted product written after the sign @p sign of the term it replaces: whole when
 /// its denominator is 1.
-SolverTerm ProductTerm(Fraction value, char sign);
+inline SolverTerm ProductTerm(Fraction value, char sign)
+{
+    // The product is written after the sign it replaces: "+" and "-6" make "+-6".
+    SolverTerm term { -1, 0, sign, TermMagnitude(value.numerator), value.denominator,
+        value.denominator != 1 };
+    if (value.numerator < 0) {
+        term.lead = sign;
+        term.sign = '-';
+    }
+    return term;
+}
 
-/// Throws ConversionError saying @p what; out of line, so that the readers below stay small
-/// enough to inline on the solver's hot paths.
+/// Throws ConversionError saying @p what; out of line, so that the readers below stay small.
 [[noreturn]] void FailTermReading(const char *what);
 
 /// What ParseInt32 accepts of a denominator's digits, which ToText writes with their sign.
@@ -86,7 +120,12 @@ inline Fraction ReadSigned(const SolverTerm &term, bool flip = false)
     return Reduce({ numerator, term.denominator });
 }
 /// A whole side read as one number; more than one term cannot be read.
-Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip = false);
+inline Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip = false)
+{
+    if (side.size() != 1 || side.front().index >= 0)
+        FailTermReading("not a number");
+    return ReadSigned(side.front(), flip);
+}
 /// What reading the text of @p value gives: the value reduced, or ConversionError beyond 32 bits.
 Fraction ViaText(Fraction value);
 

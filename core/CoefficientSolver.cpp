@@ -55,27 +55,12 @@ Fraction sideValue(const std::vector<SolverTerm> &side)
     return sum;
 }
 
-// Room enough for the text of @p lines, each followed by "\r\n".
-std::size_t listTextRoom(const std::vector<SolverLine> &lines)
-{
-    std::size_t room = 0;
-    for (const SolverLine &line : lines)
-        room += LineTextRoom(line) + 2;
-    return room;
-}
-
 // Each line's text followed by "\r\n", written in place after making room once.
 void appendListText(const std::vector<SolverLine> &lines, std::string &text)
 {
     const std::size_t start = text.size();
-    text.resize(start + listTextRoom(lines));
-    char *out = text.data() + start;
-    for (const SolverLine &line : lines) {
-        out = WriteLineText(line, out);
-        *out++ = '\r';
-        *out++ = '\n';
-    }
-    text.resize(std::size_t(out - text.data()));
+    text.resize(start + LinesTextRoom(lines));
+    text.resize(std::size_t(WriteLinesText(lines, text.data() + start) - text.data()));
 }
 
 // Room the passes of one solve share, so that a pass seldom allocates.
@@ -397,7 +382,7 @@ SolverHistory::SolverHistory(const std::vector<SolverLine> &lines)
     : m_initialCount(lines.size())
 {
     // Room for a few passes, so the text seldom grows while solving.
-    m_text.reserve(2 * listTextRoom(lines));
+    m_text.reserve(2 * LinesTextRoom(lines));
     appendListText(lines, m_text);
     m_historySize = m_text.size();
 }

@@ -51,6 +51,18 @@ char *writeSide(const std::vector<SolverTerm> &side, char *out)
     return out;
 }
 
+std::size_t lineTextRoom(const SolverLine &line)
+{
+    return (line.left.size() + line.right.size()) * termTextRoom + 1;
+}
+
+char *writeLineText(const SolverLine &line, char *out)
+{
+    out = writeSide(line.left, out);
+    *out++ = '=';
+    return writeSide(line.right, out);
+}
+
 template <typename Number> Number readDigits(std::string_view text, std::size_t &pos)
 {
     Number value = 0;
@@ -110,23 +122,29 @@ Fraction ViaText(Fraction value)
     return Reduce(value);
 }
 
-std::size_t LineTextRoom(const SolverLine &line)
+std::size_t LinesTextRoom(const std::vector<SolverLine> &lines)
 {
-    return (line.left.size() + line.right.size()) * termTextRoom + 1;
+    std::size_t room = 0;
+    for (const SolverLine &line : lines)
+        room += lineTextRoom(line) + 2;
+    return room;
 }
 
-char *WriteLineText(const SolverLine &line, char *out)
+char *WriteLinesText(const std::vector<SolverLine> &lines, char *out)
 {
-    out = writeSide(line.left, out);
-    *out++ = '=';
-    return writeSide(line.right, out);
+    for (const SolverLine &line : lines) {
+        out = writeLineText(line, out);
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    return out;
 }
 
 void AppendLineText(const SolverLine &line, std::string &text)
 {
     const std::size_t start = text.size();
-    text.resize(start + LineTextRoom(line));
-    text.resize(std::size_t(WriteLineText(line, text.data() + start) - text.data()));
+    text.resize(start + lineTextRoom(line));
+    text.resize(std::size_t(writeLineText(line, text.data() + start) - text.data()));
 }
 
 std::string SolverLineText(const SolverLine &line)

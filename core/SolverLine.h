@@ -126,14 +126,16 @@ inline Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip = false)
         FailTermReading("not a number");
     return ReadSigned(side.front(), flip);
 }
+
 /// What reading the text of @p value gives: the value reduced, or ConversionError beyond 32 bits.
 Fraction ViaText(Fraction value);
 
-/// Room enough for the text of @p line.
-std::size_t LineTextRoom(const SolverLine &line);
-/// Writes the text of @p line at @p out, which has LineTextRoom(line) characters; returns the
-/// end of the text. Writing in place spares the appends of each piece.
-char *WriteLineText(const SolverLine &line, char *out);
+/// Room enough for the text of @p lines, each followed by "\r\n".
+std::size_t LinesTextRoom(const std::vector<SolverLine> &lines);
+/// Writes the text of each of @p lines followed by "\r\n" at @p out, which has
+/// LinesTextRoom(lines) characters; returns the end of the text. Writing in place spares the
+/// appends of each piece, and writing all the lines in one call the calls for each.
+char *WriteLinesText(const std::vector<SolverLine> &lines, char *out);
 /// "left=right" as the text solver wrote it.
 void AppendLineText(const SolverLine &line, std::string &text);
 std::string SolverLineText(const SolverLine &line);

@@ -98,18 +98,21 @@ bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &r
     std::vector<unsigned char> &holds = buffers.holdsVariables;
     holds.clear();
     holds.reserve(lines.size());
-    for (SolverLine &line : lines) {
-        bool unknown = false;
-        for (std::vector<SolverTerm> *side : { &line.left, &line.right }) {
-            for (SolverTerm &term : *side) {
-                if (!isVariable(term))
-                    continue;
-                if (const std::optional<Fraction> &value = known[std::size_t(term.index)].value)
-                    term = ProductTerm(Multiply(ReadMagnitude(term), *value), term.sign);
-                else
-                    unknown = true;
-            }
+    bool unknown = false;
+    const auto substitute = [&](std::vector<SolverTerm> &side) {
+        for (SolverTerm &term : side) {
+            if (!isVariable(term))
+                continue;
+            if (const std::optional<Fraction> &value = known[std::size_t(term.index)].value)
+                term = ProductTerm(Multiply(ReadMagnitude(term), *value), term.sign);
+            else
+                unknown = true;
         }
+    };
+    for (SolverLine &line : lines) {
+        unknown = false;
+        substitute(line.left);
+        substitute(line.right);
         holds.push_back(static_cast<unsigned char>(unknown));
     }
     if (lineRows) {

@@ -43,12 +43,14 @@ bool sameValue(Fraction a, Fraction b)
 Fraction sideValue(const std::vector<SolverTerm> &side)
 {
     Fraction sum { 0, 1 };
-    for (const SolverTerm &term : side) {
+    for (std::size_t i = 0; i < side.size(); ++i) {
+        const SolverTerm &term = side[i];
         Fraction value = ReadMagnitude(term);
         // Reduced and within 32 bits, the value only changes sign when multiplied by -1.
         if ((term.lead == '-') != (term.sign == '-'))
             value.numerator = -value.numerator;
-        sum = Add(sum, value);
+        // Zero plus a reduced value is that value: the first term needs no addition.
+        sum = i == 0 ? value : Add(sum, value);
     }
     return sum;
 }
@@ -56,18 +58,9 @@ Fraction sideValue(const std::vector<SolverTerm> &side)
 // Each line's text followed by "\r\n", written in place after making room once.
 void appendListText(const std::vector<SolverLine> &lines, std::string &text)
 {
-    std::size_t room = 0;
-    for (const SolverLine &line : lines)
-        room += LineTextRoom(line) + 2;
     const std::size_t start = text.size();
-    text.resize(start + room);
-    char *out = text.data() + start;
-    for (const SolverLine &line : lines) {
-        out = WriteLineText(line, out);
-        *out++ = '\r';
-        *out++ = '\n';
-    }
-    text.resize(std::size_t(out - text.data()));
+    text.resize(start + LinesTextRoom(lines));
+    text.resize(std::size_t(WriteLinesText(lines, text.data() + start) - text.data()));
 }
 
 // Room the passes of one solve share, so that a pass seldom allocates.
@@ -105,18 +98,21 @@ bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &r
     std::vector<unsigned char> &holds = buffers.holdsVariables;
     holds.clear();
     holds.reserve(lines.size());
-    for (SolverLine &line : lines) {
-        bool unknown = false;
-        for (std::vector<SolverTerm> *side : { &line.left, &line.right }) {
-            for (SolverTerm &term : *side) {
-                if (!isVariable(term))
-                    continue;
-                if (const std::optional<Fraction> &value = known[std::size_t(term.index)].value)
-                    term = ProductTerm(Multiply(ReadMagnitude(term), *value), term.sign);
-                else
-                    unknown = true;
-            }
+    bool unknown = false;
+    const auto substitute = [&](std::vector<SolverTerm> &side) {
+        for (SolverTerm &term : side) {
+            if (!isVariable(term))
+                continue;
+            if (const std::optional<Fraction> &value = known[std::size_t(term.index)].value)
+                term = ProductTerm(Multiply(ReadMagnitude(term), *value), term.sign);
+            else
+                unknown = true;
         }
+    };
+    for (SolverLine &line : lines) {
+        unknown = false;
+        substitute(line.left);
+        substitute(line.right);
         holds.push_back(static_cast<unsigned char>(unknown));
     }
     if (lineRows) {
@@ -148,13 +144,17 @@ bool substituteKnownValues(std::vector<SolverLine> &lines, const SolverValues &r
 // reading K as one number, so a left side of two constants fails only when one joins it.
 void normaliseLine(SolverLine &line)
 {
+    // Terms already in their place are not copied onto themselves.
     std::size_t kept = 0;
-    for (SolverTerm &term : line.left) {
+    for (std::size_t i = 0; i < line.left.size(); ++i) {
+        SolverTerm &term = line.left[i];
         if (isVariable(term)) {
             term.sign = term.sign == '-' ? '+' : '-';
             line.right.push_back(term);
         } else {
-            line.left[kept++] = term;
+            if (kept != i)
+                line.left[kept] = term;
+            ++kept;
         }
     }
     line.left.resize(kept);
@@ -163,9 +163,11 @@ void normaliseLine(SolverLine &line)
 
     kept = 0;
     for (std::size_t i = 0; i < line.right.size(); ++i) {
-        const SolverTerm term = line.right[i];
+        const SolverTerm &term = line.right[i];
         if (isVariable(term)) {
-            line.right[kept++] = term;
+            if (kept != i)
+                line.right[kept] = term;
+            ++kept;
             continue;
         }
         // A constant with two signs ("+-6") fails here: its first sign is read on its own.
@@ -382,24 +384,27 @@ bool runPass(std::vector<SolverLine> &lines, SolverValues &results, int substanc
 SolverHistory::SolverHistory(const std::vector<SolverLine> &lines)
     : m_initialCount(lines.size())
 {
+    // Room for a few passes, so the text seldom grows while solving.
+    m_text.reserve(2 * LinesTextRoom(lines));
     appendListText(lines, m_text);
-    // Room for a few passes, so the texts seldom grow while solving.
-    m_state.reserve(2 * m_text.size());
-    m_text.reserve(8 * m_text.size());
+    m_historySize = m_text.size();
 }
 
 bool SolverHistory::repeats(const std::vector<SolverLine> &lines)
 {
-    m_state.clear();
-    appendListText(lines, m_state);
-    return !m_state.empty() && m_text.find(m_state) != std::string::npos;
+    m_text.resize(m_historySize);
+    appendListText(lines, m_text);
+    const std::string_view text = m_text;
+    const std::string_view state = text.substr(m_historySize);
+    return !state.empty() && text.substr(0, m_historySize).find(state) != std::string_view::npos;
 }
 
 void SolverHistory::record(const std::vector<SolverLine> &lines)
 {
+    // The state already follows the history; only a line gone drops what came before it.
     if (lines.size() < m_initialCount)
-        m_text.clear();
-    m_text += m_state;
+        m_text.erase(0, m_historySize);
+    m_historySize = m_text.size();
 }
 
 std::int64_t SteadyMilliseconds()
@@ -462,25 +467,25 @@ bool SolveCoefficients(const std::vector<std::vector<std::int32_t>> &counts,
 
 std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results)
 {
-    std::vector<Fraction> values;
-    values.reserve(results.size());
+    // Each value is read back twice, for the common denominator and to scale it: cheaper than
+    // a vector to hold them between the two.
     std::int64_t common = 1;
     for (const std::optional<SolverValue> &result : results) {
         if (!result)
             throw ConversionError("substance without a value");
-        values.push_back(ViaText(result->value));
-        const std::int64_t d = values.back().denominator;
+        const std::int64_t d = ViaText(result->value).denominator;
         if (d <= 0)
             throw ConversionError("value without a denominator");
         common = Multiply(FromInteger(common / Gcd(common, d)), FromInteger(d)).numerator;
     }
 
     std::vector<std::int32_t> whole;
-    whole.reserve(values.size());
+    whole.reserve(results.size());
     std::int32_t g = 0;
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < results.size(); ++i) {
         // Each whole value must still be a 32-bit number.
-        const std::int64_t scaled = Multiply(values[i], FromInteger(common)).numerator;
+        const std::int64_t scaled
+            = Multiply(ViaText(results[i]->value), FromInteger(common)).numerator;
         if (scaled < std::numeric_limits<std::int32_t>::min()
             || scaled > std::numeric_limits<std::int32_t>::max())
             throw ConversionError("integer out of range");

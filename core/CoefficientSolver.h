@@ -3,6 +3,7 @@
 #include "core/Fraction.h"
 #include "core/SolverLine.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -66,8 +67,10 @@ public:
     void record(const std::vector<SolverLine> &lines);
 
 private:
+    /// The history, followed by the text of the state last tested, so that recording the
+    /// state copies nothing.
     std::string m_text;
-    std::string m_state; ///< the text of the lines last tested
+    std::size_t m_historySize = 0; ///< where the history ends within m_text
     std::size_t m_initialCount;
 };
 

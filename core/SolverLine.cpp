@@ -10,30 +10,24 @@ namespace molvane {
 
 namespace {
 
-constexpr std::uint64_t int32Max = std::numeric_limits<std::int32_t>::max();
-
-std::uint64_t magnitudeOf(std::int64_t v)
-{
-    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
-}
-
 bool isSign(char c)
 {
     return c == '+' || c == '-';
 }
 
-// What ParseInt32 accepts of a denominator's digits, which ToText writes with their sign.
-void checkDenominator(const SolverTerm &term)
-{
-    if (term.slash
-        && (term.denominator > std::int64_t(int32Max)
-            || term.denominator < std::numeric_limits<std::int32_t>::min()))
-        throw ConversionError("integer out of range");
-}
-
 // The most one term's text takes: two signs, two numbers of up to 20 characters, "/", and "["
 // with an index of up to 11 characters and "]".
 constexpr std::size_t termTextRoom = 56;
+
+// Most numbers the solver writes are a single digit, which needs no conversion.
+template <typename Number> char *writeNumber(char *out, std::size_t room, Number value)
+{
+    if (static_cast<std::uint64_t>(value) < 10) {
+        *out = char('0' + int(value));
+        return out + 1;
+    }
+    return std::to_chars(out, out + room, value).ptr;
+}
 
 // Each number gets only its own room, so no write can pass the room of the term.
 char *writeSide(const std::vector<SolverTerm> &side, char *out)
@@ -43,18 +37,30 @@ char *writeSide(const std::vector<SolverTerm> &side, char *out)
             *out++ = term.lead;
         if (term.sign)
             *out++ = term.sign;
-        out = std::to_chars(out, out + 20, term.magnitude).ptr;
+        out = writeNumber(out, 20, term.magnitude);
         if (term.slash) {
             *out++ = '/';
-            out = std::to_chars(out, out + 20, term.denominator).ptr;
+            out = writeNumber(out, 20, term.denominator);
         }
         if (term.index >= 0) {
             *out++ = '[';
-            out = std::to_chars(out, out + 11, term.index).ptr;
+            out = writeNumber(out, 11, term.index);
             *out++ = ']';
         }
     }
     return out;
+}
+
+std::size_t lineTextRoom(const SolverLine &line)
+{
+    return (line.left.size() + line.right.size()) * termTextRoom + 1;
+}
+
+char *writeLineText(const SolverLine &line, char *out)
+{
+    out = writeSide(line.left, out);
+    *out++ = '=';
+    return writeSide(line.right, out);
 }
 
 template <typename Number> Number readDigits(std::string_view text, std::size_t &pos)
@@ -101,66 +107,9 @@ std::vector<SolverTerm> readSide(std::string_view text)
 
 } // namespace
 
-SolverTerm CountTerm(std::int32_t count, int index, bool first)
+void FailTermReading(const char *what)
 {
-    char sign = '+';
-    if (count < 0)
-        sign = '-';
-    else if (first)
-        sign = 0;
-    return { index, 0, sign, magnitudeOf(count), 1, false };
-}
-
-SolverTerm FractionTerm(Fraction value, int index, bool plus)
-{
-    char sign = plus ? '+' : char(0);
-    if (value.numerator < 0)
-        sign = '-';
-    return { index, 0, sign, magnitudeOf(value.numerator), value.denominator, true };
-}
-
-SolverTerm ProductTerm(Fraction value, char sign)
-{
-    // The product is written after the sign it replaces: "+" and "-6" make "+-6".
-    SolverTerm term { -1, 0, sign, magnitudeOf(value.numerator), value.denominator,
-        value.denominator != 1 };
-    if (value.numerator < 0) {
-        term.lead = sign;
-        term.sign = '-';
-    }
-    return term;
-}
-
-Fraction ReadMagnitude(const SolverTerm &term)
-{
-    if (term.magnitude > int32Max)
-        throw ConversionError("integer out of range");
-    checkDenominator(term);
-    if (!term.slash)
-        return { std::int64_t(term.magnitude), 1 };
-    return Reduce({ std::int64_t(term.magnitude), term.denominator });
-}
-
-Fraction ReadSigned(const SolverTerm &term, bool flip)
-{
-    if (term.lead)
-        throw ConversionError("not an integer");
-    const bool negative = flip ? term.sign != '-' : term.sign == '-';
-    if (term.magnitude > int32Max + (negative ? 1 : 0))
-        throw ConversionError("integer out of range");
-    checkDenominator(term);
-    const std::int64_t numerator
-        = negative ? -std::int64_t(term.magnitude) : std::int64_t(term.magnitude);
-    if (!term.slash)
-        return { numerator, 1 };
-    return Reduce({ numerator, term.denominator });
-}
-
-Fraction ReadSide(const std::vector<SolverTerm> &side, bool flip)
-{
-    if (side.size() != 1 || side.front().index >= 0)
-        throw ConversionError("not a number");
-    return ReadSigned(side.front(), flip);
+    throw ConversionError(what);
 }
 
 Fraction ViaText(Fraction value)
@@ -173,23 +122,29 @@ Fraction ViaText(Fraction value)
     return Reduce(value);
 }
 
-std::size_t LineTextRoom(const SolverLine &line)
+std::size_t LinesTextRoom(const std::vector<SolverLine> &lines)
 {
-    return (line.left.size() + line.right.size()) * termTextRoom + 1;
+    std::size_t room = 0;
+    for (const SolverLine &line : lines)
+        room += lineTextRoom(line) + 2;
+    return room;
 }
 
-char *WriteLineText(const SolverLine &line, char *out)
+char *WriteLinesText(const std::vector<SolverLine> &lines, char *out)
 {
-    out = writeSide(line.left, out);
-    *out++ = '=';
-    return writeSide(line.right, out);
+    for (const SolverLine &line : lines) {
+        out = writeLineText(line, out);
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    return out;
 }
 
 void AppendLineText(const SolverLine &line, std::string &text)
 {
     const std::size_t start = text.size();
-    text.resize(start + LineTextRoom(line));
-    text.resize(std::size_t(WriteLineText(line, text.data() + start) - text.data()));
+    text.resize(start + lineTextRoom(line));
+    text.resize(std::size_t(writeLineText(line, text.data() + start) - text.data()));
 }
 
 std::string SolverLineText(const SolverLine &line)

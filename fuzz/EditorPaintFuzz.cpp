@@ -2,6 +2,7 @@
 // measures once per font change and paints only what its image shows; its text, caret, view
 // and image must be those of a model that asks the fonts at every glyph and paints them all.
 #include "AskingMeasure.h"
+#include "OffscreenFuzzing.h"
 
 #include "widgets/ReactionEditor.h"
 
@@ -17,30 +18,8 @@ namespace {
 
 using namespace molvane;
 
-// Reads the input from its front, a byte at a time; zero once it is used up.
-class Bytes
-{
-public:
-    Bytes(const std::uint8_t *data, std::size_t size)
-        : m_data(data)
-        , m_size(size)
-    { }
-    std::uint8_t next() { return m_offset < m_size ? m_data[m_offset++] : 0; }
-    int number(int low, int high) // both ends included, from two bytes
-    {
-        const int value = next() | (next() << 8);
-        return low + value % (high - low + 1);
-    }
-    bool done() const { return m_offset >= m_size; }
-
-private:
-    const std::uint8_t *m_data;
-    std::size_t m_size;
-    std::size_t m_offset = 0;
-};
-
 // Any printable ASCII character, as a key types it.
-char printable(std::uint8_t byte)
+char printable(int byte)
 {
     return char(32 + byte % 95);
 }
@@ -52,7 +31,7 @@ struct Key
     char typed = 0; ///< 0 for a key that types nothing
 };
 
-Key keyOf(Bytes &input)
+Key keyOf(fuzzing::FrontBytes &input)
 {
     switch (input.next() % 8) {
     case 0:
@@ -96,19 +75,14 @@ extern "C" const char *__lsan_default_suppressions()
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_editor_paint";
-    static char *argv[] = { name, nullptr };
-    // Never destroyed: at exit Qt's own globals may already be gone.
-    static const QApplication *application = new QApplication(argc, argv);
-    return application ? 0 : 1;
+    fuzzing::StartOffscreenApplication<QApplication>();
+    return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    Bytes input(data, size);
-    const std::uint8_t flags = input.next();
+    fuzzing::FrontBytes input(data, size);
+    const int flags = input.next();
     ReactionFonts fonts = ReactionFonts::startup();
     fonts.reaction.setPointSize(6 + input.next() % 30);
     fonts.subscripts.setPointSize(5 + input.next() % 25);

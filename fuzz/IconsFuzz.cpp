@@ -2,6 +2,7 @@
 // offscreen. The icons read their images only when asked; every answer, every pixmap and every
 // painting must be those of an icon holding each image drawn from its SVG picture.
 #include "DrawnIcon.h"
+#include "OffscreenFuzzing.h"
 
 #include "ui/ActionIcons.h"
 
@@ -38,27 +39,6 @@ const std::vector<IconPair> &icons()
     return pairs;
 }
 
-// Reads the input from its front, a byte at a time; zero once it is used up.
-class Bytes
-{
-public:
-    Bytes(const std::uint8_t *data, std::size_t size)
-        : m_data(data)
-        , m_size(size)
-    { }
-    int next() { return m_offset < m_size ? m_data[m_offset++] : 0; }
-    int number(int low, int high) // both ends included, from two bytes
-    {
-        const int value = next() | (next() << 8);
-        return low + value % (high - low + 1);
-    }
-
-private:
-    const std::uint8_t *m_data;
-    std::size_t m_size;
-    std::size_t m_offset = 0;
-};
-
 QImage premultiplied(const QPixmap &pixmap)
 {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -72,20 +52,15 @@ void require(bool holds)
 
 } // namespace
 
-// Never destroyed: at exit Qt's own globals may already be gone.
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_icons";
-    static char *argv[] = { name, nullptr };
-    static const QGuiApplication *application = new QGuiApplication(argc, argv);
-    return application ? 0 : 1;
+    fuzzing::StartOffscreenApplication<QGuiApplication>();
+    return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    Bytes input(data, size);
+    fuzzing::FrontBytes input(data, size);
     const IconPair &icon = icons()[std::size_t(input.next()) % icons().size()];
     const auto mode = QIcon::Mode(input.next() % 4);
     const auto state = QIcon::State(input.next() % 2);

@@ -7,11 +7,6 @@ namespace molvane {
 
 namespace {
 
-std::uint64_t magnitude(std::int64_t v)
-{
-    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
-}
-
 std::int64_t checkedMultiply(std::int64_t a, std::int64_t b)
 {
     std::int64_t r;
@@ -39,7 +34,7 @@ std::int64_t checkedNegate(std::int64_t v)
 
 std::int64_t Gcd(std::int64_t a, std::int64_t b)
 {
-    std::uint64_t x = magnitude(a), y = magnitude(b);
+    std::uint64_t x = Magnitude(a), y = Magnitude(b);
     // Most of the solver's values are whole or already reduced: no division needed.
     if (x <= 1 || y <= 1)
         return 1;

@@ -21,6 +21,12 @@ struct Fraction
     friend bool operator==(const Fraction &, const Fraction &) = default;
 };
 
+/// @p v without its sign, the lowest value included.
+inline std::uint64_t Magnitude(std::int64_t v)
+{
+    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
+}
+
 /// Greatest common divisor of the magnitudes; 1 when either argument is zero.
 std::int64_t Gcd(std::int64_t a, std::int64_t b);
 Fraction Reduce(Fraction f);

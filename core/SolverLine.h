@@ -35,12 +35,6 @@ struct SolverLine
     friend bool operator==(const SolverLine &, const SolverLine &) = default;
 };
 
-/// The digits of @p v without its sign, as a term holds them.
-inline std::uint64_t TermMagnitude(std::int64_t v)
-{
-    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
-}
-
 // The term makers and readers below are inline: the solver calls them for nearly every term
 // of every pass.
 
@@ -52,7 +46,7 @@ inline SolverTerm CountTerm(std::int32_t count, int index, bool first)
         sign = '-';
     else if (first)
         sign = 0;
-    return { index, 0, sign, TermMagnitude(count), 1, false };
+    return { index, 0, sign, Magnitude(count), 1, false };
 }
 
 /// A value written "n/d", with "+" before a positive one when @p plus.
@@ -61,7 +55,7 @@ inline SolverTerm FractionTerm(Fraction value, int index, bool plus)
     char sign = plus ? '+' : char(0);
     if (value.numerator < 0)
         sign = '-';
-    return { index, 0, sign, TermMagnitude(value.numerator), value.denominator, true };
+    return { index, 0, sign, Magnitude(value.numerator), value.denominator, true };
 }
 
 /// A substituted product written after the sign @p sign of the term it replaces: whole when
@@ -69,7 +63,7 @@ inline SolverTerm FractionTerm(Fraction value, int index, bool plus)
 inline SolverTerm ProductTerm(Fraction value, char sign)
 {
     // The product is written after the sign it replaces: "+" and "-6" make "+-6".
-    SolverTerm term { -1, 0, sign, TermMagnitude(value.numerator), value.denominator,
+    SolverTerm term { -1, 0, sign, Magnitude(value.numerator), value.denominator,
         value.denominator != 1 };
     if (value.numerator < 0) {
         term.lead = sign;

@@ -140,17 +140,10 @@ char *WriteLinesText(const std::vector<SolverLine> &lines, char *out)
     return out;
 }
 
-void AppendLineText(const SolverLine &line, std::string &text)
-{
-    const std::size_t start = text.size();
-    text.resize(start + lineTextRoom(line));
-    text.resize(std::size_t(writeLineText(line, text.data() + start) - text.data()));
-}
-
 std::string SolverLineText(const SolverLine &line)
 {
-    std::string text;
-    AppendLineText(line, text);
+    std::string text(lineTextRoom(line), '\0');
+    text.resize(std::size_t(writeLineText(line, text.data()) - text.data()));
     return text;
 }
 

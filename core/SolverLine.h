@@ -131,7 +131,6 @@ std::size_t LinesTextRoom(const std::vector<SolverLine> &lines);
 /// appends of each piece, and writing all the lines in one call the calls for each.
 char *WriteLinesText(const std::vector<SolverLine> &lines, char *out);
 /// "left=right" as the text solver wrote it.
-void AppendLineText(const SolverLine &line, std::string &text);
 std::string SolverLineText(const SolverLine &line);
 /// Reads a line of the text form; throws ConversionError on anything else.
 SolverLine ReadSolverLine(std::string_view text);

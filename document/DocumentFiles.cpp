@@ -4,6 +4,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace molvane {
 
 namespace {
@@ -41,11 +48,44 @@ Document ReadDocumentFile(const QString &path, const Document &current)
     return ReadDocument(ReadDocumentBytes(path), current);
 }
 
-void WriteFileReplacing(const QString &path, const QByteArray &bytes)
+namespace {
+
+// The data written so far are on the disk. A file system that cannot sync counts as synced.
+bool syncToDisk([[maybe_unused]] QFileDevice &file, std::string &why)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        why = std::strerror(errno);
+        return false;
+    }
+#endif
+    return true;
+}
+
+} // namespace
+
+void WriteFileReplacing(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw DocumentWriteError(path.toStdString() + ": " + file.errorString().toStdString());
+    std::string why;
+    // A save file renames even when its buffered bytes never reached the disk (a full disk
+    // empties the document), so the buffer is flushed and synced here, before the commit.
+    // Leaving without commit removes the new file.
+    const bool written = file.open(QIODevice::WriteOnly) && write(file)
+        && file.error() == QFileDevice::NoError && file.flush() && syncToDisk(file, why)
+        && file.commit();
+    if (!written) {
+        if (why.empty())
+            why = file.error() == QFileDevice::NoError ? "the file could not be written"
+                                                       : file.errorString().toStdString();
+        throw DocumentWriteError(path.toStdString() + ": " + why);
+    }
+}
+
+void WriteFileReplacing(const QString &path, const QByteArray &bytes)
+{
+    WriteFileReplacing(
+        path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
 }
 
 void SaveDocument(const Document &document, const QString &path)

@@ -5,6 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 namespace molvane {
 
 /// Files larger than this are not documents.
@@ -17,8 +21,12 @@ QByteArray ReadDocumentBytes(const QString &path);
 /// Reads the document file @p path completely into a new value (see ReadDocument).
 Document ReadDocumentFile(const QString &path, const Document &current);
 
-/// Writes @p bytes to a new file and renames it over @p path, so that a failed or
-/// interrupted write leaves the old file as it was. Throws DocumentWriteError.
+/// Writes a new file through @p write (false when it could not write everything) and renames
+/// it over @p path only once every byte has reached the disk, so that a failed, short or
+/// interrupted write (a full disk among them) leaves the old file as it was. Throws
+/// DocumentWriteError with the cause.
+void WriteFileReplacing(const QString &path, const std::function<bool(QIODevice &)> &write);
+/// The same for @p bytes.
 void WriteFileReplacing(const QString &path, const QByteArray &bytes);
 
 /// @p name with @p extension (".KVX") appended when its file name has none; a name with any

@@ -8,7 +8,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTextOption>
 
 #include <limits>
@@ -155,9 +154,7 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
 
 void SaveBitmap(const QImage &image, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
-        throw DocumentWriteError(path.toStdString() + ": " + file.errorString().toStdString());
+    WriteFileReplacing(path, [&image](QIODevice &file) { return image.save(&file, "BMP"); });
 }
 
 QString WithBitmapExtension(const QString &name)

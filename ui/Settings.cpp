@@ -1,6 +1,12 @@
 #include "ui/Settings.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace molvane {
 
@@ -80,6 +86,40 @@ bool ReadHtmlWorking(QSettings &settings)
 void WriteHtmlWorking(QSettings &settings, bool withWorking)
 {
     settings.setValue("HtmlWorking", withWorking ? 1 : 0);
+}
+
+namespace {
+
+// A second name for the file @p path: a hard link, which needs no room for the data.
+bool linkAgain(const QString &path, const QString &second)
+{
+#ifdef Q_OS_UNIX
+    return ::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()) == 0;
+#else
+    return QFile::copy(path, second);
+#endif
+}
+
+} // namespace
+
+// The store writes a new file and renames it over the old one even when its bytes never
+// reached the disk, which would empty the settings on a full disk. A second name for the old
+// file keeps it until the write is known to have worked.
+bool SyncSettings(QSettings &settings)
+{
+    const QString path = settings.fileName();
+    const QString kept = path + ".kept";
+    QFile::remove(kept);
+    const bool keeping = QFileInfo(path).isFile() && linkAgain(path, kept);
+    settings.sync();
+    const bool written = settings.status() == QSettings::NoError;
+    if (keeping && !written) {
+        QFile::remove(path);
+        QFile::rename(kept, path);
+    } else if (keeping) {
+        QFile::remove(kept);
+    }
+    return written;
 }
 
 } // namespace molvane

@@ -25,6 +25,10 @@ void WriteWindowSettings(
 KeyOptions ReadKeyOptions(QSettings &settings);
 void WriteKeyOptions(QSettings &settings, const KeyOptions &options);
 
+/// Writes what was set to the store and reads what other instances wrote meanwhile. A write
+/// that fails (a full disk) leaves the stored file as it was; false then.
+bool SyncSettings(QSettings &settings);
+
 /// Whether an exported page gets the working, as last chosen; off until chosen.
 bool ReadHtmlWorking(QSettings &settings);
 void WriteHtmlWorking(QSettings &settings, bool withWorking);

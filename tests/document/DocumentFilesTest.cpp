@@ -2,6 +2,7 @@
 
 #include "AllocationProbe.h"
 #include "DocumentFixtures.h"
+#include "FullDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +153,37 @@ TEST_F(DocumentFiles, FailedSaveLeavesTheOldFile)
     EXPECT_EQ(contents(path("doc.KVX")), old);
     EXPECT_THROW(SaveDocument(Document(), path("no-such-folder/doc.KVX")), DocumentWriteError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "doc.KVX" });
+}
+
+// Every way a write can fail short of the end leaves the old file, through the writer's seam
+// and for real on a full disk, where the buffered bytes fail only when flushed.
+TEST_F(DocumentFiles, AWriteThatFailsAnywhereLeavesTheOldFile)
+{
+    const QByteArray old = fileOf(waterLines());
+    write(path("doc.KVX"), old);
+    const std::function<bool(QIODevice &)> failures[] = {
+        [](QIODevice &) { return false; },
+        [](QIODevice &file) { return file.write("half") == 4 && false; },
+    };
+    for (const auto &failure : failures) {
+        EXPECT_THROW(WriteFileReplacing(path("doc.KVX"), failure), DocumentWriteError);
+        EXPECT_EQ(contents(path("doc.KVX")), old);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "doc.KVX" });
+
+    FullDisk disk;
+    if (!disk.skipReason().empty())
+        GTEST_SKIP() << disk.skipReason();
+    write(disk.path("doc.KVX"), old);
+    disk.fill();
+    try {
+        SaveDocument(ReadDocument(old, Document()), disk.path("doc.KVX"));
+        ADD_FAILURE() << "a save on a full disk succeeded";
+    } catch (const DocumentWriteError &e) {
+        EXPECT_NE(std::string(e.what()).find("No space left on device"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(contents(disk.path("doc.KVX")), old);
 }
 
 } // namespace

@@ -58,7 +58,6 @@ void ReactionEditorModel::resetText(std::string_view text)
     m_text = text;
     m_caret = m_firstVisible = 0;
     drawReaction();
-    m_history.reset({ m_text, m_caret });
 }
 
 void ReactionEditorModel::clearText()
@@ -231,28 +230,10 @@ void ReactionEditorModel::setCaretIndex(int index)
     drawReaction();
 }
 
-bool ReactionEditorModel::undo()
+void ReactionEditorModel::showText(std::string_view text, int caret)
 {
-    commitStep();
-    const std::optional<ReactionSnapshot> state = m_history.undo();
-    if (state)
-        restore(*state);
-    return state.has_value();
-}
-
-bool ReactionEditorModel::redo()
-{
-    commitStep();
-    const std::optional<ReactionSnapshot> state = m_history.redo();
-    if (state)
-        restore(*state);
-    return state.has_value();
-}
-
-void ReactionEditorModel::restore(const ReactionSnapshot &state)
-{
-    m_text = state.text;
-    m_caret = std::min(state.caret, int(m_text.size()));
+    m_text = text;
+    m_caret = std::clamp(caret, 0, int(m_text.size()));
     m_firstVisible = std::min(m_firstVisible, m_caret);
     drawReaction();
     scrollIntoView();

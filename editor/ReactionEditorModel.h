@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/KeyOptions.h"
-#include "editor/ReactionHistory.h"
 #include "editor/ReactionLayout.h"
 
 #include <string>
@@ -45,10 +44,11 @@ public:
     int imageWidth() const { return m_imageWidth; }
     void setSubscriptsPosition(int pixels) { m_subscriptsPosition = pixels; }
 
-    /// A new text as a whole (new or opened document): caret and view to the start, and a
-    /// new history.
+    /// A new text as a whole (new or opened document): caret and view to the start.
     void resetText(std::string_view text);
-    /// Empties the text for a paste, which stays one step of the history with its typing.
+    /// A text the document went back or forth to (undo, redo): the caret at @p caret, in view.
+    void showText(std::string_view text, int caret);
+    /// Empties the text for a paste.
     void clearText();
     /// The text written back by Balance: the caret keeps its index where it still can.
     void writeBack(std::string_view text);
@@ -76,18 +76,8 @@ public:
     /// The caret to character boundary @p index (clamped to the text).
     void setCaretIndex(int index);
 
-    /// Ends one step of the history: the text as it stands is what undo comes back to.
-    void commitStep() { m_history.commit({ m_text, m_caret }); }
-    /// Also true for a change not committed yet, which undo commits first.
-    bool canUndo() const { return m_history.canUndo() || m_text != m_history.current().text; }
-    bool canRedo() const { return m_history.canRedo() && m_text == m_history.current().text; }
-    /// Go back or forth one step; false when there was none.
-    bool undo();
-    bool redo();
-
 private:
     void deleteSubstance(bool forward);
-    void restore(const ReactionSnapshot &state);
 
     const GlyphMeasure &m_measure;
     std::string m_text;
@@ -97,7 +87,6 @@ private:
     int m_subscriptsPosition = 0;
     ReactionLayout m_layout;
     std::vector<int> m_boundaries { 0 }; ///< indexToX of every boundary of the last drawing
-    ReactionHistory m_history;
 };
 
 } // namespace molvane

@@ -69,4 +69,14 @@ std::string_view GridModel::typeOf(int col) const
     return m_typesList[col];
 }
 
+void GridModel::takeSizesFrom(const GridModel &other)
+{
+    if (other.colCount() == colCount())
+        m_colWidths = other.m_colWidths;
+    if (other.m_defaultRowHeight != m_defaultRowHeight)
+        return; // a new default height reset every row
+    for (int row = 0; row < std::min(rowCount(), other.rowCount()); ++row)
+        m_rowHeights[std::size_t(row)] = other.m_rowHeights[std::size_t(row)];
+}
+
 } // namespace molvane

@@ -58,6 +58,14 @@ public:
     /// The type entry of column @p col, or an empty text when the list is shorter.
     std::string_view typeOf(int col) const;
 
+    /// The same cells and item types; sizes are the view's and do not count.
+    bool sameContentAs(const GridModel &other) const
+    {
+        return m_columns == other.m_columns && m_typesList == other.m_typesList;
+    }
+    /// Takes the column widths and row heights of @p other where the shapes agree.
+    void takeSizesFrom(const GridModel &other);
+
 private:
     std::vector<std::vector<std::string>> m_columns; // m_columns[col][row]
     std::vector<int> m_colWidths;

@@ -55,7 +55,8 @@ MainWindow::MainWindow(QSettings &settings, QString commandLineDocument, QWidget
     createRecentMenu();
     createDialogs();
     createHelpActions();
-    applyDocument(m_document); // the built-in document, in English, until the first activation
+    applyDocument(
+        m_history.document()); // the built-in document, in English, until the first activation
 }
 
 MainWindow::~MainWindow()
@@ -77,7 +78,7 @@ void MainWindow::createWidgets()
     m_balanceButton->setFixedSize(73, 25);
     m_gridLabel = new QLabel(central);
     m_grid = new SubstanceGrid(Windows1256Has, central);
-    m_grid->setGridModel(&m_document.grid);
+    m_grid->setGridModel(&m_history.document().grid);
     m_calculateButton = new QPushButton(central);
     m_calculateButton->setMinimumSize(105, 25);
 
@@ -95,7 +96,12 @@ void MainWindow::createWidgets()
     connect(m_balanceButton, &QPushButton::clicked, this, &MainWindow::balance);
     connect(m_calculateButton, &QPushButton::clicked, this, &MainWindow::calculateGrid);
     connect(m_reactionEditor, &ReactionEditor::balanceRequested, this, &MainWindow::balance);
-    connect(m_reactionEditor, &ReactionEditor::keyReleased, this, [this] { setModified(true); });
+    connect(m_reactionEditor, &ReactionEditor::reactionEdited, this, &MainWindow::reactionEdited);
+    connect(m_reactionEditor, &ReactionEditor::typingInterrupted, this,
+        [this] { m_history.endTypingRun(); });
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(1000);
+    connect(&m_typingPause, &QTimer::timeout, this, [this] { m_history.endTypingRun(); });
     connect(m_reactionEditor, &ReactionEditor::letterCaseRead, this,
         [this](const QString &typed, const QString &symbol, const QString &other) {
             const std::string text = FillIn(Text(TextId::LetterCaseReading, CurrentUiLanguage()),
@@ -103,7 +109,11 @@ void MainWindow::createWidgets()
             statusBar()->showMessage(QString::fromStdString(text), 5000);
         });
     connect(m_reactionEditor, &ReactionEditor::edited, this, &MainWindow::updateUndoActions);
-    connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
+    // A cell being typed into becomes one step when its editing ends.
+    connect(m_grid, &SubstanceGrid::modified, this, [this] {
+        if (!m_grid->isEditing())
+            recordChange(EditKind::Other);
+    });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
     connect(m_grid, &SubstanceGrid::inputRefused, this,
@@ -129,7 +139,7 @@ KeyOptionsDialog *MainWindow::keyOptionsDialog()
     if (!m_keyOptionsDialog) {
         m_keyOptionsDialog = new KeyOptionsDialog(this);
         m_keyOptionsDialog->setKeyOptions(m_storedKeyOptions);
-        if (m_document.language == UiLanguage::Farsi)
+        if (m_history.document().language == UiLanguage::Farsi)
             m_keyOptionsDialog->setFarsiCaptions();
     }
     return m_keyOptionsDialog;
@@ -150,7 +160,7 @@ OptionsDialog *MainWindow::optionsDialog()
             &ReactionEditor::drawReaction);
         connect(m_optionsDialog, &OptionsDialog::inputRefused, this,
             [this](Refusal reason) { showRefusal(reason); });
-        if (m_document.language == UiLanguage::Farsi)
+        if (m_history.document().language == UiLanguage::Farsi)
             m_optionsDialog->setFarsiCaptions();
     }
     return m_optionsDialog;
@@ -160,7 +170,7 @@ AboutDialog *MainWindow::aboutDialog()
 {
     if (!m_aboutDialog) {
         m_aboutDialog = new AboutDialog(this);
-        if (m_document.language == UiLanguage::Farsi)
+        if (m_history.document().language == UiLanguage::Farsi)
             m_aboutDialog->setFarsiCaptions();
     }
     return m_aboutDialog;
@@ -178,8 +188,8 @@ void MainWindow::createActions()
         { "FileExit", [this] { close(); } },
         { "ReactionCopy", [this] { copyReaction(); } },
         { "ReactionPaste", [this] { pasteReaction(); } },
-        { "ReactionUndo", [this] { undoReaction(); } },
-        { "ReactionRedo", [this] { redoReaction(); } },
+        { "ReactionUndo", [this] { undo(); } },
+        { "ReactionRedo", [this] { redo(); } },
         { "ReactionCalculateGrid", [this] { calculateGrid(); } },
         { "ReactionShowWorking", [this] { showWorking(); } },
     };
@@ -195,16 +205,33 @@ void MainWindow::createActions()
         m_actions.insert(entry.name, action);
     }
     // Before the actions join the menus and the tool bar, which every change would update.
-    applyActionCaptions(m_document.language);
+    applyActionCaptions(m_history.document().language);
     updateUndoActions();
 }
 
 void MainWindow::updateUndoActions()
 {
     if (QAction *undo = action("ReactionUndo"))
-        undo->setEnabled(m_reactionEditor->canUndo());
+        undo->setEnabled(m_history.canUndo());
     if (QAction *redo = action("ReactionRedo"))
-        redo->setEnabled(m_reactionEditor->canRedo());
+        redo->setEnabled(m_history.canRedo());
+}
+
+void MainWindow::recordChange(EditKind kind)
+{
+    m_history.commit(kind, m_reactionEditor->model().caretIndex());
+    updateUndoActions();
+}
+
+// The editor holds the text as it is typed; the document takes every change at once.
+void MainWindow::reactionEdited(bool typing)
+{
+    m_history.document().reaction = m_reactionEditor->text().toStdString();
+    if (m_reactionEditor->isPasting()) // the whole paste is one step
+        return;
+    recordChange(typing ? EditKind::Typing : EditKind::Other);
+    if (typing)
+        m_typingPause.start();
 }
 
 void MainWindow::createMenusAndToolBar()
@@ -327,8 +354,9 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::firstActivation()
 {
     applyCaptions(m_startupFarsi ? UiLanguage::Farsi : UiLanguage::English);
-    m_document.language = CurrentUiLanguage();
-    setModified(false);
+    Document startup = m_history.document();
+    startup.language = CurrentUiLanguage();
+    m_history.reset(startup);
     newFile();
     if (!m_commandLineDocument.isEmpty() && QFileInfo(m_commandLineDocument).isFile())
         loadFile(m_commandLineDocument);
@@ -337,19 +365,26 @@ void MainWindow::firstActivation()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!maybeSave()) {
+    // One close at a time: a request while the question is up waits for its answer.
+    if (m_asking || !maybeSave()) {
         event->ignore();
         return;
     }
+    writeSettings();
+    event->accept();
+}
+
+void MainWindow::writeSettings()
+{
     // The normal geometry, so that a maximised window comes back to its own size.
     const QRect bounds = normalGeometry().isEmpty() ? geometry() : normalGeometry();
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     WriteWindowSettings(m_settings, bounds.width(), bounds.height(), bounds.top(), bounds.left(),
         state, CurrentUiLanguage() == UiLanguage::Farsi);
     WriteKeyOptions(m_settings, keyOptions());
-    m_recent.write(m_settings);
-    m_settings.sync();
-    event->accept();
+    if (!SyncSettings(m_settings))
+        ShowMessageBox(UiString(TextId::CannotSave) + "\n" + PathInText(m_settings.fileName()),
+            MessageKind::Error, MessageButton::Ok);
 }
 
 // The recent documents stand above Exit, in a group of their own.
@@ -364,6 +399,11 @@ void MainWindow::createRecentMenu()
     QAction *exitGroup = entries.at(entries.indexOf(action("FileExit")) - 1);
     file->insertMenu(exitGroup, m_recentMenu);
     file->insertSeparator(m_recentMenu->menuAction());
+    // Another window may have changed the list since: it is read again before it shows.
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
+        m_recent.read(m_settings);
+        fillRecentMenu();
+    });
     m_recent.read(m_settings);
     fillRecentMenu();
 }
@@ -385,7 +425,7 @@ void MainWindow::fillRecentMenu()
 
 void MainWindow::rememberRecent(const QString &path)
 {
-    m_recent.add(path);
+    m_recent.add(m_settings, path);
     fillRecentMenu();
 }
 
@@ -394,7 +434,7 @@ void MainWindow::openRecent(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
         showMessageText(TextId::CannotOpen);
-        m_recent.remove(path);
+        m_recent.remove(m_settings, path);
         fillRecentMenu();
         return;
     }
@@ -428,11 +468,6 @@ void MainWindow::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // The drag's source waits for the drop to end: the document opens, and may ask, after it.
     QTimer::singleShot(0, this, [this, path] { loadFile(path); });
-}
-
-void MainWindow::setModified(bool modified)
-{
-    m_modified = modified;
 }
 
 namespace {

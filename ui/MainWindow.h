@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ReactionFault.h"
-#include "document/Document.h"
+#include "document/DocumentHistory.h"
 #include "editor/KeyOptions.h"
 #include "grid/InputRules.h"
 #include "texts/Texts.h"
@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QTimer>
 
 #include <functional>
 
@@ -44,9 +45,10 @@ public:
     /// Applies the stored placement; the window state to show with (0, 1 or 2).
     int restorePlacement();
 
-    const Document &document() const { return m_document; }
+    const Document &document() const { return m_history.document(); }
     const QString &documentPath() const { return m_documentPath; }
-    bool isModified() const { return m_modified; }
+    /// Whether the document differs from the file it was opened from or saved to.
+    bool isModified() const { return m_history.isModified(); }
     ReactionEditor *reactionEditor() const { return m_reactionEditor; }
     SubstanceGrid *grid() const { return m_grid; }
     /// Built on first use, holding the key options from then on.
@@ -67,8 +69,9 @@ public:
     void showOptions();
     void copyReaction();
     void pasteReaction();
-    void undoReaction();
-    void redoReaction();
+    /// Back or forth one step of the document's history, wherever the focus is.
+    void undo();
+    void redo();
     void balance();
     /// Balances as Balance does, then shows the working of the reaction beside the window.
     void showWorking();
@@ -79,7 +82,7 @@ public:
     void enterHelpMode();
     void leaveHelpMode(HelpTopic topic);
     bool helpMode() const { return m_helpMode; }
-    /// Rewrites every text of the window in @p language, and marks the document modified.
+    /// The document's language, and with it every text of the window: a step of the history.
     void switchLanguage(UiLanguage language);
 
 signals:
@@ -117,10 +120,17 @@ private:
     bool saveDocumentTo(const QString &path);
     QString askTargetName(const std::function<QString()> &ask,
         const std::function<QString(const QString &)> &withExtension);
+    /// Starts over at @p document (New, Open), nothing to undo, and shows it.
     void applyDocument(const Document &document);
+    /// Shows the document as it stands in every view (after undo, redo, Options).
+    void showDocument(int caret);
     void applyDocumentFonts();
-    void syncDocumentFromWidgets();
-    void setModified(bool modified);
+    /// Rewrites every text of the window in @p language; the document is not changed.
+    void applyLanguage(UiLanguage language);
+    /// Makes the change just made to the document one step of its history.
+    void recordChange(EditKind kind);
+    void reactionEdited(bool typing);
+    void writeSettings();
     void updateUndoActions();
     void updateTitle();
     void showMessageText(TextId text);
@@ -129,9 +139,10 @@ private:
 
     QSettings &m_settings;
     QString m_commandLineDocument;
-    Document m_document;
+    DocumentHistory m_history;
+    QTimer m_typingPause; ///< a pause ends a run of typing
     QString m_documentPath;
-    bool m_modified = false;
+    bool m_asking = false; ///< the save-changes question, or a dialog it opened, is up
     bool m_activatedOnce = false;
     bool m_startupFarsi = false;
     bool m_helpMode = false;

@@ -34,7 +34,9 @@ bool MainWindow::maybeSave()
     // A paste still typing would change the document while the question is open; it goes on
     // only if the document stays.
     m_reactionEditor->pausePaste();
+    m_asking = true;
     const bool mayReplace = askToSaveChanges();
+    m_asking = false;
     if (mayReplace)
         m_reactionEditor->stopPaste();
     else
@@ -44,7 +46,7 @@ bool MainWindow::maybeSave()
 
 bool MainWindow::askToSaveChanges()
 {
-    if (!m_modified)
+    if (!isModified())
         return true;
     switch (ShowMessageBox(UiString(TextId::SaveChanges), MessageKind::Confirmation,
         MessageButton::Yes | MessageButton::No | MessageButton::Cancel)) {
@@ -62,7 +64,7 @@ void MainWindow::newFile()
 {
     if (!maybeSave())
         return;
-    Document fresh = m_document;
+    Document fresh = m_history.document();
     fresh.grid.setRowCount(2);
     for (int col = 0; col < fresh.grid.colCount(); ++col)
         fresh.grid.setCell(col, 1, {});
@@ -71,7 +73,6 @@ void MainWindow::newFile()
     fresh.reaction.clear();
     m_documentPath.clear();
     applyDocument(fresh);
-    setModified(false);
     m_reactionEditor->setFocus();
     updateTitle();
 }
@@ -85,23 +86,22 @@ void MainWindow::openFile()
 
 void MainWindow::loadFile(const QString &path)
 {
-    syncDocumentFromWidgets();
     Document opened;
     try {
         // The whole file is read before anything changes: a file that fails leaves the
         // open document as it was, and nobody is asked to save.
-        opened = ReadDocumentFile(path, m_document);
+        opened = ReadDocumentFile(path, m_history.document());
     } catch (const std::exception &) {
         showMessageText(TextId::CannotOpen);
         return;
     }
-    const bool asks = m_modified;
+    const bool asks = isModified();
     if (!maybeSave())
         return;
     if (asks) {
         // Yes may have saved over this very file: what opens is the file as it is now.
         try {
-            opened = ReadDocumentFile(path, m_document);
+            opened = ReadDocumentFile(path, m_history.document());
         } catch (const std::exception &) {
             showMessageText(TextId::CannotOpen);
             return;
@@ -109,7 +109,6 @@ void MainWindow::loadFile(const QString &path)
     }
     m_documentPath = path;
     applyDocument(opened);
-    setModified(false);
     updateTitle();
     rememberRecent(path);
 }
@@ -161,15 +160,16 @@ void MainWindow::exportHtml()
     if (name.isEmpty())
         return;
     WriteHtmlWorking(m_settings, withWorking);
-    syncDocumentFromWidgets();
+    m_grid->commitEdit(); // a cell being typed into is part of the page
     std::optional<PageWorking> working;
     if (withWorking) {
         const bool autoIdentify = keyOptions().autoIdentify;
-        working = PageWorking { PrepareForBalance(m_document.reaction, 0, autoIdentify).text,
-            CurrentUiLanguage() };
+        working
+            = PageWorking { PrepareForBalance(m_history.document().reaction, 0, autoIdentify).text,
+                  CurrentUiLanguage() };
     }
     try {
-        ExportHtml(m_document, windowTitle().toStdString(), name, working);
+        ExportHtml(m_history.document(), windowTitle().toStdString(), name, working);
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }
@@ -183,9 +183,8 @@ void MainWindow::exportBitmap()
     if (name.isEmpty())
         return;
     m_grid->commitEdit(); // a cell being typed into is part of the picture
-    syncDocumentFromWidgets();
     try {
-        SaveBitmap(RenderBitmap(m_document, CurrentUiLanguage()), name);
+        SaveBitmap(RenderBitmap(m_history.document(), CurrentUiLanguage()), name);
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }
@@ -193,46 +192,55 @@ void MainWindow::exportBitmap()
 
 bool MainWindow::saveDocumentTo(const QString &path)
 {
-    syncDocumentFromWidgets();
+    m_grid->commitEdit();
     try {
-        SaveDocument(m_document, path);
+        SaveDocument(m_history.document(), path);
     } catch (const std::exception &) {
+        // The old file is as it was, and so are the title and the changed flag.
         showMessageText(TextId::CannotSave);
         return false;
     }
-    setModified(false);
+    m_history.markSaved();
     updateTitle();
     rememberRecent(path);
     return true;
 }
 
-void MainWindow::syncDocumentFromWidgets()
-{
-    m_document.reaction = m_reactionEditor->text().toStdString();
-}
-
 void MainWindow::applyDocument(const Document &document)
 {
-    m_document = document;
-    m_grid->setGridModel(&m_document.grid);
+    m_history.reset(document);
+    m_grid->setGridModel(&m_history.document().grid);
     applyDocumentFonts();
-    m_reactionEditor->resetText(QString::fromStdString(m_document.reaction));
+    m_reactionEditor->resetText(QString::fromStdString(m_history.document().reaction));
     // Every document and template carries its language: reading one switches to it.
-    switchLanguage(m_document.language);
+    applyLanguage(m_history.document().language);
+    updateUndoActions();
+}
+
+void MainWindow::showDocument(int caret)
+{
+    const Document &document = m_history.document();
+    m_grid->setGridModel(&m_history.document().grid);
+    applyDocumentFonts();
+    m_reactionEditor->showText(QString::fromStdString(document.reaction), caret);
+    if (document.language != CurrentUiLanguage())
+        applyLanguage(document.language);
+    updateUndoActions();
 }
 
 void MainWindow::showOptions()
 {
-    syncDocumentFromWidgets();
-    const OptionsResult result = optionsDialog()->execute(m_document);
+    m_grid->commitEdit();
+    const OptionsResult result = optionsDialog()->execute(m_history.document());
     if (result == OptionsResult::Cancel)
         return;
-    setModified(true);
-    m_grid->setGridModel(&m_document.grid); // columns, widths and row heights may all differ
+    recordChange(EditKind::Other);
+    m_grid->setGridModel(
+        &m_history.document().grid); // columns, widths and row heights may all differ
     applyDocumentFonts();
     if (result == OptionsResult::Default) {
         const QString failure
-            = RememberAsTemplate(m_document, DefaultTemplateDirs(), CurrentUiLanguage());
+            = RememberAsTemplate(m_history.document(), DefaultTemplateDirs(), CurrentUiLanguage());
         if (!failure.isEmpty())
             statusBar()->showMessage(failure, 5000);
     }
@@ -240,15 +248,16 @@ void MainWindow::showOptions()
 
 void MainWindow::applyDocumentFonts()
 {
-    m_grid->setGridFont(
-        ToQFont(m_document.fonts[GridFont]), ToQColor(m_document.fonts[GridFont].color));
-    m_reactionEditor->setFonts(ToReactionFonts(m_document.fonts, m_document.subscriptPosition));
-    setFont(ToQFont(m_document.fonts[ProgramFont]));
+    m_grid->setGridFont(ToQFont(m_history.document().fonts[GridFont]),
+        ToQColor(m_history.document().fonts[GridFont].color));
+    m_reactionEditor->setFonts(
+        ToReactionFonts(m_history.document().fonts, m_history.document().subscriptPosition));
+    setFont(ToQFont(m_history.document().fonts[ProgramFont]));
     // Menus are windows of their own: the program font reaches them here.
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(font());
     // The captions are the program's texts and take its font's colour too.
-    const QColor captionColor = ToQColor(m_document.fonts[ProgramFont].color);
+    const QColor captionColor = ToQColor(m_history.document().fonts[ProgramFont].color);
     for (QLabel *caption : { m_reactionLabel, m_gridLabel }) {
         QPalette palette = caption->palette();
         palette.setColor(QPalette::WindowText, captionColor);
@@ -262,17 +271,24 @@ void MainWindow::balance()
         leaveHelpMode(HelpTopic::Reaction);
         return;
     }
+    m_grid->commitEdit();
     m_reactionEditor->prepareForBalance();
-    setModified(true);
+    Document &document = m_history.document();
+    document.reaction = m_reactionEditor->text().toStdString();
+    // The reaction and the rows it writes are one step; a balanced text changes nothing.
     try {
-        const BalancedReaction balanced = Balance(m_reactionEditor->text().toStdString());
-        FillGridFromBalance(m_document.grid, balanced);
+        const BalancedReaction balanced = Balance(document.reaction);
+        FillGridFromBalance(document.grid, balanced);
         m_grid->refresh();
         m_reactionEditor->writeBack(QString::fromStdString(balanced.text));
+        document.reaction = m_reactionEditor->text().toStdString();
+        recordChange(EditKind::Other);
         statusBar()->clearMessage(); // a cause told for an earlier try no longer holds
     } catch (const CannotBalance &e) {
+        recordChange(EditKind::Other);
         showBalanceFailure(TextId::CannotBalance, e.fault());
     } catch (const InvalidReaction &e) {
+        recordChange(EditKind::Other);
         showBalanceFailure(TextId::InvalidReaction, e.fault());
     }
 }
@@ -283,9 +299,9 @@ void MainWindow::showWorking()
         leaveHelpMode(HelpTopic::Reaction);
         return;
     }
-    m_reactionEditor->prepareForBalance();
-    const std::string reaction = m_reactionEditor->text().toStdString();
-    balance();
+    // The working is of the reaction as Balance would read it; the document stays as it is.
+    const std::string reaction
+        = PrepareForBalance(m_history.document().reaction, 0, keyOptions().autoIdentify).text;
     if (!m_workingDialog) {
         m_workingDialog = new WorkingDialog(this);
         if (CurrentUiLanguage() == UiLanguage::Farsi)
@@ -307,9 +323,9 @@ void MainWindow::calculateGrid()
         return;
     }
     m_grid->commitEdit();
-    CalculateGrid(m_document.grid, m_document.FormulsList);
+    CalculateGrid(m_history.document().grid, m_history.document().FormulsList);
     m_grid->refresh();
-    setModified(true);
+    recordChange(EditKind::Other);
 }
 
 void MainWindow::copyReaction()
@@ -322,16 +338,20 @@ void MainWindow::pasteReaction()
     m_reactionEditor->reactionPaste();
 }
 
-void MainWindow::undoReaction()
+void MainWindow::undo()
 {
-    if (m_reactionEditor->undo())
-        setModified(true);
+    m_grid->commitEdit(); // an open cell's edit is the step to undo first
+    if (m_history.undo())
+        showDocument(m_history.caret());
+    updateUndoActions();
 }
 
-void MainWindow::redoReaction()
+void MainWindow::redo()
 {
-    if (m_reactionEditor->redo())
-        setModified(true);
+    m_grid->commitEdit();
+    if (m_history.redo())
+        showDocument(m_history.caret());
+    updateUndoActions();
 }
 
 } // namespace molvane

@@ -82,8 +82,13 @@ void MainWindow::createHelpActions()
 
 void MainWindow::switchLanguage(UiLanguage language)
 {
-    setModified(true);
-    m_document.language = language;
+    m_history.document().language = language;
+    applyLanguage(language);
+    recordChange(EditKind::Other);
+}
+
+void MainWindow::applyLanguage(UiLanguage language)
+{
     applyCaptions(language);
     updateTitle();
     for (BilingualDialog *dialog : std::initializer_list<BilingualDialog *> {

@@ -1,5 +1,7 @@
 #include "ui/RecentDocuments.h"
 
+#include "ui/Settings.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -19,6 +21,7 @@ QString absolute(const QString &path)
 
 void RecentDocuments::read(QSettings &settings)
 {
+    settings.sync();
     m_paths.clear();
     for (const QString &path : settings.value(SettingsKey).toStringList()) {
         if (!path.isEmpty() && !m_paths.contains(path) && m_paths.size() < MaxCount)
@@ -29,20 +32,25 @@ void RecentDocuments::read(QSettings &settings)
 void RecentDocuments::write(QSettings &settings) const
 {
     settings.setValue(SettingsKey, m_paths);
+    SyncSettings(settings);
 }
 
-void RecentDocuments::add(const QString &path)
+void RecentDocuments::add(QSettings &settings, const QString &path)
 {
+    read(settings);
     const QString name = absolute(path);
     m_paths.removeAll(name);
     m_paths.prepend(name);
     while (m_paths.size() > MaxCount)
         m_paths.removeLast();
+    write(settings);
 }
 
-void RecentDocuments::remove(const QString &path)
+void RecentDocuments::remove(QSettings &settings, const QString &path)
 {
+    read(settings);
     m_paths.removeAll(absolute(path));
+    write(settings);
 }
 
 } // namespace molvane

@@ -12,17 +12,21 @@ class RecentDocuments
 public:
     static constexpr int MaxCount = 6;
 
-    /// The list as the settings store holds it; absent, it is empty.
+    /// The list as the settings store holds it now, with what other instances wrote to it;
+    /// absent, it is empty.
     void read(QSettings &settings);
-    void write(QSettings &settings) const;
 
     /// @p path to the front; it is not listed twice, and the oldest beyond MaxCount goes.
-    void add(const QString &path);
-    void remove(const QString &path);
+    /// The change is merged into the stored list and written at once, so that two windows
+    /// never lose each other's entries.
+    void add(QSettings &settings, const QString &path);
+    void remove(QSettings &settings, const QString &path);
 
     const QStringList &paths() const { return m_paths; }
 
 private:
+    void write(QSettings &settings) const;
+
     QStringList m_paths;
 };
 

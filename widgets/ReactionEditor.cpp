@@ -70,13 +70,34 @@ QString typedText(const QKeyEvent &event)
 
 // A key that edits the text or moves the caret: the keys of the table above, a printable
 // character or Enter. Bare modifiers and unassigned combinations change nothing.
-bool isEditingKey(const QKeyEvent &event)
+// A key that types or takes back one character: its changes merge into one undo step.
+bool isTypingKey(const QKeyEvent &event)
 {
-    if (editKeyOf(event.key()) != EditKey::Other)
+    const EditKey key = editKeyOf(event.key(), event.modifiers());
+    if (key == EditKey::Backspace || key == EditKey::Delete)
         return true;
     const QString typed = typedText(event);
-    return std::any_of(
-        typed.begin(), typed.end(), [](QChar ch) { return ch.isPrint() || ch == '\r'; });
+    return std::any_of(typed.begin(), typed.end(), [](QChar ch) { return ch.isPrint(); });
+}
+
+// Shift for a capital is part of typing.
+bool isModifier(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isEnter(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 // Past this many characters a paste types without pausing, so it never takes long.
@@ -153,18 +174,18 @@ void ReactionEditor::resetText(const QString &text)
     paintLayout();
 }
 
-// The preparation for Balance and the write-back are one step.
 void ReactionEditor::writeBack(const QString &text)
 {
     m_model->writeBack(codePageBytes(text));
-    commitStep();
     paintLayout();
 }
 
-void ReactionEditor::commitStep()
+void ReactionEditor::showText(const QString &text, int caret)
 {
-    m_model->commitStep();
-    emit edited();
+    stopPaste();
+    m_model->showText(codePageBytes(text), caret);
+    paintLayout();
+    showCaretNow();
 }
 
 void ReactionEditor::setCaretIndex(int index)
@@ -189,24 +210,6 @@ void ReactionEditor::announceChange()
     }
     QAccessibleTextCursorEvent cursor(this, caret);
     QAccessible::updateAccessibility(&cursor);
-}
-
-bool ReactionEditor::undo()
-{
-    stopPaste();
-    const bool undone = m_model->undo();
-    paintLayout();
-    showCaretNow();
-    return undone;
-}
-
-bool ReactionEditor::redo()
-{
-    stopPaste();
-    const bool redone = m_model->redo();
-    paintLayout();
-    showCaretNow();
-    return redone;
 }
 
 QString ReactionEditor::text() const
@@ -332,8 +335,7 @@ void ReactionEditor::reactionPaste()
 // Once the whole paste is typed it is one step of the history.
 void ReactionEditor::pasteTyped()
 {
-    commitStep();
-    emit keyReleased();
+    emit reactionEdited(false);
 }
 
 // One pasted character, typed as if by its key (never as an editing key), then a pause.
@@ -348,7 +350,7 @@ void ReactionEditor::pasteNext()
         pasteTyped();
         return;
     }
-    emit keyReleased();
+    emit reactionEdited(false);
     if (m_pending.size() <= PausedPasteLimit)
         m_pasteTimer.start(PastePauseMs);
 }
@@ -400,8 +402,8 @@ void ReactionEditor::resizeEvent(QResizeEvent *)
 void ReactionEditor::keyPressEvent(QKeyEvent *event)
 {
     m_blinkTim.stop();
-    if (isEditingKey(*event))
-        m_editKeysDown.insert(event->key());
+    const std::string before = m_model->text();
+    const int caretBefore = m_model->caretIndex();
     m_model->keyDown(editKeyOf(event->key(), event->modifiers()), keyOptions());
     const QString typed = typedText(*event);
     if (typed.isEmpty()) {
@@ -411,19 +413,15 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
     // A typed character is painted once, after it is typed: nobody sees the key-down drawing.
     for (const QChar ch : typed)
         typeCharacter(ch.unicode() < 256 ? char(ch.unicode()) : '\0');
-    // A paste still typing ends its own step.
-    if (m_pending.isEmpty())
-        commitStep();
+    // Enter may have balanced meanwhile, which is a step of its own.
+    if (m_model->text() != before && !isEnter(*event))
+        emit reactionEdited(isTypingKey(*event));
+    else if (m_model->caretIndex() != caretBefore || !(isTypingKey(*event) || isModifier(*event)))
+        emit typingInterrupted();
 }
 
-// Only the release of a key pressed here counts: the release of a shortcut's key, or of a
-// key pressed in a dialog that has since closed, arrives here too.
-void ReactionEditor::keyReleaseEvent(QKeyEvent *event)
+void ReactionEditor::keyReleaseEvent(QKeyEvent *)
 {
-    const bool edited = event->isAutoRepeat() ? m_editKeysDown.contains(event->key())
-                                              : m_editKeysDown.remove(event->key());
-    if (edited)
-        emit keyReleased();
     m_blinkTim.start();
 }
 
@@ -432,6 +430,7 @@ void ReactionEditor::mousePressEvent(QMouseEvent *event)
     m_model->placeCaret(event->position().toPoint().x());
     paintLayout();
     showCaretNow();
+    emit typingInterrupted();
 }
 
 void ReactionEditor::mouseReleaseEvent(QMouseEvent *)
@@ -450,8 +449,6 @@ void ReactionEditor::focusInEvent(QFocusEvent *)
 
 void ReactionEditor::focusOutEvent(QFocusEvent *)
 {
-    // A key held now is released elsewhere.
-    m_editKeysDown.clear();
     m_blinkTim.stop();
     if (m_caretShown)
         showCaretNow();

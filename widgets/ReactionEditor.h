@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QSet>
 #include <QTimer>
 #include <QWidget>
 
@@ -55,12 +54,10 @@ public:
     /// The caret to character @p index, as assistive technology may ask.
     void setCaretIndex(int index);
 
-    /// Steps back or forth in the history of the text (a paste and a write-back are one
-    /// step each); false when there was none.
-    bool undo();
-    bool redo();
-    bool canUndo() const { return m_model->canUndo(); }
-    bool canRedo() const { return m_model->canRedo(); }
+    /// A text the document went back or forth to: the caret at @p caret.
+    void showText(const QString &text, int caret);
+    /// Whether a paste is still typing.
+    bool isPasting() const { return !m_pending.isEmpty(); }
 
     /// Drops what a paste has not typed yet.
     void stopPaste();
@@ -71,9 +68,11 @@ public:
 signals:
     /// Enter was typed: run Balance.
     void balanceRequested();
-    /// An editing or caret key whose press reached the editor was released, or a paste
-    /// typed: the document is modified.
-    void keyReleased();
+    /// The user changed the text: by a typing key (@p typing), or by another key or a paste
+    /// (one signal per pasted character; isPasting() is false at the last).
+    void reactionEdited(bool typing);
+    /// A key or click that changed no text: a run of typing ends.
+    void typingInterrupted();
     /// Clicked while help mode is on.
     void helpRequested();
     /// Automatic letter case just read the typed letters @p typed as the element @p symbol,
@@ -99,7 +98,6 @@ private:
     void renderImage();
     ReactionPaper paper() const;
     void typeCharacter(char c);
-    void commitStep();
     void announceChange();
     void pasteTyped();
     void pasteNext();
@@ -115,7 +113,6 @@ private:
     bool m_helpMode = false;
     QTimer m_pasteTimer;
     QByteArray m_pending; ///< pasted characters not typed yet
-    QSet<int> m_editKeysDown; ///< editing and caret keys pressed here, not released yet
     QString m_announcedText; ///< the text assistive technology was last told of
     int m_announcedCaret = 0;
 };

@@ -172,28 +172,3 @@ TEST_F(EditorModel, WriteBackPutsTheCaretAtTheEndInView)
 }
 
 } // namespace
-
-// Balance prepares the text before it writes back; should it fail, the prepared text is a
-// change not committed yet, and undo still comes back to the text before it.
-TEST_F(EditorModel, UndoCommitsAChangeNotCommittedYet)
-{
-    type("h");
-    model.commitStep();
-    type("2");
-    EXPECT_TRUE(model.canUndo());
-    EXPECT_FALSE(model.canRedo());
-    EXPECT_TRUE(model.undo());
-    EXPECT_EQ(model.text(), "H");
-    EXPECT_TRUE(model.redo());
-    EXPECT_EQ(model.text(), "H2");
-    EXPECT_EQ(model.caretIndex(), 2);
-    // A caret that moved alone is no step.
-    model.keyDown(EditKey::Home, options);
-    model.commitStep();
-    EXPECT_TRUE(model.undo());
-    EXPECT_EQ(model.text(), "H");
-    EXPECT_TRUE(model.undo());
-    EXPECT_EQ(model.text(), "");
-    EXPECT_FALSE(model.undo());
-    EXPECT_FALSE(model.canUndo());
-}

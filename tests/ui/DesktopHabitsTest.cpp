@@ -33,13 +33,19 @@ private slots:
         QAction *undo = m_window->action("ReactionUndo");
         QAction *redo = m_window->action("ReactionRedo");
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        // A run of typing is one step, ended by a caret key.
         QTest::keyClicks(editor, "h2+o2");
+        QTest::keyClick(editor, Qt::Key_Left);
+        QTest::keyClick(editor, Qt::Key_Right);
+        QTest::keyClicks(editor, "x");
+        QTest::keyClick(editor, Qt::Key_Backspace);
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(editor->text(), QString("H2+O"));
+        QCOMPARE(editor->text(), QString(""));
         QVERIFY(redo->isEnabled());
         QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(editor->text(), QString("H2+O2"));
+        QCOMPARE(editor->model().caretIndex(), 5);
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(editor->text(), QString("H2+O2"));

@@ -217,7 +217,7 @@ private slots:
     }
 
     // The releases of Ctrl+S, of Enter in the save dialog and of Ctrl+O reach the editor;
-    // none of them is an edit.
+    // none of them is an edit, nor is a caret key.
     void savingAndOpeningLeaveTheDocumentUnchanged()
     {
         ReactionEditor *editor = m_window->reactionEditor();
@@ -228,14 +228,20 @@ private slots:
         QCOMPARE(m_window->documentPath(), m_dir->filePath("h.KVX"));
         QVERIFY(!m_window->isModified());
 
+        QTest::keyClick(editor, Qt::Key_Home);
+        QVERIFY(!m_window->isModified());
         QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_O);
         QVERIFY(m_window->isModified());
+        QTest::keyClick(editor, Qt::Key_Backspace); // back to what the file holds
+        QVERIFY(!m_window->isModified());
+        QTest::keyClick(editor, Qt::Key_Plus);
         QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!m_window->isModified());
 
         m_fileAnswers = { m_dir->filePath("h.KVX") };
         QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(editor->text(), QString("H2"));
+        QCOMPARE(editor->text(), QString("H2+"));
         QVERIFY(!m_window->isModified());
 
         QTest::keyClick(editor, Qt::Key_Q, Qt::ControlModifier);

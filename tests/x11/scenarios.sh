@@ -221,7 +221,10 @@ save_as() {
 desktop_habits() {
     start_session
     start_molvane
-    type_text "h2+o2>h2o"
+    # A run of typing is one step; a caret key ends it.
+    type_text "h2+o2>h2"
+    press Left Right
+    type_text "o"
     press ctrl+c
     press ctrl+z ctrl+z ctrl+y
     save_as steps

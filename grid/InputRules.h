@@ -23,6 +23,8 @@ enum class Refusal {
     Colon, ///< separates name, type and width of an item in the Options dialog
     LineBreak, ///< ends a line of the saved document; NUL ends its text
     NotADigit, ///< a number field reads digits only
+    NotANumber, ///< a pasted text in a number column
+    OutsideGrid, ///< pasted cells that reach past the grid's last row or column
 };
 
 /// Whether the documents' code page has a character. The application answers it with the

@@ -82,6 +82,8 @@ constexpr auto Texts = std::to_array<UiText>({
         "خط جديد را نمي توان در اينجا وارد كرد" },
     { TextId::RefusedNotADigit, "Only digits can be typed here",
         "در اينجا فقط رقم مي توان وارد كرد" },
+    { TextId::RefusedOutsideGrid, "The pasted cells reach past the end of the grid",
+        "خانه هاي چسبانده شده از انتهاي جدول بيرون مي زنند" },
 
     // Why a reaction failed, after its message.
     { TextId::CauseUnknownElement, "unknown element \"%1\" in substance %2",

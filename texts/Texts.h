@@ -38,6 +38,7 @@ enum class TextId {
     RefusedColon,
     RefusedLineBreak,
     RefusedNotADigit,
+    RefusedOutsideGrid,
 
     // Why a reaction failed (the status bar and molvane-cli say it after the message); "%1"
     // stands for a name or character, "%2" for a substance number or a position.

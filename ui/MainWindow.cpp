@@ -488,6 +488,10 @@ std::optional<TextId> refusalText(Refusal reason)
         return TextId::RefusedLineBreak;
     case Refusal::NotADigit:
         return TextId::RefusedNotADigit;
+    case Refusal::NotANumber:
+        return TextId::InvalidNumber;
+    case Refusal::OutsideGrid:
+        return TextId::RefusedOutsideGrid;
     }
     return std::nullopt;
 }

@@ -328,14 +328,21 @@ void MainWindow::calculateGrid()
     recordChange(EditKind::Other);
 }
 
+// Copy and Paste act on the part that has the focus.
 void MainWindow::copyReaction()
 {
-    m_reactionEditor->reactionCopy();
+    if (m_grid->isAncestorOf(focusWidget()) || m_grid->hasFocus())
+        m_grid->copyCells();
+    else
+        m_reactionEditor->reactionCopy();
 }
 
 void MainWindow::pasteReaction()
 {
-    m_reactionEditor->reactionPaste();
+    if (m_grid->isAncestorOf(focusWidget()) || m_grid->hasFocus())
+        m_grid->pasteCells();
+    else
+        m_reactionEditor->reactionPaste();
 }
 
 void MainWindow::undo()

@@ -1,10 +1,13 @@
 #include "widgets/SubstanceGrid.h"
 
+#include "grid/CellBlock.h"
 #include "grid/CellCheck.h"
 #include "widgets/CellDelegate.h"
 #include "widgets/CellEditor.h"
 #include "widgets/GridTableModel.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,6 +23,7 @@ constexpr int RowHandleWidth = 8; ///< the strip whose borders drag row heights
 
 SubstanceGrid::SubstanceGrid(CodePageHas codePageHas, QWidget *parent)
     : QTableView(parent)
+    , m_codePageHas(codePageHas)
     , m_table(new GridTableModel(this))
     , m_delegate(new CellDelegate(
           std::move(codePageHas), [this](CellEditor *editor) { editorOpened(editor); }, this))
@@ -30,7 +34,9 @@ SubstanceGrid::SubstanceGrid(CodePageHas codePageHas, QWidget *parent)
     setSelectionMode(ExtendedSelection);
     // Tab leaves the grid as it leaves every other control; the arrows move between cells.
     setTabKeyNavigation(false);
-    setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
+    // A click on the current cell opens it at once (see mouseReleaseEvent): the view's own way
+    // waits for a double click, and keys typed meanwhile would go to a search of the rows.
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
@@ -149,10 +155,21 @@ void SubstanceGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditH
     cell->markClosed();
     const int column = cell->index().column();
     const int row = cell->index().row() + 1;
+    // Tab from the last cell leaves the grid instead of starting over at the first one.
+    const bool last = row == m_table->rowCount() && column == m_table->columnCount() - 1;
+    const bool first = row == 1 && column == 0;
+    bool leave = false;
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    if ((forward && last) || (hint == QAbstractItemDelegate::EditPreviousItem && first)) {
+        leave = true;
+        hint = QAbstractItemDelegate::SubmitModelCache;
+    }
     // Escape gives the cell back the text it had when editing began.
     const QString text
         = hint == QAbstractItemDelegate::RevertModelCache ? cell->originalText() : cell->text();
     QTableView::closeEditor(editor, hint);
+    if (leave)
+        focusNextPrevChild(forward);
     // The end of editing checks again, also when nothing changed. Editing often ends inside
     // a change of focus, and a message box shown from there would upset it (the closed editor
     // could get focus events after it is deleted): the message waits for the next turn.
@@ -167,11 +184,86 @@ bool SubstanceGrid::gridSetEditText(int column, int row, const QString &text)
     return molvane::GridSetEditText(gridModel()->typeOf(column), text.toStdString());
 }
 
-bool SubstanceGrid::clearSelectedCells()
+QModelIndexList SubstanceGrid::selectedCells() const
 {
     QModelIndexList cells = selectionModel()->selectedIndexes();
     if (cells.isEmpty() && currentIndex().isValid())
         cells.append(currentIndex());
+    return cells;
+}
+
+void SubstanceGrid::copyCells()
+{
+    if (m_editor && !m_editor->isClosed()) {
+        m_editor->copy();
+        return;
+    }
+    const QModelIndexList cells = selectedCells();
+    if (cells.isEmpty())
+        return;
+    int top = cells.first().row(), bottom = top, left = cells.first().column(), right = left;
+    for (const QModelIndex &cell : cells) {
+        top = qMin(top, cell.row());
+        bottom = qMax(bottom, cell.row());
+        left = qMin(left, cell.column());
+        right = qMax(right, cell.column());
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList line;
+        for (int column = left; column <= right; ++column)
+            line.append(m_table->index(row, column).data(Qt::EditRole).toString());
+        lines.append(line.join('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join('\n') + '\n');
+}
+
+void SubstanceGrid::pasteCells()
+{
+    if (m_editor && !m_editor->isClosed()) {
+        m_editor->paste();
+        return;
+    }
+    QString text = QApplication::clipboard()->text();
+    if (!currentIndex().isValid() || text.isEmpty() || m_helpMode)
+        return;
+    text.replace("\r\n", "\n");
+    if (text.endsWith('\n'))
+        text.chop(1);
+    CellBlock block;
+    for (const QString &line : text.split('\n')) {
+        block.emplace_back();
+        for (const QString &cell : line.split('\t'))
+            block.back().push_back(cell.toStdU32String());
+    }
+    const int row = currentIndex().row() + 1, column = currentIndex().column();
+    const Refusal refusal = FitCellBlock(*gridModel(), column, row, block, m_codePageHas);
+    if (refusal != Refusal::None) {
+        emit inputRefused(refusal, QString());
+        return;
+    }
+    for (std::size_t r = 0; r < block.size(); ++r) {
+        for (std::size_t c = 0; c < block[r].size(); ++c)
+            gridModel()->setCell(column + int(c), row + int(r),
+                QString::fromStdU32String(block[r][c]).toStdString());
+    }
+    refresh();
+    emit modified();
+}
+
+void SubstanceGrid::cutCells()
+{
+    if (m_editor && !m_editor->isClosed()) {
+        m_editor->cut();
+        return;
+    }
+    copyCells();
+    clearSelectedCells();
+}
+
+bool SubstanceGrid::clearSelectedCells()
+{
+    const QModelIndexList cells = selectedCells();
     bool cleared = false;
     for (const QModelIndex &cell : std::as_const(cells)) {
         // Table rows are the grid's substance rows: the item names are never among them.
@@ -187,6 +279,12 @@ bool SubstanceGrid::clearSelectedCells()
 
 void SubstanceGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (event == QKeySequence::Cut && state() != EditingState) {
+        if (!m_helpMode)
+            cutCells();
+        event->accept();
+        return;
+    }
     if (state() != EditingState
         && (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
         && !(event->modifiers() & ~Qt::KeypadModifier)) {
@@ -209,11 +307,22 @@ void SubstanceGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
+void SubstanceGrid::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex clicked = indexAt(event->position().toPoint());
+    m_clickedCurrent = clicked.isValid() && clicked == currentIndex()
+        && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
+    QTableView::mousePressEvent(event);
+}
+
 void SubstanceGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
     if (m_helpMode && event->button() == Qt::LeftButton)
         gridClick();
+    else if (std::exchange(m_clickedCurrent, false) && state() != EditingState
+        && indexAt(event->position().toPoint()) == currentIndex())
+        edit(currentIndex(), AllEditTriggers, event);
 }
 
 void SubstanceGrid::changeEvent(QEvent *event)

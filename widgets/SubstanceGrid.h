@@ -40,6 +40,14 @@ public:
     /// Empties the selected cells (Delete or Backspace while no cell is edited); the header
     /// row keeps its names. False when nothing changed.
     bool clearSelectedCells();
+    /// Puts the selected cells (the rectangle around them) on the clipboard as tab-separated
+    /// lines, as spreadsheets read them; an open cell copies its own selection.
+    void copyCells();
+    /// Pastes such lines from the current cell on, whole or not at all (inputRefused says
+    /// why); an open cell pastes its text where its caret is.
+    void pasteCells();
+    /// Copies, then empties the selected cells.
+    void cutCells();
     /// Whether a cell's editor is open.
     bool isEditing() const { return state() == EditingState; }
 
@@ -61,8 +69,11 @@ protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    /// A typed key goes to the current cell, never to a search for another row.
+    void keyboardSearch(const QString &) override { }
     void changeEvent(QEvent *event) override;
 
 private:
@@ -73,12 +84,15 @@ private:
     void editorOpened(CellEditor *editor);
     void applySizes();
     void alignHeader();
+    QModelIndexList selectedCells() const;
 
+    CodePageHas m_codePageHas;
     GridTableModel *m_table;
     CellDelegate *m_delegate;
     QPointer<CellEditor> m_editor; ///< the open editor, if any
     bool m_helpMode = false;
     bool m_applyingSizes = false;
+    bool m_clickedCurrent = false; ///< the pressed cell was already the current one
 };
 
 } // namespace molvane

@@ -361,6 +361,64 @@ private slots:
 
     // Cells have no length cap: a long cell goes through editing whole, and a long paste
     // is kept whole.
+    // Ctrl+C copies the selected cells as tab-separated lines; Ctrl+V pastes them from the
+    // current cell on, whole or not at all; Ctrl+X copies and empties.
+    void clipboardBlocks_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("refusals");
+        QTest::newRow("fits") << "7\t1.5\r\n8\t2\r\n" << int(IntegerCol) << 0;
+        QTest::newRow("past the last row") << "1\n2\n3\n4" << int(IntegerCol) << 1;
+        QTest::newRow("past the last column") << "a\tb" << int(FormulaCol) << 1;
+        QTest::newRow("not a number") << "7\tx" << int(IntegerCol) << 1;
+        QTest::newRow("a comma") << "a,b" << int(TextCol) << 1;
+    }
+    void clipboardBlocks()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(int, column);
+        QFETCH(int, refusals);
+        QSignalSpy refused(m_grid.get(), &SubstanceGrid::inputRefused);
+        writeByCode(TextCol, 1, "H2");
+        click(column, 1);
+        QApplication::clipboard()->setText(pasted);
+        m_grid->pasteCells();
+        QCOMPARE(refused.count(), refusals);
+        QCOMPARE(m_modified->count(), 1 - refusals);
+        if (refusals) {
+            QCOMPARE(cell(IntegerCol, 1), QString()); // refused whole
+            return;
+        }
+        QCOMPARE(cell(IntegerCol, 2), QString("8"));
+        QCOMPARE(cell(RealCol, 1), QString("1.5"));
+        // Shift+click selects the block; Ctrl+X copies it and leaves its cells empty.
+        click(TextCol, 1);
+        QTest::mouseClick(
+            m_grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, centre(RealCol, 2));
+        QTest::keyClick(m_grid.get(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("H2\t7\t1.5\n\t8\t2\n"));
+        QCOMPARE(cell(IntegerCol, 2), QString());
+    }
+
+    // A key typed right after a click on the current cell goes into that cell, never to a
+    // search that moves to another row; Tab from the last cell leaves the grid.
+    void keysStayInTheirCell()
+    {
+        writeByCode(TextCol, 2, "7");
+        click(IntegerCol, 1);
+        click(IntegerCol, 1); // already current: the click waits for a double click
+        typeKeys("7");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(cell(IntegerCol, 1), QString("7"));
+        QCOMPARE(cell(TextCol, 2), QString("7"));
+
+        startEditing(FormulaCol, 3);
+        QTest::keyClick(editor(), Qt::Key_Tab);
+        QVERIFY(!m_grid->isEditing());
+        QCOMPARE(m_grid->currentIndex(), m_grid->model()->index(2, FormulaCol));
+    }
+
     void longTextIsNeverCut()
     {
         const QString loaded(42000, 'a');

@@ -53,7 +53,8 @@ template <typename Read> void readEach(std::string_view text, Read read)
             if (fault.cause == FaultCause::None)
                 fault = { FaultCause::MalformedSubstance, {}, int(s) + 1, 0, {} };
             else if (fault.position > 0 && fault.substance == 0)
-                fault.position = CharacterPosition(text, starts[s] + std::size_t(fault.position) - 1);
+                fault.position
+                    = CharacterPosition(text, starts[s] + std::size_t(fault.position) - 1);
             throw InvalidReaction(e.what(), fault);
         }
     }

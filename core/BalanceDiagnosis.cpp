@@ -121,10 +121,11 @@ ReactionFault DiagnoseNoAnswer(const std::vector<std::vector<std::int32_t>> &cou
         std::string names;
         for (const int s : found)
             names += (names.empty() ? "" : ", ") + std::to_string(s);
-        return ReactionFault { cause, found.size() > 1 ? names : std::string(), found.front(), 0, {} };
+        return ReactionFault { cause, found.size() > 1 ? names : std::string(), found.front(), 0,
+            {} };
     };
-    if (auto fault = listed(FaultCause::NegativeCoefficient,
-            [&](std::int64_t v) { return flip ? v > 0 : v < 0; }))
+    if (auto fault = listed(
+            FaultCause::NegativeCoefficient, [&](std::int64_t v) { return flip ? v > 0 : v < 0; }))
         return *fault;
     if (auto fault = listed(FaultCause::ZeroCoefficient, [](std::int64_t v) { return v == 0; }))
         return *fault;

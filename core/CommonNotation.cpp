@@ -27,8 +27,8 @@ constexpr std::array<std::string_view, 5> Blanks = {
 };
 
 // ".", U+2022 bullet, U+00B7 middle dot, U+2219 bullet operator.
-constexpr std::array<std::string_view, 4> HydrateDots = { ".", "\xE2\x80\xA2", "\xC2\xB7",
-    "\xE2\x88\x99" };
+constexpr std::array<std::string_view, 4> HydrateDots
+    = { ".", "\xE2\x80\xA2", "\xC2\xB7", "\xE2\x88\x99" };
 
 constexpr std::string_view MinusSign = "\xE2\x88\x92"; // U+2212
 
@@ -102,9 +102,8 @@ public:
             m_position.push_back(position);
         }
         m_position.push_back(position + 1);
-        m_plusMayBeSign
-            = std::any_of(Blanks.begin(), Blanks.end(),
-                [&](std::string_view blank) { return typed.find(blank) != std::string_view::npos; });
+        m_plusMayBeSign = std::any_of(Blanks.begin(), Blanks.end(),
+            [&](std::string_view blank) { return typed.find(blank) != std::string_view::npos; });
     }
 
     TypedReading read()
@@ -253,8 +252,7 @@ private:
             return length;
         }
         const std::size_t spot = m_out.spots.size();
-        const bool asCount
-            = spot < m_options.countReadings.size() && m_options.countReadings[spot];
+        const bool asCount = spot < m_options.countReadings.size() && m_options.countReadings[spot];
         std::size_t start = text.find_last_of("+>");
         start = start == std::string::npos ? 0 : start + 1;
         const std::string formula = text.substr(start);

@@ -17,8 +17,8 @@ using Atoms = std::vector<std::pair<std::string, std::int32_t>>;
 // A fault at byte @p index of the substance; the reaction adds where the substance starts.
 [[noreturn]] void malformed(FaultCause cause, std::size_t index, std::string name = {})
 {
-    throw InvalidReaction("malformed substance",
-        ReactionFault { cause, std::move(name), 0, int(index) + 1, {} });
+    throw InvalidReaction(
+        "malformed substance", ReactionFault { cause, std::move(name), 0, int(index) + 1, {} });
 }
 
 std::int32_t checkedProduct(std::int64_t a, std::int64_t b)
@@ -96,7 +96,8 @@ Atoms readPart(std::string_view part, std::size_t offset)
 // digits; no digits mean 1.
 std::int32_t readCharge(std::string_view text, std::size_t brace)
 {
-    const auto bad = [&] { malformed(FaultCause::BadCharge, brace, "{" + std::string(text) + "}"); };
+    const auto bad
+        = [&] { malformed(FaultCause::BadCharge, brace, "{" + std::string(text) + "}"); };
     if (text.empty())
         bad();
     const bool signFirst = text.front() == '+' || text.front() == '-';

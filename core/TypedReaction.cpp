@@ -62,9 +62,9 @@ std::vector<bool> readingsOf(unsigned mask, std::size_t spots)
 
 [[noreturn]] void ambiguous(const ChargeSpot &spot, bool autoIdentify)
 {
-    throw InvalidReaction("digits before a sign", { FaultCause::AmbiguousCharge,
-        NormalizeReaction(spot.asCharge, 0, autoIdentify).text, 0, spot.position,
-        NormalizeReaction(spot.asCount, 0, autoIdentify).text });
+    throw InvalidReaction("digits before a sign",
+        { FaultCause::AmbiguousCharge, NormalizeReaction(spot.asCharge, 0, autoIdentify).text, 0,
+            spot.position, NormalizeReaction(spot.asCount, 0, autoIdentify).text });
 }
 
 // The one reading of digits before a sign under which the reaction balances; none or several
@@ -86,8 +86,7 @@ TypedReading chosenReading(std::string_view typed, TypedOptions options, bool au
         try {
             if (balances(normalised(reading, autoIdentify).text))
                 balancing.push_back(mask);
-        } catch (const InvalidReaction &) {
-        }
+        } catch (const InvalidReaction &) { }
     }
     if (balancing.size() == 1) {
         options.countReadings = readingsOf(balancing.front(), spots);

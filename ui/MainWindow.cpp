@@ -103,6 +103,8 @@ void MainWindow::createWidgets()
             statusBar()->showMessage(QString::fromStdString(text), 5000);
         });
     connect(m_reactionEditor, &ReactionEditor::edited, this, &MainWindow::updateUndoActions);
+    connect(m_reactionEditor, &ReactionEditor::pasteRefused, this,
+        [this](const ReactionFault &why) { showBalanceFailure(TextId::InvalidReaction, why); });
     connect(m_grid, &SubstanceGrid::modified, this, [this] { setModified(true); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
@@ -480,7 +482,8 @@ void MainWindow::showBalanceFailure(TextId message, const ReactionFault &fault)
 {
     statusBar()->showMessage(QString::fromStdString(
         MessageWithCause(message, fault, CurrentUiLanguage(), MessagePart::FirstLine)));
-    showMessageText(message);
+    ShowMessageBox(ToQString(MessageBoxText(message, fault, CurrentUiLanguage())),
+        MessageKind::Error, MessageButton::Ok);
 }
 
 } // namespace molvane

@@ -87,9 +87,9 @@ TEST(BalancePath, RandomReactionsGiveTheReferenceResults)
             ASSERT_TRUE(now.starts_with("invalid")) << text;
             continue;
         }
-        ASSERT_EQ(withoutInvalidCause(now),
-            withoutInvalidCause(BalanceOutcome([&] { return reference::Balance(text); })))
-            << text;
+        ASSERT_EQ(withoutInvalidCause(now), withoutInvalidCause(BalanceOutcome([&] {
+            return reference::Balance(text);
+        }))) << text;
         const std::string problem = TextSolverComparison(text);
         ASSERT_TRUE(problem.starts_with("same") || problem == "invalid") << text;
         balanced += now.starts_with("ok ");

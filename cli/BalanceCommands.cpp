@@ -7,6 +7,7 @@
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionText.h"
+#include "core/TypedReaction.h"
 #include "texts/FaultTexts.h"
 #include "texts/WorkingText.h"
 
@@ -21,7 +22,7 @@ namespace {
 // cause.
 std::string message(TextId id, const ReactionFault &fault)
 {
-    return MessageWithCause(id, fault, UiLanguage::English, MessagePart::Whole);
+    return CommandLineMessage(id, fault, UiLanguage::English);
 }
 
 void printTable(const BalancedReaction &balanced, std::ostream &out)
@@ -37,6 +38,52 @@ void printSteps(const std::string &text, std::ostream &out)
     out << WorkingText(DeriveBalance(text), UiLanguage::English) << '\n';
 }
 
+// What the reading took that the user may not have meant: letter case and symbols that are no
+// element.
+void printNotes(const ReadReaction &read, const std::string &typed, std::ostream &err)
+{
+    for (const LetterCaseNote &note : LetterCaseNotes(read, typed))
+        err << "note: "
+            << FillIn(Text(TextId::LetterCaseReading, UiLanguage::English),
+                   { note.typed, note.symbol, note.other })
+            << '\n';
+    for (const std::string &symbol : SymbolsNotElements(read.text))
+        err << "note: " << FillIn(Text(TextId::NotAnElement, UiLanguage::English), { symbol })
+            << '\n';
+}
+
+// Balances one typed reaction and writes its line; false when it fails.
+bool balanceOne(const std::string &reaction, bool autoIdentify, bool table, bool steps,
+    std::ostream &out, std::ostream &err)
+{
+    ReadReaction read;
+    try {
+        read = ReadTypedReaction(reaction, true, autoIdentify);
+    } catch (const InvalidReaction &e) {
+        out << "error: " << message(TextId::InvalidReaction, e.fault()) << '\n';
+        return false;
+    }
+    printNotes(read, reaction, err);
+    try {
+        const BalancedReaction balanced = Balance(read.text);
+        out << balanced.text << '\n';
+        if (table)
+            printTable(balanced, out);
+        if (steps)
+            printSteps(read.text, out);
+        return true;
+    } catch (const CannotBalance &e) {
+        out << "error: " << message(TextId::CannotBalance, AtTypedPosition(e.fault(), read))
+            << '\n';
+        if (steps) // the equations and why they have no single answer
+            printSteps(read.text, out);
+    } catch (const InvalidReaction &e) {
+        out << "error: " << message(TextId::InvalidReaction, AtTypedPosition(e.fault(), read))
+            << '\n';
+    }
+    return false;
+}
+
 } // namespace
 
 int RunBalance(
@@ -44,8 +91,13 @@ int RunBalance(
 {
     bool autoIdentify = true, table = false, steps = false;
     std::vector<std::string> reactions;
+    bool options = true; // until "--"
     for (const std::string &arg : args) {
-        if (arg == "--no-auto") {
+        if (!options) {
+            reactions.push_back(arg);
+        } else if (arg == "--") {
+            options = false;
+        } else if (arg == "--no-auto") {
             autoIdentify = false;
         } else if (arg == "--table") {
             table = true;
@@ -59,24 +111,10 @@ int RunBalance(
         }
     }
     return ForEachInput(reactions, in, [&](const std::string &reaction) {
-        const EditedText prepared
-            = PrepareForBalance(FromCommonNotation(reaction, true), 0, autoIdentify);
-        try {
-            const BalancedReaction balanced = Balance(prepared.text);
-            out << balanced.text << '\n';
-            if (table)
-                printTable(balanced, out);
-            if (steps)
-                printSteps(prepared.text, out);
+        // A blank line parts reactions; it is none, so it neither fails nor writes a line.
+        if (reaction.find_first_not_of(" \t") == std::string::npos && reactions.empty())
             return true;
-        } catch (const CannotBalance &e) {
-            out << "error: " << message(TextId::CannotBalance, e.fault()) << '\n';
-            if (steps) // the equations and why they have no single answer
-                printSteps(prepared.text, out);
-        } catch (const InvalidReaction &e) {
-            out << "error: " << message(TextId::InvalidReaction, e.fault()) << '\n';
-        }
-        return false;
+        return balanceOne(reaction, autoIdentify, table, steps, out, err);
     });
 }
 

@@ -20,9 +20,44 @@ namespace {
 void checkShape(std::string_view text)
 {
     if (text.empty())
-        throw InvalidReaction("empty reaction");
+        throw InvalidReaction("empty reaction", { FaultCause::EmptyReaction, {}, 0, 0, {} });
     CheckCharactersAndBrackets(text);
+    CheckSubstancesPresent(text);
     CheckArrows(text);
+}
+
+// Where each substance starts in @p text, in bytes.
+std::vector<std::size_t> substanceStarts(std::string_view text)
+{
+    std::vector<std::size_t> starts { 0 };
+    bool inBraces = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' || text[i] == '}')
+            inBraces = text[i] == '{';
+        if (!inBraces && (text[i] == '+' || text[i] == '>'))
+            starts.push_back(i + 1);
+    }
+    return starts;
+}
+
+// Reads the substances of @p text with @p read; a fault within one is placed in the whole
+// text, and one that names no cause names the substance.
+template <typename Read> void readEach(std::string_view text, Read read)
+{
+    const std::vector<std::size_t> starts = substanceStarts(text);
+    for (std::size_t s = 0; s < starts.size(); ++s) {
+        try {
+            read(s);
+        } catch (const InvalidReaction &e) {
+            ReactionFault fault = e.fault();
+            if (fault.cause == FaultCause::None)
+                fault = { FaultCause::MalformedSubstance, {}, int(s) + 1, 0, {} };
+            else if (fault.position > 0 && fault.substance == 0)
+                fault.position
+                    = CharacterPosition(text, starts[s] + std::size_t(fault.position) - 1);
+            throw InvalidReaction(e.what(), fault);
+        }
+    }
 }
 
 std::vector<std::string> allSubstances(ReactionSides sides)
@@ -120,8 +155,12 @@ BalanceProblem plainProblem(std::string_view text)
     const std::size_t substanceCount = problem.formulas.size() + (endsInSeparator ? 1 : 0);
     problem.unitSubstances.reserve(substanceCount);
     problem.substances.reserve(substanceCount);
+    std::vector<std::string> states; // written back after the counts are read
+    states.reserve(substanceCount);
     for (const std::string &formula : problem.formulas) {
-        UnitFormula read = ReadUnitFormula(formula);
+        const std::size_t body = formula.size() - StateLength(formula);
+        UnitFormula read = ReadUnitFormula(std::string_view(formula).substr(0, body));
+        states.push_back(formula.substr(body));
         problem.unitSubstances.push_back(std::move(read.text));
         problem.substances.emplace_back().symbols = std::move(read.symbols);
     }
@@ -133,11 +172,13 @@ BalanceProblem plainProblem(std::string_view text)
     problem.rows = elementRows(problem.substances, problem.reactantCount, rowOf);
     problem.counts.reserve(substanceCount);
     const std::size_t *row = rowOf.data();
-    for (std::size_t s = 0; s < substanceCount; ++s) {
+    readEach(text, [&](std::size_t s) {
         SubstanceFormula &substance = problem.substances[s];
         substance.counts = CountAtoms(problem.unitSubstances[s], substance.symbols);
         problem.counts.push_back(rowCounts(substance, problem.rows.size(), row));
-    }
+    });
+    for (std::size_t s = 0; s < states.size(); ++s)
+        problem.unitSubstances[s] += states[s];
     return problem;
 }
 
@@ -150,12 +191,14 @@ BalanceProblem notationProblem(std::string_view text)
     problem.reactantCount = int(sides.reactants.size());
     problem.formulas = allSubstances(std::move(sides));
     bool charged = false;
-    for (const std::string &typed : problem.formulas) {
-        problem.substances.push_back(ReadSubstance(typed));
+    readEach(text, [&](std::size_t s) {
+        const std::string &typed = problem.formulas[s];
+        const std::size_t body = typed.size() - StateLength(typed);
+        problem.substances.push_back(ReadSubstance(std::string_view(typed).substr(0, body)));
         const SubstanceFormula &substance = problem.substances.back();
-        problem.unitSubstances.push_back(substance.unitForm);
+        problem.unitSubstances.push_back(substance.unitForm + typed.substr(body));
         charged = charged || substance.charge != 0;
-    }
+    });
     std::vector<std::size_t> rowOf;
     problem.rows = elementRows(problem.substances, problem.reactantCount, rowOf);
     const std::size_t *row = rowOf.data();
@@ -222,7 +265,8 @@ std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answe
 {
     for (const std::int64_t value : answer)
         if (value > std::numeric_limits<std::int32_t>::max())
-            throw InvalidReaction("coefficient beyond 32 bits");
+            throw InvalidReaction(
+                "coefficient beyond 32 bits", { FaultCause::OutOfRange, {}, 0, 0, {} });
     if (!balances(answer, counts, reactantCount))
         throw CannotBalance("coefficients do not balance");
     return decimalTexts(answer);
@@ -269,7 +313,7 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
     try {
         exact = SolveExactly(problem.counts, reactantCount);
     } catch (const ConversionError &) {
-        throw InvalidReaction("values beyond range");
+        throw InvalidReaction("values beyond range", { FaultCause::OutOfRange, {}, 0, 0, {} });
     }
     if (exact.freeRatios != 1
         || std::any_of(

@@ -3,17 +3,19 @@
 #include "core/Errors.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace molvane {
 
 namespace {
 
-std::vector<std::vector<std::int32_t>> withoutRow(
-    const std::vector<std::vector<std::int32_t>> &counts, std::size_t row)
+std::vector<std::vector<std::int32_t>> withoutRows(
+    const std::vector<std::vector<std::int32_t>> &counts, const std::vector<std::size_t> &rows)
 {
     std::vector<std::vector<std::int32_t>> reduced = counts;
     for (std::vector<std::int32_t> &substance : reduced)
-        substance.erase(substance.begin() + std::ptrdiff_t(row));
+        for (auto r = rows.rbegin(); r != rows.rend(); ++r)
+            substance.erase(substance.begin() + std::ptrdiff_t(*r));
     return reduced;
 }
 
@@ -22,33 +24,76 @@ bool allPositive(const std::vector<std::int64_t> &answer)
     return std::all_of(answer.begin(), answer.end(), [](std::int64_t v) { return v > 0; });
 }
 
-// The row that keeps every answer at zero: the first whose removal leaves one all-positive
-// answer, else the first whose removal leaves any answer at all. The charge is tried first:
-// an ion whose charge cannot be matched is usually a half-reaction without its electrons.
-ReactionFault unmatchedRow(const std::vector<std::vector<std::int32_t>> &counts,
+// How well the reaction balances without @p rows: 2 for one all-positive answer, 1 for any
+// answer at all, 0 for none.
+int answerWithout(const std::vector<std::vector<std::int32_t>> &counts,
+    const std::vector<std::size_t> &rows, int reactantCount)
+{
+    try {
+        const ExactAnswer reduced = SolveExactly(withoutRows(counts, rows), reactantCount);
+        if (reduced.freeRatios == 1 && allPositive(reduced.answer))
+            return 2;
+        return reduced.freeRatios > 0 ? 1 : 0;
+    } catch (const ConversionError &) {
+        return 0;
+    }
+}
+
+// The next set of @p size rows out of @p total after @p set, in increasing order; false after
+// the last.
+bool nextSet(std::vector<std::size_t> &set, std::size_t total)
+{
+    for (std::size_t i = set.size(); i-- > 0;) {
+        if (set[i] + (set.size() - i) < total) {
+            ++set[i];
+            for (std::size_t j = i + 1; j < set.size(); ++j)
+                set[j] = set[j - 1] + 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The rows that keep every answer at zero: the smallest set whose removal leaves one
+// all-positive answer, else the smallest whose removal leaves any answer at all. The charge is
+// tried first: an ion whose charge cannot be matched is usually a half-reaction without its
+// electrons. Sets of more than three rows explain nothing a reader can use.
+ReactionFault unmatchedRows(const std::vector<std::vector<std::int32_t>> &counts,
     const std::vector<std::string> &rows, int reactantCount)
 {
-    std::vector<std::size_t> order;
+    std::vector<std::size_t> order; // row numbers, the charge first
     for (std::size_t r = 0; r < rows.size(); ++r)
         order.insert(rows[r].empty() ? order.begin() : order.end(), r);
-    std::size_t fallback = rows.size();
-    for (const std::size_t r : order) {
-        ExactAnswer reduced;
-        try {
-            reduced = SolveExactly(withoutRow(counts, r), reactantCount);
-        } catch (const ConversionError &) {
+    for (std::size_t size = 1; size <= std::min<std::size_t>(3, rows.size()); ++size) {
+        std::optional<std::vector<std::size_t>> fallback;
+        std::vector<std::size_t> set(size);
+        for (std::size_t i = 0; i < size; ++i)
+            set[i] = i;
+        do {
+            std::vector<std::size_t> removed;
+            for (const std::size_t i : set)
+                removed.push_back(order[i]);
+            std::sort(removed.begin(), removed.end());
+            const int found = answerWithout(counts, removed, reactantCount);
+            if (found == 2 || (found == 1 && !fallback)) {
+                std::vector<std::size_t> named;
+                for (const std::size_t i : set)
+                    named.push_back(order[i]);
+                fallback = named;
+                if (found == 2)
+                    break;
+            }
+        } while (nextSet(set, rows.size()));
+        if (!fallback)
             continue;
-        }
-        if (reduced.freeRatios == 1 && allPositive(reduced.answer))
-            return { rows[r].empty() ? FaultCause::ChargeNotMatched : FaultCause::OnlyZero, rows[r],
-                0, 0 };
-        if (reduced.freeRatios > 0 && fallback == rows.size())
-            fallback = r;
+        if (fallback->size() == 1 && rows[fallback->front()].empty())
+            return { FaultCause::ChargeNotMatched, {}, 0, 0, {} };
+        std::string names;
+        for (const std::size_t r : *fallback)
+            names += (names.empty() ? "" : ", ") + (rows[r].empty() ? "{}" : rows[r]);
+        return { FaultCause::OnlyZero, names, 0, 0, {} };
     }
-    if (fallback == rows.size())
-        return { FaultCause::OnlyZero, {}, 0, 0 };
-    return { rows[fallback].empty() ? FaultCause::ChargeNotMatched : FaultCause::OnlyZero,
-        rows[fallback], 0, 0 };
+    return { FaultCause::OnlyZero, {}, 0, 0, {} };
 }
 
 } // namespace
@@ -59,19 +104,31 @@ ReactionFault DiagnoseNoAnswer(const std::vector<std::vector<std::int32_t>> &cou
     if (exact.freeRatios > 1)
         return { FaultCause::SeveralReactions, {}, 0, 0 };
     if (exact.freeRatios == 0)
-        return unmatchedRow(counts, rows, reactantCount);
+        return unmatchedRows(counts, rows, reactantCount);
     // The answer's sign is free: the substances in the minority are the ones misplaced.
     const auto negatives = std::count_if(
         exact.answer.begin(), exact.answer.end(), [](std::int64_t v) { return v < 0; });
     const auto positives = std::count_if(
         exact.answer.begin(), exact.answer.end(), [](std::int64_t v) { return v > 0; });
     const bool flip = negatives > positives;
-    for (std::size_t s = 0; s < exact.answer.size(); ++s)
-        if (flip ? exact.answer[s] > 0 : exact.answer[s] < 0)
-            return { FaultCause::NegativeCoefficient, {}, int(s) + 1, 0 };
-    for (std::size_t s = 0; s < exact.answer.size(); ++s)
-        if (exact.answer[s] == 0)
-            return { FaultCause::ZeroCoefficient, {}, int(s) + 1, 0 };
+    const auto listed = [&](FaultCause cause, auto misplaced) -> std::optional<ReactionFault> {
+        std::vector<int> found;
+        for (std::size_t s = 0; s < exact.answer.size(); ++s)
+            if (misplaced(exact.answer[s]))
+                found.push_back(int(s) + 1);
+        if (found.empty())
+            return std::nullopt;
+        std::string names;
+        for (const int s : found)
+            names += (names.empty() ? "" : ", ") + std::to_string(s);
+        return ReactionFault { cause, found.size() > 1 ? names : std::string(), found.front(), 0,
+            {} };
+    };
+    if (auto fault = listed(
+            FaultCause::NegativeCoefficient, [&](std::int64_t v) { return flip ? v > 0 : v < 0; }))
+        return *fault;
+    if (auto fault = listed(FaultCause::ZeroCoefficient, [](std::int64_t v) { return v == 0; }))
+        return *fault;
     return {};
 }
 

@@ -257,7 +257,8 @@ std::string WeightOfAtoms(
 
 std::string FormulaWeight(std::string_view typed)
 {
-    const std::string formula = WithJoiningStars(typed);
+    std::string formula = WithJoiningStars(typed);
+    formula.resize(formula.size() - StateLength(formula));
     CheckCharactersAndBrackets(formula);
     if (UsesExtendedNotation(formula)) {
         const SubstanceFormula substance = ReadSubstance(formula);

@@ -72,6 +72,22 @@ std::string WithJoiningStars(std::string_view text)
     return out;
 }
 
+bool IsStateSymbol(std::string_view text)
+{
+    return text == "(s)" || text == "(l)" || text == "(g)" || text == "(aq)";
+}
+
+std::size_t StateLength(std::string_view formula)
+{
+    const std::size_t open = formula.rfind('(');
+    if (open == 0 || open == std::string_view::npos || !IsStateSymbol(formula.substr(open)))
+        return 0;
+    const char before = formula[open - 1]; // a state follows a formula
+    if (!IsLetter(before) && !IsDigit(before) && before != ')' && before != ']' && before != '}')
+        return 0;
+    return formula.size() - open;
+}
+
 int CharacterPosition(std::string_view text, std::size_t index)
 {
     index = std::min(index, text.size());
@@ -92,6 +108,8 @@ void CheckCharactersAndBrackets(std::string_view text)
             // A charge holds digits and signs only.
             if (c == '}')
                 brace = std::string_view::npos;
+            else if (IsReactionCharacter(c) && !IsDigit(c) && c != '+' && c != '-')
+                fail(text, FaultCause::UnclosedBracket, brace); // the formula goes on
             else if (!IsDigit(c) && c != '+' && c != '-')
                 fail(text, FaultCause::BadCharacter, i);
         } else if (c == '{') {
@@ -113,6 +131,20 @@ void CheckCharactersAndBrackets(std::string_view text)
         fail(text, FaultCause::UnclosedBracket, brace);
     if (!open.empty())
         fail(text, FaultCause::UnclosedBracket, open.back());
+}
+
+void CheckSubstancesPresent(std::string_view reaction)
+{
+    bool inBraces = false, afterJoin = true; // the start stands for a join
+    for (std::size_t i = 0; i < reaction.size(); ++i) {
+        const char c = reaction[i];
+        if (c == '{' || c == '}')
+            inBraces = c == '{';
+        const bool join = !inBraces && (c == '+' || c == '>');
+        if (join && (afterJoin || i + 1 == reaction.size()))
+            fail(reaction, FaultCause::EmptySubstance, i);
+        afterJoin = join;
+    }
 }
 
 void CheckArrows(std::string_view reaction)

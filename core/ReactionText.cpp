@@ -2,8 +2,10 @@
 
 #include "core/ElementTable.h"
 #include "core/ReactionCharacters.h"
+#include "core/ReactionSyntax.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace molvane {
 
@@ -45,11 +47,13 @@ void keepElectron(std::string &text, std::size_t brace)
 }
 
 // Removes what may not stand at @p p; true when something was removed.
-bool removeMisplaced(std::string &text, std::size_t p, int &caret)
+bool removeMisplaced(std::string &text, std::size_t p, int &caret, std::vector<int> *origin)
 {
     bool removed = false;
     const auto remove = [&] {
         text.erase(p, 1);
+        if (origin)
+            origin->erase(origin->begin() + std::ptrdiff_t(p));
         if (caret >= int(p) + 1)
             --caret;
         removed = true;
@@ -67,12 +71,35 @@ bool removeMisplaced(std::string &text, std::size_t p, int &caret)
     return removed;
 }
 
+// The length of the state symbol that opens at @p p and ends its substance, or 0; with
+// @p autoIdentify in any letter case, which then becomes lower case.
+std::size_t stateAt(std::string &text, std::size_t p, bool autoIdentify)
+{
+    if (text[p] != '(' || p == 0 || isJoin(text[p - 1]))
+        return 0;
+    const std::size_t close = text.find(')', p);
+    if (close == std::string::npos || (close + 1 < text.size() && !isJoin(text[close + 1])))
+        return 0;
+    std::string state = text.substr(p, close + 1 - p);
+    if (autoIdentify)
+        std::transform(state.begin(), state.end(), state.begin(),
+            [](char c) { return IsUpper(c) ? char(c - 'A' + 'a') : c; });
+    if (!IsStateSymbol(state))
+        return 0;
+    text.replace(p, state.size(), state);
+    return state.size();
+}
+
 // NormalizeReaction on @p result in place, its caret within its text.
-void normalize(EditedText &result, bool autoIdentify)
+void normalize(EditedText &result, bool autoIdentify, std::vector<int> *origin = nullptr)
 {
     std::string &t = result.text;
     bool inBraces = false; // a charge's digits and signs are neither coefficients nor joins
     for (std::size_t p = 0; p < t.size();) {
+        if (const std::size_t state = stateAt(t, p, autoIdentify)) {
+            p += state; // a state's letters are no element symbols
+            continue;
+        }
         if (inBraces || t[p] == '{' || t[p] == '}') {
             inBraces = t[p] == '}' ? false : inBraces || t[p] == '{';
             if (autoIdentify && t[p] == '{')
@@ -82,7 +109,7 @@ void normalize(EditedText &result, bool autoIdentify)
         }
         if (autoIdentify)
             fixLetterCase(t, p);
-        if (!removeMisplaced(t, p, result.caret))
+        if (!removeMisplaced(t, p, result.caret, origin))
             ++p; // after a removal the same position holds a new character
     }
 }
@@ -141,6 +168,13 @@ EditedText PrepareForBalance(std::string_view text, int caret, bool autoIdentify
     EditedText prepared = RemoveBlanks(text, caret);
     normalize(prepared, autoIdentify);
     return prepared;
+}
+
+std::string NormalizeTracked(std::string_view text, std::vector<int> &origin, bool autoIdentify)
+{
+    EditedText result { std::string(text), 0 };
+    normalize(result, autoIdentify, &origin);
+    return std::move(result.text);
 }
 
 } // namespace molvane

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace molvane {
 
@@ -20,6 +21,10 @@ struct EditedText
 /// (nacl becomes NaCl, and a lone E before a charge the electron e). A charge in braces is
 /// left as it is. The caret keeps its place among the remaining characters.
 EditedText NormalizeReaction(std::string_view text, int caret, bool autoIdentify);
+
+/// NormalizeReaction without a caret, keeping @p origin (one entry per byte of @p text) in step
+/// with the characters it removes.
+std::string NormalizeTracked(std::string_view text, std::vector<int> &origin, bool autoIdentify);
 
 /// Two lower-case letters that automatic letter case read as one element although their
 /// capitals name two ("co" read as Co, where CO may have been meant).

@@ -14,9 +14,11 @@ namespace {
 
 using Atoms = std::vector<std::pair<std::string, std::int32_t>>;
 
-[[noreturn]] void malformed()
+// A fault at byte @p index of the substance; the reaction adds where the substance starts.
+[[noreturn]] void malformed(FaultCause cause, std::size_t index, std::string name = {})
 {
-    throw InvalidReaction("malformed substance");
+    throw InvalidReaction(
+        "malformed substance", ReactionFault { cause, std::move(name), 0, int(index) + 1, {} });
 }
 
 std::int32_t checkedProduct(std::int64_t a, std::int64_t b)
@@ -24,7 +26,7 @@ std::int32_t checkedProduct(std::int64_t a, std::int64_t b)
     const std::int64_t value = a * b; // both fit in 32 bits, so the product fits in 64
     if (value < std::numeric_limits<std::int32_t>::min()
         || value > std::numeric_limits<std::int32_t>::max())
-        throw InvalidReaction("count out of range");
+        throw InvalidReaction("count out of range", { FaultCause::OutOfRange, {}, 0, 0, {} });
     return std::int32_t(value);
 }
 
@@ -52,9 +54,10 @@ std::int32_t readCount(std::string_view text, std::size_t &pos)
     return ReadCount(text, pos);
 }
 
-// Atoms of one part without its multiplier. Groups are kept on a stack of their own, so
-// that deep nesting needs no deep recursion.
-Atoms readPart(std::string_view part)
+// Atoms of one part without its multiplier, the part starting at byte @p offset of its
+// substance. Groups are kept on a stack of their own, so that deep nesting needs no deep
+// recursion.
+Atoms readPart(std::string_view part, std::size_t offset)
 {
     std::vector<std::pair<char, Atoms>> groups { { '\0', {} } };
     std::size_t pos = 0;
@@ -68,43 +71,49 @@ Atoms readPart(std::string_view part)
             ++pos;
         } else if (c == ')' || c == ']') {
             if (groups.size() < 2 || groups.back().first != c)
-                malformed();
+                malformed(FaultCause::UnopenedBracket, offset + pos, std::string(1, c));
             const Atoms inner = std::move(groups.back().second);
             groups.pop_back();
             ++pos;
+            const std::size_t countAt = pos;
             const std::int32_t count = readCount(part, pos);
-            if (count == 0)
-                malformed(); // as in the first grammar, a group cannot count zero times
+            if (count == 0) // as in the first grammar, a group cannot count zero times
+                malformed(FaultCause::ZeroCount, offset + countAt);
             for (const auto &[symbol, atoms] : inner)
                 add(groups.back().second, symbol, checkedProduct(atoms, count));
+        } else if (c == '-') {
+            malformed(FaultCause::MisplacedSign, offset + pos);
         } else {
-            malformed();
+            malformed(FaultCause::BadCharacter, offset + pos, std::string(1, c));
         }
     }
     if (groups.size() != 1)
-        malformed();
+        malformed(FaultCause::UnclosedBracket, offset, "(");
     return std::move(groups.front().second);
 }
 
-// The charge between braces: digits then a sign, or a sign then digits; no digits mean 1.
-std::int32_t readCharge(std::string_view text)
+// The charge between braces, which open at @p brace: digits then a sign, or a sign then
+// digits; no digits mean 1.
+std::int32_t readCharge(std::string_view text, std::size_t brace)
 {
+    const auto bad
+        = [&] { malformed(FaultCause::BadCharge, brace, "{" + std::string(text) + "}"); };
     if (text.empty())
-        malformed();
+        bad();
     const bool signFirst = text.front() == '+' || text.front() == '-';
     const char sign = signFirst ? text.front() : text.back();
     if (sign != '+' && sign != '-')
-        malformed();
+        bad();
     const std::string_view digits = signFirst ? text.substr(1) : text.substr(0, text.size() - 1);
     for (const char c : digits)
         if (!IsDigit(c))
-            malformed();
+            bad();
     std::int32_t magnitude = 1;
     if (!digits.empty()) {
         try {
             magnitude = ParseInt32(digits);
         } catch (const ConversionError &) {
-            throw InvalidReaction("charge out of range");
+            malformed(FaultCause::OutOfRange, brace);
         }
     }
     return sign == '-' ? -magnitude : magnitude;
@@ -126,9 +135,10 @@ SubstanceFormula ReadSubstance(std::string_view text)
     SubstanceFormula substance;
     std::string_view formula = text;
     if (const std::size_t brace = text.find('{'); brace != std::string_view::npos) {
-        if (text.back() != '}')
-            malformed();
-        substance.charge = readCharge(text.substr(brace + 1, text.size() - brace - 2));
+        const std::size_t close = text.find('}', brace);
+        if (close + 1 != text.size())
+            malformed(FaultCause::ChargeNotLast, brace);
+        substance.charge = readCharge(text.substr(brace + 1, close - brace - 1), brace);
         formula = text.substr(0, brace);
     }
     if (formula == "e" && substance.charge == -1) {
@@ -146,19 +156,20 @@ SubstanceFormula ReadSubstance(std::string_view text)
         while (pos < part.size() && IsDigit(part[pos]))
             ++pos;
         const std::string_view body = part.substr(pos);
-        if (body.empty())
-            malformed(); // an empty part, or a multiplier without a formula
+        if (body.empty()) // an empty part, or a multiplier without a formula
+            malformed(FaultCause::EmptyPart,
+                star != std::string_view::npos ? star : (start > 0 ? start - 1 : 0));
         std::int32_t multiplier = 1;
         if (pos > 0) {
             try {
                 multiplier = ParseInt32(part.substr(0, pos));
             } catch (const ConversionError &) {
-                throw InvalidReaction("multiplier out of range");
+                malformed(FaultCause::OutOfRange, start);
             }
             if (multiplier == 0)
-                malformed();
+                malformed(FaultCause::ZeroCount, start);
         }
-        for (const auto &[symbol, count] : readPart(body))
+        for (const auto &[symbol, count] : readPart(body, start + pos))
             add(atoms, symbol, checkedProduct(count, multiplier));
         if (!substance.unitForm.empty())
             substance.unitForm += '*';

@@ -26,13 +26,36 @@ TextId causeText(const ReactionFault &fault)
     case FaultCause::SeveralReactions:
         return TextId::CauseSeveralReactions;
     case FaultCause::OnlyZero:
+        if (fault.name.find(',') != std::string::npos)
+            return TextId::CauseElementsNotMatched;
         return fault.name.empty() ? TextId::CauseOnlyZero : TextId::CauseElementNotMatched;
     case FaultCause::ChargeNotMatched:
         return TextId::CauseChargeNotMatched;
     case FaultCause::NegativeCoefficient:
-        return TextId::CauseNegativeCoefficient;
+        return fault.name.empty() ? TextId::CauseNegativeCoefficient
+                                  : TextId::CauseNegativeCoefficients;
     case FaultCause::ZeroCoefficient:
-        return TextId::CauseZeroCoefficient;
+        return fault.name.empty() ? TextId::CauseZeroCoefficient : TextId::CauseZeroCoefficients;
+    case FaultCause::EmptyReaction:
+        return TextId::CauseEmptyReaction;
+    case FaultCause::EmptySubstance:
+        return TextId::CauseEmptySubstance;
+    case FaultCause::BadCharge:
+        return TextId::CauseBadCharge;
+    case FaultCause::ChargeNotLast:
+        return TextId::CauseChargeNotLast;
+    case FaultCause::EmptyPart:
+        return TextId::CauseEmptyPart;
+    case FaultCause::ZeroCount:
+        return TextId::CauseZeroCount;
+    case FaultCause::OutOfRange:
+        return TextId::CauseOutOfRange;
+    case FaultCause::MisplacedSign:
+        return TextId::CauseMisplacedSign;
+    case FaultCause::AmbiguousCharge:
+        return TextId::CauseAmbiguousCharge;
+    case FaultCause::MalformedSubstance:
+        return TextId::CauseMalformedSubstance;
     case FaultCause::None:
         break;
     }
@@ -62,7 +85,37 @@ std::string FaultText(const ReactionFault &fault, UiLanguage language)
     if (id == TextId::Count)
         return {};
     const int where = fault.substance > 0 ? fault.substance : fault.position;
-    return FillIn(Text(id, language), { fault.name, std::to_string(where) });
+    std::string name = fault.name; // a set of rows names the charge as "{}"
+    if (const std::size_t charge = name.find("{}");
+        fault.cause == FaultCause::OnlyZero && charge != std::string::npos)
+        name.replace(charge, 2, Text(TextId::ChargeWord, language));
+    return FillIn(Text(id, language), { name, std::to_string(where), fault.other });
+}
+
+namespace {
+
+// The message's own text on one line, line breaks as blanks.
+std::string oneLine(TextId message, UiLanguage language)
+{
+    std::string text(Text(message, language));
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+} // namespace
+
+std::string CommandLineMessage(TextId message, const ReactionFault &fault, UiLanguage language)
+{
+    const std::string cause = FaultText(fault, language);
+    const std::string text = oneLine(message, language);
+    return cause.empty() ? text : text + " (" + cause + ")";
+}
+
+std::string MessageBoxText(TextId message, const ReactionFault &fault, UiLanguage language)
+{
+    const std::string cause = FaultText(fault, language);
+    const std::string text(Text(message, language));
+    return cause.empty() ? text : text + "\r" + cause;
 }
 
 std::string MessageWithCause(

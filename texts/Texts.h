@@ -55,6 +55,23 @@ enum class TextId {
     CauseChargeNotMatched,
     CauseNegativeCoefficient,
     CauseZeroCoefficient,
+    CauseNegativeCoefficients,
+    CauseZeroCoefficients,
+    CauseElementsNotMatched,
+    CauseEmptyReaction,
+    CauseEmptySubstance,
+    CauseBadCharge,
+    CauseChargeNotLast,
+    CauseEmptyPart,
+    CauseZeroCount,
+    CauseOutOfRange,
+    CauseMisplacedSign,
+    CauseAmbiguousCharge,
+    CauseMalformedSubstance,
+    // The charge among the rows that cannot be matched.
+    ChargeWord,
+    // A symbol that is no element balanced without a weight.
+    NotAnElement,
     // Automatic letter case read two letters as one element where capitals name two.
     LetterCaseReading,
 

@@ -114,6 +114,8 @@ void MainWindow::createWidgets()
         if (!m_grid->isEditing())
             recordChange(EditKind::Other);
     });
+    connect(m_reactionEditor, &ReactionEditor::pasteRefused, this,
+        [this](const ReactionFault &why) { showBalanceFailure(TextId::InvalidReaction, why); });
     connect(m_grid, &SubstanceGrid::invalidNumber, this,
         [this] { showMessageText(TextId::InvalidNumber); });
     connect(m_grid, &SubstanceGrid::inputRefused, this,
@@ -519,7 +521,8 @@ void MainWindow::showBalanceFailure(TextId message, const ReactionFault &fault)
 {
     statusBar()->showMessage(QString::fromStdString(
         MessageWithCause(message, fault, CurrentUiLanguage(), MessagePart::FirstLine)));
-    showMessageText(message);
+    ShowMessageBox(ToQString(MessageBoxText(message, fault, CurrentUiLanguage())),
+        MessageKind::Error, MessageButton::Ok);
 }
 
 } // namespace molvane

@@ -4,6 +4,7 @@
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionText.h"
+#include "core/TypedReaction.h"
 #include "document/DocumentFiles.h"
 #include "document/Templates.h"
 #include "export/BitmapExport.h"
@@ -11,6 +12,7 @@
 #include "export/HtmlExport.h"
 #include "grid/BalanceFill.h"
 #include "grid/GridCalc.h"
+#include "texts/FaultTexts.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/Settings.h"
@@ -281,9 +283,15 @@ void MainWindow::balance()
         FillGridFromBalance(document.grid, balanced);
         m_grid->refresh();
         m_reactionEditor->writeBack(QString::fromStdString(balanced.text));
+        const std::vector<std::string> symbols = SymbolsNotElements(document.reaction);
         document.reaction = m_reactionEditor->text().toStdString();
         recordChange(EditKind::Other);
-        statusBar()->clearMessage(); // a cause told for an earlier try no longer holds
+        // A cause told for an earlier try no longer holds; symbols that are no element do.
+        if (symbols.empty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(ToQString(
+                FillIn(Text(TextId::NotAnElement, CurrentUiLanguage()), { symbols.front() })));
     } catch (const CannotBalance &e) {
         recordChange(EditKind::Other);
         showBalanceFailure(TextId::CannotBalance, e.fault());

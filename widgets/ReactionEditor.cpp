@@ -4,6 +4,7 @@
 #include "core/ReactionCharacters.h"
 #include "core/ReactionSyntax.h"
 #include "core/ReactionText.h"
+#include "core/TypedReaction.h"
 #include "document/QtText.h"
 #include "document/Windows1256.h"
 #include "widgets/ReactionEditorAccessible.h"
@@ -293,15 +294,18 @@ void ReactionEditor::reactionPaste()
     const QString pasted = QApplication::clipboard()->text();
     if (pasted.isNull())
         return;
+    // A reaction in common notation ("C₆H₁₂O₆ + O₂ → CO₂ + H₂O") is typed as the editor writes
+    // it; one whose reading is unclear is refused with the readings it may have, and the
+    // reaction stays as it was.
+    const PastedReaction read = ReadPastedReaction(pasted.toStdString(), keyOptions().autoIdentify);
+    if (read.refusal.cause != FaultCause::None) {
+        emit pasteRefused(read.refusal);
+        return;
+    }
     // Emptied, not reset: the paste is one step of the history.
     stopPaste();
     m_model->clearText();
-    // A reaction in common notation ("CH4 + 2O2 → CO2 + 2H2O") is read as such: its arrows
-    // would otherwise be typed as characters, and its blanks as arrows.
-    const std::string utf8 = pasted.toStdString();
-    m_pending = QString::fromStdString(
-        HoldsCommonArrow(utf8) ? FromCommonNotation(utf8, false) : WithJoiningStars(utf8))
-                    .toLatin1();
+    m_pending = QString::fromStdString(read.text).toLatin1();
     if (m_pending.isEmpty()) {
         paintLayout();
         pasteTyped();

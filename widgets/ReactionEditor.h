@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ReactionFault.h"
 #include "editor/KeyOptions.h"
 #include "editor/ReactionEditorModel.h"
 #include "export/ReactionPainter.h"
@@ -78,6 +79,8 @@ signals:
     /// Automatic letter case just read the typed letters @p typed as the element @p symbol,
     /// where the capitals @p other would name two elements.
     void letterCaseRead(const QString &typed, const QString &symbol, const QString &other);
+    /// A paste was refused, and why (digits that may be a count or a charge...).
+    void pasteRefused(const molvane::ReactionFault &why);
     /// The text or the caret may have changed, and with them what undo and redo can do.
     void edited();
 

@@ -31,9 +31,9 @@ TEST(BalanceCommand, OneLinePerReactionWithErrorsInline)
     EXPECT_EQ(r.out,
         "2H2+O2>2H2O\n"
         "4Fe+3O2>2Fe2O3\n"
-        "error: Invalid reaction: element \"H\" stands on one side of the arrow only\n"
+        "error: Invalid reaction (element \"H\" stands on one side of the arrow only)\n"
         "error: Can not balance this reaction It may be has more than one answer or "
-        "it is more than one separate reaction.: more than one independent reaction\n");
+        "it is more than one separate reaction. (more than one independent reaction)\n");
     EXPECT_EQ(r.status, SomeFailed);
 }
 
@@ -49,7 +49,7 @@ TEST(BalanceCommand, NoAutoKeepsTypedLetterCase)
     EXPECT_EQ(run(RunBalance, { "--no-auto", "h2+o2>h2o" }).out, "2h2+o2>2h2o\n");
     // With auto identification, "co" is cobalt and the sides differ.
     EXPECT_EQ(run(RunBalance, { "co+o2>co2" }).out,
-        "error: Invalid reaction: element \"O\" stands on one side of the arrow only\n");
+        "error: Invalid reaction (element \"O\" stands on one side of the arrow only)\n");
 }
 
 TEST(BalanceCommand, TableListsFormulaCoefficientAndWeight)
@@ -89,8 +89,8 @@ TEST(BalanceCommand, ReadsIonsHydratesAndCommonArrows)
         "Cu\t1\t63.54\n"
         "Cu{2+}\t1\t63.54\n"
         "e{-}\t2\t0.000549\n"
-        "error: Invalid reaction: unknown element \"Q\" in substance 1\n"
-        "error: Invalid reaction: \"(\" at position 3 is not closed\n");
+        "error: Invalid reaction (unknown element \"Q\" in substance 1)\n"
+        "error: Invalid reaction (\"(\" at position 3 is not closed)\n");
     EXPECT_EQ(r.status, SomeFailed);
 }
 

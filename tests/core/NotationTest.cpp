@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Notation, BalanceNamesTheCause,
             "UnopenedBracket", "CaOH)2>CaO+H2O", true, { FaultCause::UnopenedBracket, ")", 0, 5 } },
         FaultCase { "MismatchedSquareBracket", "[Cu(NH3)4)SO4>CuSO4+NH3", true,
             { FaultCause::UnopenedBracket, ")", 0, 10 } },
-        FaultCase { "UnclosedBrace", "Fe{3+>Fe", true, { FaultCause::BadCharacter, ">", 0, 6 } },
+        FaultCase { "UnclosedBrace", "Fe{3+>Fe", true, { FaultCause::UnclosedBracket, "{", 0, 3 } },
         FaultCase { "BraceNotClosedAtTheEnd", "Fe>Fe{2+", true,
             { FaultCause::UnclosedBracket, "{", 0, 6 } },
         FaultCase {

@@ -155,7 +155,8 @@ private slots:
         const int rowsBefore = m_window->document().grid.rowCount();
         m_window->balance();
         QCOMPARE(m_questions.size(), std::size_t(1));
-        QCOMPARE(m_questions[0].text, message);
+        // The box has the cause too, on a line of its own.
+        QCOMPARE(m_questions[0].text, message + "\r" + cause.mid(cause.indexOf(": ") + 2));
         QCOMPARE(m_questions[0].kind, MessageKind::Error);
         QCOMPARE(m_window->statusBar()->currentMessage(), cause);
         QCOMPARE(m_window->document().grid.rowCount(), rowsBefore);
@@ -464,7 +465,7 @@ private slots:
             afterWaiting = m_window->reactionEditor()->text();
             return MessageButton::Cancel;
         });
-        QApplication::clipboard()->setText("2H2+O2.2H2O#");
+        QApplication::clipboard()->setText("2H2+O2 2H2O#");
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY(m_window->isModified());
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_Q, Qt::ControlModifier);

@@ -138,8 +138,9 @@ private slots:
 
     void pasteTypesCharactersOnly()
     {
-        // "." and "#" share key codes with Delete and End; pasted, they are only typed.
-        QApplication::clipboard()->setText("2H2+O2.2H2O#");
+        // "." and "#" share key codes with Delete and End; pasted, they are only typed. (A "."
+        // between two formulas is a hydrate's join, so this one follows a blank.)
+        QApplication::clipboard()->setText("2H2+O2 .2H2O#");
         m_editor->reactionPaste();
         QTRY_COMPARE(m_editor->text(), QString("H2+O2>H2O"));
     }

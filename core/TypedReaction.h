@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/Balance.h"
+#include "core/CommonNotation.h"
+#include "core/ReactionFault.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace molvane {
+
+/// A typed reaction read, normalised and checked for its reading: a "-" that is no charge,
+/// a missing substance, or digits before a sign that more or fewer than one reading balances
+/// (both readings named) throw InvalidReaction at their typed position.
+struct ReadReaction
+{
+    std::string text; ///< normalised, for Balance
+    std::vector<int> origin; ///< per byte of text, its typed character position
+};
+ReadReaction ReadTypedReaction(std::string_view typed, bool loneEqualsIsArrow, bool autoIdentify);
+
+/// @p fault with its position moved from @p read's text to the typed text.
+ReactionFault AtTypedPosition(ReactionFault fault, const ReadReaction &read);
+
+/// Balances a typed reaction; failures name their positions in the typed text.
+BalancedReaction BalanceTyped(std::string_view typed, bool loneEqualsIsArrow, bool autoIdentify);
+
+/// What a paste puts into the editor: the reaction in this program's own language, or why it
+/// is refused (digits before a sign that may be a count or a charge).
+struct PastedReaction
+{
+    std::string text;
+    ReactionFault refusal;
+};
+PastedReaction ReadPastedReaction(std::string_view pasted, bool autoIdentify);
+
+/// Symbols of @p normalised that are no element (they balance, without a weight), in order.
+std::vector<std::string> SymbolsNotElements(std::string_view normalised);
+
+/// Letter-case readings automatic letter case took in @p typed (co read as Co) where the
+/// capitals name two elements: "co", "Co", "CO" each.
+struct LetterCaseNote
+{
+    std::string typed, symbol, other;
+    friend bool operator==(const LetterCaseNote &, const LetterCaseNote &) = default;
+};
+std::vector<LetterCaseNote> LetterCaseNotes(const ReadReaction &read, std::string_view typed);
+
+} // namespace molvane

@@ -131,6 +131,12 @@ INSTANTIATE_TEST_SUITE_P(Consequences, CalculateGridCase,
         CalcCase { "InsertedTextCompletesTarget", { "X", "#X", "Mol" },
             { { "Mol(a)", "1", "" }, { "", "", "" } }, { "##X(a)=2+0" },
             { { "Mol(a)", "1", "2" }, { "", "", "" } } },
+        CalcCase { "InsertedTextCompletesAReference", { "X", "Q", "Mass" },
+            { { "", "ss(a)", "5" }, { "", "", "" } }, { "#X(a)=#Ma#Q(a)*2" },
+            { { "10", "ss(a)", "5" }, { "", "", "" } } },
+        CalcCase { "PairThatWritesTheSameAgainIsNotTheLast", { "X", "W" },
+            { { "1", "" }, { "", "1" }, { "", "" } }, { "#x(a)=1+1", "#x(a)=#W(b)+0" },
+            { { "2", "" }, { "2", "1" }, { "1", "" } } },
         CalcCase { "LineBreakInCellSplitsTheLine", { "X", "V", "Y" },
             { { "", "1\r#Y(a)=7+0", "" }, { "", "", "" } }, { "#X(a)=#V(a)" },
             { { "01", "1\r#Y(a)=7+0", "7" }, { "", "", "" } } }),
@@ -208,8 +214,9 @@ TEST(CalculateGrid, ExponentialGrowthSkipsThePair)
 }
 
 // Pairs that cannot change a cell are skipped; on random grids built from the pieces that meet
-// the rule's corners (references in cells, names in another case, line breaks, names that
-// begin other names) the cells must be those of every pair built and evaluated.
+// the rule's corners (references in cells, names in another case or twice, line breaks, names
+// that begin other names, a "#" that starts no reference, lines that write the same again) the
+// cells must be those of every pair built and evaluated.
 TEST(CalculateGrid, EqualsEveryPairOnRandomGrids)
 {
     std::mt19937 random(13);
@@ -222,15 +229,16 @@ TEST(CalculateGrid, EqualsEveryPairOnRandomGrids)
             text += pick(from);
         return text;
     };
-    const std::vector<std::string> names = { "X", "x", "Mol", "Mo", "", "#X", "V\n" };
+    const std::vector<std::string> names
+        = { "X", "x", "Mol", "Mo", "", "#X", "V\n", "Mol", "Mass", "Mol(a)" };
     const std::vector<std::string> numbers = { "", "", "", "1", "2.5", "-3", " " };
-    const std::vector<std::string> pieces
-        = { "#", "X", "x", "V", "Mo", "l", "(a)", "(b)", "=", "+", "*", "2", "\n", "\r", " ",
-              "#X(a)", "#x(b)", "#Mol(a)", "#Mo(b)", "#X(a)=", "#Mol(a)=", "Mol(a)" };
+    const std::vector<std::string> pieces = { "#", "X", "x", "V", "Mo", "l", "(a)", "(b)", "=", "+",
+        "*", "2", "\n", "\r", " ", "#X(a)", "#x(b)", "#Mol(a)", "#Mo(b)",
+        "#X(a)=", "#Mol(a)=", "Mol(a)", "#Mass(b)", "#Mass(a)", "#Q(a)", "#Ma" };
     for (int round = 0; round < 20000; ++round) {
         GridModel grid;
         grid.setColCount(std::uniform_int_distribution(1, 4)(random));
-        grid.setRowCount(std::uniform_int_distribution(2, 6)(random));
+        grid.setRowCount(std::uniform_int_distribution(2, 8)(random));
         for (int k = 0; k < grid.colCount(); ++k) {
             grid.setCell(k, 0, pick(names));
             for (int r = 1; r < grid.rowCount(); ++r)
@@ -238,7 +246,8 @@ TEST(CalculateGrid, EqualsEveryPairOnRandomGrids)
         }
         std::vector<std::string> formulas(std::uniform_int_distribution(1, 3)(random));
         for (std::string &formula : formulas)
-            formula = pick({ "#X(a)=", "#Mol(a)=", "#x(a)=", "" }) + join(pieces, 5);
+            formula = pick({ "#X(a)=", "#Mol(a)=", "#x(a)=", "#mass(a)=", "#Mass(a)=", "" })
+                + join(pieces, 5);
         GridModel plain = grid;
         CalculateGrid(grid, formulas);
         plain::calculateGrid(plain, formulas);

@@ -3,6 +3,7 @@
 #include "document/DocumentFiles.h"
 #include "document/DocumentFormat.h"
 #include "document/Windows1256.h"
+#include "export/BmpWriter.h"
 #include "export/FontConversion.h"
 #include "export/ReactionPainter.h"
 
@@ -134,8 +135,8 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
     const int reactionWidth
         = std::accumulate(reaction.charWidths.begin(), reaction.charWidths.end(), 0);
 
-    // Painted in the raster engine's own format, which is several times faster, then
-    // given the 24-bit format the file holds.
+    // Painted in the raster engine's own format, which is several times faster; the file's
+    // 24-bit rows are made from it as they are written.
     const QSize size = BitmapSize(reactionWidth, reaction.imageHeight, document.grid);
     if (qint64(size.width()) * size.height() > MaxPixels)
         throw DocumentWriteError("the picture would be larger than "
@@ -150,14 +151,24 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
         painter.setClipping(false);
         paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
     }
-    return image.convertToFormat(QImage::Format_RGB888);
+    return image;
 }
 
 void SaveBitmap(const QImage &image, const QString &path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
-        throw DocumentWriteError(path.toStdString() + ": " + file.errorString().toStdString());
+    const auto failed = [&](const std::string &why) {
+        return DocumentWriteError(path.toStdString() + ": " + why);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw failed(file.errorString().toStdString());
+    try {
+        WriteBmp(image, file);
+    } catch (const DocumentWriteError &error) {
+        throw failed(error.what()); // the new file is dropped, the old one stays
+    }
+    if (!file.commit())
+        throw failed(file.errorString().toStdString());
 }
 
 QString WithBitmapExtension(const QString &name)

@@ -1,11 +1,13 @@
 // The whole Balance path over the reaction corpus: per reaction, the median of the corpus,
 // and the slowest reaction of the corpus and of the edge corpus. Beside it, the path as it was
-// before its repeated work was removed, kept in the tests as their reference: the two measured
-// in the same run give a ratio that does not depend on how busy or fast the machine is.
+// before it answered from the exact solve alone, kept in the tests as their reference, and a
+// lower bound: the exact solve alone on the problems read beforehand. Measured in the same run,
+// their ratios do not depend on how busy or fast the machine is.
 #include "BalanceReference.h"
 
 #include "core/Balance.h"
 #include "core/Errors.h"
+#include "core/ExactSolver.h"
 #include "core/ReactionText.h"
 
 #include <benchmark/benchmark.h>
@@ -84,17 +86,22 @@ std::string medianReaction(const std::vector<std::string> &reactions)
     return middle->second;
 }
 
+// Reactions per second, inverted: seconds per reaction (printed with an SI prefix).
+void countReactions(benchmark::State &state, std::size_t reactions)
+{
+    state.SetItemsProcessed(state.iterations() * std::int64_t(reactions));
+    state.counters["per_reaction"]
+        = benchmark::Counter(double(state.iterations()) * double(reactions),
+            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 template <void (*balance)(const std::string &)> void BM_CorpusPerReaction(benchmark::State &state)
 {
     const std::vector<std::string> reactions = readReactions("corpus.txt");
     for (auto _ : state)
         for (const std::string &reaction : reactions)
             balance(reaction);
-    state.SetItemsProcessed(state.iterations() * std::int64_t(reactions.size()));
-    // Reactions per second, inverted: seconds per reaction (printed with an SI prefix).
-    state.counters["per_reaction"]
-        = benchmark::Counter(double(state.iterations()) * double(reactions.size()),
-            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    countReactions(state, reactions.size());
 }
 BENCHMARK(BM_CorpusPerReaction<balanceTyped>)
     ->Name("BM_CorpusPerReaction")
@@ -102,6 +109,25 @@ BENCHMARK(BM_CorpusPerReaction<balanceTyped>)
 BENCHMARK(BM_CorpusPerReaction<balanceTypedAsBefore>)
     ->Name("BM_CorpusPerReactionAsBefore")
     ->Unit(benchmark::kMillisecond);
+
+// What no Balance can beat: the exact null-space solve alone, on every corpus reaction that
+// reads, its text already prepared and read. Counted per corpus reaction like the others.
+void BM_CorpusExactSolveOnly(benchmark::State &state)
+{
+    const std::vector<std::string> reactions = readReactions("corpus.txt");
+    std::vector<molvane::BalanceProblem> problems;
+    for (const std::string &reaction : reactions) {
+        try {
+            problems.push_back(
+                molvane::ReadBalanceProblem(molvane::PrepareForBalance(reaction, 0, true).text));
+        } catch (const std::runtime_error &) { }
+    }
+    for (auto _ : state)
+        for (const molvane::BalanceProblem &problem : problems)
+            benchmark::DoNotOptimize(molvane::SolveExactly(problem.counts, problem.reactantCount));
+    countReactions(state, reactions.size());
+}
+BENCHMARK(BM_CorpusExactSolveOnly)->Unit(benchmark::kMillisecond);
 
 void BM_OneReaction(benchmark::State &state, const std::string &reaction)
 {

@@ -81,8 +81,8 @@ void BM_EvaluateHugeExponents(benchmark::State &state)
 BENCHMARK(BM_EvaluateHugeExponents);
 
 // A balanced document: formula, coefficient and weight filled for every substance, the mass of
-// the first one typed in, everything else left to the formulas.
-GridModel document(int substances)
+// the first one typed in unless @p knownMass is false, everything else left to the formulas.
+GridModel document(int substances, bool knownMass = true)
 {
     const std::vector<std::string> names = { "Formula", "Number", "Weight", "Mol", "Mass", "Volume",
         "Solution", "Molarity", "Particles", "Note", "Purity", "Yield" };
@@ -98,7 +98,8 @@ GridModel document(int substances)
         grid.setCell(2, r, std::to_string(14.03 * r + 2.02));
         grid.setCell(6, r, "0.5");
     }
-    grid.setCell(4, 1, "32.5");
+    if (knownMass)
+        grid.setCell(4, 1, "32.5");
     return grid;
 }
 
@@ -118,10 +119,11 @@ void substanceCounts(benchmark::internal::Benchmark *benchmark)
     benchmark->Unit(benchmark::kMillisecond);
 }
 
-// One press on a fresh document; the copy is not timed.
-void BM_CalculateGrid(benchmark::State &state)
+// One press on a fresh document, with the first mass typed in or with no quantity known (then
+// no formula line can apply anywhere); the copy is not timed.
+template <bool knownMass> void BM_CalculateGrid(benchmark::State &state)
 {
-    const GridModel fresh = document(static_cast<int>(state.range(0)));
+    const GridModel fresh = document(static_cast<int>(state.range(0)), knownMass);
     for (auto _ : state) {
         state.PauseTiming();
         GridModel grid = fresh;
@@ -130,7 +132,8 @@ void BM_CalculateGrid(benchmark::State &state)
         benchmark::DoNotOptimize(grid);
     }
 }
-BENCHMARK(BM_CalculateGrid)->Apply(substanceCounts);
+BENCHMARK(BM_CalculateGrid<true>)->Name("BM_CalculateGrid")->Apply(substanceCounts);
+BENCHMARK(BM_CalculateGrid<false>)->Name("BM_CalculateGridNoKnownQuantity")->Apply(substanceCounts);
 
 // Another press once nothing is left to compute: no pair can change a cell.
 void BM_CalculateCompleteGrid(benchmark::State &state)
@@ -141,7 +144,7 @@ void BM_CalculateCompleteGrid(benchmark::State &state)
     for (auto _ : state)
         molvane::CalculateGrid(grid, Formulas);
 }
-BENCHMARK(BM_CalculateCompleteGrid)->Apply(substanceCounts);
+BENCHMARK(BM_CalculateCompleteGrid)->Apply(substanceCounts)->Arg(10000);
 
 } // namespace
 

@@ -4,8 +4,7 @@
 #include "cli/DocumentCommands.h"
 #include "document/DocumentFormat.h"
 #include "export/BitmapExport.h"
-
-#include <QBuffer>
+#include "export/BmpWriter.h"
 
 #include <ostream>
 
@@ -14,14 +13,9 @@ namespace molvane::cli {
 int RunBmp(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    return RunExportCommand(
-        args, in, out, err, "bmp", "IN.KVX OUT.bmp", [](const Document &document) {
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            if (!RenderBitmap(document, document.language).save(&buffer, "BMP"))
-                throw DocumentWriteError("the picture cannot be encoded");
-            return bytes;
+    return RunExportCommand(args, in, out, err, "bmp", "IN.KVX OUT.bmp",
+        [](const Document &document, QIODevice &device) {
+            WriteBmp(RenderBitmap(document, document.language), device);
         });
 }
 

@@ -8,6 +8,7 @@
 #include "texts/Texts.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <istream>
@@ -86,6 +87,57 @@ void writeOutput(const std::string &path, const QByteArray &bytes, std::ostream 
     out.flush();
     if (!out)
         throw DocumentWriteError("standard output cannot be written");
+}
+
+// Standard output as a device, so that an export goes out as it is made.
+class StreamDevice : public QIODevice
+{
+public:
+    explicit StreamDevice(std::ostream &out)
+        : m_out(out)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        m_out.write(data, std::streamsize(size));
+        return m_out ? size : -1;
+    }
+
+private:
+    std::ostream &m_out;
+};
+
+// The export of @p document to the file @p path, written as it is made into a new file renamed
+// over the old one, or to @p out for "-". Throws DocumentWriteError.
+void writeExport(
+    const std::string &path, const Document &document, const ExportWriter &write, std::ostream &out)
+{
+    if (path == StandardStream) {
+        StreamDevice device(out);
+        try {
+            write(document, device);
+        } catch (const DocumentWriteError &) {
+            throw DocumentWriteError("standard output cannot be written");
+        }
+        out.flush();
+        if (!out)
+            throw DocumentWriteError("standard output cannot be written");
+        return;
+    }
+    QSaveFile file(qPath(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw DocumentWriteError(path + ": " + file.errorString().toStdString());
+    try {
+        write(document, file);
+    } catch (const DocumentWriteError &error) {
+        throw DocumentWriteError(path + ": " + error.what()); // the old file stays
+    }
+    if (!file.commit())
+        throw DocumentWriteError(path + ": " + file.errorString().toStdString());
 }
 
 int save(const Document &document, const std::string &path, std::ostream &out, std::ostream &err)
@@ -179,7 +231,7 @@ std::optional<Document> OpenDocumentArg(
 }
 
 int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-    std::ostream &err, const char *command, const char *arguments, const ExportBytes &bytes)
+    std::ostream &err, const char *command, const char *arguments, const ExportWriter &write)
 {
     const auto isPath
         = [](const std::string &arg) { return arg == StandardStream || !arg.starts_with('-'); };
@@ -194,7 +246,7 @@ int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std
     if (!document)
         return SomeFailed;
     try {
-        writeOutput(args[1], bytes(*document), out);
+        writeExport(args[1], *document, write, out);
     } catch (const DocumentWriteError &error) {
         messages << "error: " << error.what() << '\n';
         return SomeFailed;
@@ -219,14 +271,16 @@ int RunHtml(
     // --steps adds the working, in English, of the reaction as the balance command reads it.
     std::vector<std::string> paths = args;
     const bool steps = std::erase(paths, "--steps") > 0;
-    return RunExportCommand(
-        paths, in, out, err, "html", "[--steps] IN.KVX OUT.html", [&](const Document &document) {
+    return RunExportCommand(paths, in, out, err, "html", "[--steps] IN.KVX OUT.html",
+        [&](const Document &document, QIODevice &device) {
             std::optional<PageWorking> working;
             if (steps)
                 working = PageWorking { PrepareForBalance(document.reaction, 0, true).text };
             // A document from standard input has no name, as a new window's has none.
-            return HtmlPage(
+            const QByteArray page = HtmlPage(
                 document, WindowTitle(paths[0] == StandardStream ? "" : paths[0]), working);
+            if (device.write(page) != page.size())
+                throw DocumentWriteError(device.errorString().toStdString());
         });
 }
 

@@ -2,7 +2,7 @@
 
 #include "document/Document.h"
 
-#include <QByteArray>
+#include <QIODevice>
 
 #include <functional>
 #include <iosfwd>
@@ -26,15 +26,15 @@ inline constexpr std::string_view StandardStream = "-";
 std::optional<Document> OpenDocumentArg(
     const std::string &path, std::istream &in, std::ostream &messages);
 
-/// What an export command writes: the bytes of the opened document's export. Throws
-/// DocumentWriteError.
-using ExportBytes = std::function<QByteArray(const Document &document)>;
+/// What an export command writes: the opened document's export, to @p device as it is made.
+/// Throws DocumentWriteError.
+using ExportWriter = std::function<void(const Document &document, QIODevice &device)>;
 
 /// `COMMAND IN OUT` (@p command and @p arguments name them in the usage line): opens IN and
-/// writes what @p bytes gives to OUT, then prints "ok", or "error: " and why writing failed.
-/// OUT naming IN itself is a usage error: an export never replaces its document.
+/// writes its export with @p write to OUT, then prints "ok", or "error: " and why writing
+/// failed. OUT naming IN itself is a usage error: an export never replaces its document.
 int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-    std::ostream &err, const char *command, const char *arguments, const ExportBytes &bytes);
+    std::ostream &err, const char *command, const char *arguments, const ExportWriter &write);
 
 /// calc IN.KVX [-o OUT.KVX]: runs Calculate Grid once and saves, to IN.KVX without -o.
 int RunCalc(

@@ -230,46 +230,18 @@ std::string substanceWeight(const BalanceProblem &problem, std::size_t s)
     return WeightOfAtoms(substance.symbols, substance.counts);
 }
 
-// Every row balances, and every coefficient is positive.
-template <typename Int>
-bool balances(const std::vector<Int> &coefficients,
-    const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
-{
-    if (coefficients.size() != counts.size())
-        return false;
-    if (std::any_of(coefficients.begin(), coefficients.end(), [](Int v) { return v <= 0; }))
-        return false;
-    const std::size_t rows = counts.empty() ? 0 : counts.front().size();
-    for (std::size_t e = 0; e < rows; ++e) {
-        __int128 sum = 0;
-        for (std::size_t s = 0; s < counts.size(); ++s)
-            sum += (int(s) < reactantCount ? 1 : -1) * __int128(coefficients[s]) * counts[s][e];
-        if (sum != 0)
-            return false;
-    }
-    return true;
-}
-
-template <typename Int> std::vector<std::string> decimalTexts(const std::vector<Int> &values)
-{
-    std::vector<std::string> texts;
-    texts.reserve(values.size());
-    for (const Int value : values)
-        texts.push_back(std::to_string(value));
-    return texts;
-}
-
-// The exact answer, which the text solver's 32-bit limit applies to as well.
-std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answer,
-    const std::vector<std::vector<std::int32_t>> &counts, int reactantCount)
+// The exact answer within the 32-bit range coefficients have always had, checked against every
+// row before anything is written back.
+std::vector<std::string> answerTexts(
+    const std::vector<std::int64_t> &answer, const BalanceProblem &problem)
 {
     for (const std::int64_t value : answer)
         if (value > std::numeric_limits<std::int32_t>::max())
             throw InvalidReaction(
                 "coefficient beyond 32 bits", { FaultCause::OutOfRange, {}, 0, 0, {} });
-    if (!balances(answer, counts, reactantCount))
+    if (!BalancesEveryRow(answer, problem))
         throw CannotBalance("coefficients do not balance");
-    return decimalTexts(answer);
+    return DecimalTexts(answer);
 }
 
 } // namespace
@@ -285,30 +257,42 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
     return problem;
 }
 
-TextSolverAnswer SolveAsText(
-    const BalanceProblem &problem, MillisecondClock clock, SolverRecord *record)
+bool BalancesEveryRow(const std::vector<std::int64_t> &coefficients, const BalanceProblem &problem)
 {
-    try {
-        SolverValues results;
-        if (!SolveCoefficients(problem.counts,
-                BuildEquations(problem.counts, problem.rows.size(), problem.reactantCount), results,
-                clock, record))
-            return {};
-        const std::vector<std::int32_t> coefficients = IntegerCoefficients(results);
-        if (!balances(coefficients, problem.counts, problem.reactantCount))
-            return {};
-        return { TextSolverOutcome::Solved, decimalTexts(coefficients) };
-    } catch (const ConversionError &) {
-        return { TextSolverOutcome::BeyondRange, {} };
+    const auto &counts = problem.counts;
+    if (coefficients.size() != counts.size())
+        return false;
+    if (std::any_of(
+            coefficients.begin(), coefficients.end(), [](std::int64_t v) { return v <= 0; }))
+        return false;
+    const std::size_t rows = counts.empty() ? 0 : counts.front().size();
+    for (std::size_t e = 0; e < rows; ++e) {
+        __int128 sum = 0;
+        for (std::size_t s = 0; s < counts.size(); ++s)
+            sum += (int(s) < problem.reactantCount ? 1 : -1) * __int128(coefficients[s])
+                * counts[s][e];
+        if (sum != 0)
+            return false;
     }
+    return true;
 }
 
-BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock)
+std::vector<std::string> DecimalTexts(const std::vector<std::int64_t> &values)
+{
+    std::vector<std::string> texts;
+    texts.reserve(values.size());
+    for (const std::int64_t value : values)
+        texts.push_back(std::to_string(value));
+    return texts;
+}
+
+BalancedReaction Balance(std::string_view normalisedText)
 {
     BalanceProblem problem = ReadBalanceProblem(normalisedText);
     const int reactantCount = problem.reactantCount;
 
-    // The exact rank decides at once whether there is one answer at all.
+    // The exact solve decides whether there is one answer and gives it: with one free ratio
+    // the answer in smallest whole numbers is the only one.
     ExactAnswer exact;
     try {
         exact = SolveExactly(problem.counts, reactantCount);
@@ -321,14 +305,8 @@ BalancedReaction Balance(std::string_view normalisedText, MillisecondClock clock
         throw CannotBalance("no unique positive answer",
             DiagnoseNoAnswer(problem.counts, problem.rows, reactantCount, exact));
 
-    TextSolverAnswer answer = SolveAsText(problem, clock);
-    // A solved answer was checked against every row already; only the fallback still needs it.
-    if (answer.outcome != TextSolverOutcome::Solved) {
-        answer.coefficients = exactAnswerTexts(exact.answer, problem.counts, reactantCount);
-    }
-
     BalancedReaction result;
-    result.coefficients = std::move(answer.coefficients);
+    result.coefficients = answerTexts(exact.answer, problem);
     result.weights.reserve(problem.formulas.size());
     for (std::size_t s = 0; s < problem.formulas.size(); ++s) {
         try {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/CoefficientSolver.h"
 #include "core/SubstanceFormula.h"
 
 #include <cstdint>
@@ -44,26 +43,15 @@ struct BalanceProblem
 /// outside the grammar.
 BalanceProblem ReadBalanceProblem(std::string_view normalisedText);
 
-enum class TextSolverOutcome {
-    Unsettled, ///< no seed, a repeated state, the time limit, or an answer that does not balance
-    BeyondRange, ///< a value beyond the 32-bit text range
-    Solved,
-};
+/// Whether every coefficient is positive and every row of @p problem balances with them.
+bool BalancesEveryRow(const std::vector<std::int64_t> &coefficients, const BalanceProblem &problem);
 
-/// The text solver's answer in smallest whole numbers, checked against every row.
-struct TextSolverAnswer
-{
-    TextSolverOutcome outcome = TextSolverOutcome::Unsettled;
-    std::vector<std::string> coefficients;
-};
-/// Records the solver's steps in @p record when one is given; rows are those of @p problem.
-TextSolverAnswer SolveAsText(const BalanceProblem &problem,
-    MillisecondClock clock = SteadyMilliseconds, SolverRecord *record = nullptr);
+/// The decimal text of each value.
+std::vector<std::string> DecimalTexts(const std::vector<std::int64_t> &values);
 
 /// Balances a normalised reaction text. Throws InvalidReaction for text outside the
 /// grammar and CannotBalance for a reaction without exactly one all-positive answer.
-BalancedReaction Balance(
-    std::string_view normalisedText, MillisecondClock clock = SteadyMilliseconds);
+BalancedReaction Balance(std::string_view normalisedText);
 
 /// Joins the unit-count substances with their coefficients and drops every 1 that is a
 /// coefficient or a count: 2H2+1O2>2H2O1 becomes 2H2+O2>2H2O.

@@ -499,4 +499,23 @@ std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results)
     return whole;
 }
 
+TextSolverAnswer SolveAsText(
+    const BalanceProblem &problem, MillisecondClock clock, SolverRecord *record)
+{
+    try {
+        SolverValues results;
+        if (!SolveCoefficients(problem.counts,
+                BuildEquations(problem.counts, problem.rows.size(), problem.reactantCount), results,
+                clock, record))
+            return {};
+        const std::vector<std::int32_t> whole = IntegerCoefficients(results);
+        const std::vector<std::int64_t> coefficients(whole.begin(), whole.end());
+        if (!BalancesEveryRow(coefficients, problem))
+            return {};
+        return { TextSolverOutcome::Solved, DecimalTexts(coefficients) };
+    } catch (const ConversionError &) {
+        return { TextSolverOutcome::BeyondRange, {} };
+    }
+}
+
 } // namespace molvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Balance.h"
 #include "core/Fraction.h"
 #include "core/SolverLine.h"
 
@@ -97,5 +98,23 @@ bool SolverPass(std::vector<SolverLine> &lines, SolverValues &results, int subst
 /// The smallest whole numbers in the ratio of the results. Throws ConversionError for a value
 /// missing or beyond 32 bits, as their texts could not be read.
 std::vector<std::int32_t> IntegerCoefficients(const SolverValues &results);
+
+enum class TextSolverOutcome {
+    Unsettled, ///< no seed, a repeated state, the time limit, or an answer that does not balance
+    BeyondRange, ///< a value beyond the 32-bit text range
+    Solved,
+};
+
+/// The text solver's answer in smallest whole numbers, checked against every row.
+struct TextSolverAnswer
+{
+    TextSolverOutcome outcome = TextSolverOutcome::Unsettled;
+    std::vector<std::string> coefficients;
+};
+/// The text solver on a balance problem, for the working that shows its steps; Balance itself
+/// answers from the exact solve, which the text solver's answer always equals. Records the
+/// solver's steps in @p record when one is given; rows are those of @p problem.
+TextSolverAnswer SolveAsText(const BalanceProblem &problem,
+    MillisecondClock clock = SteadyMilliseconds, SolverRecord *record = nullptr);
 
 } // namespace molvane

@@ -2,6 +2,7 @@
 
 #include "core/Balance.h"
 #include "core/BalanceDiagnosis.h"
+#include "core/CoefficientSolver.h"
 #include "core/Errors.h"
 #include "core/ExactSolver.h"
 #include "core/Fraction.h"

@@ -3,6 +3,7 @@
 #include "document/DocumentFiles.h"
 #include "document/DocumentFormat.h"
 #include "document/Windows1256.h"
+#include "export/BmpWriter.h"
 #include "export/FontConversion.h"
 #include "export/ReactionPainter.h"
 
@@ -133,8 +134,8 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
     const int reactionWidth
         = std::accumulate(reaction.charWidths.begin(), reaction.charWidths.end(), 0);
 
-    // Painted in the raster engine's own format, which is several times faster, then
-    // given the 24-bit format the file holds.
+    // Painted in the raster engine's own format, which is several times faster; the file's
+    // 24-bit rows are made from it as they are written.
     const QSize size = BitmapSize(reactionWidth, reaction.imageHeight, document.grid);
     if (qint64(size.width()) * size.height() > MaxPixels)
         throw DocumentWriteError("the picture would be larger than "
@@ -149,12 +150,16 @@ QImage RenderBitmap(const Document &document, UiLanguage language)
         painter.setClipping(false);
         paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
     }
-    return image.convertToFormat(QImage::Format_RGB888);
+    return image;
 }
 
 void SaveBitmap(const QImage &image, const QString &path)
 {
-    WriteFileReplacing(path, [&image](QIODevice &file) { return image.save(&file, "BMP"); });
+    // Rows are converted as they are written: beside the image only one row is held.
+    WriteFileReplacing(path, [&image](QIODevice &file) {
+        WriteBmp(image, file);
+        return true;
+    });
 }
 
 QString WithBitmapExtension(const QString &name)

@@ -29,12 +29,12 @@ bool CellTextRightToLeft(const QString &text, UiLanguage language);
 /// The document as a picture on white: the reaction from its first character at (10, 10) in
 /// its fonts, and 10 pixels below its line box the whole grid as a ruled table whose
 /// neighbouring cells share their border lines, in the interface language's column order and
-/// alignment. Needs a QGuiApplication; works on any platform plugin, offscreen included.
-/// Throws DocumentWriteError for a picture too large to paint.
+/// alignment, in 32-bit RGB as painted. Needs a QGuiApplication; works on any platform plugin,
+/// offscreen included. Throws DocumentWriteError for a picture too large to paint.
 QImage RenderBitmap(const Document &document, UiLanguage language);
 
-/// Writes @p image as a 24-bit BMP to a new file renamed over @p path, so a failed write
-/// leaves the old file as it was. Throws DocumentWriteError.
+/// Writes @p image as a 24-bit BMP (WriteBmp) to a new file renamed over @p path, so a failed
+/// write leaves the old file as it was. Throws DocumentWriteError.
 void SaveBitmap(const QImage &image, const QString &path);
 
 /// The file name for a chosen @p name: ".bmp" appended when its last component has no full

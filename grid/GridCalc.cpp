@@ -2,6 +2,7 @@
 
 #include "core/AsciiCase.h"
 #include "grid/FormulaEvaluator.h"
+#include "grid/PairSkipping.h"
 
 #include <algorithm>
 #include <string_view>
@@ -9,12 +10,6 @@
 namespace molvane {
 
 namespace {
-
-// The references of one column: "#" name "(a)" and "#" name "(b)".
-struct ColumnReferences
-{
-    std::string toA, toB;
-};
 
 // Replaces every occurrence of @p pattern in @p text by @p with, searching on behind each
 // inserted text. False, leaving @p text unusable, when the result would pass the pair bound.
@@ -98,96 +93,6 @@ void applyLines(GridModel &grid, int a, std::string_view text)
     }
 }
 
-// Tells the pairs that cannot change a cell, so that their text is neither built nor read.
-// While no cell of rows a and b holds "#" or a line break, every "#" of the pair text is one of
-// the formula text's, and a line of it can start with "#" only where a formula line does. Such
-// a line loses that "#" for good when a non-empty cell of a (or b) has a reference that the
-// line's start up to its second "#" begins with: nothing can change that start before. A pair
-// none of whose lines can then start with "#" changes nothing.
-class PairSkipping
-{
-public:
-    PairSkipping(const GridModel &grid, const std::vector<ColumnReferences> &references,
-        std::string_view formulas)
-    {
-        for (std::size_t start = 0;;) {
-            const std::size_t end = formulas.find_first_of("\r\n", start);
-            addLine(grid, references, formulas.substr(start, end - start));
-            if (end == std::string_view::npos)
-                break;
-            start = end + 1;
-        }
-        for (int row = 0; row < grid.rowCount(); ++row)
-            m_plainRows.push_back(isPlain(grid, row));
-    }
-
-    bool canChange(const GridModel &grid, int a, int b)
-    {
-        if (!m_plainRows[std::size_t(a)] || !m_plainRows[std::size_t(b)])
-            return true;
-        if (m_rowOfA != a) {
-            m_rowOfA = a;
-            m_aClosesEveryLine = std::all_of(m_lines.begin(), m_lines.end(),
-                [&](const HashLine &line) { return hasCell(grid, line.referencesOfA, a); });
-        }
-        return !m_aClosesEveryLine
-            && std::any_of(m_lines.begin(), m_lines.end(), [&](const HashLine &line) {
-                   return !hasCell(grid, line.referencesOfA, a)
-                       && !hasCell(grid, line.referencesOfB, b);
-               });
-    }
-
-    // Row @p row has new cells.
-    void update(const GridModel &grid, int row)
-    {
-        m_plainRows[std::size_t(row)] = isPlain(grid, row);
-        if (m_rowOfA == row)
-            m_rowOfA = -1;
-    }
-
-private:
-    // A formula line that starts with "#": the columns whose reference its start begins with.
-    struct HashLine
-    {
-        std::vector<int> referencesOfA, referencesOfB;
-    };
-
-    void addLine(const GridModel &grid, const std::vector<ColumnReferences> &references,
-        std::string_view line)
-    {
-        if (line.empty() || line[0] != '#')
-            return;
-        const std::string_view head = line.substr(0, line.find('#', 1));
-        HashLine &hashLine = m_lines.emplace_back();
-        for (int k = 0; k < grid.colCount(); ++k) {
-            if (head.starts_with(references[std::size_t(k)].toA))
-                hashLine.referencesOfA.push_back(k);
-            if (head.starts_with(references[std::size_t(k)].toB))
-                hashLine.referencesOfB.push_back(k);
-        }
-    }
-
-    static bool isPlain(const GridModel &grid, int row)
-    {
-        for (int k = 0; k < grid.colCount(); ++k)
-            if (grid.cell(k, row).find_first_of("#\r\n") != std::string::npos)
-                return false;
-        return true;
-    }
-
-    static bool hasCell(const GridModel &grid, const std::vector<int> &columns, int row)
-    {
-        return std::any_of(
-            columns.begin(), columns.end(), [&](int k) { return !grid.cell(k, row).empty(); });
-    }
-
-    std::vector<HashLine> m_lines;
-    std::vector<bool> m_plainRows;
-    // Whether row a's cells alone close every line, for the row a it was worked out for.
-    int m_rowOfA = -1;
-    bool m_aClosesEveryLine = false;
-};
-
 } // namespace
 
 void CalculateGrid(GridModel &grid, const std::vector<std::string> &FormulsList)
@@ -204,12 +109,11 @@ void CalculateGrid(GridModel &grid, const std::vector<std::string> &FormulsList)
     PairSkipping skipping(grid, references, formulas);
     std::string text, scratch;
     for (int a = 1; a < grid.rowCount(); ++a) {
-        for (int b = 1; b < grid.rowCount(); ++b) {
-            if (b == a || !skipping.canChange(grid, a, b))
-                continue;
+        for (int b = skipping.nextPair(grid, a, 1); b < grid.rowCount();
+             b = skipping.nextPair(grid, a, b + 1)) {
             if (preparePair(grid, references, formulas, a, b, text, scratch)) {
                 applyLines(grid, a, text);
-                skipping.update(grid, a);
+                skipping.applied(grid, a, b);
             }
         }
     }

@@ -31,6 +31,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -55,6 +56,7 @@ MainWindow::MainWindow(QSettings &settings, QString commandLineDocument, QWidget
     createRecentMenu();
     createDialogs();
     createHelpActions();
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commitData);
     applyDocument(
         m_history.document()); // the built-in document, in English, until the first activation
 }
@@ -374,6 +376,20 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     writeSettings();
     event->accept();
+}
+
+void MainWindow::commitData(QSessionManager &manager)
+{
+    if (manager.allowsInteraction()) {
+        // One question at a time: a logout while it is up waits, as a second close does.
+        const bool mayEnd = !m_asking && maybeSave();
+        manager.release();
+        if (!mayEnd) {
+            manager.cancel();
+            return;
+        }
+    }
+    writeSettings();
 }
 
 void MainWindow::writeSettings()

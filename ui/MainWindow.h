@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSessionManager;
 class QSettings;
 class QToolBar;
 
@@ -131,6 +132,8 @@ private:
     void recordChange(EditKind kind);
     void reactionEdited(bool typing);
     void writeSettings();
+    /// The desktop session ends: ask or save as Close does.
+    void commitData(QSessionManager &manager);
     void updateUndoActions();
     void updateTitle();
     void showMessageText(TextId text);

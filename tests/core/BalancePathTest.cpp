@@ -1,5 +1,6 @@
-// The Balance path against its reference (the path before the work done twice was removed):
-// the same outcome, text, coefficients and weights on both corpora and on random reactions.
+// The Balance path against its reference (the path that solved as text and read every
+// formula again): the same outcome, text, coefficients and weights on both corpora, the fuzz
+// target's seeds and random reactions.
 #include "BalanceReference.h"
 #include "BalanceSamples.h"
 
@@ -17,11 +18,6 @@
 using namespace molvane;
 
 namespace {
-
-std::vector<std::string> readReactions(const std::string &name)
-{
-    return ReadCorpusReactions(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
-}
 
 // Which texts are invalid is unchanged, but the causes of several were refined on purpose
 // (a missing substance, a zero count, a malformed charge now named where they are).
@@ -50,11 +46,9 @@ void expectSameAsReference(const std::string &text)
     EXPECT_TRUE(problem.starts_with("same") || problem == "invalid") << text << " " << problem;
 }
 
-TEST(BalancePath, CorporaGiveTheReferenceResults)
+TEST(BalancePath, CorporaAndSeedsGiveTheReferenceResults)
 {
-    std::vector<std::string> reactions = readReactions("corpus.txt");
-    const std::vector<std::string> edge = readReactions("corpus-edge.txt");
-    reactions.insert(reactions.end(), edge.begin(), edge.end());
+    const std::vector<std::string> reactions = ReadCorporaAndSeeds(MOLVANE_CORPUS_DIR);
     ASSERT_GT(reactions.size(), 600u);
     for (const std::string &reaction : reactions) {
         expectSameAsReference(reaction);
@@ -76,7 +70,8 @@ TEST(BalancePath, OddTextsGiveTheReferenceResults)
 
 TEST(BalancePath, RandomReactionsGiveTheReferenceResults)
 {
-    const std::vector<std::string> corpus = readReactions("corpus.txt");
+    const std::vector<std::string> corpus
+        = ReadCorpusReactions(std::string(MOLVANE_CORPUS_DIR) + "/corpus.txt");
     std::mt19937 random(20261207);
     int balanced = 0, solvedAsText = 0, beyondRange = 0;
     for (int i = 0; i < 100000; ++i) {

@@ -5,7 +5,9 @@
 #include "core/Errors.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string_view>
 
 namespace molvane {
@@ -211,6 +213,23 @@ std::vector<std::string> ReadCorpusReactions(const std::string &path)
     for (std::string line; std::getline(file, line);)
         if (!line.empty() && line[0] != '#')
             reactions.push_back(line.substr(0, line.find('\t')));
+    return reactions;
+}
+
+std::vector<std::string> ReadCorporaAndSeeds(const std::string &corpusDirectory)
+{
+    std::vector<std::string> reactions;
+    for (const char *name : { "corpus.txt", "corpus-edge.txt" }) {
+        const std::vector<std::string> corpus = ReadCorpusReactions(corpusDirectory + "/" + name);
+        reactions.insert(reactions.end(), corpus.begin(), corpus.end());
+    }
+    const std::filesystem::path seeds
+        = std::filesystem::path(corpusDirectory) / ".." / "fuzz" / "corpus" / "balance";
+    for (const auto &seed : std::filesystem::directory_iterator(seeds)) {
+        std::ifstream file(seed.path(), std::ios::binary);
+        reactions.emplace_back(
+            std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
     return reactions;
 }
 

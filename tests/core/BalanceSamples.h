@@ -21,6 +21,10 @@ std::string TextSolverComparison(const std::string &text);
 /// The reactions of a corpus file: the first field of each line, skipping "#" comments.
 std::vector<std::string> ReadCorpusReactions(const std::string &path);
 
+/// The reactions of both benchmark corpora under @p corpusDirectory and the balance fuzz
+/// target's seeds beside it, each seed file one reaction.
+std::vector<std::string> ReadCorporaAndSeeds(const std::string &corpusDirectory);
+
 /// A reaction to balance: a reaction of @p corpus changed a little (order, letter case,
 /// brackets, charges, hydrates, counts, blanks, stray characters), or one made of random
 /// pieces.

@@ -4,15 +4,13 @@
 
 #include "BalanceSamples.h"
 #include "core/Balance.h"
+#include "core/CoefficientSolver.h"
 #include "core/Errors.h"
 #include "core/Fraction.h"
 #include "core/ReactionText.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -25,25 +23,6 @@ namespace {
 Derivation derive(const std::string &reaction)
 {
     return DeriveBalance(PrepareForBalance(reaction, 0, true).text);
-}
-
-// Both benchmark corpora, one reaction a line, and the balance fuzz target's seeds.
-std::vector<std::string> corpusReactions()
-{
-    std::vector<std::string> reactions;
-    for (const char *name : { "corpus.txt", "corpus-edge.txt" }) {
-        const std::vector<std::string> corpus
-            = ReadCorpusReactions(std::string(MOLVANE_CORPUS_DIR) + "/" + name);
-        reactions.insert(reactions.end(), corpus.begin(), corpus.end());
-    }
-    const std::filesystem::path seeds
-        = std::filesystem::path(MOLVANE_CORPUS_DIR) / ".." / "fuzz" / "corpus" / "balance";
-    for (const auto &seed : std::filesystem::directory_iterator(seeds)) {
-        std::ifstream file(seed.path(), std::ios::binary);
-        reactions.emplace_back(
-            std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    return reactions;
 }
 
 // A step as one line: "C: 3a = c | 3 = c | c = 3"; a fixed unknown reads "fix | a = 1", a
@@ -226,7 +205,7 @@ TEST(Derivation, UnknownsPastTheAlphabetAreNumbered)
 TEST(DerivationCorpus, EveryDerivationEndsInTheCoefficientsBalanceGives)
 {
     int derived = 0, followed = 0;
-    for (const std::string &reaction : corpusReactions()) {
+    for (const std::string &reaction : ReadCorporaAndSeeds(MOLVANE_CORPUS_DIR)) {
         SCOPED_TRACE(reaction);
         const std::string text = PrepareForBalance(reaction, 0, true).text;
         BalancedReaction balanced;

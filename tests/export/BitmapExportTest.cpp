@@ -2,8 +2,10 @@
 #include "export/BitmapExport.h"
 #include "OffscreenGuiApplication.h"
 #include "document/DocumentFormat.h"
+#include "export/BmpWriter.h"
 #include "export/FontConversion.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <random>
 
 using namespace molvane;
 
@@ -169,7 +172,7 @@ TEST(RenderBitmap, SizeBackgroundAndRuledTable)
     const Document document = tableDocument(UiLanguage::English);
     const QImage image = RenderBitmap(document, UiLanguage::English);
     const int top = reactionImageHeight(document) + 20;
-    ASSERT_EQ(image.format(), QImage::Format_RGB888);
+    ASSERT_EQ(image.format(), QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(200, top + 72 + 10));
 
     EXPECT_EQ(at(image, 0, 0), White);
@@ -363,7 +366,7 @@ TEST(SaveBitmap, WritesA24BitBmpThatReadsBack)
     EXPECT_EQ(quint8(header[28]) | quint8(header[29]) << 8, 24); // bits per pixel
     QImageReader reader(path);
     EXPECT_EQ(reader.format(), "bmp");
-    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB888), image);
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), image);
 }
 
 TEST(SaveBitmap, FailedWriteLeavesTheOldFile)
@@ -386,4 +389,58 @@ TEST(SaveBitmap, UnwritablePlaceThrows)
     QTemporaryDir dir;
     const QImage image(20, 20, QImage::Format_RGB888);
     EXPECT_THROW(SaveBitmap(image, dir.filePath("missing/picture.bmp")), DocumentWriteError);
+}
+
+// The file as the image library's own writer made it from the picture given 24-bit pixels,
+// which is what every export wrote before rows were converted as they are written.
+QByteArray writtenWhole(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"));
+    return bytes;
+}
+
+QByteArray writtenByRows(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteBmp(image, buffer);
+    return bytes;
+}
+
+TEST(WriteBmp, SameBytesAsTheWholePictureWriter)
+{
+    for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {
+        const QImage picture = RenderBitmap(tableDocument(language), language);
+        EXPECT_EQ(writtenByRows(picture), writtenWhole(picture));
+    }
+    // Every padding a row can take, random colours, other resolutions and other formats.
+    std::mt19937 random(7);
+    for (int width = 1; width <= 9; ++width) {
+        for (const QImage::Format format :
+            { QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_ARGB32 }) {
+            QImage image(width, 1 + width % 3, format);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < width; ++x)
+                    image.setPixel(x, y, QRgb(random()) | 0xff000000);
+            image.setDotsPerMeterX(2835 + width);
+            image.setDotsPerMeterY(3780 - width);
+            EXPECT_EQ(writtenByRows(image), writtenWhole(image)) << width << " " << format;
+        }
+    }
+}
+
+TEST(WriteBmp, FailedWriteThrows)
+{
+    const QImage image(3, 3, QImage::Format_RGB32);
+    QByteArray bytes;
+    QBuffer readOnly(&bytes);
+    readOnly.open(QIODevice::ReadOnly);
+    EXPECT_THROW(WriteBmp(image, readOnly), DocumentWriteError);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_THROW(WriteBmp(QImage(), buffer), DocumentWriteError);
 }

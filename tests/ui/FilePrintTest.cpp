@@ -48,7 +48,7 @@ private slots:
 
         QImageReader reader(m_dir->filePath("water.bmp"));
         QCOMPARE(reader.format(), QByteArray("bmp"));
-        const QImage picture = reader.read().convertToFormat(QImage::Format_RGB888);
+        const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(picture, RenderBitmap(m_window->document(), UiLanguage::English));
         bool blue = false;
         for (int x = 10; x < 30 && !blue; ++x)
@@ -152,7 +152,7 @@ private slots:
         m_fileAnswers = { m_dir->filePath("farsi") };
         m_window->action("FilePrint")->trigger();
         const QImage picture
-            = QImage(m_dir->filePath("farsi.bmp")).convertToFormat(QImage::Format_RGB888);
+            = QImage(m_dir->filePath("farsi.bmp")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(picture, RenderBitmap(m_window->document(), UiLanguage::Farsi));
         QVERIFY(picture != RenderBitmap(m_window->document(), UiLanguage::English));
     }

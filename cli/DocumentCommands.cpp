@@ -8,7 +8,6 @@
 #include "texts/Texts.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <istream>
@@ -128,16 +127,16 @@ void writeExport(
             throw DocumentWriteError("standard output cannot be written");
         return;
     }
-    QSaveFile file(qPath(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw DocumentWriteError(path + ": " + file.errorString().toStdString());
     try {
-        write(document, file);
+        WriteFileReplacing(qPath(path), [&](QIODevice &file) {
+            write(document, file);
+            return true;
+        });
     } catch (const DocumentWriteError &error) {
-        throw DocumentWriteError(path + ": " + error.what()); // the old file stays
+        const std::string why = error.what();
+        // the old file stays
+        throw why.starts_with(path) ? error : DocumentWriteError(path + ": " + why);
     }
-    if (!file.commit())
-        throw DocumentWriteError(path + ": " + file.errorString().toStdString());
 }
 
 int save(const Document &document, const std::string &path, std::ostream &out, std::ostream &err)

@@ -36,6 +36,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <optional>
 
@@ -350,6 +351,7 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_activatedOnce) {
         m_activatedOnce = true;
+        windowHandle()->installEventFilter(this);
         // Once the window is up: language, a new document, the command-line document.
         QTimer::singleShot(0, this, &MainWindow::firstActivation);
     }
@@ -365,6 +367,17 @@ void MainWindow::firstActivation()
     if (!m_commandLineDocument.isEmpty() && QFileInfo(m_commandLineDocument).isFile())
         loadFile(m_commandLineDocument);
     emit firstDocumentShown();
+}
+
+// While the question is up the window is inside its first close: a second request would be
+// taken as accepted without asking anybody, and the program would end. It stops here.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_asking && event->type() == QEvent::Close && watched == windowHandle()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

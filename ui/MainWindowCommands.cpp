@@ -197,9 +197,11 @@ bool MainWindow::saveDocumentTo(const QString &path)
     m_grid->commitEdit();
     try {
         SaveDocument(m_history.document(), path);
-    } catch (const std::exception &) {
-        // The old file is as it was, and so are the title and the changed flag.
-        showMessageText(TextId::CannotSave);
+    } catch (const std::exception &e) {
+        // The old file is as it was, and so are the title and the changed flag; the box says
+        // why on a line of its own.
+        ShowMessageBox(UiString(TextId::CannotSave) + '\r' + QString::fromLocal8Bit(e.what()),
+            MessageKind::Error, MessageButton::Ok);
         return false;
     }
     m_history.markSaved();

@@ -281,7 +281,7 @@ private slots:
         m_fileAnswers = { m_dir->filePath("missing/folder/x.KVX") };
         m_answers = { MessageButton::Yes, MessageButton::Ok };
         m_window->newFile();
-        QCOMPARE(m_questions.back().text, QString("Can not save this file"));
+        QVERIFY(m_questions.back().text.startsWith("Can not save this file\r"));
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2"));
         QVERIFY(m_window->isModified());
     }
@@ -404,7 +404,7 @@ private slots:
         QTest::keyClicks(m_window->reactionEditor(), "h2");
         m_fileAnswers = { m_dir->filePath("missing/x.KVX") };
         m_window->action("FileSaveAs")->trigger();
-        QCOMPARE(m_questions.back().text, QString("Can not save this file"));
+        QVERIFY(m_questions.back().text.startsWith("Can not save this file\r"));
         QCOMPARE(m_window->windowTitle(), QString("Molvane - Untitled"));
         QVERIFY(m_window->documentPath().isEmpty());
         QVERIFY(m_window->isModified());

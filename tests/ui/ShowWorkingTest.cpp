@@ -116,6 +116,13 @@ private slots:
         QVERIFY(!m_window->isModified());
         QCOMPARE(m_window->findChildren<QDialog *>("WorkingForm").size(), 1);
         QCOMPARE(working().split('\n').at(lines.size() - 2), QString("Coefficients: 1, 5, 3, 4"));
+
+        // A reaction that cannot be balanced shows its equations and why, with no box.
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_End);
+        QTest::keyClicks(m_window->reactionEditor(), "+CO");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F6);
+        QVERIFY(working().contains("No single answer: more than one independent reaction."));
+        QVERIFY(m_questions.empty());
     }
 
     void theOpenWorkingFollowsTheLanguage()

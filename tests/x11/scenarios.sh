@@ -263,4 +263,99 @@ desktop_habits() {
     expect_title "Molvane - steps"
 }
 
+# A close request while "Save changes?" is up, or while the Save dialog its Yes opened is up,
+# waits for the answer instead of ending the program with the work unsaved.
+second_close() {
+    start_session
+    start_molvane
+    type_text "h2"
+    press ctrl+q
+    expect_dialog "Confirm"
+    wmctrl -i -c "$main_window" # the title bar's close button, as task bars send it
+    sleep 0.5
+    process_gone && fail "a second close ended the program"
+    keep_screenshot second-close
+    press Return # Yes: the Save dialog
+    expect_dialog "Save"
+    wmctrl -i -c "$main_window"
+    sleep 0.5
+    process_gone && fail "a close during the Save dialog ended the program"
+    answer_file_dialog "Save" "$HOME/kept"
+    expect_exit
+    first_line_is "$HOME/kept.KVX" "H2" || fail "kept.KVX: $(first_line "$HOME/kept.KVX")"
+    grep -q "^Width=" "$(settings_file)" || fail "the settings were not written"
+}
+
+# Undo back to the saved document leaves nothing to save: Ctrl+Q asks no question.
+undo_to_saved() {
+    start_session
+    start_molvane
+    type_text "h2+o2>h2o"
+    save_as water
+    press Return # Balance: the reaction and its rows, one step
+    press ctrl+z
+    press ctrl+q
+    expect_exit
+    first_line_is "$HOME/water.KVX" "H2+O2>H2O" || fail "water.KVX: $(first_line "$HOME/water.KVX")"
+}
+
+# Keys typed at once after a click on the current cell go into that cell; Ctrl+C and Ctrl+V
+# in the grid copy and paste its cells, and Ctrl+Z takes the paste back.
+grid_keys_and_clipboard() {
+    start_session
+    start_molvane
+    type_text "h2+o2>h2o"
+    press Return
+    xdotool mousemove --window "$main_window" 426 177 click 1
+    sleep 0.3
+    xdotool mousemove --window "$main_window" 426 177 click 1 type --delay 0 "4.04"
+    press Return
+    xdotool mousemove --window "$main_window" 60 177 click 1
+    xdotool keydown shift mousemove --window "$main_window" 426 177 click 1 keyup shift
+    press ctrl+c
+    wait_for 5 test "$(xclip -o -selection clipboard | head -n1)" = "$(printf 'H2\t2\t2.02\t\t4.04')" ||
+        fail "copied: $(xclip -o -selection clipboard | od -c | head -n3)"
+    printf '0.5\t16\n' | xclip -i -selection clipboard
+    xdotool mousemove --window "$main_window" 326 198 click 1
+    press ctrl+v
+    keep_screenshot grid-paste
+    save_as pasted
+    grep -q $'^H2,2,2.02,,4.04,\r' "$HOME/pasted.KVX" || fail "H2: $(grep ^H2, "$HOME/pasted.KVX")"
+    grep -q $'^O2,1,31.98,0.5,16,\r' "$HOME/pasted.KVX" || fail "O2: $(grep ^O2, "$HOME/pasted.KVX")"
+    press ctrl+z
+    press ctrl+s
+    wait_for 5 grep -q $'^O2,1,31.98,,,\r' "$HOME/pasted.KVX" ||
+        fail "after Ctrl+Z: $(grep ^O2, "$HOME/pasted.KVX")"
+    press ctrl+q
+    expect_exit
+}
+
+# Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q
+# still asks. Needs root to mount a small file system.
+full_disk_save() {
+    [ "$(id -u)" -eq 0 ] || { echo "skipped: mounting a small file system needs root"; return 0; }
+    start_session
+    mkdir -p "$HOME/full"
+    mount -t tmpfs -o size=64k tmpfs "$HOME/full"
+    start_molvane
+    type_text "h2+o2>h2o"
+    press ctrl+s
+    answer_file_dialog "Save" "$HOME/full/water"
+    expect_title "Molvane - water"
+    cp "$HOME/full/water.KVX" "$work/saved.KVX"
+    dd if=/dev/zero of="$HOME/full/filler" bs=1k count=128 2>/dev/null || true
+    press Return # Balance
+    press ctrl+s
+    expect_dialog "Error"
+    keep_screenshot full-disk
+    press Return
+    cmp "$work/saved.KVX" "$HOME/full/water.KVX" || fail "the document changed on a full disk"
+    expect_title "Molvane - water"
+    press ctrl+q
+    expect_dialog "Confirm"
+    press Tab # from Yes to No
+    press space
+    expect_exit
+}
+
 "$scenario"

@@ -3,7 +3,7 @@
 # Sourced by a scenario; MOLVANE is the program's path, SCENARIO_DIR a fresh working folder.
 set -euo pipefail
 
-for tool in Xvfb openbox xdotool xwininfo xprop import convert; do
+for tool in Xvfb openbox xdotool xwininfo xprop import convert wmctrl xclip; do
     command -v "$tool" >/dev/null || {
         echo "missing $tool: run scripts/setup.sh" >&2
         exit 1
@@ -28,6 +28,8 @@ end_session() {
     for pid in "$molvane_pid" "$wm_pid" "$server_pid" "$watchdog_pid"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null
     done
+    # A small file system a scenario mounted in its HOME goes with it.
+    findmnt -rn -o TARGET | grep "^$work/" | xargs -r -n1 umount -l 2>/dev/null
     # The server's display number is free again only once it has gone.
     [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
     [ "$status" -eq 0 ] && rm -rf "$work"

@@ -1,4 +1,5 @@
 #include "ui/Settings.h"
+#include "ui/RecentDocuments.h"
 #include "ui/WindowPlacement.h"
 
 #include <QSettings>
@@ -80,6 +81,23 @@ TEST_F(SettingsStore, KeyOptionsRoundTripAndAbsentValuesKeepDefaults)
 
 // The values read before the first missing one are applied, each on its own: a top without
 // a left moves the window down and keeps its horizontal place.
+// Two windows each add a document; neither loses the other's, whichever writes last.
+TEST_F(SettingsStore, RecentDocumentsOfTwoWindowsMerge)
+{
+    QSettings other(dir.filePath("Qv1.conf"), QSettings::IniFormat);
+    RecentDocuments first, second;
+    first.read(settings);
+    second.read(other);
+    first.add(settings, dir.filePath("a.KVX"));
+    second.add(other, dir.filePath("b.KVX"));
+    first.remove(settings, dir.filePath("gone.KVX"));
+    EXPECT_EQ(first.paths(), (QStringList { dir.filePath("b.KVX"), dir.filePath("a.KVX") }));
+    QSettings reread(dir.filePath("Qv1.conf"), QSettings::IniFormat);
+    RecentDocuments stored;
+    stored.read(reread);
+    EXPECT_EQ(stored.paths(), first.paths());
+}
+
 TEST(WindowPlacement, EveryValueReadIsApplied)
 {
     const QList<QRect> screen = { QRect(0, 0, 1920, 1040) };

@@ -337,12 +337,14 @@ full_disk_save() {
     start_session
     mkdir -p "$HOME/full"
     mount -t tmpfs -o size=64k tmpfs "$HOME/full"
+    export XDG_CONFIG_HOME="$HOME/full/config" # the settings too
     start_molvane
     type_text "h2+o2>h2o"
     press ctrl+s
     answer_file_dialog "Save" "$HOME/full/water"
     expect_title "Molvane - water"
     cp "$HOME/full/water.KVX" "$work/saved.KVX"
+    cp "$XDG_CONFIG_HOME/Qarv/Qv1.conf" "$work/settings.conf"
     dd if=/dev/zero of="$HOME/full/filler" bs=1k count=128 2>/dev/null || true
     press Return # Balance
     press ctrl+s
@@ -355,7 +357,10 @@ full_disk_save() {
     expect_dialog "Confirm"
     press Tab # from Yes to No
     press space
+    expect_dialog "Error" # the settings cannot be written either
+    press Return
     expect_exit
+    cmp "$work/settings.conf" "$XDG_CONFIG_HOME/Qarv/Qv1.conf" || fail "the settings changed"
 }
 
 "$scenario"

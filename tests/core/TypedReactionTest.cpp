@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Notation, TypedReactions,
             "CuSO4*5H2O>CuSO4+5H2O" },
         TypedCase { "Cu^2+(aq) + Zn(s) \xE2\x9F\xB7 Cu(s) + Zn^2+(aq)",
             "Cu{2+}(aq)+Zn(s)>Cu(s)+Zn{2+}(aq)" },
+        // A group of a state's word keeps its count 1, so that the answer reads as it was read.
+        TypedCase { "Zn(S)1 + O2 > ZnO + SO2", "2Zn(S)1+3O2>2ZnO+2SO2" },
         // Digits before a sign: taken under the one reading that balances, else refused.
         TypedCase { "SO42- + Ba2+ > BaSO4", "SO4{2-}+Ba{2+}>BaSO4" },
         // Every failure names its cause where it was typed.

@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev clang-format clang-tidy
     fonts-liberation2 fonts-farsiweb
     qt6-translations-l10n
-    xvfb xauth openbox xdotool x11-utils imagemagick
+    xvfb xauth openbox xdotool xclip x11-utils imagemagick
     desktop-file-utils appstream shared-mime-info lintian
 )
 

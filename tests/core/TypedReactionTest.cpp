@@ -62,8 +62,42 @@ INSTANTIATE_TEST_SUITE_P(Notation, TypedReactions,
             "CuSO4*5H2O>CuSO4+5H2O" },
         TypedCase { "Cu^2+(aq) + Zn(s) \xE2\x9F\xB7 Cu(s) + Zn^2+(aq)",
             "Cu{2+}(aq)+Zn(s)>Cu(s)+Zn{2+}(aq)" },
+        // Every arrow, the lone "=" where it is the only one, and blanks of every kind.
+        TypedCase { "H2 + O2 => H2O", "2H2+O2>2H2O" },
+        TypedCase { "H2 + O2 <=> H2O", "2H2+O2>2H2O" },
+        TypedCase { "H2 + O2 <-> H2O", "2H2+O2>2H2O" },
+        TypedCase { "H2 + O2 = H2O", "2H2+O2>2H2O" },
+        TypedCase { "H2 + O2 \xE2\x87\x8C H2O", "2H2+O2>2H2O" },
+        TypedCase { "H2 + O2 \xE2\x87\x92 H2O", "2H2+O2>2H2O" },
+        TypedCase { "H2\t+\xC2\xA0O2 \xE2\x9F\xB6\xE2\x80\x89H2O", "2H2+O2>2H2O" },
+        // Subscript 0 and 1, superscript 4 and a lone superscript sign; U+2212 as a minus.
+        TypedCase { "C\xE2\x82\x81\xE2\x82\x80H\xE2\x82\x88 + O\xE2\x82\x82 > CO\xE2\x82\x82 + H2O",
+            "C10H8+12O2>10CO2+4H2O" },
+        TypedCase { "Sn\xE2\x81\xB4\xE2\x81\xBA + Fe\xC2\xB2\xE2\x81\xBA > Sn\xC2\xB2\xE2\x81\xBA "
+                    "+ Fe\xC2\xB3\xE2\x81\xBA",
+            "Sn{4+}+2Fe{2+}>Sn{2+}+2Fe{3+}" },
+        TypedCase { "Cl\xE2\x81\xBB + Ag\xE2\x81\xBA > AgCl", "Cl{-}+Ag{+}>AgCl" },
+        TypedCase { "Cl\xE2\x88\x92 + Ag+ > AgCl", "Cl{-}+Ag{+}>AgCl" },
+        TypedCase { "Fe^+3 + e^- > Fe^2+", "Fe{3+}+e{-}>Fe{2+}" },
+        TypedCase { "SO4^2- + Ba^2+ > BaSO4", "SO4{2-}+Ba{2+}>BaSO4" },
+        // A state after a group and after a charge; a state word in capitals is a state still.
+        TypedCase {
+            "Ca(OH)2(s) + HCl(aq) > CaCl2(aq) + H2O(l)", "Ca(OH)2(s)+2HCl(aq)>CaCl2(aq)+2H2O(l)" },
+        TypedCase { "Ag+(aq) + Cl-(aq) > AgCl(s)", "Ag{+}(aq)+Cl{-}(aq)>AgCl(s)" },
+        TypedCase { "Zn(S) + O2 > ZnO + SO2", "error: 2 S 0 0 " },
         // A group of a state's word keeps its count 1, so that the answer reads as it was read.
         TypedCase { "Zn(S)1 + O2 > ZnO + SO2", "2Zn(S)1+3O2>2ZnO+2SO2" },
+        // Dots join a hydrate only between two formulas; typed coefficients are dropped.
+        TypedCase { "CuSO4\xC2\xB7"
+                    "5H2O > CuSO4 + H2O",
+            "CuSO4*5H2O>CuSO4+5H2O" },
+        TypedCase { "CuSO4 .5H2O > CuSO4 + H2O", "error: 7 . 0 7 " },
+        TypedCase { "H2 + O2 -> H2O.", "error: 7 . 0 15 " },
+        TypedCase { "2 H2 + O2 > 2 H2O", "2H2+O2>2H2O" },
+        // A "-" is never a count, and a "+" without blanks joins.
+        TypedCase { "H2O-2 > H2 + O2", "error: 20 - 0 4 " },
+        TypedCase { "H2 - O2 > H2O", "error: 20 - 0 4 " },
+        TypedCase { "Fe3++e->Fe2+", "error: 14 + 0 5 " },
         // Digits before a sign: taken under the one reading that balances, else refused.
         TypedCase { "SO42- + Ba2+ > BaSO4", "SO4{2-}+Ba{2+}>BaSO4" },
         // Every failure names its cause where it was typed.

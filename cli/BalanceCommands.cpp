@@ -98,7 +98,7 @@ int RunBalance(
     std::vector<std::string> reactions;
     bool options = true; // until "--"
     for (const std::string &arg : args) {
-        if (!options) {
+        if (!options || !arg.starts_with("--")) {
             reactions.push_back(arg);
         } else if (arg == "--") {
             options = false;
@@ -108,11 +108,9 @@ int RunBalance(
             table = true;
         } else if (arg == "--steps") {
             steps = true;
-        } else if (arg.size() > 1 && arg.starts_with("--")) {
+        } else {
             err << "molvane-cli balance: unknown option " << arg << '\n';
             return UsageError;
-        } else {
-            reactions.push_back(arg);
         }
     }
     return ForEachInput(reactions, in, [&](const std::string &reaction) {

@@ -197,7 +197,7 @@ std::string BalanceOutcome(const std::function<BalancedReaction()> &balance)
     }
 }
 
-std::string WithoutInvalidCause(std::string outcome)
+std::string WithoutInvalidCause(const std::string &outcome)
 {
     return outcome.starts_with("invalid") ? "invalid" : outcome;
 }

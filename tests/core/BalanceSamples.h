@@ -20,7 +20,7 @@ std::string TextSolverComparison(const std::string &text);
 
 /// @p outcome (BalanceOutcome's) with the cause of an invalid text left out: which texts are
 /// invalid is as the reference path has it, but several causes were refined on purpose since.
-std::string WithoutInvalidCause(std::string outcome);
+std::string WithoutInvalidCause(const std::string &outcome);
 
 /// Whether a "+" or arrow of @p text stands at either end or beside another: now refused, on
 /// purpose, where the reference path read a substance "1" or none.

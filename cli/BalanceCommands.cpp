@@ -38,14 +38,19 @@ void printSteps(const std::string &text, std::ostream &out)
     out << WorkingText(DeriveBalance(text), UiLanguage::English) << '\n';
 }
 
-// What the reading took that the user may not have meant: letter case and symbols that are no
-// element.
+// What the reading took that the user may not have meant: letter case, digits before a sign
+// and symbols that are no element.
 void printNotes(const ReadReaction &read, const std::string &typed, std::ostream &err)
 {
     for (const LetterCaseNote &note : LetterCaseNotes(read, typed))
         err << "note: "
             << FillIn(Text(TextId::LetterCaseReading, UiLanguage::English),
                    { note.typed, note.symbol, note.other })
+            << '\n';
+    for (const ChargeReadingNote &note : read.chargeNotes)
+        err << "note: "
+            << FillIn(Text(TextId::ChargeReadingTaken, UiLanguage::English),
+                   { note.typed, note.taken, note.other })
             << '\n';
     for (const std::string &symbol : SymbolsNotElements(read.text))
         err << "note: " << FillIn(Text(TextId::NotAnElement, UiLanguage::English), { symbol })
@@ -93,7 +98,7 @@ int RunBalance(
     std::vector<std::string> reactions;
     bool options = true; // until "--"
     for (const std::string &arg : args) {
-        if (!options) {
+        if (!options || !arg.starts_with("--")) {
             reactions.push_back(arg);
         } else if (arg == "--") {
             options = false;
@@ -103,11 +108,9 @@ int RunBalance(
             table = true;
         } else if (arg == "--steps") {
             steps = true;
-        } else if (arg.size() > 1 && arg.starts_with("--")) {
+        } else {
             err << "molvane-cli balance: unknown option " << arg << '\n';
             return UsageError;
-        } else {
-            reactions.push_back(arg);
         }
     }
     return ForEachInput(reactions, in, [&](const std::string &reaction) {

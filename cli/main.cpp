@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char *Usage
-    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [REACTION...]\n"
+    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [--] [REACTION...]\n"
       "       molvane-cli weight [FORMULA...]\n"
       "       molvane-cli eval [EXPRESSION...]\n"
       "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
@@ -21,7 +21,8 @@ constexpr const char *Usage
       "       molvane-cli check IN.KVX [-o OUT.KVX]\n"
       "       molvane-cli --help | -h | help | --version\n"
       "\n"
-      "balance, weight and eval read one input a line from standard input when none is given.\n"
+      "balance, weight and eval read one input a line from standard input when none is given;\n"
+      "balance skips blank lines, and after -- takes every argument as a reaction.\n"
       "A file argument - is standard input, or standard output for OUT.\n"
       "Exit status: 0 when every input succeeded, 1 when any failed, 2 for a usage error.\n";
 

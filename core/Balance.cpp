@@ -322,6 +322,25 @@ BalancedReaction Balance(std::string_view normalisedText)
     return result;
 }
 
+namespace {
+
+// Whether @p text ends in a group whose word is a state's in any letter case ("(AQ)"): its
+// count 1 keeps it a group, as a state would be read in its place.
+bool endsInStateWord(std::string_view text)
+{
+    if (text.empty() || text.back() != ')')
+        return false;
+    const std::size_t open = text.rfind('(');
+    if (open == std::string_view::npos)
+        return false;
+    std::string word(text.substr(open));
+    std::transform(word.begin(), word.end(), word.begin(),
+        [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return IsStateSymbol(word);
+}
+
+} // namespace
+
 std::string ComposeBalancedReaction(const std::vector<std::string> &substances,
     const std::vector<std::string> &coefficients, int reactantCount)
 {
@@ -338,16 +357,17 @@ std::string ComposeBalancedReaction(const std::vector<std::string> &substances,
         joined += coefficients[i];
         joined += substances[i];
     }
-    // A 1 standing alone (not part of a larger number, not after "-" but at the end) says
-    // nothing. Dropping one never changes whether another stands alone: the character after a
-    // dropped 1 is no digit, so no 1.
+    // A 1 standing alone (not part of a larger number, not after "-" but at the end, not
+    // after a group that would read as a state without it) says nothing. Dropping one never changes
+    // whether another stands alone: the character after a dropped 1 is no digit, so no 1.
     const std::size_t size = joined.size();
     std::size_t kept = 0;
     for (std::size_t i = 0; i < size; ++i) {
         const char c = joined[i];
         const bool alone = c == '1' && size >= 2
             && (i == 0 || (!IsDigit(joined[i - 1]) && (i + 1 == size || joined[i - 1] != '-')))
-            && (i + 1 == size || !IsDigit(joined[i + 1]));
+            && (i + 1 == size || !IsDigit(joined[i + 1]))
+            && !endsInStateWord(std::string_view(joined.data(), kept));
         if (!alone)
             joined[kept++] = c;
     }

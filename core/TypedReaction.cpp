@@ -5,8 +5,10 @@
 #include "core/ReactionCharacters.h"
 #include "core/ReactionSyntax.h"
 #include "core/ReactionText.h"
+#include "core/SubstanceFormula.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace molvane {
 
@@ -67,18 +69,35 @@ std::vector<bool> readingsOf(unsigned mask, std::size_t spots)
             spot.position, NormalizeReaction(spot.asCount, 0, autoIdentify).text });
 }
 
-// The one reading of digits before a sign under which the reaction balances; none or several
-// are refused, naming the first spot the balancing readings leave open.
-TypedReading chosenReading(std::string_view typed, TypedOptions options, bool autoIdentify)
+// Whether @p spotText ("Cu2{+}") is an ion chemistry may mean: not a charge of 1 on several
+// atoms of one element (Hg2{2+} is one, Cu2{+} none), nor a charge beyond 8.
+bool chemistryMeans(const std::string &spotText, bool autoIdentify)
 {
-    TypedReading first = ReadTyped(typed, options);
-    if (first.fault.cause != FaultCause::None)
-        throw InvalidReaction("sign", first.fault);
-    const std::size_t spots = first.spots.size();
-    if (spots == 0)
-        return first;
-    if (spots > MostSpots)
-        ambiguous(first.spots.front(), autoIdentify);
+    try {
+        const SubstanceFormula ion
+            = ReadSubstance(NormalizeReaction(spotText, 0, autoIdentify).text);
+        const std::int32_t charge = ion.charge < 0 ? -ion.charge : ion.charge;
+        const bool homonuclear = ion.symbols.size() == 1 && ion.counts.front() > 1;
+        return charge <= 8 && !(homonuclear && charge == 1);
+    } catch (const ReactionError &) {
+        return true; // a reading that does not read is refused by its own fault
+    }
+}
+
+bool countAt(unsigned mask, std::size_t spot)
+{
+    return ((mask >> spot) & 1U) != 0;
+}
+
+const std::string &spotReading(const ChargeSpot &spot, bool asCount)
+{
+    return asCount ? spot.asCount : spot.asCharge;
+}
+
+// The readings that balance the reaction, as masks of count readings.
+std::vector<unsigned> balancingReadings(
+    std::string_view typed, TypedOptions options, std::size_t spots, bool autoIdentify)
+{
     std::vector<unsigned> balancing;
     for (unsigned mask = 0; mask < (1U << spots); ++mask) {
         options.countReadings = readingsOf(mask, spots);
@@ -88,27 +107,84 @@ TypedReading chosenReading(std::string_view typed, TypedOptions options, bool au
                 balancing.push_back(mask);
         } catch (const InvalidReaction &) { }
     }
-    if (balancing.size() == 1) {
-        options.countReadings = readingsOf(balancing.front(), spots);
-        return ReadTyped(typed, options);
+    return balancing;
+}
+
+// The first spot @p readings read differently, or 0.
+std::size_t firstOpenSpot(const std::vector<unsigned> &readings, std::size_t spots)
+{
+    for (std::size_t s = 0; s < spots && readings.size() > 1; ++s) {
+        const bool first = countAt(readings.front(), s);
+        if (std::any_of(readings.begin(), readings.end(),
+                [&](unsigned m) { return countAt(m, s) != first; }))
+            return s;
     }
-    std::size_t open = 0;
-    for (std::size_t s = 0; s < spots && balancing.size() > 1; ++s) {
-        const bool firstBit = ((balancing.front() >> s) & 1U) != 0;
-        if (std::any_of(balancing.begin(), balancing.end(),
-                [&](unsigned m) { return (((m >> s) & 1U) != 0) != firstBit; })) {
-            open = s;
-            break;
-        }
+    return 0;
+}
+
+struct ChosenReading
+{
+    TypedReading reading;
+    std::vector<ChargeReadingNote> notes;
+};
+
+// Per spot that @p balancing reads differently, the note that @p chosen was taken.
+std::vector<ChargeReadingNote> notesOf(const std::vector<ChargeSpot> &spots,
+    const std::vector<unsigned> &balancing, unsigned chosen, bool autoIdentify)
+{
+    std::vector<ChargeReadingNote> notes;
+    for (std::size_t s = 0; s < spots.size(); ++s) {
+        if (std::all_of(balancing.begin(), balancing.end(),
+                [&](unsigned m) { return countAt(m, s) == countAt(chosen, s); }))
+            continue;
+        const auto canonical = [&](bool asCount) {
+            return NormalizeReaction(spotReading(spots[s], asCount), 0, autoIdentify).text;
+        };
+        std::string typed = spots[s].asCount; // "Cu2{+}" as typed: "Cu2+"
+        std::erase_if(typed, [](char c) { return c == '{' || c == '}'; });
+        notes.push_back(
+            { std::move(typed), canonical(countAt(chosen, s)), canonical(!countAt(chosen, s)) });
     }
-    ambiguous(first.spots[open], autoIdentify);
+    return notes;
+}
+
+// The one reading of digits before a sign under which the reaction balances, or the one of
+// several that chemistry means; otherwise refused, naming the first spot left open.
+ChosenReading chosenReading(std::string_view typed, TypedOptions options, bool autoIdentify)
+{
+    TypedReading first = ReadTyped(typed, options);
+    if (first.fault.cause != FaultCause::None)
+        throw InvalidReaction("sign", first.fault);
+    const std::size_t spots = first.spots.size();
+    if (spots == 0)
+        return { std::move(first), {} };
+    if (spots > MostSpots)
+        ambiguous(first.spots.front(), autoIdentify);
+    const std::vector<unsigned> balancing = balancingReadings(typed, options, spots, autoIdentify);
+    std::vector<unsigned> meant;
+    std::copy_if(balancing.begin(), balancing.end(), std::back_inserter(meant), [&](unsigned m) {
+        for (std::size_t s = 0; s < spots; ++s)
+            if (!chemistryMeans(spotReading(first.spots[s], countAt(m, s)), autoIdentify))
+                return false;
+        return true;
+    });
+    if (balancing.size() == 1 || (balancing.size() > 1 && meant.size() == 1)) {
+        const unsigned chosen = balancing.size() == 1 ? balancing.front() : meant.front();
+        options.countReadings = readingsOf(chosen, spots);
+        return { ReadTyped(typed, options), notesOf(first.spots, balancing, chosen, autoIdentify) };
+    }
+    const std::vector<unsigned> &open = meant.size() > 1 ? meant : balancing;
+    ambiguous(first.spots[firstOpenSpot(open, spots)], autoIdentify);
 }
 
 } // namespace
 
 ReadReaction ReadTypedReaction(std::string_view typed, bool loneEqualsIsArrow, bool autoIdentify)
 {
-    return normalised(chosenReading(typed, { loneEqualsIsArrow }, autoIdentify), autoIdentify);
+    ChosenReading chosen = chosenReading(typed, { loneEqualsIsArrow }, autoIdentify);
+    ReadReaction read = normalised(std::move(chosen.reading), autoIdentify);
+    read.chargeNotes = std::move(chosen.notes);
+    return read;
 }
 
 ReactionFault AtTypedPosition(ReactionFault fault, const ReadReaction &read)
@@ -135,7 +211,8 @@ PastedReaction ReadPastedReaction(std::string_view pasted, bool autoIdentify)
     // Without an arrow the blanks are typed as keys: a space types the arrow.
     const TypedOptions options { false, !HoldsCommonArrow(pasted) };
     try {
-        return { chosenReading(pasted, options, autoIdentify).text, {} };
+        ChosenReading chosen = chosenReading(pasted, options, autoIdentify);
+        return { std::move(chosen.reading.text), {}, std::move(chosen.notes) };
     } catch (const InvalidReaction &e) {
         return { {}, e.fault() };
     }

@@ -10,13 +10,24 @@
 
 namespace molvane {
 
+/// Digits before a sign that another reading would have balanced too, read as chemistry means
+/// them: "Cu2+" taken as "Cu{2+}", where "Cu2{+}" (no ion chemistry knows) balanced as well.
+struct ChargeReadingNote
+{
+    std::string typed, taken, other;
+    friend bool operator==(const ChargeReadingNote &, const ChargeReadingNote &) = default;
+};
+
 /// A typed reaction read, normalised and checked for its reading: a "-" that is no charge,
 /// a missing substance, or digits before a sign that more or fewer than one reading balances
-/// (both readings named) throw InvalidReaction at their typed position.
+/// (both readings named) throw InvalidReaction at their typed position. Where several readings
+/// balance, those with an ion chemistry does not know (a charge of 1 on several atoms of one
+/// element, or beyond 8) are left out first.
 struct ReadReaction
 {
     std::string text; ///< normalised, for Balance
     std::vector<int> origin; ///< per byte of text, its typed character position
+    std::vector<ChargeReadingNote> chargeNotes; ///< readings chemistry chose among balancing ones
 };
 ReadReaction ReadTypedReaction(std::string_view typed, bool loneEqualsIsArrow, bool autoIdentify);
 
@@ -32,6 +43,7 @@ struct PastedReaction
 {
     std::string text;
     ReactionFault refusal;
+    std::vector<ChargeReadingNote> chargeNotes {};
 };
 PastedReaction ReadPastedReaction(std::string_view pasted, bool autoIdentify);
 

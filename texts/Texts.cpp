@@ -146,6 +146,9 @@ constexpr auto Texts = std::to_array<UiText>({
     { TextId::LetterCaseReading,
         "\"%1\" was read as the element %2; for %3 type the second letter as a capital",
         "«%1» عنصر %2 خوانده شد؛ براي %3 حرف دوم را بزرگ بنويسيد" },
+    { TextId::ChargeReadingTaken,
+        "\"%1\" was read as %2, the ion chemistry knows; type %3 for the other reading",
+        "«%1» به صورت %2 خوانده شد، يوني كه شيمي مي شناسد؛ براي خوانش ديگر %3 بنويسيد" },
 
     // Menus and actions of the main window.
     { TextId::FileMenu, "&File", "پر&ونده" },

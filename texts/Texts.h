@@ -74,6 +74,8 @@ enum class TextId {
     NotAnElement,
     // Automatic letter case read two letters as one element where capitals name two.
     LetterCaseReading,
+    // Digits before a sign read as the ion chemistry knows, where another reading balanced too.
+    ChargeReadingTaken,
 
     // Menus and actions of the main window.
     FileMenu,

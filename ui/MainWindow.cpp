@@ -105,12 +105,19 @@ void MainWindow::createWidgets()
     m_typingPause.setSingleShot(true);
     m_typingPause.setInterval(1000);
     connect(&m_typingPause, &QTimer::timeout, this, [this] { m_history.endTypingRun(); });
+    // A letter case read while typing is told for a while; a paste's reading until replaced.
+    const auto tellReading = [this](TextId id, int timeout) {
+        return
+            [this, id, timeout](const QString &typed, const QString &taken, const QString &other) {
+                const std::string text = FillIn(Text(id, CurrentUiLanguage()),
+                    { typed.toStdString(), taken.toStdString(), other.toStdString() });
+                statusBar()->showMessage(QString::fromStdString(text), timeout);
+            };
+    };
     connect(m_reactionEditor, &ReactionEditor::letterCaseRead, this,
-        [this](const QString &typed, const QString &symbol, const QString &other) {
-            const std::string text = FillIn(Text(TextId::LetterCaseReading, CurrentUiLanguage()),
-                { typed.toStdString(), symbol.toStdString(), other.toStdString() });
-            statusBar()->showMessage(QString::fromStdString(text), 5000);
-        });
+        tellReading(TextId::LetterCaseReading, 5000));
+    connect(m_reactionEditor, &ReactionEditor::chargeReadingTaken, this,
+        tellReading(TextId::ChargeReadingTaken, 0));
     connect(m_reactionEditor, &ReactionEditor::edited, this, &MainWindow::updateUndoActions);
     // A cell being typed into becomes one step when its editing ends.
     connect(m_grid, &SubstanceGrid::modified, this, [this] {

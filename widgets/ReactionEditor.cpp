@@ -302,6 +302,9 @@ void ReactionEditor::reactionPaste()
         emit pasteRefused(read.refusal);
         return;
     }
+    for (const ChargeReadingNote &note : read.chargeNotes)
+        emit chargeReadingTaken(QString::fromStdString(note.typed),
+            QString::fromStdString(note.taken), QString::fromStdString(note.other));
     // Emptied, not reset: the paste is one step of the history.
     stopPaste();
     m_model->clearText();

@@ -79,6 +79,9 @@ signals:
     /// Automatic letter case just read the typed letters @p typed as the element @p symbol,
     /// where the capitals @p other would name two elements.
     void letterCaseRead(const QString &typed, const QString &symbol, const QString &other);
+    /// A paste's digits before a sign @p typed were read as the ion @p taken, where the reading
+    /// @p other balanced too.
+    void chargeReadingTaken(const QString &typed, const QString &taken, const QString &other);
     /// A paste was refused, and why (digits that may be a count or a charge...).
     void pasteRefused(const molvane::ReactionFault &why);
     /// The text or the caret may have changed, and with them what undo and redo can do.

@@ -94,6 +94,101 @@ TEST(BalanceCommand, ReadsIonsHydratesAndCommonArrows)
     EXPECT_EQ(r.status, SomeFailed);
 }
 
+struct TypedRun
+{
+    const char *typed;
+    const char *out; // without "error: Invalid reaction (" or "error: Can not balance ... ("
+    const char *err;
+};
+
+class TypedReactions : public testing::TestWithParam<TypedRun>
+{
+};
+
+// Every cause at its position in the text as typed (characters, not bytes, from 1), and the
+// notes on standard error of the readings taken.
+TEST_P(TypedReactions, TellTheirCauseAndTheReadingsTaken)
+{
+    const std::string cannot = "error: Can not balance this reaction It may be has more than one "
+                               "answer or it is more than one separate reaction. (";
+    CommandRun r = run(RunBalance, { "--", GetParam().typed });
+    if (r.out.starts_with("error: Invalid reaction ("))
+        r.out = "invalid: " + r.out.substr(25);
+    else if (r.out.starts_with(cannot))
+        r.out = "cannot: " + r.out.substr(cannot.size());
+    EXPECT_EQ(r.out, std::string(GetParam().out) + "\n") << GetParam().typed;
+    EXPECT_EQ(r.err, GetParam().err) << GetParam().typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Causes, TypedReactions,
+    testing::Values(TypedRun { "Fe2O3 + CO2 > Fe + CO",
+                        "cannot: substances 2, 4 belong on the other side of the arrow)", "" },
+        TypedRun {
+            "CO2 > CO + C", "cannot: substance 3 belongs on the other side of the arrow)", "" },
+        TypedRun { "NaHCO3 > Na2CO3 + H2O",
+            "cannot: only zero coefficients balance it: Na, C can not be matched together)", "" },
+        TypedRun { "H2O2 > H2O",
+            "cannot: only zero coefficients balance it: element \"H\" can not be matched)", "" },
+        TypedRun { "Fe{3+} + Cl{-} > FeCl2",
+            "cannot: only zero coefficients balance it: the charge can not be matched)", "" },
+        TypedRun { "CH4 + O2 > CO2 + H2O + CO", "cannot: more than one independent reaction)", "" },
+        TypedRun { "H2 + O2 > H2O > H2O2",
+            "invalid: more than one arrow (the second at position 15))", "" },
+        TypedRun {
+            "H2 + O2 + H2O", "invalid: no arrow between the reactants and the products)", "" },
+        TypedRun {
+            "Fe + S > FeO", "invalid: element \"S\" stands on one side of the arrow only)", "" },
+        // Unicode digits and arrows are one character each.
+        TypedRun { "H\xE2\x82\x82 + O\xE2\x82\x82 \xE2\x86\x92 H\xE2\x82\x82O + Fe{3+",
+            "invalid: \"{\" at position 19 is not closed)", "" },
+        TypedRun { "Ca(OH)2] > CaO + H2O", "invalid: \"]\" at position 8 is not opened)", "" },
+        TypedRun { "Na} + Cl > NaCl", "invalid: \"}\" at position 3 is not opened)", "" },
+        TypedRun {
+            "H2 + O2 > H2O + #", "invalid: \"#\" at position 17 is not part of a reaction)", "" },
+        TypedRun { "H2 + O2 \xE2\x86\x92 H2O + Fe{3}",
+            "invalid: the charge \"{3}\" at position 19 needs a sign and digits only, as in "
+            "{2+})",
+            "" },
+        TypedRun {
+            "Fe{2+}O > FeO", "invalid: the charge at position 3 does not end its substance)", "" },
+        TypedRun {
+            "CuSO4**5H2O > CuSO4 + H2O", "invalid: \"*\" at position 7 joins no formula)", "" },
+        TypedRun { "CuSO4*0H2O > CuSO4", "invalid: the count 0 at position 7)", "" },
+        TypedRun { "H2 + - O2 > H2O",
+            "invalid: \"-\" at position 6 is not a count; write a charge in braces, as in Cl{-})",
+            "" },
+        TypedRun {
+            "H2 + > H2O", "invalid: a substance is missing beside \">\" at position 6)", "" },
+        TypedRun { " ", "invalid: the reaction is empty)", "" },
+        TypedRun { "Fe2+ + Cl- > FeCl3",
+            "invalid: the digits at position 3 may be a count or a charge: write Fe{2+} or "
+            "Fe2{+})",
+            "" },
+        // Notes: letter case, digits before a sign, symbols that are no element.
+        TypedRun { "ch4+o2>co2+h2o", "invalid: element \"C\" stands on one side of the arrow only)",
+            "note: \"co\" was read as the element Co; for CO type the second letter as a "
+            "capital\n" },
+        TypedRun { "Cu + Ag+ > Cu2+ + Ag", "Cu+2Ag{+}>Cu{2+}+2Ag",
+            "note: \"Cu2+\" was read as Cu{2+}, the ion chemistry knows; type Cu2{+} for the "
+            "other reading\n" },
+        TypedRun { "D2 + O2 > D2O", "2D2+O2>2D2O",
+            "note: \"D\" is not an element: it is balanced, without a weight\n" }));
+
+TEST(BalanceCommand, DoubleDashEndsTheOptionsAndBlankLinesAreSkipped)
+{
+    CommandRun r = run(RunBalance, { "--table", "--", "--no-auto", "H2+O2>H2O" });
+    EXPECT_EQ(r.out,
+        "error: Invalid reaction (\"-\" at position 1 is not a count; write a charge in braces, "
+        "as in Cl{-})\n"
+        "2H2+O2>2H2O\nH2\t2\t2.02\nO2\t1\t31.98\nH2O\t2\t18.01\n");
+    EXPECT_EQ(r.status, SomeFailed);
+    r = run(RunBalance, { "--" }, "\nH2+O2>H2O\n \t\n\r\nN2+H2>NH3\n");
+    EXPECT_EQ(r.out, "2H2+O2>2H2O\nN2+3H2>2NH3\n");
+    EXPECT_EQ(r.status, Success);
+    // A blank reaction given as an argument is one, and fails.
+    EXPECT_EQ(run(RunBalance, { "" }).out, "error: Invalid reaction (the reaction is empty)\n");
+}
+
 TEST(BalanceCommand, UnknownOptionIsAUsageError)
 {
     const CommandRun r = run(RunBalance, { "--fast", "H2+O2>H2O" });

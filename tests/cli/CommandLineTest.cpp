@@ -46,7 +46,7 @@ struct Expected
 };
 
 const QString CliUsage
-    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [REACTION...]\n";
+    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [--] [REACTION...]\n";
 const QString CliVersion = QString("molvane-cli ") + MOLVANE_VERSION + "\n";
 
 } // namespace

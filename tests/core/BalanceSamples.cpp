@@ -3,6 +3,7 @@
 #include "BalanceReference.h"
 
 #include "core/Errors.h"
+#include "core/ReactionSyntax.h"
 
 #include <array>
 #include <filesystem>
@@ -196,6 +197,30 @@ std::string BalanceOutcome(const std::function<BalancedReaction()> &balance)
     } catch (const CannotBalance &e) {
         return faultText("cannot balance", e);
     }
+}
+
+std::string WithoutInvalidCause(const std::string &outcome)
+{
+    return outcome.starts_with("invalid") ? "invalid" : outcome;
+}
+
+bool MissesASubstance(const std::string &text)
+{
+    try {
+        CheckSubstancesPresent(text);
+        return false;
+    } catch (const InvalidReaction &) {
+        return true;
+    }
+}
+
+bool HoldsAState(const std::string &text)
+{
+    for (std::size_t end = 0; end <= text.size(); ++end)
+        if ((end == text.size() || text[end] == '+' || text[end] == '>')
+            && StateLength(std::string_view(text).substr(0, end)) > 0)
+            return true;
+    return false;
 }
 
 std::string RandomText(std::mt19937 &random, const std::string &alphabet, unsigned lengths)

@@ -18,6 +18,18 @@ std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
 /// cannot be read, or what differs. The text solver is asked whether or not Balance would.
 std::string TextSolverComparison(const std::string &text);
 
+/// @p outcome (BalanceOutcome's) with the cause of an invalid text left out: which texts are
+/// invalid is as the reference path has it, but several causes were refined on purpose since.
+std::string WithoutInvalidCause(const std::string &outcome);
+
+/// Whether a "+" or arrow of @p text stands at either end or beside another: now refused, on
+/// purpose, where the reference path read a substance "1" or none.
+bool MissesASubstance(const std::string &text);
+
+/// Whether a substance of @p text ends in a state such as "(aq)", which the reference path
+/// reads as a group.
+bool HoldsAState(const std::string &text);
+
 /// The reactions of a corpus file: the first field of each line, skipping "#" comments.
 std::vector<std::string> ReadCorpusReactions(const std::string &path);
 

@@ -186,6 +186,36 @@ private slots:
                     "capital"));
     }
 
+    void pastedIonsAreReadAsChemistryMeansOrRefusedWithTheirCause()
+    {
+        ReactionEditor *editor = m_window->reactionEditor();
+        // Enter balances; the box has the cause on a line of its own.
+        QTest::keyClicks(editor, "h2+o2 h2o+o3");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        QCOMPARE(m_questions[0].text,
+            QString("Can not balance this reaction\rIt may be has more than one answer or it is "
+                    "more than one separate reaction.\rmore than one independent reaction"));
+        // Digits before a sign that only chemistry tells apart: the ion is taken and told.
+        QApplication::clipboard()->setText("Cu + Ag+ > Cu2+ + Ag");
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(editor->text(), QString("Cu+Ag{+}>Cu{2+}+Ag"));
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("\"Cu2+\" was read as Cu{2+}, the ion chemistry knows; type Cu2{+} for the "
+                    "other reading"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(editor->text(), QString("Cu+2Ag{+}>Cu{2+}+2Ag"));
+        // A paste no reading balances is refused and the reaction stays as it was.
+        QApplication::clipboard()->setText("Fe2+ + Cl- > FeCl3");
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_questions.size(), std::size_t(2));
+        QCOMPARE(m_questions[1].text,
+            QString("Invalid reaction\rthe digits at position 3 may be a count or a charge: "
+                    "write Fe{2+} or Fe2{+}"));
+        QTest::qWait(50);
+        QCOMPARE(editor->text(), QString("Cu+2Ag{+}>Cu{2+}+2Ag"));
+    }
+
     void saveAsAddsTheExtensionAndNamesTheWindow()
     {
         QTest::keyClicks(m_window->reactionEditor(), "nacl");

@@ -363,4 +363,22 @@ full_disk_save() {
     cmp "$work/settings.conf" "$XDG_CONFIG_HOME/Qarv/Qv1.conf" || fail "the settings changed"
 }
 
+# A reaction copied from a web page, Unicode subscripts and arrow, pasted by Ctrl+V from the
+# clipboard another program holds, is typed as the editor writes it and balances.
+paste_unicode_reaction() {
+    command -v xclip >/dev/null || fail "missing xclip: run scripts/setup.sh"
+    start_session
+    start_molvane
+    # xclip holds the clipboard until the X server ends with the session.
+    printf '%s' 'C₆H₁₂O₆ + O₂ → CO₂ + H₂O' | xclip -selection clipboard
+    press ctrl+v
+    sleep 0.5 # a paste types its characters 10 ms apart; Enter must come after the last
+    press Return
+    keep_screenshot unicode-paste
+    save_as glucose
+    wait_for 5 first_line_is "$HOME/glucose.KVX" "C6H12O6+6O2>6CO2+6H2O" ||
+        fail "after Ctrl+V and Enter: $(first_line "$HOME/glucose.KVX")"
+    grep -q "^O2,6,31.98," "$HOME/glucose.KVX" || fail "the grid lacks the oxygen row"
+}
+
 "$scenario"

@@ -70,15 +70,13 @@ ReactionFault unmatchedRows(const std::vector<std::vector<std::int32_t>> &counts
         for (std::size_t i = 0; i < size; ++i)
             set[i] = i;
         do {
-            std::vector<std::size_t> removed;
-            for (const std::size_t i : set)
-                removed.push_back(order[i]);
+            std::vector<std::size_t> named(size);
+            std::transform(set.begin(), set.end(), named.begin(),
+                [&order](std::size_t i) { return order[i]; });
+            std::vector<std::size_t> removed = named;
             std::sort(removed.begin(), removed.end());
             const int found = answerWithout(counts, removed, reactantCount);
             if (found == 2 || (found == 1 && !fallback)) {
-                std::vector<std::size_t> named;
-                for (const std::size_t i : set)
-                    named.push_back(order[i]);
                 fallback = named;
                 if (found == 2)
                     break;

@@ -1,4 +1,5 @@
 #include "cli/DocumentCommands.h"
+#include "core/Utf8.h"
 
 #include "cli/BalanceCommands.h"
 #include "core/ReactionText.h"
@@ -178,8 +179,8 @@ QByteArray readAll(std::istream &in)
 // Columns as wide as their widest cell, counted in characters, not bytes.
 std::size_t displayWidth(std::string_view text)
 {
-    return std::size_t(std::count_if(text.begin(), text.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return std::size_t(
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsUtf8Continuation(c); }));
 }
 
 void printTable(const GridModel &grid, std::ostream &out)

@@ -1,4 +1,5 @@
 #include "core/CommonNotation.h"
+#include "core/Utf8.h"
 
 #include "core/ReactionCharacters.h"
 #include "core/ReactionSyntax.h"
@@ -97,7 +98,7 @@ public:
         int position = 0;
         m_position.reserve(typed.size() + 1);
         for (const char c : typed) {
-            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            if (!IsUtf8Continuation(c))
                 ++position;
             m_position.push_back(position);
         }

@@ -1,4 +1,5 @@
 #include "core/ReactionSyntax.h"
+#include "core/Utf8.h"
 
 #include "core/Errors.h"
 #include "core/ReactionCharacters.h"
@@ -12,16 +13,11 @@ namespace {
 
 constexpr std::string_view MiddleDot = "\xC2\xB7";
 
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // The whole UTF-8 character that starts at @p index.
 std::string characterAt(std::string_view text, std::size_t index)
 {
     std::size_t end = index + 1;
-    while (end < text.size() && isContinuationByte(text[end]))
+    while (end < text.size() && IsUtf8Continuation(text[end]))
         ++end;
     return std::string(text.substr(index, end - index));
 }
@@ -92,7 +88,7 @@ int CharacterPosition(std::string_view text, std::size_t index)
 {
     index = std::min(index, text.size());
     return int(1 + std::count_if(text.begin(), text.begin() + std::ptrdiff_t(index), [](char c) {
-        return !isContinuationByte(c);
+        return !IsUtf8Continuation(c);
     }));
 }
 

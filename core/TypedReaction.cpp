@@ -1,4 +1,5 @@
 #include "core/TypedReaction.h"
+#include "core/Utf8.h"
 
 #include "core/ElementTable.h"
 #include "core/Errors.h"
@@ -23,7 +24,7 @@ int typedPosition(std::string_view text, const std::vector<int> &origin, int pos
 {
     int seen = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++seen == position)
+        if (!IsUtf8Continuation(text[i]) && ++seen == position)
             return origin[i];
     }
     return origin.empty() ? position : origin.back() + 1;
@@ -235,7 +236,7 @@ std::vector<LetterCaseNote> LetterCaseNotes(const ReadReaction &read, std::strin
 {
     std::vector<std::size_t> byteOf; // per typed character position - 1, its first byte
     for (std::size_t i = 0; i < typed.size(); ++i)
-        if ((static_cast<unsigned char>(typed[i]) & 0xC0) != 0x80)
+        if (!IsUtf8Continuation(typed[i]))
             byteOf.push_back(i);
     const auto typedLower = [&](std::size_t i) {
         const std::size_t position = std::size_t(read.origin[i]);

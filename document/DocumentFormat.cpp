@@ -1,4 +1,5 @@
 #include "document/DocumentFormat.h"
+#include "core/Utf8.h"
 
 #include "document/LineFields.h"
 #include "document/Windows1256.h"
@@ -25,7 +26,7 @@ std::string quoted(std::string_view text)
     if (text.size() <= limit)
         return '"' + std::string(text) + '"';
     std::size_t cut = limit;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+    while (cut > 0 && IsUtf8Continuation(text[cut]))
         --cut; // keep whole UTF-8 characters
     return '"' + std::string(text.substr(0, cut)) + "...\"";
 }

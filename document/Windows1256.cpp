@@ -1,4 +1,5 @@
 #include "document/Windows1256.h"
+#include "core/Utf8.h"
 
 #include <QByteArray>
 #include <QList>
@@ -58,7 +59,7 @@ char32_t nextCharacter(std::string_view text, std::size_t &i)
     char32_t c = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
+        if (!IsUtf8Continuation(text[i + k])) {
             ++i;
             return Replacement;
         }

@@ -94,17 +94,16 @@ int RunBalance(
     std::vector<std::string> reactions;
     bool options = true; // until "--"
     for (const std::string &arg : args) {
-        if (!options) {
-            reactions.push_back(arg);
-        } else if (arg == "--") {
+        const bool option = options && arg.size() > 1 && arg.starts_with("--");
+        if (option && arg == "--") {
             options = false;
-        } else if (arg == "--no-auto") {
+        } else if (option && arg == "--no-auto") {
             autoIdentify = false;
-        } else if (arg == "--table") {
+        } else if (option && arg == "--table") {
             table = true;
-        } else if (arg == "--steps") {
+        } else if (option && arg == "--steps") {
             steps = true;
-        } else if (arg.size() > 1 && arg.starts_with("--")) {
+        } else if (option) {
             err << "molvane-cli balance: unknown option " << arg << '\n';
             return UsageError;
         } else {

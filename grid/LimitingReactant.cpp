@@ -136,6 +136,7 @@ ReactantOutcome CalculateGridLimited(
         return {};
     }
     std::vector<GridModel> trials;
+    trials.reserve(givenRows.size());
     for (const int row : givenRows)
         trials.push_back(*trial(grid, formulas, givenRows, row, 1));
     const std::optional<std::pair<int, int>> product = commonProduct(trials, reactantRows);

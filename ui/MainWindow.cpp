@@ -151,11 +151,12 @@ void MainWindow::createWeightActions()
               { "SettingsWeightsIupac", WeightTable::Iupac2021 } };
     const WeightTable stored = ReadWeightTable(m_settings);
     UseWeightTable(stored);
-    for (const auto &[name, table] : choices) {
+    for (const auto &[name, chosen] : choices) {
         QAction *choice = action(name);
         choice->setCheckable(true);
-        choice->setChecked(table == stored);
+        choice->setChecked(chosen == stored);
         group->addAction(choice);
+        const WeightTable table = chosen; // a lambda cannot capture a structured binding
         connect(choice, &QAction::triggered, this, [this, table] {
             UseWeightTable(table);
             WriteWeightTable(m_settings, table);

@@ -3,6 +3,7 @@
 #include "cli/CommandInput.h"
 #include "core/Balance.h"
 #include "core/CommonNotation.h"
+#include "core/Composition.h"
 #include "core/Derivation.h"
 #include "core/Errors.h"
 #include "core/ReactionAnalysis.h"
@@ -98,19 +99,20 @@ int RunBalance(
     std::vector<std::string> reactions;
     bool options = true; // until "--"
     for (const std::string &arg : args) {
-        if (!options || !arg.starts_with("--")) {
-            reactions.push_back(arg);
-        } else if (arg == "--") {
+        const bool option = options && arg.size() > 1 && arg.starts_with("--");
+        if (option && arg == "--") {
             options = false;
-        } else if (arg == "--no-auto") {
+        } else if (option && arg == "--no-auto") {
             autoIdentify = false;
-        } else if (arg == "--table") {
+        } else if (option && arg == "--table") {
             table = true;
-        } else if (arg == "--steps") {
+        } else if (option && arg == "--steps") {
             steps = true;
-        } else {
+        } else if (option) {
             err << "molvane-cli balance: unknown option " << arg << '\n';
             return UsageError;
+        } else {
+            reactions.push_back(arg);
         }
     }
     return ForEachInput(reactions, in, [&](const std::string &reaction) {
@@ -124,15 +126,25 @@ int RunBalance(
 int RunWeight(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    for (const std::string &arg : args) {
+    std::vector<std::string> formulas = args;
+    const bool table = std::erase(formulas, "--table") > 0;
+    for (const std::string &arg : formulas) {
         if (arg.size() > 1 && arg.starts_with("--")) {
             err << "molvane-cli weight: unknown option " << arg << '\n';
             return UsageError;
         }
     }
-    return ForEachInput(args, in, [&](const std::string &formula) {
+    return ForEachInput(formulas, in, [&](const std::string &formula) {
         try {
-            out << FormulaWeight(FromCommonNotation(formula, false)) << '\n';
+            const std::string read = FromCommonNotation(formula, false);
+            if (!table) {
+                out << FormulaWeight(read) << '\n';
+                return true;
+            }
+            const Composition composition = FormulaComposition(read);
+            out << composition.weight << '\n';
+            for (const ElementShare &share : composition.elements)
+                out << ShareLine(share) << '\n';
             return true;
         } catch (const InvalidReaction &e) {
             // A fault the formula's position can name is told as such; otherwise the reason.

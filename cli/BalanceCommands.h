@@ -18,7 +18,8 @@ using Command = int (*)(
 int RunBalance(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 
-/// weight [FORMULA...]: one formula weight per line, from @p in when none is given.
+/// weight [--table] [FORMULA...]: one formula weight per line, from @p in when none is given;
+/// --table writes the formula's composition under each, one element a line.
 int RunWeight(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 

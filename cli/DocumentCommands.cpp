@@ -5,7 +5,8 @@
 #include "core/ReactionText.h"
 #include "document/DocumentFiles.h"
 #include "export/HtmlExport.h"
-#include "grid/GridCalc.h"
+#include "grid/LimitingReactant.h"
+#include "texts/ReactantNote.h"
 #include "texts/Texts.h"
 
 #include <QFileInfo>
@@ -260,7 +261,11 @@ int RunCalc(
 {
     return withDocument(args, Output::OptionalElseInput, "calc", "IN.KVX [-o OUT.KVX]", in, out,
         err, [&](Document &document, const DocumentArgs &parsed) {
-            CalculateGrid(document.grid, document.FormulsList);
+            const ReactantOutcome outcome = CalculateGridLimited(
+                document.grid, document.FormulsList, ReactantRows(document.reaction));
+            if (const std::string note = ReactantNote(document.grid, outcome, UiLanguage::English);
+                !note.empty())
+                err << "note: " << note << '\n';
             return save(document, parsed.destination, out, err);
         });
 }

@@ -3,6 +3,7 @@
 #include "cli/CommandModule.h"
 #include "cli/DocumentCommands.h"
 #include "cli/QtMessages.h"
+#include "cli/WeightsOption.h"
 
 #include <iostream>
 #include <map>
@@ -20,6 +21,8 @@ extern "C" __attribute__((visibility("default"))) int molvaneCliRun(int argc, ch
         { "show", molvane::cli::RunShow },
         { "check", molvane::cli::RunCheck },
     };
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (!molvane::cli::TakeWeightsOption(args, std::cerr))
+        return molvane::cli::UsageError;
     return commands.at(argv[1])(args, std::cin, std::cout, std::cerr);
 }

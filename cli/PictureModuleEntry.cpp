@@ -1,8 +1,10 @@
 // The entry point of the module that holds the bmp command, with the application that painting
 // text needs.
+#include "cli/BalanceCommands.h"
 #include "cli/BitmapCommand.h"
 #include "cli/CommandModule.h"
 #include "cli/QtMessages.h"
+#include "cli/WeightsOption.h"
 
 #include <QGuiApplication>
 
@@ -19,6 +21,8 @@ extern "C" __attribute__((visibility("default"))) int molvaneCliRun(int argc, ch
     molvane::cli::UseOffscreenPlatformUnlessSet();
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (!molvane::cli::TakeWeightsOption(args, std::cerr))
+        return molvane::cli::UsageError;
     return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
 }

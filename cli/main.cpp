@@ -1,6 +1,7 @@
 #include "cli/BalanceCommands.h"
 #include "cli/CommandModule.h"
 #include "cli/EvalCommand.h"
+#include "cli/WeightsOption.h"
 #include "texts/Version.h"
 
 #include <iostream>
@@ -12,19 +13,33 @@ namespace {
 
 constexpr const char *Usage
     = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [--] [REACTION...]\n"
-      "       molvane-cli weight [FORMULA...]\n"
+      "       molvane-cli weight [--table] [FORMULA...]\n"
       "       molvane-cli eval [EXPRESSION...]\n"
       "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
       "       molvane-cli html [--steps] IN.KVX OUT.html\n"
       "       molvane-cli bmp IN.KVX OUT.bmp\n"
       "       molvane-cli show IN.KVX\n"
       "       molvane-cli check IN.KVX [-o OUT.KVX]\n"
+      "       molvane-cli --weights iupac|original COMMAND ...\n"
       "       molvane-cli --help | -h | help | --version\n"
       "\n"
       "balance, weight and eval read one input a line from standard input when none is given;\n"
       "balance skips blank lines, and after -- takes every argument as a reaction.\n"
+      "--weights chooses the atomic weights: original (the default) or iupac (IUPAC 2021).\n"
       "A file argument - is standard input, or standard output for OUT.\n"
       "Exit status: 0 when every input succeeded, 1 when any failed, 2 for a usage error.\n";
+
+// A module holds its own copy of the libraries: the table in force goes with its arguments.
+int runModule(const char *module, char *program, std::vector<std::string> args)
+{
+    const std::vector<std::string> weights = molvane::cli::WeightsOptionInForce();
+    args.insert(args.begin() + 1, weights.begin(), weights.end());
+    std::vector<char *> argv { program };
+    for (std::string &arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    return molvane::cli::RunModuleCommand(module, int(argv.size()) - 1, argv.data(), std::cerr);
+}
 
 } // namespace
 
@@ -43,7 +58,10 @@ int main(int argc, char **argv)
         { "bmp", molvane::cli::PictureModuleName },
     };
     std::ios::sync_with_stdio(false);
-    const std::string command = argc < 2 ? std::string() : argv[1];
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!molvane::cli::TakeWeightsOption(args, std::cerr))
+        return molvane::cli::UsageError;
+    const std::string command = args.empty() ? std::string() : args.front();
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << Usage;
         return molvane::cli::Success;
@@ -53,13 +71,13 @@ int main(int argc, char **argv)
         return molvane::cli::Success;
     }
     if (moduleCommands.contains(command))
-        return molvane::cli::RunModuleCommand(moduleCommands.at(command), argc, argv, std::cerr);
+        return runModule(moduleCommands.at(command), argv[0], args);
     if (!commands.contains(command)) {
-        if (argc >= 2)
+        if (!args.empty())
             std::cerr << "unknown command " << command << '\n';
         std::cerr << Usage;
         return molvane::cli::UsageError;
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    args.erase(args.begin());
     return commands.at(command)(args, std::cin, std::cout, std::cerr);
 }

@@ -1,5 +1,8 @@
 #include "core/ElementTable.h"
 
+#include <atomic>
+#include <charconv>
+
 namespace molvane {
 
 // clang-format off
@@ -55,21 +58,73 @@ int slotOf(std::string_view symbol)
 
 } // namespace
 
+namespace {
+
+std::atomic<WeightTable> tableInForce { WeightTable::Original };
+
+// Slot of every symbol of @p symbols, the first of equal ones winning.
+template <std::size_t N>
+std::array<signed char, SlotCount> slotsOf(const std::array<std::string_view, N> &symbols)
+{
+    std::array<signed char, SlotCount> table;
+    table.fill(-1);
+    for (int i = int(N) - 1; i >= 0; --i)
+        table[slotOf(symbols[i])] = static_cast<signed char>(i);
+    return table;
+}
+
+// The weight texts read once, independently of the locale; brackets around a mass number are
+// skipped.
+template <std::size_t N>
+std::array<long double, N> valuesOf(const std::array<std::string_view, N> &texts)
+{
+    std::array<long double, N> values {};
+    for (std::size_t i = 0; i < N; ++i) {
+        std::string_view text = texts[i];
+        if (text.starts_with('['))
+            text = text.substr(1, text.size() - 2);
+        std::from_chars(text.data(), text.data() + text.size(), values[i]);
+    }
+    return values;
+}
+
+} // namespace
+
+void UseWeightTable(WeightTable table)
+{
+    tableInForce.store(table, std::memory_order_relaxed);
+}
+
+WeightTable CurrentWeightTable()
+{
+    return tableInForce.load(std::memory_order_relaxed);
+}
+
+ElementList CurrentElements()
+{
+    if (CurrentWeightTable() == WeightTable::Iupac2021)
+        return { IupacSymbols, IupacWeights };
+    return { MetsLst, AWList };
+}
+
 std::optional<int> FindElement(std::string_view symbol)
 {
-    static const std::array<signed char, SlotCount> slots = [] {
-        std::array<signed char, SlotCount> table;
-        table.fill(-1);
-        for (int i = ElementCount - 1; i >= 0; --i) // the first of equal symbols wins
-            table[slotOf(MetsLst[i])] = static_cast<signed char>(i);
-        return table;
-    }();
+    static const std::array<signed char, SlotCount> originalSlots = slotsOf(MetsLst);
+    static const std::array<signed char, SlotCount> iupacSlots = slotsOf(IupacSymbols);
     if (symbol.empty() || symbol.size() > 2)
         return std::nullopt;
     const int slot = slotOf(symbol);
+    const auto &slots = CurrentWeightTable() == WeightTable::Iupac2021 ? iupacSlots : originalSlots;
     if (slot < 0 || slots[slot] < 0)
         return std::nullopt;
     return slots[slot];
+}
+
+long double AtomicWeight(int index)
+{
+    static const std::array<long double, ElementCount> original = valuesOf(AWList);
+    static const std::array<long double, IupacElementCount> iupac = valuesOf(IupacWeights);
+    return CurrentWeightTable() == WeightTable::Iupac2021 ? iupac[index] : original[index];
 }
 
 } // namespace molvane

@@ -8,8 +8,6 @@
 #include "core/ReactionSyntax.h"
 #include "core/SubstanceFormula.h"
 
-#include <array>
-#include <charconv>
 #include <limits>
 
 namespace molvane {
@@ -81,22 +79,6 @@ std::size_t matchingBracket(std::string_view formula, std::size_t open)
     }
     return std::string_view::npos;
 }
-
-// The table's weight texts read once, independently of the locale.
-long double atomicWeight(int index)
-{
-    static const std::array<long double, ElementCount> weights = [] {
-        std::array<long double, ElementCount> values {};
-        for (int i = 0; i < ElementCount; ++i)
-            std::from_chars(AWList[i].data(), AWList[i].data() + AWList[i].size(), values[i]);
-        return values;
-    }();
-    return weights[index];
-}
-
-} // namespace
-
-namespace {
 
 // Whether a count of "1" goes between @p prev and @p c when the text omits one.
 bool omitsCount(char prev, char c)
@@ -249,25 +231,32 @@ std::string WeightOfAtoms(
         const std::optional<int> index = FindElement(symbols[i]);
         if (!index)
             throw InvalidReaction("unknown element " + symbols[i]);
-        const long double weight = atomicWeight(*index);
+        const long double weight = AtomicWeight(*index);
         sum = double(static_cast<long double>(sum) + static_cast<long double>(counts[i]) * weight);
     }
     return FormatGeneral(sum);
 }
 
-std::string FormulaWeight(std::string_view typed)
+FormulaAtoms AtomsOfFormula(std::string_view typed)
 {
     std::string formula = WithJoiningStars(typed);
     formula.resize(formula.size() - StateLength(formula));
     CheckCharactersAndBrackets(formula);
     if (UsesExtendedNotation(formula)) {
-        const SubstanceFormula substance = ReadSubstance(formula);
-        if (substance.electron)
-            return std::string(ElectronWeight);
-        return WeightOfAtoms(substance.symbols, substance.counts);
+        SubstanceFormula substance = ReadSubstance(formula);
+        return { std::move(substance.symbols), std::move(substance.counts), substance.electron };
     }
-    const UnitFormula units = ReadUnitFormula(formula);
-    return WeightOfAtoms(units.symbols, CountAtoms(units.text, units.symbols));
+    UnitFormula units = ReadUnitFormula(formula);
+    std::vector<std::int32_t> counts = CountAtoms(units.text, units.symbols);
+    return { std::move(units.symbols), std::move(counts), false };
+}
+
+std::string FormulaWeight(std::string_view typed)
+{
+    const FormulaAtoms atoms = AtomsOfFormula(typed);
+    if (atoms.electron)
+        return std::string(ElectronWeight);
+    return WeightOfAtoms(atoms.symbols, atoms.counts);
 }
 
 } // namespace molvane

@@ -50,6 +50,17 @@ std::string_view ReadSymbol(std::string_view formula, std::size_t &pos);
 /// Throws InvalidReaction when the run is not one such integer.
 std::int32_t ReadCount(std::string_view formula, std::size_t &pos);
 
+/// The atoms of one formula as FormulaWeight reads it (a state, hydrate dots and a charge
+/// allowed): symbols in order of first appearance and their counts; the electron has none.
+/// Throws InvalidReaction on malformed text.
+struct FormulaAtoms
+{
+    std::vector<std::string> symbols;
+    std::vector<std::int32_t> counts;
+    bool electron = false;
+};
+FormulaAtoms AtomsOfFormula(std::string_view formula);
+
 /// Formula weight from the element table, in general format with 15 significant digits; an
 /// ion weighs as its atoms, the electron weighs ElectronWeight. Throws InvalidReaction on
 /// malformed text (an unclosed or unopened bracket among it) or a symbol missing from the

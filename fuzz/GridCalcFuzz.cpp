@@ -1,6 +1,6 @@
 // A small grid with random names and cells and random formula lines, through Calculate Grid.
-// The outcome must equal a plain reading of the command, every pair built and evaluated, and
-// the header row and the grid's shape never change.
+// The outcome must equal a plain reading of the command, every pair built and evaluated, press
+// after press, and the header row and the grid's shape never change.
 #include "PlainGridCalc.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -26,16 +26,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         formulas.push_back(input.ConsumeRandomLengthString(64));
 
     molvane::GridModel calculated = grid, plain = grid;
-    molvane::CalculateGrid(calculated, formulas);
-    molvane::plain::calculateGrid(plain, formulas);
-    if (calculated.colCount() != grid.colCount() || calculated.rowCount() != grid.rowCount())
-        std::abort();
-    for (int k = 0; k < grid.colCount(); ++k) {
-        if (calculated.itemName(k) != grid.itemName(k))
+    // Two presses with a typed cell changed between them: the second computes again.
+    for (int press = 0; press < 2; ++press) {
+        molvane::CalculateGrid(calculated, formulas);
+        molvane::plain::calculateGrid(plain, formulas);
+        if (calculated.colCount() != grid.colCount() || calculated.rowCount() != grid.rowCount())
             std::abort();
-        for (int r = 1; r < grid.rowCount(); ++r)
-            if (calculated.cell(k, r) != plain.cell(k, r))
+        for (int k = 0; k < grid.colCount(); ++k) {
+            if (calculated.itemName(k) != grid.itemName(k))
                 std::abort();
+            for (int r = 1; r < grid.rowCount(); ++r)
+                if (calculated.cell(k, r) != plain.cell(k, r)
+                    || calculated.isComputed(k, r) != plain.isComputed(k, r))
+                    std::abort();
+        }
+        const int col = int(std::size_t(press) % std::size_t(grid.colCount()));
+        calculated.setCell(col, grid.rowCount() - 1, "2");
+        plain.setCell(col, grid.rowCount() - 1, "2");
     }
     return 0;
 }

@@ -77,7 +77,7 @@ void applyLine(GridModel &grid, int a, std::string_view line)
     if (target < 0)
         return;
     if (std::optional<std::string> result = EvaluateFormula(line.substr(equals + 1)))
-        grid.setCell(target, a, std::move(*result));
+        grid.setComputedCell(target, a, std::move(*result));
 }
 
 // The prepared text splits into lines at every CR and every LF, also those from cell texts.
@@ -97,6 +97,7 @@ void applyLines(GridModel &grid, int a, std::string_view text)
 
 void CalculateGrid(GridModel &grid, const std::vector<std::string> &FormulsList)
 {
+    grid.clearComputedCells(); // a result never outlives the typed cell it came from
     std::string formulas;
     for (std::size_t i = 0; i < FormulsList.size(); ++i)
         formulas += (i == 0 ? "" : "\n") + FormulsList[i];

@@ -6,6 +6,7 @@ namespace molvane {
 
 GridModel::GridModel()
     : m_columns(DefaultColCount, std::vector<std::string>(2))
+    , m_computed(DefaultColCount, std::vector<char>(2))
     , m_colWidths(DefaultColCount, DefaultColWidth)
     , m_rowHeights(2, BuiltInRowHeight)
     , m_typesList { "0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "2", "2" }
@@ -15,6 +16,7 @@ void GridModel::setColCount(int count)
 {
     const std::size_t columns = static_cast<std::size_t>(std::max(count, 1));
     m_columns.resize(columns, std::vector<std::string>(m_rowHeights.size()));
+    m_computed.resize(columns, std::vector<char>(m_rowHeights.size()));
     m_colWidths.resize(columns, DefaultColWidth);
 }
 
@@ -23,6 +25,8 @@ void GridModel::setRowCount(int count)
     const std::size_t rows = static_cast<std::size_t>(std::max(count, 2));
     for (std::vector<std::string> &column : m_columns)
         column.resize(rows);
+    for (std::vector<char> &marks : m_computed)
+        marks.resize(rows);
     m_rowHeights.resize(rows, m_defaultRowHeight);
 }
 
@@ -34,6 +38,30 @@ const std::string &GridModel::cell(int col, int row) const
 void GridModel::setCell(int col, int row, std::string text)
 {
     m_columns.at(col).at(row) = std::move(text);
+    m_computed[std::size_t(col)][std::size_t(row)] = 0;
+}
+
+void GridModel::setComputedCell(int col, int row, std::string text)
+{
+    m_columns.at(col).at(row) = std::move(text);
+    m_computed[std::size_t(col)][std::size_t(row)] = 1;
+}
+
+bool GridModel::isComputed(int col, int row) const
+{
+    return m_computed.at(col).at(row) != 0;
+}
+
+void GridModel::clearComputedCells()
+{
+    for (std::size_t col = 0; col < m_columns.size(); ++col) {
+        for (std::size_t row = 0; row < m_columns[col].size(); ++row) {
+            if (m_computed[col][row]) {
+                m_columns[col][row].clear();
+                m_computed[col][row] = 0;
+            }
+        }
+    }
 }
 
 int GridModel::colWidth(int col) const

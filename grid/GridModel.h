@@ -40,7 +40,13 @@ public:
     void setRowCount(int count);
 
     const std::string &cell(int col, int row) const;
+    /// A cell the user gave: its text, and it counts as typed from now on.
     void setCell(int col, int row, std::string text);
+    /// A cell Calculate Grid worked out: the next Calculate Grid works it out again.
+    void setComputedCell(int col, int row, std::string text);
+    bool isComputed(int col, int row) const;
+    /// Empties every computed cell, so that only typed cells remain to compute from.
+    void clearComputedCells();
     const std::string &itemName(int col) const { return cell(col, 0); }
 
     int colWidth(int col) const;
@@ -58,7 +64,8 @@ public:
     /// The type entry of column @p col, or an empty text when the list is shorter.
     std::string_view typeOf(int col) const;
 
-    /// The same cells and item types; sizes are the view's and do not count.
+    /// The same cells and item types; sizes are the view's and do not count, and neither do
+    /// the marks of computed cells, which no file holds.
     bool sameContentAs(const GridModel &other) const
     {
         return m_columns == other.m_columns && m_typesList == other.m_typesList;
@@ -68,6 +75,7 @@ public:
 
 private:
     std::vector<std::vector<std::string>> m_columns; // m_columns[col][row]
+    std::vector<std::vector<char>> m_computed; // parallel to m_columns; a new cell is typed
     std::vector<int> m_colWidths;
     std::vector<int> m_rowHeights;
     int m_defaultRowHeight = BuiltInRowHeight;

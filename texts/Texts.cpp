@@ -327,6 +327,31 @@ constexpr auto Texts = std::to_array<UiText>({
         "عددهاي راه حل بزرگ تر از آن هستند كه نشان داده شوند." },
     { TextId::WorkingNoAnswer, "No single answer: %1.", "جواب يكتايي ندارد: %1." },
     { TextId::HtmlWithWorking, "Add the &working to the page", "افزودن &راه حل به صفحه" },
+
+    // Quantities.
+    { TextId::SettingsWeightsMenu, "&Atomic Weights", "&جرم هاي اتمي" },
+    { TextId::SettingsWeightsOriginalCaption, "&Original table", "جدول ا&صلي" },
+    { TextId::SettingsWeightsOriginalHint,
+        "Original table|Uses the atomic weights the program has always used",
+        "جدول اصلي|جرم هاي اتمي هميشگي برنامه را به كار مي برد" },
+    { TextId::SettingsWeightsIupacCaption, "&IUPAC 2021", "جدول &IUPAC 2021" },
+    { TextId::SettingsWeightsIupacHint,
+        "IUPAC 2021|Uses the standard atomic weights IUPAC published in 2021",
+        "جدول IUPAC 2021|جرم هاي اتمي استاندارد منتشر شده IUPAC در سال 2021 را به كار مي برد" },
+    { TextId::CompositionHeader, "Element\tCount\tAtomic weight\tMass\tMass %",
+        "عنصر\tتعداد\tجرم اتمي\tجرم\tدرصد جرمي" },
+    { TextId::GridHint,
+        "Pale cells were computed by Calculate Grid, which computes them again from the cells "
+        "you typed",
+        "خانه هاي كم رنگ را محاسبه جدول پر كرده است و آن ها را از خانه هايي كه نوشته ايد دوباره "
+        "حساب مي كند" },
+    { TextId::LimitingReactant, "%1 is the limiting reactant; left over: %2",
+        "%1 واكنش دهنده محدود كننده است؛ باقي مانده: %2" },
+    { TextId::LeftOver, "%2 %3 of %1", "%2 %3 از %1" },
+    { TextId::NoLimitingReactant,
+        "No limiting reactant can be decided: the products come from the first given reactant",
+        "واكنش دهنده محدود كننده را نمي توان تعيين كرد: فرآورده ها از نخستين واكنش دهنده داده "
+        "شده حساب شدند" },
 });
 
 // Each id indexes its own entry, so a lookup can neither miss nor land on another text.

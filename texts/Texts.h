@@ -211,6 +211,19 @@ enum class TextId {
     WorkingNoAnswer,
     HtmlWithWorking, ///< the check box of the page's save dialog
 
+    // Quantities: the atomic weights in force, the composition of a formula, the cells
+    // Calculate Grid computed and the reactant that limits the products.
+    SettingsWeightsMenu,
+    SettingsWeightsOriginalCaption,
+    SettingsWeightsOriginalHint,
+    SettingsWeightsIupacCaption,
+    SettingsWeightsIupacHint,
+    CompositionHeader, ///< the columns, separated by tabs
+    GridHint,
+    LimitingReactant, ///< %1 the reactant, %2 what is left of the others
+    LeftOver, ///< one reactant's rest: %1 the reactant, %2 the amount, %3 the item
+    NoLimitingReactant,
+
     Count ///< not a text: the number of texts
 };
 

@@ -13,6 +13,7 @@ constexpr MenuEntry Menus[] = {
     { "File1", TextId::FileMenu },
     { "Reaction1", TextId::ReactionMenu },
     { "Settings1", TextId::SettingsMenu },
+    { "SettingsWeights1", TextId::SettingsWeightsMenu, "Settings1" },
     { "Help1", TextId::HelpMenu },
 };
 
@@ -45,6 +46,11 @@ constexpr ActionEntry Actions[] = {
     { "SettingsOptions", "Settings1", "F3", TextId::SettingsOptionsCaption,
         TextId::SettingsOptionsHint },
     { "SettingsKey", "Settings1", "F4", TextId::SettingsKeyCaption, TextId::SettingsKeyHint },
+    // Checked one of the two: the table every weight comes from.
+    { "SettingsWeightsOriginal", "SettingsWeights1", "", TextId::SettingsWeightsOriginalCaption,
+        TextId::SettingsWeightsOriginalHint },
+    { "SettingsWeightsIupac", "SettingsWeights1", "", TextId::SettingsWeightsIupacCaption,
+        TextId::SettingsWeightsIupacHint },
     separatorIn("Settings1"),
     { "SettingsEnglish", "Settings1", "F10", TextId::SettingsEnglishCaption,
         TextId::SettingsEnglishHint },

@@ -22,6 +22,7 @@ struct MenuEntry
 {
     const char *name;
     TextId title;
+    const char *parent = nullptr; ///< a submenu stands in this menu where its entries do
 };
 
 /// Every menu entry, menu by menu in menu-bar order.

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "core/ElementTable.h"
 #include "document/Windows1256.h"
 #include "export/FontConversion.h"
 #include "texts/FaultTexts.h"
@@ -20,6 +21,7 @@
 #include "widgets/SubstanceGrid.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -38,6 +40,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include <algorithm>
 #include <optional>
 
 namespace molvane {
@@ -136,6 +139,7 @@ void MainWindow::createWidgets()
 // options feed every key from the start; their dialog waits until it is first opened.
 void MainWindow::createDialogs()
 {
+    createWeightActions();
     connect(action("SettingsOptions"), &QAction::triggered, this, &MainWindow::showOptions);
     m_storedKeyOptions = ReadKeyOptions(m_settings);
     // The editor reads the options at every key: a change counts from the next one.
@@ -144,6 +148,30 @@ void MainWindow::createDialogs()
         [this] { keyOptionsDialog()->showModal(font()); });
     connect(action("HelpAbout"), &QAction::triggered, this,
         [this] { aboutDialog()->showModal(font()); });
+}
+
+// The table chosen last is in force from the start; a choice counts from the next weight.
+void MainWindow::createWeightActions()
+{
+    auto *group = new QActionGroup(this);
+    const std::pair<const char *, WeightTable> choices[]
+        = { { "SettingsWeightsOriginal", WeightTable::Original },
+              { "SettingsWeightsIupac", WeightTable::Iupac2021 } };
+    const WeightTable stored = ReadWeightTable(m_settings);
+    UseWeightTable(stored);
+    for (const auto &[name, chosen] : choices) {
+        QAction *choice = action(name);
+        choice->setCheckable(true);
+        choice->setChecked(chosen == stored);
+        group->addAction(choice);
+        const WeightTable table = chosen; // a lambda cannot capture a structured binding
+        connect(choice, &QAction::triggered, this, [this, table] {
+            UseWeightTable(table);
+            WriteWeightTable(m_settings, table);
+            SyncSettings(m_settings);
+            m_grid->refresh();
+        });
+    }
 }
 
 KeyOptionsDialog *MainWindow::keyOptionsDialog()
@@ -250,8 +278,14 @@ void MainWindow::createMenusAndToolBar()
 {
     for (const ActionEntry &entry : MainActions()) {
         QMenu *&menu = m_menus[entry.menu];
-        if (!menu)
-            menu = menuBar()->addMenu(QString());
+        if (!menu) {
+            const auto menus = MainMenus();
+            const auto found = std::find_if(menus.begin(), menus.end(),
+                [&](const MenuEntry &known) { return qstrcmp(known.name, entry.menu) == 0; });
+            menu = found != menus.end() && found->parent
+                ? m_menus.value(found->parent)->addMenu(QString())
+                : menuBar()->addMenu(QString());
+        }
         if (entry.name)
             menu->addAction(m_actions.value(entry.name));
         else
@@ -320,6 +354,7 @@ void MainWindow::applyCaptions(UiLanguage language)
     };
     m_reactionEditor->setAccessibleName(accessibleName(TextId::ReactionLabel));
     m_grid->setAccessibleName(accessibleName(TextId::PropertiesLabel));
+    m_grid->setComputedHint(UiString(TextId::GridHint, language));
     m_balanceButton->setAccessibleName(accessibleName(TextId::BalanceButton));
     m_calculateButton->setAccessibleName(accessibleName(TextId::CalculateGridButton));
     m_calculateButton->setAccessibleDescription(m_calculateButton->statusTip());

@@ -108,6 +108,7 @@ private:
     void rememberRecent(const QString &path);
     void openRecent(const QString &path);
     void createDialogs();
+    void createWeightActions();
     // Built on first use: the start-up does not wait for dialogs nobody has opened yet.
     OptionsDialog *optionsDialog();
     AboutDialog *aboutDialog();

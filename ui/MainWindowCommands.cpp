@@ -11,8 +11,9 @@
 #include "export/FontConversion.h"
 #include "export/HtmlExport.h"
 #include "grid/BalanceFill.h"
-#include "grid/GridCalc.h"
+#include "grid/LimitingReactant.h"
 #include "texts/FaultTexts.h"
+#include "texts/ReactantNote.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/Settings.h"
@@ -333,9 +334,16 @@ void MainWindow::calculateGrid()
         return;
     }
     m_grid->commitEdit();
-    CalculateGrid(m_history.document().grid, m_history.document().FormulsList);
+    Document &document = m_history.document();
+    const ReactantOutcome outcome = CalculateGridLimited(
+        document.grid, document.FormulsList, ReactantRows(document.reaction));
     m_grid->refresh();
     recordChange(EditKind::Other);
+    const std::string note = ReactantNote(document.grid, outcome, CurrentUiLanguage());
+    if (note.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(ToQString(note));
 }
 
 // Copy and Paste act on the part that has the focus.

@@ -88,6 +88,17 @@ void WriteHtmlWorking(QSettings &settings, bool withWorking)
     settings.setValue("HtmlWorking", withWorking ? 1 : 0);
 }
 
+WeightTable ReadWeightTable(QSettings &settings)
+{
+    return readInt(settings, "AtomicWeights").value_or(0) == 1 ? WeightTable::Iupac2021
+                                                               : WeightTable::Original;
+}
+
+void WriteWeightTable(QSettings &settings, WeightTable table)
+{
+    settings.setValue("AtomicWeights", table == WeightTable::Iupac2021 ? 1 : 0);
+}
+
 namespace {
 
 // A second name for the file @p path: a hard link, which needs no room for the data.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ElementTable.h"
 #include "editor/KeyOptions.h"
 
 #include <optional>
@@ -32,5 +33,9 @@ bool SyncSettings(QSettings &settings);
 /// Whether an exported page gets the working, as last chosen; off until chosen.
 bool ReadHtmlWorking(QSettings &settings);
 void WriteHtmlWorking(QSettings &settings, bool withWorking);
+
+/// The atomic weights chosen last; the original table until chosen.
+WeightTable ReadWeightTable(QSettings &settings);
+void WriteWeightTable(QSettings &settings, WeightTable table);
 
 } // namespace molvane

@@ -1,6 +1,7 @@
 #include "widgets/CellDelegate.h"
 
 #include "widgets/CellEditor.h"
+#include "widgets/GridTableModel.h"
 
 #include "grid/NumberText.h"
 
@@ -45,12 +46,25 @@ void CellDelegate::setModelData(
     model->setData(index, static_cast<CellEditor *>(editor)->text(), Qt::EditRole);
 }
 
+// A computed cell's text is the grid font's colour moved part way to the cell's background:
+// set apart from typed text and still readable on a light or a dark background.
+void CellDelegate::muteText(QPalette &palette)
+{
+    const QColor text = palette.color(QPalette::Text), base = palette.color(QPalette::Base);
+    const auto mix = [](int a, int b) { return (3 * a + 2 * b) / 5; };
+    palette.setColor(QPalette::Text,
+        QColor(mix(text.red(), base.red()), mix(text.green(), base.green()),
+            mix(text.blue(), base.blue())));
+}
+
 // A number reads left to right in a right-to-left cell too. One that fits stands at the
 // cell's reading side; one too wide keeps its first digits and is cut at its end, as in a
 // left-to-right cell, instead of losing the digits that tell what it is.
 void CellDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(GridTableModel::ComputedRole).toBool())
+        muteText(option->palette);
     if (option->direction != Qt::RightToLeft || !ReadDecimal(option->text.toStdString()))
         return;
     const QStyle *style = option->widget ? option->widget->style() : QApplication::style();

@@ -35,6 +35,8 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+    static void muteText(QPalette &palette);
+
     CodePageHas m_codePageHas;
     EditorOpened m_opened;
 };

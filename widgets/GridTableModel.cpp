@@ -1,6 +1,7 @@
 #include "widgets/GridTableModel.h"
 
 #include "document/QtText.h"
+#include "widgets/CompositionTip.h"
 
 namespace molvane {
 
@@ -41,6 +42,28 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const
     if (role == TypeRole) {
         const std::string_view type = m_grid->typeOf(index.column());
         return ToQString(type);
+    }
+    const bool computed = m_grid->isComputed(index.column(), index.row() + 1);
+    if (role == ComputedRole)
+        return computed;
+    if (role == Qt::StatusTipRole && computed)
+        return m_computedHint;
+    if (role == Qt::ToolTipRole)
+        return toolTip(index);
+    return {};
+}
+
+// A weight cell tells what the row's formula is made of.
+QVariant GridTableModel::toolTip(const QModelIndex &index) const
+{
+    if (m_grid->typeOf(index.column()) != AtomicWeightType)
+        return {};
+    for (int col = 0; col < m_grid->colCount(); ++col) {
+        const std::string &formula = m_grid->cell(col, index.row() + 1);
+        if (m_grid->typeOf(col) == SubstanceFormulaType && !formula.empty()) {
+            const QString tip = CompositionTip(formula, CurrentUiLanguage());
+            return tip.isEmpty() ? QVariant() : QVariant(tip);
+        }
     }
     return {};
 }

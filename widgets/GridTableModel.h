@@ -16,6 +16,8 @@ class GridTableModel : public QAbstractTableModel
 public:
     /// The type code of an index's column, as `TypesList` holds it.
     static constexpr int TypeRole = Qt::UserRole + 1;
+    /// Whether Calculate Grid computed the cell (a bool).
+    static constexpr int ComputedRole = Qt::UserRole + 2;
 
     explicit GridTableModel(QObject *parent = nullptr);
 
@@ -24,6 +26,8 @@ public:
     void setGrid(GridModel *grid);
     /// The grid was changed by code: every count, name and cell is read again.
     void reload();
+    /// The status-bar text of a computed cell, which says what its shade means.
+    void setComputedHint(const QString &hint) { m_computedHint = hint; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -33,7 +37,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    QVariant toolTip(const QModelIndex &index) const;
+
     GridModel *m_grid = nullptr;
+    QString m_computedHint;
 };
 
 } // namespace molvane

@@ -89,6 +89,11 @@ void SubstanceGrid::refresh()
     applySizes();
 }
 
+void SubstanceGrid::setComputedHint(const QString &hint)
+{
+    m_table->setComputedHint(hint);
+}
+
 void SubstanceGrid::applySizes()
 {
     m_applyingSizes = true;

@@ -31,6 +31,8 @@ public:
     /// The model was changed by code (Balance, Calculate Grid, loading, Options): shows it
     /// again. An open editor is closed without writing or checking its text.
     void refresh();
+    /// The status-bar text over a computed cell, in the language shown.
+    void setComputedHint(const QString &hint);
 
     /// The font and colour of every cell, the header included.
     void setGridFont(const QFont &font, const QColor &color);

@@ -209,6 +209,15 @@ TEST(WeightCommand, WeightsOrErrors)
         "error: \"(\" at position 3 is not closed\n0.000549\n96.02\n");
 }
 
+TEST(WeightCommand, TableListsEachElementsShare)
+{
+    const CommandRun r = run(RunWeight, { "--table", "CO2", "Xq" });
+    EXPECT_EQ(r.out,
+        "43.99\nC\t1\t12.01\t12.01\t27.30\nO\t2\t15.99\t31.98\t72.70\n"
+        "error: unknown element Xq\n");
+    EXPECT_EQ(r.status, SomeFailed);
+}
+
 } // namespace
 
 TEST(BalanceCommand, StepsWriteTheWorkingUnderEachReaction)

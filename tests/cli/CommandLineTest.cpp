@@ -80,6 +80,32 @@ TEST(CommandLine, HelpVersionAndUsageErrors)
     }
 }
 
+TEST(CommandLine, WeightsOptionChoosesTheTableForEveryCommand)
+{
+    const ProcessRun iupac = run(MOLVANE_CLI, { "--weights", "iupac", "weight", "CO2", "Lr" });
+    EXPECT_EQ(iupac.out.toStdString(), "44.009\n262\n");
+    const ProcessRun after
+        = run(MOLVANE_CLI, { "balance", "--table", "--weights", "iupac", "H2+O2>H2O" });
+    EXPECT_EQ(
+        after.out.toStdString(), "2H2+O2>2H2O\nH2\t2\t2.016\nO2\t1\t31.998\nH2O\t2\t18.015\n");
+    EXPECT_EQ(run(MOLVANE_CLI, { "--weights", "original", "weight", "CO2" }).out, "43.99\n");
+    const ProcessRun wrong = run(MOLVANE_CLI, { "--weights", "newest", "weight", "CO2" });
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.startsWith("molvane-cli: --weights takes iupac or original"));
+    // The document commands run in a module of their own and take the option too; calc
+    // computes from the weights the document holds, so both give the same document.
+    QFile salt(QString(MOLVANE_EXAMPLES_DIR) + "/salt.KVX");
+    ASSERT_TRUE(salt.open(QIODevice::ReadOnly));
+    const QByteArray document = salt.readAll();
+    const ProcessRun original = run(MOLVANE_CLI, { "calc", "-", "-o", "-" }, document);
+    const ProcessRun current
+        = run(MOLVANE_CLI, { "--weights", "iupac", "calc", "-", "-o", "-" }, document);
+    EXPECT_EQ(original.status, 0);
+    EXPECT_EQ(current.status, 0);
+    EXPECT_EQ(original.out, current.out);
+    EXPECT_FALSE(original.out.isEmpty());
+}
+
 TEST(CommandLine, UsageNamesStandardStreams)
 {
     const QString usage = run(MOLVANE_CLI, { "--help" }).out;

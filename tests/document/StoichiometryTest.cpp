@@ -6,6 +6,7 @@
 #include "core/Balance.h"
 #include "grid/BalanceFill.h"
 #include "grid/GridCalc.h"
+#include "grid/LimitingReactant.h"
 #include "grid/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -111,5 +112,97 @@ TEST(Stoichiometry, ResultsAndSavedDocumentKeepTheDotUnderACommaLocale)
     EXPECT_TRUE(underComma.contains("\r\nH2O,2,18.01,4.0009092975676"));
     EXPECT_TRUE(underComma.contains(",72.05637644919"));
 }
+
+struct Typed
+{
+    int row;
+    Column col;
+    const char *value;
+};
+
+struct LimitingCase
+{
+    const char *name;
+    const char *reaction;
+    std::vector<Typed> typed;
+    std::vector<std::string> formulas; ///< none: the template's; "@" is the gram item
+    ReactantOutcome::Kind kind;
+    int limitingRow;
+    double productGrams; ///< of the last row, worked by hand from the original weights
+    std::vector<std::pair<Typed, double>> leftOvers;
+};
+
+class LimitingReactant : public testing::TestWithParam<std::tuple<UiLanguage, LimitingCase>>
+{
+};
+
+// Mass is never created: the reactant that gives the least product limits it.
+TEST_P(LimitingReactant, ProductsComeFromTheLimitingOne)
+{
+    const auto &[language, c] = GetParam();
+    Document doc;
+    doc.language = language;
+    doc.grid.setRowCount(2);
+    doc = ApplyTemplateFile(doc, { {}, {}, QString::fromStdString(dataDir()) }).document;
+    FillGridFromBalance(doc.grid, Balance(c.reaction));
+    for (const Typed &typed : c.typed)
+        doc.grid.setCell(typed.col, typed.row, typed.value);
+    if (!c.formulas.empty())
+        doc.FormulsList.clear();
+    for (std::string formula : c.formulas) {
+        for (std::size_t at; (at = formula.find('@')) != std::string::npos;)
+            formula.replace(at, 1, doc.grid.itemName(GramCol));
+        doc.FormulsList.push_back(formula);
+    }
+    const ReactantOutcome outcome
+        = CalculateGridLimited(doc.grid, doc.FormulsList, ReactantRows(c.reaction));
+    EXPECT_EQ(outcome.kind, c.kind);
+    EXPECT_EQ(outcome.limitingRow, c.limitingRow);
+    const int last = doc.grid.rowCount() - 1;
+    EXPECT_NEAR(valueOf(doc.grid, GramCol, last), c.productGrams, c.productGrams * 1e-12);
+    EXPECT_TRUE(doc.grid.isComputed(GramCol, last));
+    for (const Typed &typed : c.typed) // the excess keeps what was typed
+        EXPECT_EQ(doc.grid.cell(typed.col, typed.row), typed.value);
+    ASSERT_EQ(outcome.leftOvers.size(), c.leftOvers.size());
+    for (std::size_t i = 0; i < c.leftOvers.size(); ++i) {
+        const auto &[where, amount] = c.leftOvers[i];
+        EXPECT_EQ(outcome.leftOvers[i].row, where.row);
+        EXPECT_EQ(outcome.leftOvers[i].col, where.col);
+        EXPECT_NEAR(std::stod(outcome.leftOvers[i].amount), amount, 1e-4) << i;
+    }
+}
+
+using Kind = ReactantOutcome::Kind;
+
+INSTANTIATE_TEST_SUITE_P(Templates, LimitingReactant,
+    testing::Combine(testing::Values(UiLanguage::English, UiLanguage::Farsi),
+        testing::Values(
+            // 40 g of hydrogen, 4 g of oxygen: 4/31.98 mol of oxygen gives twice that of water
+            LimitingCase { "OxygenLimitsWater", "H2+O2>H2O",
+                { { 1, GramCol, "40" }, { 2, GramCol, "4" } }, {}, Kind::Limiting, 2,
+                4 / 31.98 * 2 * 18.01, { { { 1, GramCol, "" }, 40 - 4 / 31.98 * 2 * 2.02 } } },
+            // hydrogen in moles: what is left of it is told in moles
+            LimitingCase { "LeftOverInTheTypedColumn", "H2+O2>H2O",
+                { { 1, MolCol, "19.8" }, { 2, GramCol, "4" } }, {}, Kind::Limiting, 2,
+                4 / 31.98 * 2 * 18.01, { { { 1, MolCol, "" }, 19.8 - 4 / 31.98 * 2 } } },
+            // exactly the amounts the reaction takes: the first limits, nothing is left
+            LimitingCase { "EqualAmounts", "H2+O2>H2O",
+                { { 1, GramCol, "4.04" }, { 2, GramCol, "31.98" } }, {}, Kind::Limiting, 1, 36.02,
+                { { { 2, GramCol, "" }, 0 } } },
+            // 2N2 + 4H2 + 3O2 > 2NH4NO3: of three, hydrogen gives the least
+            LimitingCase { "ThreeGivenReactants", "N2+H2+O2>NH4NO3",
+                { { 1, GramCol, "10" }, { 2, GramCol, "1" }, { 3, GramCol, "100" } }, {},
+                Kind::Limiting, 2, 1 / 2.02 / 2 * 80.03,
+                { { { 1, GramCol, "" }, 10 - 1 / 2.02 / 2 * 28.02 },
+                    { { 3, GramCol, "" }, 100 - 1 / 2.02 * 3 / 4 * 31.98 } } },
+            // twice the amount does not give twice the product: nothing can be decided, and
+            // the first given row computes as it always has
+            LimitingCase { "NotProportional", "H2+O2>H2O",
+                { { 1, GramCol, "40" }, { 2, GramCol, "4" } }, { "#@(a)=#@(b)*#@(b)" },
+                Kind::Undecided, 0, 1600, {} })),
+    [](const auto &info) {
+        return std::string(std::get<0>(info.param) == UiLanguage::English ? "English" : "Farsi")
+            + std::get<1>(info.param).name;
+    });
 
 } // namespace

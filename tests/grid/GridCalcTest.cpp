@@ -41,6 +41,16 @@ Rows substanceRows(const GridModel &grid)
     return rows;
 }
 
+// Which cells are marked computed, row by row.
+std::vector<std::vector<bool>> computedMarks(const GridModel &grid)
+{
+    std::vector<std::vector<bool>> marks(std::size_t(grid.rowCount()));
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int k = 0; k < grid.colCount(); ++k)
+            marks[std::size_t(r)].push_back(grid.isComputed(k, r));
+    return marks;
+}
+
 struct CalcCase
 {
     const char *name;
@@ -151,6 +161,32 @@ TEST(CalculateGrid, IntegerColumnReceivesFraction)
     CalculateGrid(grid, { "#Count(a)=#Mass(a)/2" });
     EXPECT_EQ(grid.cell(0, 1), "2.5");
     EXPECT_FALSE(GridSetEditText(grid.typeOf(0), grid.cell(0, 1)));
+}
+
+// Glucose burnt: a changed mass changes every result that came from it, and a result typed
+// over becomes an input.
+TEST(CalculateGrid, ComputesItsOwnResultsAgainFromTheTypedCells)
+{
+    GridModel grid = makeGrid({ "Number", "Weight", "Mass" },
+        { { "1", "180.16", "10" }, { "6", "31.99", "" }, { "6", "43.99", "" } });
+    const std::vector<std::string> formulas
+        = { "#Mass(a)=#Mass(b)*#Number(a)*#Weight(a)/#Weight(b)/#Number(b)" };
+    CalculateGrid(grid, formulas);
+    const std::string first = grid.cell(2, 3);
+    EXPECT_TRUE(grid.isComputed(2, 3));
+    EXPECT_FALSE(grid.isComputed(2, 1));
+    grid.setCell(2, 1, "20");
+    CalculateGrid(grid, formulas);
+    EXPECT_NEAR(std::stod(grid.cell(2, 3)), 2 * std::stod(first), 1e-9);
+    grid.setCell(2, 2, "0");
+    EXPECT_FALSE(grid.isComputed(2, 2));
+    CalculateGrid(grid, formulas);
+    EXPECT_EQ(grid.cell(2, 2), "0");
+    EXPECT_TRUE(grid.isComputed(2, 3)); // from the first row with data, as always
+    grid.setCell(2, 1, "");
+    grid.setCell(2, 2, "");
+    CalculateGrid(grid, formulas);
+    EXPECT_EQ(substanceRows(grid)[2][2], ""); // nothing left to compute it from
 }
 
 TEST(CalculateGrid, SecondPressOnCompleteGridChangesNothing)
@@ -279,10 +315,15 @@ TEST(CalculateGrid, EqualsEveryPairOnDocuments)
             rows[round % 3 == 1 ? 0 : 17][4] = "32.5";
         GridModel grid = makeGrid(names, rows), plain = grid;
         const std::vector<std::string> used(formulas.begin(), formulas.begin() + 5 + round % 2);
-        for (int press = 0; press < 2; ++press) {
+        for (int press = 0; press < 3; ++press) {
             CalculateGrid(grid, used);
             plain::calculateGrid(plain, used);
             ASSERT_EQ(substanceRows(grid), substanceRows(plain)) << "round " << round;
+            ASSERT_EQ(computedMarks(grid), computedMarks(plain)) << "round " << round;
+            // A typed mass changed, or a computed cell typed over, between presses.
+            const int row = 1 + int(random() % rows.size()), col = 4 + press % 2;
+            grid.setCell(col, row, std::to_string(random() % 50 + 1));
+            plain.setCell(col, row, grid.cell(col, row));
         }
     }
 }

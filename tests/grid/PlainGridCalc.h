@@ -1,7 +1,7 @@
 #pragma once
-// Calculate Grid as its rule reads, every pair built and evaluated: lines joined, references
-// replaced in place, lines split again. The reference that the calculation must equal, for
-// the tests and the fuzz target.
+// Calculate Grid as its rule reads, computed cells emptied, every pair built and evaluated:
+// lines joined, references replaced in place, lines split again. The reference that the
+// calculation must equal, for the tests and the fuzz target.
 
 #include "grid/FormulaEvaluator.h"
 #include "grid/GridCalc.h"
@@ -34,7 +34,7 @@ inline void applyLine(GridModel &grid, int a, const std::string &line)
     for (int k = 0; k < grid.colCount(); ++k) {
         if (sameIgnoringCase(grid.itemName(k), line.substr(1, p - 4))) {
             if (const std::optional<std::string> result = EvaluateFormula(line.substr(p + 1)))
-                grid.setCell(k, a, *result);
+                grid.setComputedCell(k, a, *result);
             return;
         }
     }
@@ -54,6 +54,10 @@ inline bool replaceAll(std::string &text, const std::string &pattern, const std:
 
 inline void calculateGrid(GridModel &grid, const std::vector<std::string> &formulas)
 {
+    for (int k = 0; k < grid.colCount(); ++k)
+        for (int r = 0; r < grid.rowCount(); ++r)
+            if (grid.isComputed(k, r))
+                grid.setCell(k, r, {});
     for (int a = 1; a < grid.rowCount(); ++a) {
         for (int b = 1; b < grid.rowCount(); ++b) {
             if (a == b)

@@ -123,8 +123,15 @@ private slots:
         QCOMPARE(model.itemName(gram), name);
         QCOMPARE(model.cell(gram, 1), std::string());
 
-        // Calculate Grid from the menu entry too, with the moles left; the arrows move between
-        // cells, Tab leaves the grid.
+        // Calculate Grid from the menu entry too: the moles came from the deleted mass and go
+        // with it, until moles are typed. The arrows move between cells, Tab leaves the grid.
+        m_window->action("ReactionCalculateGrid")->trigger();
+        QCOMPARE(model.cell(gram - 1, 1), std::string());
+        QCOMPARE(model.cell(gram, 3), std::string());
+        click(0, gram - 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         m_window->action("ReactionCalculateGrid")->trigger();
         QCOMPARE(model.cell(gram, 1), std::string("4.04"));
         QCOMPARE(model.cell(gram, 3), std::string("36.02"));

@@ -8,6 +8,7 @@
 #include "ui/Settings.h"
 #include "ui/UiText.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
+#include "widgets/GridTableModel.h"
 #include "widgets/ReactionEditor.h"
 #include "widgets/SubstanceGrid.h"
 
@@ -92,6 +93,62 @@ private slots:
         QCOMPARE(model.cell(gram, 2), std::string("31.98")); // oxygen: 1 mol
         QCOMPARE(model.cell(gram, 3), std::string("36.02")); // water: 2 mol
         QVERIFY(m_questions.empty());
+    }
+
+    // 40 g of hydrogen and 4 g of oxygen: F5 makes water from the oxygen, says so, and shows
+    // which cells it computed; typing over one makes it an input, and undo brings the marks
+    // back with the cells.
+    void theLimitingReactantMakesTheProducts()
+    {
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        SubstanceGrid *grid = m_window->grid();
+        const int gram = 4, mol = 3;
+        for (const auto &[row, amount] : { std::pair { 0, "40" }, std::pair { 1, "4" } }) {
+            grid->setCurrentIndex(grid->model()->index(row, gram));
+            QTest::keyClick(grid, Qt::Key_F2);
+            QTest::keyClicks(QApplication::focusWidget(), amount);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QTest::keyClick(m_window.get(), Qt::Key_F5);
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+            QString("O2 is the limiting reactant; left over: 39.4947 Gram of H2"));
+        const GridModel &model = m_window->document().grid;
+        QCOMPARE(model.cell(gram, 1), std::string("40"));
+        QVERIFY(std::abs(std::stod(model.cell(gram, 3)) - 4 / 31.98 * 2 * 18.01) < 1e-9);
+        const auto computed = [&](int row, int col) {
+            return grid->model()->index(row, col).data(GridTableModel::ComputedRole).toBool();
+        };
+        QVERIFY(computed(2, gram) && computed(2, mol) && !computed(0, gram) && !computed(1, gram));
+        QVERIFY(!grid->model()->index(2, mol).data(Qt::StatusTipRole).toString().isEmpty());
+        grid->setCurrentIndex(grid->model()->index(2, mol));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!computed(2, mol));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(computed(2, mol));
+        // A weight cell tells what the formula is made of.
+        const QString tip = grid->model()->index(2, 2).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains("Mass %") && tip.contains("88.78"), qPrintable(tip));
+    }
+
+    // Settings > Atomic Weights: the choice weighs the next Balance and is stored.
+    void theAtomicWeightsAreChosenAndStored()
+    {
+        QAction *iupac = m_window->action("SettingsWeightsIupac");
+        QVERIFY(m_window->action("SettingsWeightsOriginal")->isChecked());
+        const auto *menu = qobject_cast<QMenu *>(iupac->associatedObjects().value(0));
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QString("&Atomic Weights"));
+        iupac->trigger();
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        QCOMPARE(m_window->document().grid.cell(2, 3), std::string("18.015"));
+        QCOMPARE(m_settings->value("AtomicWeights").toInt(), 1);
+        QVERIFY(!m_window->action("SettingsWeightsOriginal")->isChecked());
+        m_window->action("SettingsWeightsOriginal")->trigger();
+        QCOMPARE(m_settings->value("AtomicWeights").toInt(), 0);
     }
 
     // The grid mirrors with the language; an open cell editor would stay behind, over

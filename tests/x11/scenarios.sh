@@ -174,6 +174,40 @@ farsi_file_dialog() {
     awk '{ exit !($1 > 0.05) }' "$work/difference" || fail "the dialogs look alike"
 }
 
+# 40 g of hydrogen and 4 g of oxygen: F5 makes water from the oxygen, the status bar says
+# which reactant limits, and the computed cells are paler than the typed ones.
+limiting_reactant() {
+    start_session
+    start_molvane
+    type_text "h2+o2>h2o"
+    press Return
+    # Tab to Balance, Tab into the grid at its first cell, then to the hydrogen's Gram cell.
+    press Tab Tab Right Right Right Right
+    type_text "40"
+    press Return Down
+    type_text "4"
+    press Return F5
+    sleep 0.5
+    keep_screenshot limiting-reactant
+    # The status bar holds the note; the typed masses are dark, the computed water mass pale.
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    local note typed computed
+    note=$(region_stat 20 $((HEIGHT - 20)) $((WIDTH / 2)) 16 "maxima-minima")
+    typed=$(cell_darkest 0)
+    computed=$(cell_darkest 2)
+    awk -v n="$note" 'BEGIN { exit !(n > 0.5) }' || fail "no note in the status bar: $note"
+    awk -v t="$typed" -v c="$computed" 'BEGIN { exit !(t < 0.2 && c > 0.3 && c < 0.8) }' ||
+        fail "typed cell darkest $typed, computed cell darkest $computed"
+    save_as water
+    grep -q "^H2,2,2.02,[0-9.]*,40," "$HOME/water.KVX" || fail "the hydrogen lost its mass"
+    grep -q "^H2O,2,18.01,0.25015634771732[0-9]*,4.50531582238[0-9]*," "$HOME/water.KVX" ||
+        fail "the water is not made from the oxygen: $(grep H2O, "$HOME/water.KVX")"
+}
+
+# cell_darkest ROW: the darkest grey in the Gram cell of substance ROW (from 0), in window
+# coordinates of the new-document template's grid.
+cell_darkest() { region_stat 381 $((165 + $1 * 21)) 60 14 minima; }
+
 # Export as HTML file: the save dialog's check box, ticked by its access key, adds the working
 # to the page; the choice is remembered, and in Farsi the page's working reads from the right.
 page_with_working() {

@@ -123,11 +123,12 @@ TEST(BalanceCommand, StepsWriteTheWorkingUnderEachReaction)
     EXPECT_TRUE(r.out.starts_with("C3H8+5O2>3CO2+4H2O\nUnknowns, one per substance:\n  a = C3H8\n"))
         << r.out;
     EXPECT_NE(r.out.find("\n  O: 2b = 2c + d\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\nO: 2b = 2c + d gives 2b = 10, so b = 5.\nCoefficients: 1, 5, 3, 4\n\n"
+    EXPECT_NE(r.out.find("\nO: 2b = 2c + d gives 2b = 2(3) + 4, that is 2b = 10, so b = 5.\n"
+                         "Coefficients: 1, 5, 3, 4\nCheck: C: 3 = 3, H: 8 = 8, O: 10 = 10\n\n"
                          "error: "),
         std::string::npos);
     // A reaction without one answer still shows its equations and why.
-    EXPECT_TRUE(r.out.ends_with("  O: 4b = 2d + e\nNo single answer: more than one independent "
+    EXPECT_TRUE(r.out.ends_with("  O: 4b = 2d + f\nNo single answer: more than one independent "
                                 "reaction.\n\n"));
     EXPECT_EQ(r.status, SomeFailed);
     EXPECT_EQ(run(RunBalance, { "H2+O2>H2O" }).out, "2H2+O2>2H2O\n");

@@ -135,7 +135,9 @@ TEST_F(DocumentCommands, HtmlExportsThePage)
                          "<pre>Unknowns, one per substance:\r\n  a = H2\r\n"),
         std::string::npos);
     EXPECT_NE(
-        steps.find("\r\nCoefficients: 2, 1, 2</pre>\r\n</div>\r\n</body>"), std::string::npos);
+        steps.find(
+            "\r\nCoefficients: 2, 1, 2\r\nCheck: H: 4 = 4, O: 2 = 2</pre>\r\n</div>\r\n</body>"),
+        std::string::npos);
     EXPECT_EQ(run(RunHtml, { "--steps", in }).status, UsageError);
 }
 

@@ -13,10 +13,9 @@ namespace molvane {
 /// coefficients and weights, or the failure with its message and cause.
 std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
 
-/// The balance problem read from @p text and the text solver's answer, pass count and record
-/// for it, against the reference path's: "same" and the outcome, "invalid" where the text
-/// cannot be read, or what differs. The text solver is asked whether or not Balance would.
-std::string TextSolverComparison(const std::string &text);
+/// The balance problem read from @p text against the reference path's: "same", "invalid" where
+/// the text cannot be read, or "problem differs".
+std::string ProblemComparison(const std::string &text);
 
 /// The reactions of a corpus file: the first field of each line, skipping "#" comments.
 std::vector<std::string> ReadCorpusReactions(const std::string &path);

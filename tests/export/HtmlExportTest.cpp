@@ -220,7 +220,8 @@ TEST_F(HtmlPageOf, TheWorkingFollowsTheTableOnlyWhenAsked)
     EXPECT_EQ(lines[15], "<h3>Working</h3>");
     EXPECT_EQ(lines[16], "<pre>Unknowns, one per substance:");
     EXPECT_EQ(preformatted(lines), WorkingText(DeriveBalance("H2+O2>H2O"), UiLanguage::English));
-    EXPECT_EQ(lines[lines.size() - 4], "Coefficients: 2, 1, 2</pre>");
+    EXPECT_EQ(lines[lines.size() - 5], "Coefficients: 2, 1, 2");
+    EXPECT_EQ(lines[lines.size() - 4], "Check: H: 4 = 4, O: 2 = 2</pre>");
     EXPECT_EQ(lines[lines.size() - 3], "</div>");
     EXPECT_EQ(lines[lines.size() - 2], "</body>");
     EXPECT_EQ(lines.back(), "</html>");

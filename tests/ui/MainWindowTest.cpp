@@ -169,8 +169,8 @@ private slots:
         QTest::keyClicks(m_window->reactionEditor(), "fe{2+} fe{3+}");
         m_window->balance();
         QCOMPARE(m_window->statusBar()->currentMessage(),
-            u"نمي توانم اين واکنش را موازنه کنم: تنها ضرايب صفر آن را موازنه مي کنند: بار "
-            u"الکتريکي برابر نمي شود"_qs);
+            u"نمي\u200cتوانم اين واکنش را موازنه کنم: تنها ضرايب صفر آن را موازنه مي\u200cکنند: "
+            u"بار الکتريکي برابر نمي\u200cشود"_qs);
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_End);
         QTest::keyClicks(m_window->reactionEditor(), "+e{-}");
         m_window->balance();

@@ -187,7 +187,7 @@ page_with_working() {
     keep_screenshot page-dialog-english
     answer_file_dialog "Save As" "$HOME/propane"
     wait_for 5 test -s "$HOME/propane.html" || fail "no page was written"
-    grep -q "^Coefficients: 1, 5, 3, 4</pre>" "$HOME/propane.html" || fail "the page lacks the working"
+    grep -q "^Check: C: 3 = 3, H: 8 = 8, O: 10 = 10</pre>" "$HOME/propane.html" || fail "the page lacks the working"
     press F9
     press ctrl+h
     expect_dialog "ذخیره به عنوان"

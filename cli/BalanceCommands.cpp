@@ -5,6 +5,7 @@
 #include "core/CommonNotation.h"
 #include "core/Derivation.h"
 #include "core/Errors.h"
+#include "core/OxidationNumbers.h"
 #include "core/ReactionAnalysis.h"
 #include "core/ReactionText.h"
 #include "core/TypedReaction.h"
@@ -25,12 +26,18 @@ std::string message(TextId id, const ReactionFault &fault)
     return CommandLineMessage(id, fault, UiLanguage::English);
 }
 
+// Formula (its charge canonical), coefficient, weight and oxidation numbers.
 void printTable(const BalancedReaction &balanced, std::ostream &out)
 {
-    for (std::size_t i = 0; i < balanced.formulas.size(); ++i)
-        out << balanced.formulas[i] << '\t' << balanced.coefficients[i] << '\t'
-            << balanced.weights[i].value_or("-") << '\n';
+    for (std::size_t i = 0; i < balanced.formulas.size(); ++i) {
+        const std::string formula = CanonicalSubstance(balanced.formulas[i]);
+        const std::string numbers = OxidationListText(OxidationNumbers(ReadSubstance(formula)));
+        out << formula << '\t' << balanced.coefficients[i] << '\t'
+            << balanced.weights[i].value_or("-") << '\t' << (numbers.empty() ? "-" : numbers)
+            << '\n';
+    }
 }
+
 
 // The working under a reaction, ended by a blank line so that reactions stay apart.
 void printSteps(const std::string &text, std::ostream &out)

@@ -52,20 +52,25 @@ TEST(BalanceCommand, NoAutoKeepsTypedLetterCase)
         "error: Invalid reaction (element \"O\" stands on one side of the arrow only)\n");
 }
 
-TEST(BalanceCommand, TableListsFormulaCoefficientAndWeight)
+TEST(BalanceCommand, TableListsFormulaCoefficientWeightAndOxidationNumbers)
 {
-    const CommandRun r = run(RunBalance, { "--table", "C1H4+O2>CO2+H2O1", "XY+Z3>XZ+Y2" });
+    const CommandRun r
+        = run(RunBalance, { "--table", "C1H4+O2>CO2+H2O1", "XY+Z3>XZ+Y2", "Fe{+3}+e{-}>Fe{2+}" });
     EXPECT_EQ(r.out,
         "CH4+2O2>CO2+2H2O\n"
-        "C1H4\t1\t16.05\n"
-        "O2\t2\t31.98\n"
-        "CO2\t1\t43.99\n"
-        "H2O1\t2\t18.01\n"
+        "C1H4\t1\t16.05\tC -4, H +1\n"
+        "O2\t2\t31.98\tO 0\n"
+        "CO2\t1\t43.99\tC +4, O -2\n"
+        "H2O1\t2\t18.01\tH +1, O -2\n"
         "6XY+2Z3>6XZ+3Y2\n"
-        "XY\t6\t-\n"
-        "Z3\t2\t-\n"
-        "XZ\t6\t-\n"
-        "Y2\t3\t177.8\n");
+        "XY\t6\t-\tX ?, Y ?\n"
+        "Z3\t2\t-\tZ 0\n"
+        "XZ\t6\t-\tX ?, Z ?\n"
+        "Y2\t3\t177.8\tY 0\n"
+        "Fe{3+}+e{-}>Fe{2+}\n"
+        "Fe{3+}\t1\t55.847\tFe +3\n"
+        "e{-}\t1\t0.000549\t-\n"
+        "Fe{2+}\t1\t55.847\tFe +2\n");
 }
 
 TEST(BalanceCommand, ReadsIonsHydratesAndCommonArrows)
@@ -75,20 +80,20 @@ TEST(BalanceCommand, ReadsIonsHydratesAndCommonArrows)
             "CuSO4*5H2O = CuSO4 + H2O", "Cu -> Cu{2+} + e{-}", "Q+O2>O3", "Ca(OH>CaO+H2O" });
     EXPECT_EQ(r.out,
         "MnO4{-}+5Fe{2+}+8H{+}>Mn{2+}+5Fe{3+}+4H2O\n"
-        "MnO4{-}\t1\t118.9\n"
-        "Fe{2+}\t5\t55.847\n"
-        "H{+}\t8\t1.01\n"
-        "Mn{2+}\t1\t54.94\n"
-        "Fe{3+}\t5\t55.847\n"
-        "H2O\t4\t18.01\n"
+        "MnO4{-}\t1\t118.9\tMn +7, O -2\n"
+        "Fe{2+}\t5\t55.847\tFe +2\n"
+        "H{+}\t8\t1.01\tH +1\n"
+        "Mn{2+}\t1\t54.94\tMn +2\n"
+        "Fe{3+}\t5\t55.847\tFe +3\n"
+        "H2O\t4\t18.01\tH +1, O -2\n"
         "CuSO4*5H2O>CuSO4+5H2O\n"
-        "CuSO4*5H2O\t1\t249.61\n"
-        "CuSO4\t1\t159.56\n"
-        "H2O\t5\t18.01\n"
+        "CuSO4*5H2O\t1\t249.61\tCu +2, S +6, O -2, H +1\n"
+        "CuSO4\t1\t159.56\tCu +2, S +6, O -2\n"
+        "H2O\t5\t18.01\tH +1, O -2\n"
         "Cu>Cu{2+}+2e{-}\n"
-        "Cu\t1\t63.54\n"
-        "Cu{2+}\t1\t63.54\n"
-        "e{-}\t2\t0.000549\n"
+        "Cu\t1\t63.54\tCu 0\n"
+        "Cu{2+}\t1\t63.54\tCu +2\n"
+        "e{-}\t2\t0.000549\t-\n"
         "error: Invalid reaction (unknown element \"Q\" in substance 1)\n"
         "error: Invalid reaction (\"(\" at position 3 is not closed)\n");
     EXPECT_EQ(r.status, SomeFailed);

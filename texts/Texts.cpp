@@ -498,6 +498,26 @@ constexpr auto Texts = std::to_array<UiText>({
         "است." },
     { TextId::RedoxInspection, "The other elements by inspection give %1.",
         "عنصرهاي ديگر با وارسي %1 را مي‌دهند." },
+    { TextId::CompleteRedoxOffer,
+        "Only zero coefficients balance this ionic reaction: it lacks the water and hydrogen ions "
+        "of its half-reactions.\rComplete it in acid with H2O and H{+} (Yes), or in base with H2O "
+        "and OH{-} (No)?",
+        "فقط ضريب‌هاي صفر اين واکنش يوني را موازنه "
+        "مي‌کنند: "
+        "آب "
+        "و "
+        "يون‌هاي "
+        "هيدروژن "
+        "نيم‌واکنش‌هايش را ندارد.\rآن را در محيط اسيدي با "
+        "H2O "
+        "و "
+        "H{+} "
+        "کامل "
+        "کنيم "
+        "(بله)، "
+        "يا "
+        "در "
+        "محيط بازي با H2O و OH{-} (خير)؟" },
     { TextId::HtmlWithWorking, "Add the &working to the page", "افزودن &راه حل به صفحه" },
 });
 

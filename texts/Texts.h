@@ -235,6 +235,7 @@ enum class TextId {
     RedoxGains,
     RedoxLcm,
     RedoxInspection,
+    CompleteRedoxOffer,
     HtmlWithWorking, ///< the check box of the page's save dialog
 
     Count ///< not a text: the number of texts

@@ -138,3 +138,19 @@ TEST(BalanceCommand, StepsWriteTheWorkingUnderEachReaction)
     EXPECT_EQ(r.status, SomeFailed);
     EXPECT_EQ(run(RunBalance, { "H2+O2>H2O" }).out, "2H2+O2>2H2O\n");
 }
+
+TEST(BalanceCommand, RedoxExplainsAndCompletesSkeletons)
+{
+    const CommandRun redox = run(RunBalance, { "--redox", "KMnO4+HCl>KCl+MnCl2+H2O+Cl2" });
+    EXPECT_NE(redox.out.find("\nThe least common multiple of the electrons is 10, so Cl2 takes 5 "
+                             "and MnCl2 takes 2.\n"),
+        std::string::npos)
+        << redox.out;
+    const CommandRun acid
+        = run(RunBalance, { "--complete", "acid", "MnO4{-}+Fe{2+}>Mn{2+}+Fe{3+}" });
+    EXPECT_EQ(acid.out, "5Fe{2+}+MnO4{-}+8H{+}>5Fe{3+}+Mn{2+}+4H2O\n");
+    const CommandRun base = run(RunBalance, { "--complete", "base", "MnO4{-}+I{-}>MnO2+I2" });
+    EXPECT_EQ(base.out, "6I{-}+2MnO4{-}+4H2O>3I2+2MnO2+8OH{-}\n");
+    EXPECT_EQ(run(RunBalance, { "--medium", "neutral", "H2+O2>H2O" }).status, UsageError);
+    EXPECT_EQ(run(RunBalance, { "--complete" }).status, UsageError);
+}

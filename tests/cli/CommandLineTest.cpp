@@ -45,8 +45,7 @@ struct Expected
     QString errStart; ///< what standard error begins with; empty means nothing at all
 };
 
-const QString CliUsage
-    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [REACTION...]\n";
+const QString CliUsage = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [--redox]\n";
 const QString CliVersion = QString("molvane-cli ") + MOLVANE_VERSION + "\n";
 
 } // namespace

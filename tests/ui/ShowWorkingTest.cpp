@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -168,7 +169,8 @@ private slots:
         QVERIFY(!ticked);
         const QByteArray worked = page("worked.html");
         QVERIFY(worked.contains("<h3>Working</h3>\r\n<pre>Unknowns, one per substance:\r\n"));
-        QVERIFY(worked.contains("\r\nCoefficients: 2, 1, 2\r\nCheck: H: 4 = 4, O: 2 = 2</pre>\r\n</div>\r\n</body>"));
+        QVERIFY(worked.contains("\r\nCoefficients: 2, 1, 2\r\nCheck: H: 4 = 4, O: 2 = 2</pre>\r\n"
+                                "<h3>Half-reactions</h3>\r\n"));
         // The working is derived; the document is not balanced by the export.
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H2O"));
         QCOMPARE(m_settings->value("HtmlWorking").toInt(), 1);
@@ -189,6 +191,36 @@ private slots:
         m_window->action("FileHTML")->trigger();
         QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
         QCOMPARE(m_settings->value("HtmlWorking").toInt(), 1);
+    }
+
+    // The second page: Ctrl+Tab turns to the half-reactions, in the language of the window.
+    void theSecondPageShowsTheHalfReactions()
+    {
+        QWidget *editor = m_window->reactionEditor();
+        editor->setFocus();
+        QTest::keyClicks(editor, "MnO4{-}+Fe{2+}+H{+} Mn{2+}+Fe{3+}+H2O");
+        QTest::keyClick(editor, Qt::Key_F6);
+        QTRY_VERIFY(workingWindow() && workingWindow()->isVisible());
+        auto *pages = workingWindow()->findChild<QTabWidget *>("WorkingPages");
+        QVERIFY(pages);
+        QCOMPARE(pages->tabText(1), QString("Half-reactions"));
+        QCOMPARE(pages->currentIndex(), 0);
+        auto *text = workingWindow()->findChild<QPlainTextEdit *>("Working");
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pages->currentIndex(), 1);
+        auto *halves = workingWindow()->findChild<QPlainTextEdit *>("HalfReactions");
+        QVERIFY(halves->isVisible());
+        const QStringList lines = halves->toPlainText().split('\n');
+        QVERIFY(
+            lines.contains("  We balance the charge with e{-}: MnO4{-}+8H{+}+5e{-}>Mn{2+}+4H2O."));
+        QVERIFY(
+            lines.contains("This is Balance's answer: MnO4{-}+5Fe{2+}+8H{+}>Mn{2+}+5Fe{3+}+4H2O."));
+
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F9);
+        QCOMPARE(pages->tabText(1), QString::fromUtf8("نيم\u200cواکنش\u200cها"));
+        QVERIFY(halves->toPlainText().contains(QString::fromUtf8("نيم\u200cواکنش کاهش")));
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F10);
     }
 
     void theReactionMenuOffersIt()

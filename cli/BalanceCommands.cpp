@@ -76,8 +76,7 @@ std::string CompletedReaction(const std::string &text, RedoxMedium medium)
         return text;
     } catch (const ReactionError &) { }
     try {
-        const std::string completed = CompleteRedox(text, medium);
-        return completed; // Balance writes the same coefficients again
+        return CompleteRedox(text, medium); // Balance writes the same coefficients again
     } catch (const ReactionError &) {
         return text;
     }
@@ -143,7 +142,8 @@ int RunBalance(
     bool options = true; // until "--"
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
-        if (!options) {
+        // A reaction: anything after "--", and anything not starting with "--".
+        if (!options || !(arg.size() > 1 && arg.starts_with("--"))) {
             reactions.push_back(arg);
         } else if (arg == "--") {
             options = false;
@@ -165,11 +165,9 @@ int RunBalance(
             chosen.medium = *medium;
             chosen.complete = chosen.complete || arg == "--complete";
             ++i;
-        } else if (arg.size() > 1 && arg.starts_with("--")) {
+        } else {
             err << "molvane-cli balance: unknown option " << arg << '\n';
             return UsageError;
-        } else {
-            reactions.push_back(arg);
         }
     }
     return ForEachInput(reactions, in, [&](const std::string &reaction) {

@@ -133,7 +133,7 @@ void assignFixed(Assignment &a)
     const bool halide = !a.has("O") && !a.has("F");
     for (std::size_t i = 0; i < s.symbols.size(); ++i) {
         const std::string &e = s.symbols[i];
-        if (e == "F")
+        if (e == "F" || (halide && s.symbols.size() > 2 && isOneOf(e, { "Cl", "Br", "I" })))
             a.set(i, FromInteger(-1));
         else if (isAlkali(e))
             a.set(i, FromInteger(1));
@@ -143,8 +143,6 @@ void assignFixed(Assignment &a)
             a.set(i, FromInteger(hydride && s.symbols.size() > 1 ? -1 : 1));
         else if (e == "O" && !oxygenFromRest)
             a.set(i, FromInteger(-2));
-        else if (halide && s.symbols.size() > 2 && isOneOf(e, { "Cl", "Br", "I" }))
-            a.set(i, FromInteger(-1));
     }
 }
 
@@ -202,11 +200,12 @@ std::string OxidationText(Fraction number)
     return number.numerator > 0 ? "+" + text : text;
 }
 
-std::string OxidationListText(const std::vector<OxidationNumber> &numbers)
+std::string OxidationListText(
+    const std::vector<OxidationNumber> &numbers, std::string_view separator)
 {
     std::string text;
     for (const OxidationNumber &n : numbers)
-        text += (text.empty() ? "" : ", ") + n.element + " "
+        text += (text.empty() ? "" : std::string(separator)) + n.element + " "
             + (n.number ? OxidationText(*n.number) : "?");
     return text;
 }

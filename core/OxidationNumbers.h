@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace molvane {
@@ -30,7 +31,8 @@ std::vector<OxidationNumber> OxidationNumbers(const SubstanceFormula &substance)
 /// "+7", "-2", "0", "+8/3".
 std::string OxidationText(Fraction number);
 
-/// "K +1, Mn +7, O -2", an element without one "Fe ?".
-std::string OxidationListText(const std::vector<OxidationNumber> &numbers);
+/// "K +1, Mn +7, O -2", an element without one "Fe ?"; @p separator parts them.
+std::string OxidationListText(
+    const std::vector<OxidationNumber> &numbers, std::string_view separator = ", ");
 
 } // namespace molvane

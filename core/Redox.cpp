@@ -131,6 +131,8 @@ std::pair<HalfReaction, Terms> halfReaction(const RedoxChange &change, RedoxMedi
     half.skeleton = terms.text();
     const std::int64_t a = countOf(change.reactant, change.element);
     const std::int64_t b = countOf(change.product, change.element);
+    if (a == 0 || b == 0)
+        throw ConversionError("the element of a change is missing from its substance");
     const std::int64_t common = leastCommonMultiple(a, b);
     terms = {};
     terms.add(change.reactant, -common / a);

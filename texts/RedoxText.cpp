@@ -7,13 +7,14 @@ namespace molvane {
 
 namespace {
 
-void writeNumbers(Writer &writer, const RedoxWorking &working)
+void writeNumbers(Writer &writer, const RedoxWorking &working, UiLanguage language)
 {
     writer.line(TextId::RedoxNumbers, {});
     for (std::size_t s = 0; s < working.substances.size(); ++s)
         if (!working.numbers[s].empty())
             writer.line("  "
-                + writer.run(working.substances[s] + ": " + OxidationListText(working.numbers[s])));
+                + writer.run(working.substances[s] + ": "
+                    + OxidationListText(working.numbers[s], ListSeparator(language))));
 }
 
 void writeChanges(Writer &writer, const RedoxWorking &working)
@@ -101,7 +102,7 @@ void writeNotApplicable(Writer &writer, const RedoxWorking &working)
 std::string RedoxText(const RedoxWorking &working, UiLanguage language)
 {
     Writer writer(language);
-    writeNumbers(writer, working);
+    writeNumbers(writer, working, language);
     switch (working.method) {
     case RedoxWorking::Method::NoChange:
         writer.line(TextId::RedoxNoChange, {});

@@ -1,6 +1,7 @@
 #include "texts/WorkingText.h"
 
 #include "core/Errors.h"
+#include "core/OxidationNumbers.h"
 #include "texts/FaultTexts.h"
 #include "texts/Texts.h"
 #include "texts/WorkingWriter.h"
@@ -23,6 +24,18 @@ std::string Joined(const std::vector<std::string> &texts, std::string_view separ
 }
 
 namespace {
+
+// " (K +1, Mn +7, O -2)" after a substance; nothing for the electron or an unreadable one.
+std::string withOxidationNumbers(const std::string &substance, UiLanguage language)
+{
+    try {
+        const std::string numbers = OxidationListText(
+            OxidationNumbers(ReadSubstance(substance)), ListSeparator(language));
+        return numbers.empty() ? std::string() : " (" + numbers + ")";
+    } catch (const InvalidReaction &) {
+        return {};
+    }
+}
 
 // "from gives written, that is simplified, so value", shortened where two of them agree.
 void writeSolve(Writer &writer, const std::string &from, const DerivationStep &step)
@@ -103,7 +116,9 @@ std::string WorkingText(const Derivation &derivation, UiLanguage language)
     Writer writer(language);
     writer.line(TextId::WorkingUnknowns, {});
     for (std::size_t s = 0; s < derivation.unknowns.size(); ++s)
-        writer.line("  " + writer.run(derivation.unknowns[s] + " = " + derivation.substances[s]));
+        writer.line("  "
+            + writer.run(derivation.unknowns[s] + " = " + derivation.substances[s]
+                + withOxidationNumbers(derivation.substances[s], language)));
     const bool charge = std::any_of(derivation.equations.begin(), derivation.equations.end(),
         [](const DerivationEquation &equation) { return equation.row.empty(); });
     writer.line(charge ? TextId::WorkingEquationsWithCharge : TextId::WorkingEquations, {});

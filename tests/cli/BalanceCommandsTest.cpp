@@ -125,7 +125,8 @@ TEST(BalanceCommand, StepsWriteTheWorkingUnderEachReaction)
 {
     const CommandRun r
         = run(RunBalance, { "--steps", "C3H8 + O2 -> CO2 + H2O", "H2S+H2SO4>S+SO2+H2O" });
-    EXPECT_TRUE(r.out.starts_with("C3H8+5O2>3CO2+4H2O\nUnknowns, one per substance:\n  a = C3H8\n"))
+    EXPECT_TRUE(r.out.starts_with("C3H8+5O2>3CO2+4H2O\nUnknowns, one per substance:\n"
+                                  "  a = C3H8 (C -8/3, H +1)\n"))
         << r.out;
     EXPECT_NE(r.out.find("\n  O: 2b = 2c + d\n"), std::string::npos);
     EXPECT_NE(r.out.find("\nO: 2b = 2c + d gives 2b = 2(3) + 4, that is 2b = 10, so b = 5.\n"

@@ -132,7 +132,7 @@ TEST_F(DocumentCommands, HtmlExportsThePage)
     EXPECT_EQ(run(RunHtml, { in, "--steps", path("steps.html") }).out, "ok\n");
     const std::string steps = contents("steps.html");
     EXPECT_NE(steps.find("</table>\r\n<hr>\r\n<div lang=\"en\">\r\n<h3>Working</h3>\r\n"
-                         "<pre>Unknowns, one per substance:\r\n  a = H2\r\n"),
+                         "<pre>Unknowns, one per substance:\r\n  a = H2 (H 0)\r\n"),
         std::string::npos);
     EXPECT_NE(steps.find("\r\nCoefficients: 2, 1, 2\r\nCheck: H: 4 = 4, O: 2 = 2</pre>\r\n"
                          "<h3>Half-reactions</h3>\r\n<pre>Oxidation numbers:\r\n"),

@@ -21,7 +21,7 @@ namespace {
 
 // Which texts are invalid is unchanged, but the causes of several were refined on purpose
 // (a missing substance, a zero count, a malformed charge now named where they are).
-std::string withoutInvalidCause(std::string outcome)
+std::string withoutInvalidCause(const std::string &outcome)
 {
     return outcome.starts_with("invalid") ? "invalid" : outcome;
 }

@@ -239,8 +239,8 @@ INSTANTIATE_TEST_SUITE_P(ByHand, WorkedDerivation,
         Worked { "Cu+H2SO4>CuSO4+SO2+H2O",
             { "Cu: a = c", "H: 2b = 2f", "S: b = c + d", "O: 4b = 4c + 2d + f" },
             { "start Cu | a = 1", "Cu: a = c | 1 = c | 1 = c | c = 1",
-                "H: 2b = 2f | 2b = 2f | 2b = 2f | b = f | S: f = 1 + d -> f = d + 1 | O: 4f = "
-                "4(1) + 2d + f -> 3f = 2d + 4",
+                std::string("H: 2b = 2f | 2b = 2f | 2b = 2f | b = f | S: f = 1 + d -> f = d + 1")
+                    + " | O: 4f = 4(1) + 2d + f -> 3f = 2d + 4",
                 "S: f = d + 1 | f = d + 1 | f = d + 1 | d = f - 1 | O: 3f = 2(f - 1) + 4 -> f = 2",
                 "O: f = 2 | f = 2 | f = 2 | f = 2", "d = f - 1 | d = 2 - 1 | d = 1 | d = 1",
                 "b = f | b = 2 | b = 2 | b = 2" },

@@ -73,7 +73,7 @@ std::string RedoxFault(const RedoxWorking &working)
             || working.halves[0].oxidation == working.halves[1].oxidation)
             return "not one oxidation and one reduction";
         for (const HalfReaction &half : working.halves)
-            if (const std::string fault = halfFault(half); !fault.empty())
+            if (std::string fault = halfFault(half); !fault.empty())
                 return fault;
         if (working.halves[0].electrons * working.halves[0].multiplier
             != working.halves[1].electrons * working.halves[1].multiplier)

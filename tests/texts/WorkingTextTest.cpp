@@ -23,9 +23,10 @@ std::vector<std::string> lines(const std::string &text)
 
 TEST(WorkingText, PropaneReadsLineByLineAsOnTheBoard)
 {
-    const std::vector<std::string> expected { "Unknowns, one per substance:", "  a = C3H8",
-        "  b = O2", "  c = CO2", "  d = H2O", "Equations, one per element:", "  C: 3a = c",
-        "  H: 8a = 2d", "  O: 2b = 2c + d", "We start from C3H8 and set a = 1.",
+    const std::vector<std::string> expected { "Unknowns, one per substance:",
+        "  a = C3H8 (C -8/3, H +1)", "  b = O2 (O 0)", "  c = CO2 (C +4, O -2)",
+        "  d = H2O (H +1, O -2)", "Equations, one per element:", "  C: 3a = c", "  H: 8a = 2d",
+        "  O: 2b = 2c + d", "We start from C3H8 and set a = 1.",
         "C: 3a = c gives 3(1) = c, that is 3 = c, so c = 3.",
         "H: 8a = 2d gives 8(1) = 2d, that is 8 = 2d, so d = 4.",
         "O: 2b = 2c + d gives 2b = 2(3) + 4, that is 2b = 10, so b = 5.",
@@ -40,7 +41,7 @@ TEST(WorkingText, FractionsTheMultiplierAndTheChargeAreSaid)
                         "2, the least common multiple of the denominators.\n"),
         std::string::npos);
     const std::string ions = WorkingText(DeriveBalance("Fe{+3}+e{-}>Fe{2+}"), UiLanguage::English);
-    EXPECT_NE(ions.find("\n  a = Fe{3+}\n"), std::string::npos);
+    EXPECT_NE(ions.find("\n  a = Fe{3+} (Fe +3)\n  b = e{-}\n"), std::string::npos);
     EXPECT_NE(
         ions.find("\nEquations, one per element and one for the charge:\n"), std::string::npos);
     EXPECT_NE(ions.find("\n  charge: 3a - b = 2c\n"), std::string::npos);

@@ -99,9 +99,12 @@ public:
     void settleLast()
     {
         const std::vector<std::size_t> left = open();
-        if (left.size() == 1)
-            m_numbers[left[0]] = Reduce(Multiply(
+        if (left.size() == 1) {
+            const Fraction each = Reduce(Multiply(
                 remainder(), Reduce(Reciprocal(FromInteger(m_substance.counts[left[0]])))));
+            // Zero as 0/1, so that numbers compare equal (Cl4 and Cl2 both 0).
+            m_numbers[left[0]] = each.numerator == 0 ? FromInteger(0) : each;
+        }
     }
 
     std::vector<OxidationNumber> result() const

@@ -377,6 +377,14 @@ void halfReactionMethod(RedoxWorking &working, RedoxMedium asked, std::optional<
                 working.halves.push_back(std::move(half));
                 halves.push_back(std::move(terms));
             }
+    // A half whose charge balances without electrons (a species of its element given twice
+    // over, as in ClCl4) transfers nothing: the method has no answer to give.
+    if (std::any_of(working.halves.begin(), working.halves.end(),
+            [](const HalfReaction &half) { return half.electrons == 0; })) {
+        working.method = RedoxWorking::Method::NotApplicable;
+        working.reason = RedoxWorking::Reason::Unbalanced;
+        return;
+    }
     checkHalves(working, addHalves(working, std::move(halves)), std::move(given));
 }
 
@@ -399,7 +407,13 @@ namespace {
 
 RedoxWorking workRedox(std::string_view normalisedText, RedoxMedium medium)
 {
-    // Read substance by substance: a skeleton may lack the oxygen or hydrogen of one side.
+    // The grammar as Balance reads it; a skeleton may still lack an element on one side.
+    try {
+        ReadBalanceProblem(normalisedText);
+    } catch (const InvalidReaction &e) {
+        if (e.fault().cause != FaultCause::OneSideElement)
+            throw;
+    }
     const ReactionSides sides = SplitReaction(normalisedText);
     const int reactantCount = int(sides.reactants.size());
     RedoxWorking working;

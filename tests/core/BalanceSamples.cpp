@@ -3,6 +3,7 @@
 #include "BalanceReference.h"
 
 #include "core/Errors.h"
+#include "core/ReactionSyntax.h"
 
 #include <array>
 #include <filesystem>
@@ -143,6 +144,21 @@ std::string changedReaction(std::mt19937 &random, std::string text)
 }
 
 } // namespace
+
+std::string WithoutInvalidCause(const std::string &outcome)
+{
+    return outcome.starts_with("invalid") ? "invalid" : outcome;
+}
+
+bool MissesASubstance(const std::string &text)
+{
+    try {
+        CheckSubstancesPresent(text);
+        return false;
+    } catch (const InvalidReaction &) {
+        return true;
+    }
+}
 
 std::string ProblemComparison(const std::string &text)
 {

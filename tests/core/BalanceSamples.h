@@ -13,6 +13,15 @@ namespace molvane {
 /// coefficients and weights, or the failure with its message and cause.
 std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
 
+/// @p outcome, an invalid one without its cause: which texts are invalid is the reference's,
+/// but the causes of several were refined on purpose (an empty reaction, a missing substance,
+/// a zero count, a malformed charge now named where they are).
+std::string WithoutInvalidCause(const std::string &outcome);
+
+/// Whether a "+" or arrow stands at either end or beside another: now refused, on purpose,
+/// where the reference read a substance "1" or none.
+bool MissesASubstance(const std::string &text);
+
 /// The balance problem read from @p text against the reference path's: "same", "invalid" where
 /// the text cannot be read, or "problem differs".
 std::string ProblemComparison(const std::string &text);

@@ -12,8 +12,9 @@ namespace molvane {
 namespace {
 
 // The species of a written reaction with their signed coefficients (reactants negative),
-// sorted.
-std::vector<std::pair<std::string, std::int64_t>> signedTerms(const std::string &reaction)
+// sorted; in their unit form, every count written, where Fe1O3 and FeO3 must compare equal.
+std::vector<std::pair<std::string, std::int64_t>> signedTerms(
+    const std::string &reaction, bool unitForms = false)
 {
     std::vector<std::pair<std::string, std::int64_t>> terms;
     const ReactionSides sides = SplitReaction(reaction);
@@ -24,7 +25,8 @@ std::vector<std::pair<std::string, std::int64_t>> signedTerms(const std::string 
                 && std::isdigit(static_cast<unsigned char>(written[digits])))
                 ++digits;
             const std::int64_t count = digits ? std::stoll(written.substr(0, digits)) : 1;
-            terms.emplace_back(CanonicalSubstance(written.substr(digits)),
+            const std::string species = written.substr(digits);
+            terms.emplace_back(unitForms ? ReadSubstance(species).unitForm : species,
                 side == &sides.reactants ? -count : count);
         }
     std::sort(terms.begin(), terms.end());
@@ -83,7 +85,8 @@ std::string RedoxFault(const RedoxWorking &working)
             return "the sum is not balanced: " + working.sum;
         if (!imbalance(working.result, electrons).empty() || electrons != 0)
             return "the result is not balanced: " + working.result;
-        if (!working.agrees || signedTerms(working.result) != signedTerms(working.balanced))
+        if (!working.agrees
+            || signedTerms(working.result, true) != signedTerms(working.balanced, true))
             return "the sum is not Balance's answer: " + working.result;
         return {};
     }

@@ -101,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(ByHand, TextbookRedox,
             { "ox As +3>+5 As2S3>H3AsO4", "ox S -2>+6 As2S3>H2SO4", "red N +5>+2 HNO3>NO" }, {},
             "As2S3 3, NO 28" },
         Textbook { "NaCl+AgNO3>AgCl+NaNO3", M::NoChange, {}, {}, "" },
+        // A count of 1 written out: Balance writes it without, the check still agrees.
+        Textbook { "Cr1O7{2-}+Fe{2+}+H{+}>Cr{3+}+Fe{3+}+H2O", M::HalfReactions,
+            { "red Cr +12>+3 Cr1O7{2-}>Cr{3+}", "ox Fe +2>+3 Fe{2+}>Fe{3+}" },
+            { "Fe{2+}>Fe{3+}+e{-}", "Cr1O7{2-}+14H{+}+9e{-}>Cr{3+}+7H2O" },
+            "9Fe{2+}+Cr1O7{2-}+14H{+}>9Fe{3+}+Cr{3+}+7H2O" },
         // Iron's and sulfur's numbers in FeS2 are beyond the rules: said, not guessed.
         Textbook { "FeS2+O2>Fe2O3+SO2", M::NotApplicable, {}, {}, "" },
         // Sulfur from two numbers to one: counted per reactant, as both end in S.

@@ -13,8 +13,11 @@ enum ExitStatus { Success = 0, SomeFailed = 1, UsageError = 2 };
 using Command = int (*)(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 
-/// balance [--no-auto] [--table] [--steps] [REACTION...]: one line per reaction, from @p in
-/// when none is given; --steps writes the working under each.
+/// balance [--no-auto] [--table] [--steps] [--redox] [--medium acid|base] [--complete
+/// acid|base] [REACTION...]: one line per reaction, from @p in when none is given; --table adds
+/// the oxidation numbers, --steps writes the working under each, --redox the half-reactions or
+/// the oxidation-number method (--medium chooses acid or base), --complete adds the H2O, H{+}
+/// or OH{-} a skeleton ionic redox reaction lacks.
 int RunBalance(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err);
 

@@ -273,14 +273,16 @@ int RunCalc(
 int RunHtml(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    // --steps adds the working, in English, of the reaction as the balance command reads it.
+    // --steps adds the working, in the document's language, of the reaction as the balance command
+    // reads it.
     std::vector<std::string> paths = args;
     const bool steps = std::erase(paths, "--steps") > 0;
     return RunExportCommand(paths, in, out, err, "html", "[--steps] IN.KVX OUT.html",
         [&](const Document &document, QIODevice &device) {
             std::optional<PageWorking> working;
             if (steps)
-                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text };
+                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text,
+                    document.language };
             // A document from standard input has no name, as a new window's has none.
             const QByteArray page = HtmlPage(
                 document, WindowTitle(paths[0] == StandardStream ? "" : paths[0]), working);

@@ -12,7 +12,8 @@
 namespace {
 
 constexpr const char *Usage
-    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [--] [REACTION...]\n"
+    = "usage: molvane-cli balance [--no-auto] [--table] [--steps] [--redox]\n"
+      "         [--medium acid|base] [--complete acid|base] [--] [REACTION...]\n"
       "       molvane-cli weight [--table] [FORMULA...]\n"
       "       molvane-cli eval [EXPRESSION...]\n"
       "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"

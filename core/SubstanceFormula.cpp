@@ -130,6 +130,14 @@ std::string ChargeText(std::int32_t charge)
         + (charge < 0 ? "-" : "+") + "}";
 }
 
+std::string CanonicalSubstance(std::string_view text)
+{
+    const std::size_t brace = text.find('{');
+    if (brace == std::string_view::npos)
+        return std::string(text);
+    return std::string(text.substr(0, brace)) + ChargeText(ReadSubstance(text).charge);
+}
+
 SubstanceFormula ReadSubstance(std::string_view text)
 {
     SubstanceFormula substance;

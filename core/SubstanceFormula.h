@@ -32,4 +32,8 @@ SubstanceFormula ReadSubstance(std::string_view text);
 /// empty for no charge.
 std::string ChargeText(std::int32_t charge);
 
+/// A substance as the balanced text writes it, its charge in the canonical form: Fe{+3} gives
+/// Fe{3+}. Throws InvalidReaction as ReadSubstance does.
+std::string CanonicalSubstance(std::string_view text);
+
 } // namespace molvane

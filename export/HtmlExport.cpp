@@ -4,6 +4,7 @@
 #include "document/DocumentFiles.h"
 #include "document/Windows1256.h"
 #include "editor/ReactionLayout.h"
+#include "texts/RedoxText.h"
 #include "texts/Texts.h"
 #include "texts/WorkingText.h"
 
@@ -146,24 +147,35 @@ std::string HtmlTableRow(const std::vector<std::string_view> &cells, const Docum
     return row + "</tr>";
 }
 
-std::vector<std::string> HtmlWorkingLines(const PageWorking &working)
+namespace {
+
+// A heading and a text as preformatted page lines, one per line of the text; the line
+// breaks inside <pre> are its own.
+void appendSection(
+    std::vector<std::string> &lines, TextId heading, const std::string &text, UiLanguage language)
 {
-    const bool farsi = working.language == UiLanguage::Farsi;
-    const std::string direction = farsi ? " dir=\"rtl\" lang=\"fa\"" : " lang=\"en\"";
-    std::vector<std::string> lines = {
-        "<hr>",
-        "<div" + direction + ">",
-        "<h3>" + EscapeHtml(Text(TextId::WorkingTitle, working.language)) + "</h3>",
-    };
-    // One page line per line of the working; the line breaks inside <pre> are its own.
-    const std::string text = ReactionWorkingText(working.reaction, working.language);
+    lines.push_back("<h3>" + EscapeHtml(Text(heading, language)) + "</h3>");
+    const std::size_t first = lines.size();
     std::size_t start = 0;
     for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(EscapeHtml(std::string_view(text).substr(start, end - start)));
     if (start < text.size())
         lines.push_back(EscapeHtml(std::string_view(text).substr(start)));
-    lines[3] = "<pre>" + lines[3];
+    lines[first] = "<pre>" + lines[first];
     lines.back() += "</pre>";
+}
+
+} // namespace
+
+std::vector<std::string> HtmlWorkingLines(const PageWorking &working)
+{
+    const bool farsi = working.language == UiLanguage::Farsi;
+    const std::string direction = farsi ? " dir=\"rtl\" lang=\"fa\"" : " lang=\"en\"";
+    std::vector<std::string> lines = { "<hr>", "<div" + direction + ">" };
+    appendSection(lines, TextId::WorkingTitle,
+        ReactionWorkingText(working.reaction, working.language), working.language);
+    appendSection(lines, TextId::RedoxTitle, ReactionRedoxText(working.reaction, working.language),
+        working.language);
     lines.emplace_back("</div>");
     return lines;
 }

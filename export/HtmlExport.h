@@ -45,8 +45,9 @@ struct PageWorking
     UiLanguage language = UiLanguage::English;
 };
 
-/// The working as page lines: a rule, the heading and the working as preformatted text; in
-/// Farsi the whole reads from the right, each equation still left to right.
+/// The working as page lines: a rule, then the working and the half-reactions, each under its
+/// heading as preformatted text; in Farsi the whole reads from the right, each equation still
+/// left to right.
 std::vector<std::string> HtmlWorkingLines(const PageWorking &working);
 
 /// The lines of the page: the reaction in its fonts, then the whole grid as a bordered table,

@@ -10,7 +10,7 @@ out=${2:-build-fuzz}
 [[ $out = /* ]] || out=$root/$out
 # Only the targets and the libraries they link; the program itself is not needed.
 targets=()
-for name in balance evaluate grid_calc document editor_paint icons; do targets+=(--target "fuzz_$name"); done
+for name in balance evaluate grid_calc document editor_paint icons redox; do targets+=(--target "fuzz_$name"); done
 "$root/scripts/build.sh" "${targets[@]}" "$out" -DCMAKE_CXX_COMPILER=clang++ -DMOLVANE_FUZZ=ON \
     -DMOLVANE_GUI=ON
 
@@ -33,7 +33,7 @@ fuzz() { # fuzz NAME: runs one target
 
 # Two targets at a time, one per core of the CI machine.
 failed=0
-for pair in "balance evaluate" "grid_calc document" "editor_paint icons"; do
+for pair in "balance evaluate" "grid_calc document" "editor_paint icons" "redox"; do
     for name in $pair; do fuzz "$name" & done
     for name in $pair; do wait -n || failed=1; done
 done

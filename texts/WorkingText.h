@@ -8,8 +8,9 @@
 
 namespace molvane {
 
-/// The derivation as plain text in @p language, one step a line: the unknowns, the equations,
-/// the steps and the coefficients. In Farsi every line reads from the right and each formula
+/// The derivation as plain text in @p language, one step a line: the unknowns with the
+/// oxidation numbers of their substances, the equations, the steps, the coefficients and the
+/// check. In Farsi every line reads from the right and each formula
 /// and equation stays a left-to-right run.
 std::string WorkingText(const Derivation &derivation, UiLanguage language);
 

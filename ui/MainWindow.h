@@ -140,6 +140,7 @@ private:
     void updateTitle();
     void showMessageText(TextId text);
     void showBalanceFailure(TextId message, const ReactionFault &fault);
+    bool offerCompletion(const ReactionFault &fault);
     void showRefusal(Refusal reason);
 
     QSettings &m_settings;

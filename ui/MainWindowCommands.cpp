@@ -4,6 +4,7 @@
 #include "core/Balance.h"
 #include "core/Errors.h"
 #include "core/ReactionText.h"
+#include "core/Redox.h"
 #include "core/TypedReaction.h"
 #include "document/DocumentFiles.h"
 #include "document/Templates.h"
@@ -296,12 +297,47 @@ void MainWindow::balance()
             statusBar()->showMessage(ToQString(
                 FillIn(Text(TextId::NotAnElement, CurrentUiLanguage()), { symbols.front() })));
     } catch (const CannotBalance &e) {
+        if (offerCompletion(e.fault()))
+            return;
         recordChange(EditKind::Other);
         showBalanceFailure(TextId::CannotBalance, e.fault());
     } catch (const InvalidReaction &e) {
+        if (offerCompletion(e.fault()))
+            return;
         recordChange(EditKind::Other);
         showBalanceFailure(TextId::InvalidReaction, e.fault());
     }
+}
+
+// A skeleton ionic redox reaction lacks the water and hydrogen ions of its half-reactions:
+// Balance finds only zero, or oxygen or hydrogen on one side only. The user may complete it in
+// acid (Yes) or base (No), and it is balanced at once; true when it was.
+bool MainWindow::offerCompletion(const ReactionFault &fault)
+{
+    const bool lacking = fault.cause == FaultCause::OnlyZero
+        || fault.cause == FaultCause::ChargeNotMatched
+        || (fault.cause == FaultCause::OneSideElement && (fault.name == "O" || fault.name == "H"));
+    const std::string reaction = m_history.document().reaction;
+    if (!lacking || reaction.find('{') == std::string::npos)
+        return false;
+    std::string completed[2];
+    for (const RedoxMedium medium : { RedoxMedium::Acid, RedoxMedium::Base }) {
+        try {
+            completed[medium == RedoxMedium::Base] = CompleteRedox(reaction, medium);
+        } catch (const ReactionError &) { }
+    }
+    if (completed[0].empty() && completed[1].empty())
+        return false;
+    const MessageButton answer = ShowMessageBox(UiString(TextId::CompleteRedoxOffer),
+        MessageKind::Confirmation, MessageButton::Yes | MessageButton::No | MessageButton::Cancel);
+    const std::string &chosen = answer == MessageButton::Yes ? completed[0]
+        : answer == MessageButton::No                        ? completed[1]
+                                                             : std::string();
+    if (chosen.empty())
+        return false;
+    m_reactionEditor->writeBack(QString::fromStdString(chosen));
+    balance();
+    return true;
 }
 
 void MainWindow::showWorking()

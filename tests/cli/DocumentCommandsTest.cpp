@@ -132,11 +132,18 @@ TEST_F(DocumentCommands, HtmlExportsThePage)
     EXPECT_EQ(run(RunHtml, { in, "--steps", path("steps.html") }).out, "ok\n");
     const std::string steps = contents("steps.html");
     EXPECT_NE(steps.find("</table>\r\n<hr>\r\n<div lang=\"en\">\r\n<h3>Working</h3>\r\n"
-                         "<pre>Unknowns, one per substance:\r\n  a = H2\r\n"),
+                         "<pre>Unknowns, one per substance:\r\n  a = H2 (H 0)\r\n"),
         std::string::npos);
-    EXPECT_NE(
-        steps.find("\r\nCoefficients: 2, 1, 2</pre>\r\n</div>\r\n</body>"), std::string::npos);
+    EXPECT_NE(steps.find("\r\nCoefficients: 2, 1, 2\r\nCheck: H: 4 = 4, O: 2 = 2</pre>\r\n"
+                         "<h3>Half-reactions</h3>\r\n<pre>Oxidation numbers:\r\n"),
+        std::string::npos);
     EXPECT_EQ(run(RunHtml, { "--steps", in }).status, UsageError);
+
+    // A Farsi document's page has its working in Farsi, as the window writes it.
+    QByteArray farsi = Water;
+    farsi.replace("\r\nE\r\n", "\r\nF\r\n");
+    EXPECT_EQ(run(RunHtml, { write("fa.KVX", farsi), "--steps", path("fa.html") }).out, "ok\n");
+    EXPECT_NE(contents("fa.html").find("<div dir=\"rtl\" lang=\"fa\">"), std::string::npos);
 }
 
 TEST_F(DocumentCommands, WrongArgumentsAreUsageErrors)

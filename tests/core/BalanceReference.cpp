@@ -158,17 +158,6 @@ std::vector<std::string> exactAnswerTexts(const std::vector<std::int64_t> &answe
 
 } // namespace
 
-std::string CountVectorText(const std::vector<std::int32_t> &counts)
-{
-    std::string text;
-    for (const std::int32_t count : counts) {
-        if (!text.empty())
-            text.push_back(',');
-        text += std::to_string(count);
-    }
-    return text;
-}
-
 BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
 {
     const std::string text = WithJoiningStars(normalisedText);
@@ -179,30 +168,7 @@ BalanceProblem ReadBalanceProblem(std::string_view normalisedText)
     return problem;
 }
 
-TextSolverAnswer SolveAsText(
-    const BalanceProblem &problem, const MillisecondClock &clock, SolverRecord *record)
-{
-    std::vector<std::string> vectors;
-    for (const std::vector<std::int32_t> &counts : problem.counts)
-        vectors.push_back(reference::CountVectorText(counts));
-    try {
-        const std::vector<std::string> lines
-            = reference::BuildEquations(problem.rows, vectors, problem.reactantCount);
-        ResultList results;
-        if (!reference::SolveCoefficients(
-                vectors, lines, int(vectors.size()), results, clock, record))
-            return {};
-        TextSolverAnswer answer { TextSolverOutcome::Solved,
-            reference::IntegerCoefficients(results) };
-        if (!balances(answer.coefficients, problem.counts, problem.reactantCount))
-            return {};
-        return answer;
-    } catch (const ConversionError &) {
-        return { TextSolverOutcome::BeyondRange, {} };
-    }
-}
-
-BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock &clock)
+BalancedReaction Balance(std::string_view normalisedText)
 {
     const BalanceProblem problem = reference::ReadBalanceProblem(normalisedText);
     const std::string &text = problem.text;
@@ -221,15 +187,13 @@ BalancedReaction Balance(std::string_view normalisedText, const MillisecondClock
         throw CannotBalance("no unique positive answer",
             DiagnoseNoAnswer(problem.counts, problem.rows, reactantCount, exact));
 
-    TextSolverAnswer answer = reference::SolveAsText(problem, clock);
-    if (answer.outcome != TextSolverOutcome::Solved)
-        answer.coefficients = exactAnswerTexts(exact.answer);
-    if (!balances(answer.coefficients, problem.counts, reactantCount))
+    const std::vector<std::string> coefficients = exactAnswerTexts(exact.answer);
+    if (!balances(coefficients, problem.counts, reactantCount))
         throw CannotBalance("coefficients do not balance");
 
     BalancedReaction result;
     result.formulas = allSubstances(SplitReaction(text));
-    result.coefficients = answer.coefficients;
+    result.coefficients = coefficients;
     for (const std::string &formula : result.formulas) {
         try {
             result.weights.emplace_back(FormulaWeight(formula));

@@ -13,18 +13,18 @@ namespace molvane {
 /// coefficients and weights, or the failure with its message and cause.
 std::string BalanceOutcome(const std::function<BalancedReaction()> &balance);
 
-/// The balance problem read from @p text and the text solver's answer, pass count and record
-/// for it, against the reference path's: "same" and the outcome, "invalid" where the text
-/// cannot be read, or what differs. The text solver is asked whether or not Balance would.
-std::string TextSolverComparison(const std::string &text);
-
-/// @p outcome (BalanceOutcome's) with the cause of an invalid text left out: which texts are
-/// invalid is as the reference path has it, but several causes were refined on purpose since.
+/// @p outcome, an invalid one without its cause: which texts are invalid is the reference's,
+/// but the causes of several were refined on purpose (an empty reaction, a missing substance,
+/// a zero count, a malformed charge now named where they are).
 std::string WithoutInvalidCause(const std::string &outcome);
 
-/// Whether a "+" or arrow of @p text stands at either end or beside another: now refused, on
-/// purpose, where the reference path read a substance "1" or none.
+/// Whether a "+" or arrow stands at either end or beside another: now refused, on purpose,
+/// where the reference read a substance "1" or none.
 bool MissesASubstance(const std::string &text);
+
+/// The balance problem read from @p text against the reference path's: "same", "invalid" where
+/// the text cannot be read, or "problem differs".
+std::string ProblemComparison(const std::string &text);
 
 /// Whether a substance of @p text ends in a state such as "(aq)", which the reference path
 /// reads as a group.

@@ -1,6 +1,7 @@
 #include "export/HtmlExport.h"
 #include "core/Derivation.h"
 #include "document/DocumentFormat.h"
+#include "texts/RedoxText.h"
 #include "texts/WorkingText.h"
 
 #include <gtest/gtest.h>
@@ -220,7 +221,13 @@ TEST_F(HtmlPageOf, TheWorkingFollowsTheTableOnlyWhenAsked)
     EXPECT_EQ(lines[15], "<h3>Working</h3>");
     EXPECT_EQ(lines[16], "<pre>Unknowns, one per substance:");
     EXPECT_EQ(preformatted(lines), WorkingText(DeriveBalance("H2+O2>H2O"), UiLanguage::English));
-    EXPECT_EQ(lines[lines.size() - 4], "Coefficients: 2, 1, 2</pre>");
+    // The half-reactions follow under their own heading.
+    const auto check = std::find(lines.begin(), lines.end(), "Check: H: 4 = 4, O: 2 = 2</pre>");
+    ASSERT_NE(check, lines.end());
+    EXPECT_EQ(*(check + 1), "<h3>Half-reactions</h3>");
+    EXPECT_EQ(*(check + 2), "<pre>Oxidation numbers:");
+    EXPECT_EQ(preformatted(std::vector<std::string>(check + 2, lines.end())),
+        EscapeHtml(ReactionRedoxText("H2+O2>H2O", UiLanguage::English)));
     EXPECT_EQ(lines[lines.size() - 3], "</div>");
     EXPECT_EQ(lines[lines.size() - 2], "</body>");
     EXPECT_EQ(lines.back(), "</html>");
@@ -248,7 +255,10 @@ TEST_F(HtmlPageOf, WorkingOfAReactionOutsideTheGrammarIsEscaped)
     const std::vector<std::string> lines = HtmlPageLines(doc, "t", PageWorking { "H2&O>H2O" });
     EXPECT_EQ(lines[16],
         "<pre>Invalid reaction: &quot;&amp;&quot; at position 3 is not part of a reaction</pre>");
-    EXPECT_EQ(lines[17], "</div>");
+    EXPECT_EQ(lines[17], "<h3>Half-reactions</h3>");
+    EXPECT_EQ(lines[18],
+        "<pre>Invalid reaction: &quot;&amp;&quot; at position 3 is not part of a reaction</pre>");
+    EXPECT_EQ(lines[19], "</div>");
 }
 
 TEST(HtmlExport, HtmlExtensionOnlyWhenThereIsNone)

@@ -80,9 +80,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextReads,
         ExactText { "AlreadyExistsStartsWithSpace", TextId::AlreadyExists, UiLanguage::English,
             " already exists.\rDo you want to replace it?" },
         ExactText { "SaveAsHintSpaceBeforeBar", TextId::FileSaveAsHint, UiLanguage::Farsi,
-            "ذخيره با نام جديد |پرونده را با نام جديد ذخيره مي كند" },
+            "ذخيره با نام جديد |پرونده را با نام جديد ذخيره "
+            "مي‌کند" },
         ExactText { "PasteHintSpaceAfterBar", TextId::ReactionPasteHint, UiLanguage::Farsi,
-            "فرا خواني| واکنش کپي شده در Clipboard را فرا مي خواند" },
+            "فرا خواني| واکنش کپي شده در Clipboard را فرا "
+            "مي‌خواند" },
         ExactText { "HintWithoutBar", TextId::ReactionEditorHint, UiLanguage::English,
             "Click to type reaction" },
         ExactText { "FarsiWarningCaption", TextId::WarningTitle, UiLanguage::Farsi, "توجه" },
@@ -142,7 +144,9 @@ TEST(FaultTexts, TheMessageThenItsCause)
         "Can not balance this reaction: more than one independent reaction");
     EXPECT_EQ(MessageWithCause(
                   TextId::CannotBalance, twoReactions, UiLanguage::Farsi, MessagePart::FirstLine),
-        "نمي توانم اين واکنش را موازنه کنم: بيش از يک واکنش مستقل");
+        "نمي‌توانم اين واکنش را موازنه کنم: بيش از يک "
+        "واکنش "
+        "مستقل");
     // Without a cause the message stands alone, as it always did.
     EXPECT_EQ(
         MessageWithCause(TextId::InvalidReaction, {}, UiLanguage::English, MessagePart::Whole),

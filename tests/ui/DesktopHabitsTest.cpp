@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(name(button("Balance")), QString("Balance"));
         QCOMPARE(name(button("Calculate Grid")), QString("Calculate Grid"));
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_F9);
-        QCOMPARE(name(m_window->reactionEditor()), QString("واكنش"));
+        QCOMPARE(name(m_window->reactionEditor()), QString("واکنش"));
         QCOMPARE(name(m_window->grid()), QString("خواص مواد"));
         QCOMPARE(name(button("موازنه")), QString("موازنه"));
         QCOMPARE(name(button("محاسبه جدول")), QString("محاسبه جدول"));

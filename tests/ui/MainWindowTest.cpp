@@ -185,6 +185,37 @@ private slots:
         QCOMPARE(m_questions[0].text, QString("Invalid number"));
     }
 
+    // A skeleton ionic redox reaction: Enter offers to complete it; Yes takes acid, No base,
+    // Cancel leaves it and tells the failure as before.
+    void aSkeletonRedoxIsCompletedWhenAsked()
+    {
+        ReactionEditor *editor = m_window->reactionEditor();
+        QTest::keyClicks(editor, "MnO4{-}+Fe{2+} Mn{2+}+Fe{3+}");
+        m_answers = { MessageButton::Cancel };
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_questions.size(), std::size_t(2));
+        QCOMPARE(m_questions[0].kind, MessageKind::Confirmation);
+        QCOMPARE(
+            m_questions[0].buttons, MessageButton::Yes | MessageButton::No | MessageButton::Cancel);
+        QCOMPARE(m_questions[1].kind, MessageKind::Error);
+        QCOMPARE(editor->text(), QString("MnO4{-}+Fe{2+}>Mn{2+}+Fe{3+}"));
+
+        m_answers = { MessageButton::Yes };
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_questions.size(), std::size_t(3));
+        QCOMPARE(editor->text(), QString("5Fe{2+}+MnO4{-}+8H{+}>5Fe{3+}+Mn{2+}+4H2O"));
+        QCOMPARE(m_window->document().grid.cell(0, 3), std::string("H{+}"));
+    }
+
+    void aSkeletonRedoxIsCompletedInBaseWhenAsked()
+    {
+        ReactionEditor *editor = m_window->reactionEditor();
+        QTest::keyClicks(editor, "MnO4{-}+I{-} MnO2+I2");
+        m_answers = { MessageButton::No };
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(editor->text(), QString("6I{-}+2MnO4{-}+4H2O>3I2+2MnO2+8OH{-}"));
+    }
+
     void failuresShowTheirMessage_data()
     {
         QTest::addColumn<QString>("reaction");
@@ -226,8 +257,8 @@ private slots:
         QTest::keyClicks(m_window->reactionEditor(), "fe{2+} fe{3+}");
         m_window->balance();
         QCOMPARE(m_window->statusBar()->currentMessage(),
-            u"نمي توانم اين واکنش را موازنه کنم: تنها ضرايب صفر آن را موازنه مي کنند: بار "
-            u"الکتريکي برابر نمي شود"_qs);
+            u"نمي\u200cتوانم اين واکنش را موازنه کنم: تنها ضرايب صفر آن را موازنه مي\u200cکنند: "
+            u"بار الکتريکي برابر نمي\u200cشود"_qs);
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_End);
         QTest::keyClicks(m_window->reactionEditor(), "+e{-}");
         m_window->balance();

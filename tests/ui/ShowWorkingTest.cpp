@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -99,9 +100,9 @@ private slots:
         QTRY_VERIFY(workingWindow() && workingWindow()->isVisible());
         const QStringList lines = working().split('\n');
         QVERIFY(lines.contains("  O: 2b = 2c + d"));
-        QVERIFY(lines.contains("O: 2b = 2c + d gives 2b = 10, so b = 5."));
+        QVERIFY(lines.contains("O: 2b = 2c + d gives 2b = 2(3) + 4, that is 2b = 10, so b = 5."));
         QCOMPARE(lines.last(), QString());
-        QCOMPARE(lines.at(lines.size() - 2), QString("Coefficients: 1, 5, 3, 4"));
+        QCOMPARE(lines.at(lines.size() - 2), QString("Check: C: 3 = 3, H: 8 = 8, O: 10 = 10"));
         auto *text = workingWindow()->findChild<QPlainTextEdit *>("Working");
         QVERIFY(text->isReadOnly());
         QVERIFY(text->textInteractionFlags() & Qt::TextSelectableByKeyboard);
@@ -115,7 +116,7 @@ private slots:
         QCOMPARE(m_window->reactionEditor()->text(), QString("C3H8+5O2>3CO2+4H2O"));
         QVERIFY(!m_window->isModified());
         QCOMPARE(m_window->findChildren<QDialog *>("WorkingForm").size(), 1);
-        QCOMPARE(working().split('\n').at(lines.size() - 2), QString("Coefficients: 1, 5, 3, 4"));
+        QCOMPARE(working().split('\n').at(lines.size() - 3), QString("Coefficients: 1, 5, 3, 4"));
 
         // A reaction that cannot be balanced shows its equations and why, with no box.
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_End);
@@ -133,7 +134,7 @@ private slots:
         QTest::keyClick(editor, Qt::Key_F6);
         QTRY_VERIFY(workingWindow() && workingWindow()->isVisible());
         QCOMPARE(workingWindow()->windowTitle(), QString("Working"));
-        QVERIFY(working().contains("Multiply every value by 2."));
+        QVERIFY(working().contains("We multiply every value by 2, the least common multiple"));
 
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_F9);
         QVERIFY(workingWindow()->isVisible());
@@ -145,8 +146,8 @@ private slots:
                                            ->defaultTextOption();
         QCOMPARE(farsiLines.textDirection(), Qt::RightToLeft);
         QVERIFY(farsiLines.alignment() & Qt::AlignRight);
-        QVERIFY(working().contains(QString::fromUtf8("همه مقدارها را در ")));
-        QVERIFY(working().contains(QString::fromUtf8("\u200e4, 3, 2\u200e")));
+        QVERIFY(working().contains(QString::fromUtf8("همه\u200cي مقدارها را در ")));
+        QVERIFY(working().contains(QString::fromUtf8("\u200e4\u200e\u060C \u200e3\u200e")));
 
         QTest::keyClick(m_window->reactionEditor(), Qt::Key_F10);
         QCOMPARE(workingWindow()->layoutDirection(), Qt::LeftToRight);
@@ -175,7 +176,8 @@ private slots:
         QVERIFY(!ticked);
         const QByteArray worked = page("worked.html");
         QVERIFY(worked.contains("<h3>Working</h3>\r\n<pre>Unknowns, one per substance:\r\n"));
-        QVERIFY(worked.contains("\r\nCoefficients: 2, 1, 2</pre>\r\n</div>\r\n</body>"));
+        QVERIFY(worked.contains("\r\nCoefficients: 2, 1, 2\r\nCheck: H: 4 = 4, O: 2 = 2</pre>\r\n"
+                                "<h3>Half-reactions</h3>\r\n"));
         // The working is derived; the document is not balanced by the export.
         QCOMPARE(m_window->reactionEditor()->text(), QString("H2+O2>H2O"));
         QCOMPARE(m_settings->value("HtmlWorking").toInt(), 1);
@@ -196,6 +198,36 @@ private slots:
         m_window->action("FileHTML")->trigger();
         QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
         QCOMPARE(m_settings->value("HtmlWorking").toInt(), 1);
+    }
+
+    // The second page: Ctrl+Tab turns to the half-reactions, in the language of the window.
+    void theSecondPageShowsTheHalfReactions()
+    {
+        QWidget *editor = m_window->reactionEditor();
+        editor->setFocus();
+        QTest::keyClicks(editor, "MnO4{-}+Fe{2+}+H{+} Mn{2+}+Fe{3+}+H2O");
+        QTest::keyClick(editor, Qt::Key_F6);
+        QTRY_VERIFY(workingWindow() && workingWindow()->isVisible());
+        auto *pages = workingWindow()->findChild<QTabWidget *>("WorkingPages");
+        QVERIFY(pages);
+        QCOMPARE(pages->tabText(1), QString("Half-reactions"));
+        QCOMPARE(pages->currentIndex(), 0);
+        auto *text = workingWindow()->findChild<QPlainTextEdit *>("Working");
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pages->currentIndex(), 1);
+        auto *halves = workingWindow()->findChild<QPlainTextEdit *>("HalfReactions");
+        QVERIFY(halves->isVisible());
+        const QStringList lines = halves->toPlainText().split('\n');
+        QVERIFY(
+            lines.contains("  We balance the charge with e{-}: MnO4{-}+8H{+}+5e{-}>Mn{2+}+4H2O."));
+        QVERIFY(
+            lines.contains("This is Balance's answer: MnO4{-}+5Fe{2+}+8H{+}>Mn{2+}+5Fe{3+}+4H2O."));
+
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F9);
+        QCOMPARE(pages->tabText(1), QString::fromUtf8("نيم\u200cواکنش\u200cها"));
+        QVERIFY(halves->toPlainText().contains(QString::fromUtf8("نيم\u200cواکنش کاهش")));
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_F10);
     }
 
     void theReactionMenuOffersIt()

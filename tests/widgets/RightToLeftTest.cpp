@@ -130,7 +130,7 @@ private slots:
         bar.setSizeGripEnabled(false);
         bar.setLayoutDirection(direction);
         bar.resize(400, 24);
-        bar.showMessage("روي گزينه اي كليك كنيد");
+        bar.showMessage("روي گزينه اي کليک کنيد");
         const auto [first, last] = inkColumns(bar.grab().toImage());
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         const QString columns = QString("%1-%2").arg(first).arg(last);

@@ -221,7 +221,7 @@ page_with_working() {
     keep_screenshot page-dialog-english
     answer_file_dialog "Save As" "$HOME/propane"
     wait_for 5 test -s "$HOME/propane.html" || fail "no page was written"
-    grep -q "^Coefficients: 1, 5, 3, 4</pre>" "$HOME/propane.html" || fail "the page lacks the working"
+    grep -q "^Check: C: 3 = 3, H: 8 = 8, O: 10 = 10</pre>" "$HOME/propane.html" || fail "the page lacks the working"
     press F9
     press ctrl+h
     expect_dialog "ذخیره به عنوان"
@@ -235,6 +235,31 @@ page_with_working() {
     press space
     expect_exit
     grep -qx "HtmlWorking=1" "$(settings_file)" || fail "the choice was not stored"
+}
+
+# F6 opens the working; Ctrl+Tab turns to its second page, the half-reactions, which looks
+# different from the first, and back.
+working_half_reactions() {
+    start_session
+    start_molvane
+    type_text "MnO4{-}+Fe{2+}+H{+}>Mn{2+}+Fe{3+}+H2O"
+    press F6
+    expect_dialog "Working"
+    local dialog
+    dialog=$(xdotool getactivewindow)
+    import -window "$dialog" "$work/working.png"
+    press ctrl+Tab
+    sleep 0.5
+    keep_screenshot working-half-reactions
+    import -window "$dialog" "$work/halves.png"
+    convert "$work/working.png" "$work/halves.png" -compose difference -composite \
+        -colorspace Gray -threshold 30% -format "%[fx:mean]" info: >"$work/difference"
+    awk '{ exit !($1 > 0.01) }' "$work/difference" || fail "the second page looks like the first"
+    press ctrl+Tab
+    sleep 0.5
+    import -window "$dialog" "$work/again.png"
+    compare -metric AE "$work/working.png" "$work/again.png" null: 2>"$work/same" || true
+    [ "$(cat "$work/same")" = 0 ] || fail "Ctrl+Tab did not come back: $(cat "$work/same") pixels differ"
 }
 
 # first_line FILE: the reaction line of a saved document, without its line end.

@@ -122,6 +122,8 @@ enum class TextId {
     HelpFarsiHint,
     FarsiAdvice,
     HelpPrompt,
+    // A help link the desktop could not open; "%1" is its address.
+    LinkNotOpened,
     ReactionUndoCaption,
     ReactionUndoHint,
     ReactionRedoCaption,

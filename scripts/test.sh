@@ -27,7 +27,8 @@ else
 fi
 stage layers tools/check-layers.sh build/cli/molvane-cli
 stage tidy tools/check-tidy.sh build
-stage tests ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+# The package test too, which a plain ctest skips.
+stage tests env MOLVANE_PACKAGE_TEST=1 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 # One clang build serves both: the whole suite under the sanitizers, then the fuzz targets.
 stage asan-build scripts/build.sh build-asan "${ci_options[@]}" -DCMAKE_CXX_COMPILER=clang++ -DMOLVANE_SANITIZE=ON \
     -DMOLVANE_FUZZ=ON -DMOLVANE_BENCH=OFF

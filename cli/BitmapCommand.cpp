@@ -2,10 +2,15 @@
 
 #include "cli/BalanceCommands.h"
 #include "cli/DocumentCommands.h"
+#include "core/ReactionText.h"
 #include "document/DocumentFormat.h"
 #include "export/BitmapExport.h"
 #include "export/BmpWriter.h"
+#include "export/DocumentPrint.h"
+#include "export/PictureExport.h"
+#include "texts/Texts.h"
 
+#include <optional>
 #include <ostream>
 
 namespace molvane::cli {
@@ -16,6 +21,33 @@ int RunBmp(
     return RunExportCommand(args, in, out, err, "bmp", "IN.KVX OUT.bmp",
         [](const Document &document, QIODevice &device) {
             WriteBmp(RenderBitmap(document, document.language), device);
+        });
+}
+
+int RunPicture(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    return RunExportCommand(args, in, out, err, "picture", "IN.KVX OUT.{png,svg,bmp}",
+        [&args](const Document &document, QIODevice &device) {
+            WritePicture(document, document.language,
+                PictureFormatOf(QString::fromStdString(args[1])), device);
+        });
+}
+
+int RunPdf(
+    const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    std::vector<std::string> paths = args;
+    const bool steps = std::erase(paths, "--steps") > 0;
+    return RunExportCommand(paths, in, out, err, "pdf", "[--steps] IN.KVX OUT.pdf",
+        [&](const Document &document, QIODevice &device) {
+            std::optional<PageWorking> working;
+            if (steps)
+                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text,
+                    document.language };
+            // Titled as the window would be; a document from standard input has no name.
+            const std::string title = WindowTitle(paths[0] == StandardStream ? "" : paths[0]);
+            WritePdf(device, document, document.language, QString::fromStdString(title), working);
         });
 }
 

@@ -1,5 +1,5 @@
-// The entry point of the module that holds the bmp command, with the application that painting
-// text needs.
+// The entry point of the module that holds the commands that paint (bmp, picture, pdf), with the
+// application that painting text needs.
 #include "cli/BitmapCommand.h"
 #include "cli/CommandModule.h"
 #include "cli/QtMessages.h"
@@ -8,6 +8,7 @@
 
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -20,5 +21,9 @@ extern "C" __attribute__((visibility("default"))) int molvaneCliRun(int argc, ch
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     const std::vector<std::string> args(argv + 2, argv + argc);
-    return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
+    const std::string_view command = argv[1];
+    const auto run = command == "picture" ? molvane::cli::RunPicture
+        : command == "pdf"                ? molvane::cli::RunPdf
+                                          : molvane::cli::RunBmp;
+    return run(args, std::cin, std::cout, std::cerr);
 }

@@ -8,8 +8,10 @@
 #include "document/DocumentFiles.h"
 #include "document/Templates.h"
 #include "export/BitmapExport.h"
+#include "export/DocumentPrint.h"
 #include "export/FontConversion.h"
 #include "export/HtmlExport.h"
+#include "export/PictureExport.h"
 #include "grid/BalanceFill.h"
 #include "grid/GridCalc.h"
 #include "texts/FaultTexts.h"
@@ -163,15 +165,36 @@ void MainWindow::exportHtml()
         return;
     WriteHtmlWorking(m_settings, withWorking);
     m_grid->commitEdit(); // a cell being typed into is part of the page
-    std::optional<PageWorking> working;
-    if (withWorking) {
-        const bool autoIdentify = keyOptions().autoIdentify;
-        working
-            = PageWorking { PrepareForBalance(m_history.document().reaction, 0, autoIdentify).text,
-                  CurrentUiLanguage() };
-    }
     try {
-        ExportHtml(m_history.document(), windowTitle().toStdString(), name, working);
+        ExportHtml(
+            m_history.document(), windowTitle().toStdString(), name, pageWorking(withWorking));
+    } catch (const std::exception &e) {
+        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+std::optional<PageWorking> MainWindow::pageWorking(bool withWorking) const
+{
+    if (!withWorking)
+        return std::nullopt;
+    const bool autoIdentify = keyOptions().autoIdentify;
+    return PageWorking { PrepareForBalance(m_history.document().reaction, 0, autoIdentify).text,
+        CurrentUiLanguage() };
+}
+
+// The pages are those of the print preview; the working goes with them as with the web page.
+void MainWindow::exportPdf()
+{
+    bool withWorking = ReadHtmlWorking(m_settings);
+    const QString name
+        = askTargetName([&] { return AskPdfFileName(this, withWorking); }, &WithPdfExtension);
+    if (name.isEmpty())
+        return;
+    WriteHtmlWorking(m_settings, withWorking);
+    m_grid->commitEdit(); // a cell being typed into is part of the pages
+    try {
+        ExportPdf(name, m_history.document(), CurrentUiLanguage(), windowTitle(),
+            pageWorking(withWorking));
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }
@@ -181,12 +204,13 @@ void MainWindow::exportHtml()
 void MainWindow::exportBitmap()
 {
     const QString name
-        = askTargetName([this] { return AskBitmapFileName(this); }, &WithBitmapExtension);
+        = askTargetName([this] { return AskPictureFileName(this); }, &WithBitmapExtension);
     if (name.isEmpty())
         return;
     m_grid->commitEdit(); // a cell being typed into is part of the picture
     try {
-        SaveBitmap(RenderBitmap(m_history.document(), CurrentUiLanguage()), name);
+        // PNG as sharp as this screen shows the window.
+        SavePicture(m_history.document(), CurrentUiLanguage(), name, devicePixelRatioF());
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }

@@ -330,6 +330,47 @@ grid_keys_and_clipboard() {
     expect_exit
 }
 
+# File > Print shows its key in the menu and opens the preview; the PDF export writes the
+# pages, and the picture export a PNG or SVG by the name's extension.
+print_and_export() {
+    start_session
+    start_molvane
+    type_text "C3H8+O2>CO2+H2O"
+    press Return
+    press alt+f
+    sleep 0.5
+    keep_screenshot file-menu
+    press Escape
+    press ctrl+shift+p
+    expect_dialog "Print Preview: Molvane - Untitled"
+    press alt+w # the working check box
+    sleep 0.5
+    keep_screenshot print-preview
+    press Escape
+    expect_dialog "Molvane - Untitled"
+    press alt+f
+    press d
+    answer_file_dialog "Save As" "$HOME/propane"
+    wait_for 10 test -s "$HOME/propane.pdf" || fail "no PDF was written"
+    pdftotext -layout "$HOME/propane.pdf" "$work/propane.txt"
+    grep -q "Molvane - Untitled" "$work/propane.txt" && grep -q "Formula *Number" "$work/propane.txt" &&
+        grep -q "Coefficients: 1, 5, 3, 4" "$work/propane.txt" ||
+        fail "the PDF reads: $(head -n20 "$work/propane.txt")"
+    press ctrl+p
+    answer_file_dialog "Save As" "$HOME/propane.svg"
+    wait_for 5 test -s "$HOME/propane.svg" || fail "no SVG was written"
+    grep -q "<text" "$HOME/propane.svg" || fail "the SVG holds no text"
+    press ctrl+p
+    answer_file_dialog "Save As" "$HOME/propane.png"
+    wait_for 5 test -s "$HOME/propane.png" || fail "no PNG was written"
+    [ "$(identify -format %m "$HOME/propane.png")" = PNG ] || fail "propane.png is no PNG"
+    press ctrl+q
+    expect_dialog "Confirm"
+    press Tab # from Yes to No
+    press space
+    expect_exit
+}
+
 # Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q
 # still asks. Needs root to mount a small file system.
 full_disk_save() {

@@ -101,6 +101,7 @@ private:
     std::vector<int> rowHeights() const
     {
         std::vector<int> heights;
+        heights.reserve(std::size_t(std::max(m_document.grid.rowCount(), 0)));
         for (int row = 0; row < m_document.grid.rowCount(); ++row)
             heights.push_back(m_document.grid.rowHeight(row));
         return heights;

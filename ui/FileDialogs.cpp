@@ -84,7 +84,7 @@ QString AskPictureFileName(QWidget *parent)
     // Bitmaps first: a name typed with no extension is a bitmap, unless another kind is picked.
     const QStringList filters { "Bitmaps (*.bmp)", "PNG images (*.png)", "SVG drawings (*.svg)" };
     QString selected;
-    const QString name = QFileDialog::getSaveFileName(
+    QString name = QFileDialog::getSaveFileName(
         parent, {}, {}, filters.join(";;"), &selected, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty() || QFileInfo(name).fileName().contains('.'))
         return name;

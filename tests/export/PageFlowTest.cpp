@@ -11,9 +11,9 @@ struct FlowCase
 {
     const char *name;
     std::vector<int> heights;
+    std::vector<PageRange> pages; ///< expected
     int repeated, firstSpace, pageSpace;
-    std::vector<PageRange> pages;
-    int spaceLeft;
+    int spaceLeft; ///< expected
 };
 
 class FlowDownPagesTest : public testing::TestWithParam<FlowCase>
@@ -29,17 +29,17 @@ TEST_P(FlowDownPagesTest, Pages)
 }
 
 const FlowCase FlowCases[] = {
-    { "all_on_the_first_page", { 20, 20, 20 }, 21, 100, 200, { { 0, 3 } }, 19 },
-    { "exactly_full", { 20, 20 }, 20, 60, 200, { { 0, 2 } }, 0 },
+    { "all_on_the_first_page", { 20, 20, 20 }, { { 0, 3 } }, 21, 100, 200, 19 },
+    { "exactly_full", { 20, 20 }, { { 0, 2 } }, 20, 60, 200, 0 },
     // Each later page starts with the repeated header again: 200 - 21 = 179 holds 8 rows.
-    { "header_repeated", std::vector<int>(20, 20), 21, 100, 200,
-        { { 0, 3 }, { 3, 11 }, { 11, 19 }, { 19, 20 } }, 159 },
-    { "first_page_without_room", { 20, 20 }, 21, 30, 200, { { 0, 0 }, { 0, 2 } }, 139 },
+    { "header_repeated", std::vector<int>(20, 20), { { 0, 3 }, { 3, 11 }, { 11, 19 }, { 19, 20 } },
+        21, 100, 200, 159 },
+    { "first_page_without_room", { 20, 20 }, { { 0, 0 }, { 0, 2 } }, 21, 30, 200, 139 },
     // A row taller than a page still goes on a page of its own rather than nowhere.
-    { "taller_than_a_page", { 20, 500, 20 }, 10, 100, 200, { { 0, 1 }, { 1, 2 }, { 2, 3 } }, 170 },
-    { "no_rows", {}, 21, 100, 200, { { 0, 0 } }, 79 },
-    { "lines_without_header", { 10, 10, 10, 10 }, 0, 15, 25, { { 0, 1 }, { 1, 3 }, { 3, 4 } }, 15 },
-    { "negative_counts_as_zero", { -5, 20 }, 0, 20, 50, { { 0, 2 } }, 0 },
+    { "taller_than_a_page", { 20, 500, 20 }, { { 0, 1 }, { 1, 2 }, { 2, 3 } }, 10, 100, 200, 170 },
+    { "no_rows", {}, { { 0, 0 } }, 21, 100, 200, 79 },
+    { "lines_without_header", { 10, 10, 10, 10 }, { { 0, 1 }, { 1, 3 }, { 3, 4 } }, 0, 15, 25, 15 },
+    { "negative_counts_as_zero", { -5, 20 }, { { 0, 2 } }, 0, 20, 50, 0 },
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, FlowDownPagesTest, testing::ValuesIn(FlowCases),

@@ -71,12 +71,14 @@ ReactionFault unmatchedRows(const std::vector<std::vector<std::int32_t>> &counts
             set[i] = i;
         do {
             std::vector<std::size_t> removed;
+            removed.reserve(set.size());
             for (const std::size_t i : set)
                 removed.push_back(order[i]);
             std::sort(removed.begin(), removed.end());
             const int found = answerWithout(counts, removed, reactantCount);
             if (found == 2 || (found == 1 && !fallback)) {
                 std::vector<std::size_t> named;
+                named.reserve(set.size());
                 for (const std::size_t i : set)
                     named.push_back(order[i]);
                 fallback = named;

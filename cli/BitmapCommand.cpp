@@ -2,13 +2,11 @@
 
 #include "cli/BalanceCommands.h"
 #include "cli/DocumentCommands.h"
-#include "core/ReactionText.h"
 #include "document/DocumentFormat.h"
 #include "export/BitmapExport.h"
 #include "export/BmpWriter.h"
 #include "export/DocumentPrint.h"
 #include "export/PictureExport.h"
-#include "texts/Texts.h"
 
 #include <optional>
 #include <ostream>
@@ -37,16 +35,9 @@ int RunPicture(
 int RunPdf(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    std::vector<std::string> paths = args;
-    const bool steps = std::erase(paths, "--steps") > 0;
-    return RunExportCommand(paths, in, out, err, "pdf", "[--steps] IN.KVX OUT.pdf",
-        [&](const Document &document, QIODevice &device) {
-            std::optional<PageWorking> working;
-            if (steps)
-                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text,
-                    document.language };
-            // Titled as the window would be; a document from standard input has no name.
-            const std::string title = WindowTitle(paths[0] == StandardStream ? "" : paths[0]);
+    return RunPageCommand(args, in, out, err, "pdf", "[--steps] IN.KVX OUT.pdf", true,
+        [](const Document &document, const std::string &title,
+            const std::optional<PageWorking> &working, QIODevice &device) {
             WritePdf(device, document, document.language, QString::fromStdString(title), working);
         });
 }

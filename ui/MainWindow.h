@@ -70,6 +70,11 @@ public:
     void exportHtml();
     void exportBitmap();
     void exportPdf();
+    /// Writes a page export: @p write gets the chosen name and the working when asked for.
+    using PagesWriter
+        = std::function<void(const QString &name, const std::optional<PageWorking> &working)>;
+    void exportPages(const std::function<QString(bool &withWorking)> &ask,
+        const std::function<QString(const QString &)> &withExtension, const PagesWriter &write);
     void printDocument();
     /// The working for a page, when @p withWorking, in the interface language.
     std::optional<PageWorking> pageWorking(bool withWorking) const;

@@ -155,22 +155,31 @@ bool MainWindow::saveAs()
     return true;
 }
 
-// The page is of the document as it stands; its working is derived without balancing it.
-void MainWindow::exportHtml()
+// The pages are of the document as it stands; the working, asked for in the save dialog and
+// remembered, is derived without balancing it.
+void MainWindow::exportPages(const std::function<QString(bool &withWorking)> &ask,
+    const std::function<QString(const QString &)> &withExtension, const PagesWriter &write)
 {
     bool withWorking = ReadHtmlWorking(m_settings);
-    const QString name
-        = askTargetName([&] { return AskHtmlFileName(this, withWorking); }, &WithHtmlExtension);
+    const QString name = askTargetName([&] { return ask(withWorking); }, withExtension);
     if (name.isEmpty())
         return;
     WriteHtmlWorking(m_settings, withWorking);
-    m_grid->commitEdit(); // a cell being typed into is part of the page
+    m_grid->commitEdit(); // a cell being typed into is part of the pages
     try {
-        ExportHtml(
-            m_history.document(), windowTitle().toStdString(), name, pageWorking(withWorking));
+        write(name, pageWorking(withWorking));
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }
+}
+
+void MainWindow::exportHtml()
+{
+    exportPages([this](bool &withWorking) { return AskHtmlFileName(this, withWorking); },
+        &WithHtmlExtension,
+        [this](const QString &name, const std::optional<PageWorking> &working) {
+            ExportHtml(m_history.document(), windowTitle().toStdString(), name, working);
+        });
 }
 
 std::optional<PageWorking> MainWindow::pageWorking(bool withWorking) const
@@ -185,19 +194,11 @@ std::optional<PageWorking> MainWindow::pageWorking(bool withWorking) const
 // The pages are those of the print preview; the working goes with them as with the web page.
 void MainWindow::exportPdf()
 {
-    bool withWorking = ReadHtmlWorking(m_settings);
-    const QString name
-        = askTargetName([&] { return AskPdfFileName(this, withWorking); }, &WithPdfExtension);
-    if (name.isEmpty())
-        return;
-    WriteHtmlWorking(m_settings, withWorking);
-    m_grid->commitEdit(); // a cell being typed into is part of the pages
-    try {
-        ExportPdf(name, m_history.document(), CurrentUiLanguage(), windowTitle(),
-            pageWorking(withWorking));
-    } catch (const std::exception &e) {
-        ShowFailureBox(QString::fromLocal8Bit(e.what()));
-    }
+    exportPages([this](bool &withWorking) { return AskPdfFileName(this, withWorking); },
+        &WithPdfExtension,
+        [this](const QString &name, const std::optional<PageWorking> &working) {
+            ExportPdf(name, m_history.document(), CurrentUiLanguage(), windowTitle(), working);
+        });
 }
 
 // The picture is of the document as it stands; the export changes nothing in it.

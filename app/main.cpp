@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -50,12 +51,35 @@ std::optional<int> answerInformationRequest(int argc, char **argv)
     return std::nullopt;
 }
 
+// Whether Qt will find something to show windows on: a display, a Wayland session, or a
+// platform chosen by the environment or with -platform. Without one Qt aborts with a message
+// about reinstalling.
+bool hasDisplay(int argc, char **argv)
+{
+    for (const char *variable : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
+        const char *value = std::getenv(variable);
+        if (value && *value)
+            return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform" || arg.starts_with("-platform="))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = answerInformationRequest(argc, argv))
         return *status;
+    if (!hasDisplay(argc, argv)) {
+        std::cerr << "molvane: no display: Molvane needs a graphical session; without one, "
+                     "molvane-cli does the same work (see molvane-cli --help)\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     // Farsi captions keep their words joined: no access-key underline inside them.
     QApplication::setStyle(new molvane::CaptionStyle);

@@ -270,22 +270,33 @@ int RunCalc(
         });
 }
 
+int RunPageCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+    std::ostream &err, const char *command, const char *arguments, bool workingInDocumentLanguage,
+    const PageWriter &write)
+{
+    std::vector<std::string> paths = args;
+    const bool steps = std::erase(paths, "--steps") > 0;
+    return RunExportCommand(
+        paths, in, out, err, command, arguments, [&](const Document &document, QIODevice &device) {
+            std::optional<PageWorking> working;
+            if (steps)
+                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text,
+                    workingInDocumentLanguage ? document.language : UiLanguage::English };
+            // A document from standard input has no name, as a new window's has none.
+            write(
+                document, WindowTitle(paths[0] == StandardStream ? "" : paths[0]), working, device);
+        });
+}
+
 int RunHtml(
     const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     // --steps adds the working, in the document's language, of the reaction as the balance command
     // reads it.
-    std::vector<std::string> paths = args;
-    const bool steps = std::erase(paths, "--steps") > 0;
-    return RunExportCommand(paths, in, out, err, "html", "[--steps] IN.KVX OUT.html",
-        [&](const Document &document, QIODevice &device) {
-            std::optional<PageWorking> working;
-            if (steps)
-                working = PageWorking { PrepareForBalance(document.reaction, 0, true).text,
-                    document.language };
-            // A document from standard input has no name, as a new window's has none.
-            const QByteArray page = HtmlPage(
-                document, WindowTitle(paths[0] == StandardStream ? "" : paths[0]), working);
+    return RunPageCommand(args, in, out, err, "html", "[--steps] IN.KVX OUT.html", true,
+        [](const Document &document, const std::string &title,
+            const std::optional<PageWorking> &working, QIODevice &device) {
+            const QByteArray page = HtmlPage(document, title, working);
             if (device.write(page) != page.size())
                 throw DocumentWriteError(device.errorString().toStdString());
         });

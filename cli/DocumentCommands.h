@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "export/HtmlExport.h"
 
 #include <QIODevice>
 
@@ -35,6 +36,18 @@ using ExportWriter = std::function<void(const Document &document, QIODevice &dev
 /// failed. OUT naming IN itself is a usage error: an export never replaces its document.
 int RunExportCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
     std::ostream &err, const char *command, const char *arguments, const ExportWriter &write);
+
+/// What a page command writes: the document's pages titled @p title, with @p working when
+/// --steps was given, to @p device. Throws DocumentWriteError.
+using PageWriter = std::function<void(const Document &document, const std::string &title,
+    const std::optional<PageWorking> &working, QIODevice &device)>;
+
+/// `COMMAND [--steps] IN OUT` as RunExportCommand, titled as the window would be; --steps adds
+/// the working of the reaction as the balance command reads it, in English or, with
+/// @p workingInDocumentLanguage, in the document's language.
+int RunPageCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+    std::ostream &err, const char *command, const char *arguments, bool workingInDocumentLanguage,
+    const PageWriter &write);
 
 /// calc IN.KVX [-o OUT.KVX]: runs Calculate Grid once and saves, to IN.KVX without -o.
 int RunCalc(

@@ -1,5 +1,5 @@
-// The entry point of the module that holds the bmp command, with the application that painting
-// text needs.
+// The entry point of the module that holds the commands that paint (bmp, picture, pdf), with the
+// application that painting text needs.
 #include "cli/BalanceCommands.h"
 #include "cli/BitmapCommand.h"
 #include "cli/CommandModule.h"
@@ -10,6 +10,7 @@
 
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -24,5 +25,9 @@ extern "C" __attribute__((visibility("default"))) int molvaneCliRun(int argc, ch
     std::vector<std::string> args(argv + 2, argv + argc);
     if (!molvane::cli::TakeWeightsOption(args, std::cerr))
         return molvane::cli::UsageError;
-    return molvane::cli::RunBmp(args, std::cin, std::cout, std::cerr);
+    const std::string_view command = argv[1];
+    const auto run = command == "picture" ? molvane::cli::RunPicture
+        : command == "pdf"                ? molvane::cli::RunPdf
+                                          : molvane::cli::RunBmp;
+    return run(args, std::cin, std::cout, std::cerr);
 }

@@ -19,6 +19,8 @@ constexpr const char *Usage
       "       molvane-cli calc IN.KVX [-o OUT.KVX]\n"
       "       molvane-cli html [--steps] IN.KVX OUT.html\n"
       "       molvane-cli bmp IN.KVX OUT.bmp\n"
+      "       molvane-cli picture IN.KVX OUT.{png,svg,bmp}\n"
+      "       molvane-cli pdf [--steps] IN.KVX OUT.pdf\n"
       "       molvane-cli show IN.KVX\n"
       "       molvane-cli check IN.KVX [-o OUT.KVX]\n"
       "       molvane-cli --weights iupac|original COMMAND ...\n"
@@ -57,6 +59,8 @@ int main(int argc, char **argv)
         { "show", molvane::cli::DocumentModuleName },
         { "check", molvane::cli::DocumentModuleName },
         { "bmp", molvane::cli::PictureModuleName },
+        { "picture", molvane::cli::PictureModuleName },
+        { "pdf", molvane::cli::PictureModuleName },
     };
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);

@@ -71,34 +71,6 @@ void paintCellText(QPainter &painter, const QRect &cell, const QString &text, Ui
         painter.setClipping(false);
 }
 
-// The ruled table from (10, top): neighbouring cells and rows share their border lines.
-void paintTable(QPainter &painter, const Document &document, UiLanguage language, int top)
-{
-    const GridModel &grid = document.grid;
-    painter.setFont(ToQFont(document.fonts[GridFont]));
-    const QColor textColor = ToQColor(document.fonts[GridFont].color, Page.text);
-    const std::vector<int> columns = ColumnsLeftToRight(grid.colCount(), language);
-    painter.setBrush(Qt::NoBrush);
-    painter.setLayoutDirection(Qt::LeftToRight); // as the cell's own direction rule says
-    int y = top;
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        const int h = shown(grid.rowHeight(row));
-        int x = Margin;
-        for (const int col : columns) {
-            const int w = shown(grid.colWidth(col));
-            if (w > 0 && h > 0) {
-                painter.setPen(Qt::black); // the outline is black whatever the font's colour
-                painter.drawRect(x, y, w - 1, h - 1);
-                painter.setPen(textColor);
-                paintCellText(painter, QRect(x, y, w, h),
-                    QString::fromStdString(grid.cell(col, row)), language);
-            }
-            x += w - 1;
-        }
-        y += h - 1;
-    }
-}
-
 } // namespace
 
 QSize BitmapSize(int reactionWidth, int reactionImageHeight, const GridModel &grid)
@@ -123,33 +95,93 @@ bool CellTextRightToLeft(const QString &text, UiLanguage language)
     return language == UiLanguage::Farsi && text.endsWith(')') && text.isRightToLeft();
 }
 
-QImage RenderBitmap(const Document &document, UiLanguage language)
+int PaintGridRows(QPainter &painter, const Document &document, UiLanguage language, QPoint topLeft,
+    std::span<const int> rows)
 {
-    const ReactionFonts fonts = ToReactionFonts(document.fonts, document.subscriptPosition);
-    const ReactionGlyphs glyphs(fonts);
+    const GridModel &grid = document.grid;
+    painter.save();
+    painter.setFont(ToQFont(document.fonts[GridFont]));
+    const QColor textColor = ToQColor(document.fonts[GridFont].color, Page.text);
+    const std::vector<int> columns = ColumnsLeftToRight(grid.colCount(), language);
+    painter.setBrush(Qt::NoBrush);
+    painter.setLayoutDirection(Qt::LeftToRight); // as the cell's own direction rule says
+    int y = topLeft.y();
+    for (const int row : rows) {
+        const int h = shown(grid.rowHeight(row));
+        int x = topLeft.x();
+        for (const int col : columns) {
+            const int w = shown(grid.colWidth(col));
+            if (w > 0 && h > 0) {
+                painter.setPen(Qt::black); // the outline is black whatever the font's colour
+                painter.drawRect(x, y, w - 1, h - 1);
+                painter.setPen(textColor);
+                paintCellText(painter, QRect(x, y, w, h),
+                    QString::fromStdString(grid.cell(col, row)), language);
+            }
+            x += w - 1;
+        }
+        y += h - 1;
+    }
+    painter.restore();
+    return y - topLeft.y();
+}
+
+DocumentPicture::DocumentPicture(const Document &document, UiLanguage language)
+    : m_document(document)
+    , m_language(language)
+    , m_fonts(ToReactionFonts(document.fonts, document.subscriptPosition))
+    , m_glyphs(m_fonts)
     // Drawn from the first character, whatever the editor shows scrolled, and laid out in
     // code-page bytes as the editor holds it.
-    const ReactionLayout reaction = LayoutReaction(
-        ToWindows1256Or(document.reaction, '?'), 0, fonts.subscriptsPosition, glyphs);
-    const int reactionWidth
-        = std::accumulate(reaction.charWidths.begin(), reaction.charWidths.end(), 0);
+    , m_reaction(LayoutReaction(
+          ToWindows1256Or(document.reaction, '?'), 0, m_fonts.subscriptsPosition, m_glyphs))
+{
+    m_reactionWidth
+        = std::accumulate(m_reaction.charWidths.begin(), m_reaction.charWidths.end(), 0);
+    m_size = BitmapSize(m_reactionWidth, m_reaction.imageHeight, document.grid);
+}
 
-    // Painted in the raster engine's own format, which is several times faster; the file's
-    // 24-bit rows are made from it as they are written.
-    const QSize size = BitmapSize(reactionWidth, reaction.imageHeight, document.grid);
+void DocumentPicture::paint(QPainter &painter) const
+{
+    painter.fillRect(QRect(QPoint(), m_size), Qt::white);
+    paintReaction(painter, QPoint(Margin, Margin));
+    std::vector<int> rows(std::size_t(std::max(m_document.grid.rowCount(), 0)));
+    std::iota(rows.begin(), rows.end(), 0);
+    PaintGridRows(
+        painter, m_document, m_language, QPoint(Margin, m_reaction.imageHeight + 2 * Margin), rows);
+}
+
+void RefuseOversizedPicture(QSize size)
+{
     if (qint64(size.width()) * size.height() > MaxPixels)
         throw DocumentWriteError("the picture would be larger than "
             + std::to_string(MaxPixels / 1000000) + " million pixels");
+}
+
+void DocumentPicture::paintReaction(QPainter &painter, QPoint origin) const
+{
+    // The reaction's own image starts at the origin: raised subscripts stop at its edge.
+    painter.save();
+    painter.setClipRect(QRect(origin, m_size), Qt::IntersectClip);
+    PaintReactionLayout(painter, m_reaction, m_glyphs, Page, origin);
+    painter.restore();
+}
+
+QSize DocumentPicture::reactionSize() const
+{
+    return QSize(m_reactionWidth, m_reaction.imageHeight);
+}
+
+QImage RenderBitmap(const Document &document, UiLanguage language)
+{
+    // Painted in the raster engine's own format, which is several times faster; the file's
+    // 24-bit rows are made from it as they are written.
+    const DocumentPicture picture(document, language);
+    const QSize size = picture.size();
+    RefuseOversizedPicture(size);
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        // The reaction's own image starts at (10, 10): raised subscripts stop at its edge.
-        painter.setClipRect(QRect(QPoint(Margin, Margin), size));
-        PaintReactionLayout(painter, reaction, glyphs, Page, QPoint(Margin, Margin));
-        painter.setClipping(false);
-        paintTable(painter, document, language, reaction.imageHeight + 2 * Margin);
-    }
+    QPainter painter(&image);
+    picture.paint(painter);
     return image;
 }
 

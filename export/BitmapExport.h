@@ -1,12 +1,14 @@
 #pragma once
 
 #include "document/Document.h"
+#include "export/ReactionPainter.h"
 #include "texts/InterfaceLanguage.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 namespace molvane {
@@ -25,6 +27,40 @@ std::vector<int> ColumnsLeftToRight(int colCount, UiLanguage language);
 /// ")" and starts in a right-to-left script keeps its bracket at its logical end; every other
 /// text reads left to right.
 bool CellTextRightToLeft(const QString &text, UiLanguage language);
+
+/// The document laid out as the picture export paints it, ready to paint on any device.
+class DocumentPicture
+{
+public:
+    DocumentPicture(const Document &document, UiLanguage language);
+    DocumentPicture(const DocumentPicture &) = delete;
+    DocumentPicture &operator=(const DocumentPicture &) = delete;
+
+    /// BitmapSize of the document, in logical pixels.
+    QSize size() const { return m_size; }
+    /// Paints the picture on white from (0, 0), as RenderBitmap describes it.
+    void paint(QPainter &painter) const;
+    /// The reaction alone, from its first character at @p origin; its drawn size.
+    void paintReaction(QPainter &painter, QPoint origin) const;
+    QSize reactionSize() const;
+
+private:
+    const Document &m_document;
+    UiLanguage m_language;
+    ReactionFonts m_fonts;
+    ReactionGlyphs m_glyphs;
+    ReactionLayout m_reaction;
+    int m_reactionWidth = 0;
+    QSize m_size;
+};
+
+/// The grid rows @p rows, in this order and each directly below the one before, as a ruled
+/// table whose neighbouring cells share their border lines, from @p topLeft; its height.
+int PaintGridRows(QPainter &painter, const Document &document, UiLanguage language, QPoint topLeft,
+    std::span<const int> rows);
+
+/// Throws DocumentWriteError for a picture of @p size pixels too large to paint (512 MB).
+void RefuseOversizedPicture(QSize size);
 
 /// The document as a picture on white: the reaction from its first character at (10, 10) in
 /// its fonts, and 10 pixels below its line box the whole grid as a ruled table whose

@@ -25,6 +25,11 @@ constexpr ActionEntry Actions[] = {
     separatorIn("File1"),
     { "FilePrint", "File1", "Ctrl+P", TextId::FilePrintCaption, TextId::FilePrintHint },
     { "FileHTML", "File1", "Ctrl+H", TextId::FileHtmlCaption, TextId::FileHtmlHint },
+    { "FilePDF", "File1", "", TextId::FilePdfCaption, TextId::FilePdfHint },
+    separatorIn("File1"),
+    // Ctrl+P has long been the bitmap export's.
+    { "FilePrintPages", "File1", "Ctrl+Shift+P", TextId::FilePrintPagesCaption,
+        TextId::FilePrintPagesHint },
     separatorIn("File1"),
     { "FileExit", "File1", "Ctrl+Q", TextId::FileExitCaption, TextId::FileExitHint },
     // Two shortcuts are separated by "; ".

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 
 namespace molvane {
@@ -41,12 +42,12 @@ QString AskSaveFileName(QWidget *parent)
 
 namespace molvane {
 
-QString AskHtmlFileName(QWidget *parent, bool &withWorking)
+namespace {
+
+// Qt's own dialog, which a desktop's dialog could not take the check box into.
+QString askPageFileName(QWidget *parent, const QString &filter, bool &withWorking)
 {
-    if (g_hook)
-        return g_hook(FileDialogKind::SaveHtml);
-    // Qt's own dialog, which a desktop's dialog could not take the check box into.
-    QFileDialog dialog(parent, {}, {}, "HTML files (*.htm *.html)");
+    QFileDialog dialog(parent, {}, {}, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
     auto *working = new QCheckBox(UiString(TextId::HtmlWithWorking), &dialog);
@@ -60,16 +61,35 @@ QString AskHtmlFileName(QWidget *parent, bool &withWorking)
     return dialog.selectedFiles().constFirst();
 }
 
-} // namespace molvane
+} // namespace
 
-namespace molvane {
+QString AskHtmlFileName(QWidget *parent, bool &withWorking)
+{
+    if (g_hook)
+        return g_hook(FileDialogKind::SaveHtml);
+    return askPageFileName(parent, "HTML files (*.htm *.html)", withWorking);
+}
 
-QString AskBitmapFileName(QWidget *parent)
+QString AskPdfFileName(QWidget *parent, bool &withWorking)
+{
+    if (g_hook)
+        return g_hook(FileDialogKind::SavePdf);
+    return askPageFileName(parent, "PDF documents (*.pdf)", withWorking);
+}
+
+QString AskPictureFileName(QWidget *parent)
 {
     if (g_hook)
         return g_hook(FileDialogKind::SaveBitmap);
-    return QFileDialog::getSaveFileName(
-        parent, {}, {}, "Bitmaps (*.bmp)", nullptr, QFileDialog::DontConfirmOverwrite);
+    // Bitmaps first: a name typed with no extension is a bitmap, unless another kind is picked.
+    const QStringList filters { "Bitmaps (*.bmp)", "PNG images (*.png)", "SVG drawings (*.svg)" };
+    QString selected;
+    QString name = QFileDialog::getSaveFileName(
+        parent, {}, {}, filters.join(";;"), &selected, QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty() || QFileInfo(name).fileName().contains('.'))
+        return name;
+    const auto star = selected.indexOf("*.");
+    return star < 0 ? name : name + selected.mid(star + 1).chopped(1);
 }
 
 } // namespace molvane

@@ -23,7 +23,7 @@ enum class HelpLink { Manual, Website, Contact, Source };
 
 /// What @p link opens: for the manual, its page of @p language in the data directory
 /// @p dataDir; otherwise the address in @p links, an e-mail address as a mailto: link, and
-/// where there is none the manual's section on how to reach the project.
+/// where there is none the paragraph of the manual's contact section that says so.
 QUrl HelpLinkUrl(
     HelpLink link, const ProjectLinks &links, const QString &dataDir, UiLanguage language);
 

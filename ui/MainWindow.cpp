@@ -225,6 +225,8 @@ void MainWindow::createActions()
         { "FileSaveAs", [this] { saveAs(); } },
         { "FileHTML", [this] { exportHtml(); } },
         { "FilePrint", [this] { exportBitmap(); } },
+        { "FilePDF", [this] { exportPdf(); } },
+        { "FilePrintPages", [this] { printDocument(); } },
         { "FileExit", [this] { close(); } },
         { "ReactionCopy", [this] { copyReaction(); } },
         { "ReactionPaste", [this] { pasteReaction(); } },

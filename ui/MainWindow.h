@@ -3,6 +3,7 @@
 #include "core/ReactionFault.h"
 #include "document/DocumentHistory.h"
 #include "editor/KeyOptions.h"
+#include "export/HtmlExport.h"
 #include "grid/InputRules.h"
 #include "texts/Texts.h"
 #include "ui/RecentDocuments.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -67,6 +69,15 @@ public:
     bool saveAs();
     void exportHtml();
     void exportBitmap();
+    void exportPdf();
+    /// Writes a page export: @p write gets the chosen name and the working when asked for.
+    using PagesWriter
+        = std::function<void(const QString &name, const std::optional<PageWorking> &working)>;
+    void exportPages(const std::function<QString(bool &withWorking)> &ask,
+        const std::function<QString(const QString &)> &withExtension, const PagesWriter &write);
+    void printDocument();
+    /// The working for a page, when @p withWorking, in the interface language.
+    std::optional<PageWorking> pageWorking(bool withWorking) const;
     void showOptions();
     void copyReaction();
     void pasteReaction();

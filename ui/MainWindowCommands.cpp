@@ -9,8 +9,10 @@
 #include "document/DocumentFiles.h"
 #include "document/Templates.h"
 #include "export/BitmapExport.h"
+#include "export/DocumentPrint.h"
 #include "export/FontConversion.h"
 #include "export/HtmlExport.h"
+#include "export/PictureExport.h"
 #include "grid/BalanceFill.h"
 #include "grid/LimitingReactant.h"
 #include "texts/FaultTexts.h"
@@ -155,40 +157,63 @@ bool MainWindow::saveAs()
     return true;
 }
 
-// The page is of the document as it stands; its working is derived without balancing it.
-void MainWindow::exportHtml()
+// The pages are of the document as it stands; the working, asked for in the save dialog and
+// remembered, is derived without balancing it.
+void MainWindow::exportPages(const std::function<QString(bool &withWorking)> &ask,
+    const std::function<QString(const QString &)> &withExtension, const PagesWriter &write)
 {
     bool withWorking = ReadHtmlWorking(m_settings);
-    const QString name
-        = askTargetName([&] { return AskHtmlFileName(this, withWorking); }, &WithHtmlExtension);
+    const QString name = askTargetName([&] { return ask(withWorking); }, withExtension);
     if (name.isEmpty())
         return;
     WriteHtmlWorking(m_settings, withWorking);
-    m_grid->commitEdit(); // a cell being typed into is part of the page
-    std::optional<PageWorking> working;
-    if (withWorking) {
-        const bool autoIdentify = keyOptions().autoIdentify;
-        working
-            = PageWorking { PrepareForBalance(m_history.document().reaction, 0, autoIdentify).text,
-                  CurrentUiLanguage() };
-    }
+    m_grid->commitEdit(); // a cell being typed into is part of the pages
     try {
-        ExportHtml(m_history.document(), windowTitle().toStdString(), name, working);
+        write(name, pageWorking(withWorking));
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }
+}
+
+void MainWindow::exportHtml()
+{
+    exportPages([this](bool &withWorking) { return AskHtmlFileName(this, withWorking); },
+        &WithHtmlExtension,
+        [this](const QString &name, const std::optional<PageWorking> &working) {
+            ExportHtml(m_history.document(), windowTitle().toStdString(), name, working);
+        });
+}
+
+std::optional<PageWorking> MainWindow::pageWorking(bool withWorking) const
+{
+    if (!withWorking)
+        return std::nullopt;
+    const bool autoIdentify = keyOptions().autoIdentify;
+    return PageWorking { PrepareForBalance(m_history.document().reaction, 0, autoIdentify).text,
+        CurrentUiLanguage() };
+}
+
+// The pages are those of the print preview; the working goes with them as with the web page.
+void MainWindow::exportPdf()
+{
+    exportPages([this](bool &withWorking) { return AskPdfFileName(this, withWorking); },
+        &WithPdfExtension,
+        [this](const QString &name, const std::optional<PageWorking> &working) {
+            ExportPdf(name, m_history.document(), CurrentUiLanguage(), windowTitle(), working);
+        });
 }
 
 // The picture is of the document as it stands; the export changes nothing in it.
 void MainWindow::exportBitmap()
 {
     const QString name
-        = askTargetName([this] { return AskBitmapFileName(this); }, &WithBitmapExtension);
+        = askTargetName([this] { return AskPictureFileName(this); }, &WithBitmapExtension);
     if (name.isEmpty())
         return;
     m_grid->commitEdit(); // a cell being typed into is part of the picture
     try {
-        SaveBitmap(RenderBitmap(m_history.document(), CurrentUiLanguage()), name);
+        // PNG as sharp as this screen shows the window.
+        SavePicture(m_history.document(), CurrentUiLanguage(), name, devicePixelRatioF());
     } catch (const std::exception &e) {
         ShowFailureBox(QString::fromLocal8Bit(e.what()));
     }

@@ -57,9 +57,14 @@ QList<QWidget *> MainWindow::helpControls() const
 void MainWindow::createHelpActions()
 {
     // The manual of this installation, in the language of the moment.
+    // A desktop without a browser or mail program opens nothing: the address is then shown
+    // to be copied.
     const auto open = [](HelpLink link) {
-        QDesktopServices::openUrl(HelpLinkUrl(link, ConfiguredProjectLinks(),
-            ProgramDataDir(QCoreApplication::applicationDirPath()), CurrentUiLanguage()));
+        const QUrl url = HelpLinkUrl(link, ConfiguredProjectLinks(),
+            ProgramDataDir(QCoreApplication::applicationDirPath()), CurrentUiLanguage());
+        if (!QDesktopServices::openUrl(url))
+            ShowMessageBox(UiString(TextId::LinkNotOpened).arg(url.toString()),
+                MessageKind::Warning, MessageButton::Ok);
     };
     connect(action("HelpHelp"), &QAction::triggered, this, &MainWindow::enterHelpMode);
     connect(action("HelpOnline"), &QAction::triggered, this, [open] { open(HelpLink::Manual); });

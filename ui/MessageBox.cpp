@@ -96,6 +96,8 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     QMessageBox box(iconOf(kind), UiString(titleOf(kind)),
         MessageInText(QString(message).replace('\r', '\n')), QMessageBox::NoButton,
         QApplication::activeWindow());
+    // An address or a file name in a message can be copied from it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     std::vector<std::pair<QAbstractButton *, MessageButton>> made;
     for (const ButtonEntry &entry : ButtonOrder) {
         if (!buttons.testFlag(entry.button))

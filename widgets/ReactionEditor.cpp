@@ -7,6 +7,7 @@
 #include "core/TypedReaction.h"
 #include "document/QtText.h"
 #include "document/Windows1256.h"
+#include "export/ClipboardForms.h"
 #include "widgets/ReactionEditorAccessible.h"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 
 #include <algorithm>
@@ -286,7 +288,17 @@ void ReactionEditor::setHelpMode(bool on)
 
 void ReactionEditor::reactionCopy() const
 {
-    QApplication::clipboard()->setText(text());
+    // Plain text as typed, and for word processors and slides the same with its subscripts
+    // and charges kept, as HTML and as the editor's picture.
+    const QString plain = text();
+    auto *data = new QMimeData;
+    data->setText(plain);
+    if (!plain.isEmpty()) {
+        data->setHtml(QString::fromStdString(ReactionHtml(plain.toStdString())));
+        data->setImageData(ReactionImage(
+            m_model->text(), *m_measure, m_fonts.subscriptsPosition, devicePixelRatioF()));
+    }
+    QApplication::clipboard()->setMimeData(data);
 }
 
 void ReactionEditor::reactionPaste()

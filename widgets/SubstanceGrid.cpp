@@ -1,5 +1,6 @@
 #include "widgets/SubstanceGrid.h"
 
+#include "export/ClipboardForms.h"
 #include "grid/CellBlock.h"
 #include "grid/CellCheck.h"
 #include "widgets/CellDelegate.h"
@@ -11,6 +12,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace molvane {
@@ -213,14 +215,23 @@ void SubstanceGrid::copyCells()
         left = qMin(left, cell.column());
         right = qMax(right, cell.column());
     }
+    // Tab-separated text for spreadsheets and editors, a table for word processors.
     QStringList lines;
+    std::vector<std::vector<std::string>> rows;
     for (int row = top; row <= bottom; ++row) {
         QStringList line;
         for (int column = left; column <= right; ++column)
             line.append(m_table->index(row, column).data(Qt::EditRole).toString());
         lines.append(line.join('\t'));
+        rows.emplace_back();
+        for (const QString &cell : line)
+            rows.back().push_back(cell.toStdString());
     }
-    QApplication::clipboard()->setText(lines.join('\n') + '\n');
+    auto *data = new QMimeData;
+    data->setText(lines.join('\n') + '\n');
+    data->setHtml(
+        QString::fromStdString(CellTableHtml(rows, layoutDirection() == Qt::RightToLeft)));
+    QApplication::clipboard()->setMimeData(data);
 }
 
 void SubstanceGrid::pasteCells()

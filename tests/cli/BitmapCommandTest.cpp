@@ -1,4 +1,4 @@
-// molvane-cli bmp run as a user would run it: a separate process with no display.
+// molvane-cli bmp and picture run as a user would run them: a separate process with no display.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -36,7 +36,7 @@ protected:
     }
 
     // Without a display and without a platform named: the command must choose one itself.
-    static ProcessRun run(const QStringList &args)
+    static ProcessRun run(const QStringList &args, const QString &command = "bmp")
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -44,7 +44,7 @@ protected:
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         process.setProcessEnvironment(environment);
-        process.start(MOLVANE_CLI, QStringList { "bmp" } + args);
+        process.start(MOLVANE_CLI, QStringList { command } + args);
         EXPECT_TRUE(process.waitForFinished(30000));
         return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()) };
     }
@@ -98,4 +98,41 @@ TEST_F(BitmapCommand, WrongArgumentsAreUsageErrors)
     EXPECT_EQ(run({}).status, 2);
     EXPECT_EQ(run({ path("a.KVX") }).status, 2);
     EXPECT_EQ(run({ path("a.KVX"), path("b.bmp"), path("c.bmp") }).status, 2);
+}
+
+// The picture command picks the format by the extension, in any letter case; SVG keeps the
+// reaction's letters as text.
+TEST_F(BitmapCommand, PictureByExtension)
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray start;
+    };
+    const Case cases[] = {
+        { "salt.png", "\x89PNG\r\n\x1a\n" },
+        { "salt.PNG", "\x89PNG\r\n\x1a\n" },
+        { "salt.svg", "<?xml" },
+        { "salt.bmp", "BM" },
+        { "salt", "BM" },
+    };
+    const QString document = write("salt.KVX", Salt);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProcessRun result = run({ document, path(c.name) }, "picture");
+        EXPECT_EQ(result.status, 0);
+        QFile file(path(c.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith(c.start)) << bytes.left(16).toStdString();
+        if (c.start == "<?xml") {
+            // The reaction's symbols as text elements, the grid's cells too.
+            EXPECT_TRUE(bytes.contains("<text")) << bytes.left(400).toStdString();
+            EXPECT_TRUE(bytes.contains(">Na<")) << bytes.toStdString();
+            EXPECT_TRUE(bytes.contains(">NaCl<")) << bytes.toStdString();
+        }
+    }
+    // The PNG is the bitmap's picture, pixel for pixel.
+    EXPECT_EQ(QImage(path("salt.png")).convertToFormat(QImage::Format_RGB32),
+        QImage(path("salt.bmp")).convertToFormat(QImage::Format_RGB32));
 }

@@ -4,7 +4,7 @@
 # Usage: manual.sh MANUAL_DIR
 set -euo pipefail
 manual=$1
-ids() { grep -o 'id="[a-z]*"' "$1" | sort; }
+ids() { grep -o 'id="[a-z-]*"' "$1" | sort; }
 en=$(ids "$manual/en/index.html")
 fa=$(ids "$manual/fa/index.html")
 if [ "$en" != "$fa" ]; then
@@ -12,6 +12,10 @@ if [ "$en" != "$fa" ]; then
     exit 1
 fi
 grep -qx 'id="contact"' <<<"$en"
+# Each help link left unconfigured opens its own paragraph, which says so.
+for link in website comments source; do
+    grep -q "id=\"contact-$link\">.*not configured" "$manual/en/index.html"
+done
 grep -q 'href="../fa/index.html"' "$manual/en/index.html"
 grep -q 'href="../en/index.html"' "$manual/fa/index.html"
 grep -q '<html lang="fa" dir="rtl">' "$manual/fa/index.html"

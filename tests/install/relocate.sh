@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix, moves the prefix elsewhere and checks that the
-# moved programs still run and find their own data directory, not the configured one.
+# moved programs still run and find their own data directory, not the configured one, and
+# that molvane without a display says so.
 # Usage: relocate.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -24,5 +25,14 @@ if [ -x "$prefix/bin/molvane" ]; then
         exit 1
     fi
     [ -f "$manual" ]
+    # No display: one line naming molvane-cli and status 1, not Qt's abort.
+    status=0
+    "$prefix/bin/molvane" 2>"$scratch/no-display" || status=$?
+    if [ $status -ne 1 ] || [ "$(wc -l <"$scratch/no-display")" -ne 1 ] ||
+        ! grep -q 'graphical session.*molvane-cli' "$scratch/no-display"; then
+        echo "without a display molvane exited $status saying:" >&2
+        cat "$scratch/no-display" >&2
+        exit 1
+    fi
 fi
 echo "installed, moved and run from $prefix"

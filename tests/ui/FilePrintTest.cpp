@@ -1,5 +1,5 @@
-// Export as Bitmap from the main window: the picture dialog and the replace question answered
-// by test hooks (or, for the close button, by a real box), the picture read back.
+// Export as Bitmap (and as PDF) from the main window: the picture dialog and the replace question
+// answered by test hooks (or, for the close button, by a real box), the picture read back.
 #include "MainWindowHarness.h"
 #include "export/BitmapExport.h"
 #include "ui/FileDialogs.h"
@@ -57,27 +57,54 @@ private slots:
         QVERIFY2(blue, "the first coefficient is blue");
     }
 
-    void nameGetsBmpOnlyWithoutExtension_data()
+    void formatFollowsTheExtension_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("saved");
+        QTest::addColumn<QByteArray>("format");
         QTest::newRow("no extension") << "result"
-                                      << "result.bmp";
-        QTest::newRow("other extension") << "result.png"
-                                         << "result.png";
+                                      << "result.bmp" << QByteArray("bmp");
+        QTest::newRow("png") << "result.png"
+                             << "result.png" << QByteArray("png");
+        QTest::newRow("svg") << "result.SVG"
+                             << "result.SVG" << QByteArray("svg");
+        QTest::newRow("other extension") << "result.gif"
+                                         << "result.gif" << QByteArray("bmp");
         QTest::newRow("lone full stop") << "result."
-                                        << "result.";
+                                        << "result." << QByteArray("bmp");
     }
 
-    void nameGetsBmpOnlyWithoutExtension()
+    void formatFollowsTheExtension()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, saved);
+        QFETCH(QByteArray, format);
         m_fileAnswers = { m_dir->filePath(chosen) };
         m_window->action("FilePrint")->trigger();
-        QImageReader reader(m_dir->filePath(saved));
-        QCOMPARE(reader.format(), QByteArray("bmp")); // BMP content whatever the name says
+        const QByteArray bytes = contents(m_dir->filePath(saved));
+        if (format == "svg") {
+            QVERIFY(bytes.startsWith("<?xml") && bytes.contains("<text"));
+        } else {
+            QImageReader reader(m_dir->filePath(saved));
+            reader.setDecideFormatFromContent(true);
+            QCOMPARE(reader.format(), format);
+        }
         QCOMPARE(QDir(m_dir->path()).entryList({ "result*" }, QDir::Files), QStringList { saved });
+    }
+
+    // Print has a key of its own, shown in the menu; the PDF export writes the same pages.
+    void printKeyAndPdfExport()
+    {
+        QAction *print = m_window->action("FilePrintPages");
+        QCOMPARE(print->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        QTest::keyClicks(m_window->reactionEditor(), "h2+o2 h2o");
+        QTest::keyClick(m_window->reactionEditor(), Qt::Key_Return);
+        m_fileAnswers = { m_dir->filePath("water") };
+        m_window->action("FilePDF")->trigger();
+        QCOMPARE(m_dialogs, (QList<FileDialogKind> { FileDialogKind::SavePdf }));
+        const QByteArray pdf = contents(m_dir->filePath("water.pdf"));
+        QVERIFY2(pdf.startsWith("%PDF-"), pdf.left(16).constData());
+        QVERIFY(m_questions.empty());
     }
 
     void noToReplaceAsksForANameAgainAndYesReplaces()

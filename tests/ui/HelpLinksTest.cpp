@@ -49,11 +49,11 @@ private slots:
         QTest::newRow("source") << HelpLink::Source << UiLanguage::English << true
                                 << "https://code.molvane.test/molvane";
         QTest::newRow("no site") << HelpLink::Website << UiLanguage::English << false
-                                 << en + "#contact";
+                                 << en + "#contact-website";
         QTest::newRow("no contact")
-            << HelpLink::Contact << UiLanguage::Farsi << false << fa + "#contact";
+            << HelpLink::Contact << UiLanguage::Farsi << false << fa + "#contact-comments";
         QTest::newRow("no source")
-            << HelpLink::Source << UiLanguage::Farsi << false << fa + "#contact";
+            << HelpLink::Source << UiLanguage::Farsi << false << fa + "#contact-source";
     }
 
     void linkUrl()
@@ -95,8 +95,20 @@ private slots:
         QCOMPARE(catcher.opened.mid(0, 2), expected);
         if (ConfiguredProjectLinks().homepage.isEmpty()) {
             QCOMPARE(catcher.opened.size(), 3);
-            QCOMPARE(catcher.opened[2].fragment(), QString("contact"));
+            QCOMPARE(catcher.opened[2].fragment(), QString("contact-website"));
         }
+    }
+
+    // The offscreen platform opens no address: the message gives it to copy.
+    void unopenedLinkIsShownToCopy()
+    {
+        QVERIFY(startWindow());
+        m_window->action("HelpSource")->trigger();
+        stopWindow();
+        QCOMPARE(m_questions.size(), std::size_t(1));
+        const QUrl url = HelpLinkUrl(HelpLink::Source, ConfiguredProjectLinks(),
+            ProgramDataDir(QCoreApplication::applicationDirPath()), UiLanguage::English);
+        QVERIFY2(m_questions[0].text.endsWith(url.toString()), qPrintable(m_questions[0].text));
     }
 };
 

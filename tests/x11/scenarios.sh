@@ -374,6 +374,10 @@ grid_keys_and_clipboard() {
     press ctrl+c
     wait_for 5 test "$(xclip -o -selection clipboard | head -n1)" = "$(printf 'H2\t2\t2.02\t\t4.04')" ||
         fail "copied: $(xclip -o -selection clipboard | od -c | head -n3)"
+    # A table too, for word processors.
+    xclip -o -selection clipboard -t TARGETS | grep -qx text/html || fail "no HTML of the cells"
+    xclip -o -selection clipboard -t text/html | grep -q '<td>H2</td><td>2</td>' ||
+        fail "cells as HTML: $(xclip -o -selection clipboard -t text/html)"
     printf '0.5\t16\n' | xclip -i -selection clipboard
     xdotool mousemove --window "$main_window" 326 198 click 1
     press ctrl+v
@@ -386,6 +390,72 @@ grid_keys_and_clipboard() {
     wait_for 5 grep -q $'^O2,1,31.98,,,\r' "$HOME/pasted.KVX" ||
         fail "after Ctrl+Z: $(grep ^O2, "$HOME/pasted.KVX")"
     press ctrl+q
+    expect_exit
+}
+
+# Copy in the reaction gives plain text as before, HTML with its subscripts and a picture.
+reaction_copy_forms() {
+    start_session
+    start_molvane
+    type_text "h2+o2>h2o"
+    press Return
+    press ctrl+c
+    wait_for 5 test "$(xclip -o -selection clipboard 2>/dev/null)" = "2H2+O2>2H2O" ||
+        fail "copied: $(xclip -o -selection clipboard)"
+    targets=$(xclip -o -selection clipboard -t TARGETS)
+    for target in text/plain text/html image/png; do
+        grep -qx "$target" <<<"$targets" || fail "no $target among: $targets"
+    done
+    xclip -o -selection clipboard -t text/html | grep -q '2H<sub>2</sub> + O<sub>2</sub> → 2H<sub>2</sub>O' ||
+        fail "HTML: $(xclip -o -selection clipboard -t text/html)"
+    xclip -o -selection clipboard -t image/png >"$work/copied.png"
+    [ "$(head -c 4 "$work/copied.png" | tail -c 3)" = PNG ] || fail "the picture is no PNG"
+    identify "$work/copied.png" >/dev/null || fail "the picture does not read"
+    press ctrl+q
+    expect_dialog "Confirm"
+    press Tab # from Yes to No
+    press space
+    expect_exit
+}
+
+# File > Print shows its key in the menu and opens the preview; the PDF export writes the
+# pages, and the picture export a PNG or SVG by the name's extension.
+print_and_export() {
+    start_session
+    start_molvane
+    type_text "C3H8+O2>CO2+H2O"
+    press Return
+    press alt+f
+    sleep 0.5
+    keep_screenshot file-menu
+    press Escape
+    press ctrl+shift+p
+    expect_dialog "Print Preview: Molvane - Untitled"
+    press alt+w # the working check box
+    sleep 0.5
+    keep_screenshot print-preview
+    press Escape
+    expect_dialog "Molvane - Untitled"
+    press alt+f
+    press d
+    answer_file_dialog "Save As" "$HOME/propane"
+    wait_for 10 test -s "$HOME/propane.pdf" || fail "no PDF was written"
+    pdftotext -layout "$HOME/propane.pdf" "$work/propane.txt"
+    grep -q "Molvane - Untitled" "$work/propane.txt" && grep -q "Formula *Number" "$work/propane.txt" &&
+        grep -q "Coefficients: 1, 5, 3, 4" "$work/propane.txt" ||
+        fail "the PDF reads: $(head -n20 "$work/propane.txt")"
+    press ctrl+p
+    answer_file_dialog "Save As" "$HOME/propane.svg"
+    wait_for 5 test -s "$HOME/propane.svg" || fail "no SVG was written"
+    grep -q "<text" "$HOME/propane.svg" || fail "the SVG holds no text"
+    press ctrl+p
+    answer_file_dialog "Save As" "$HOME/propane.png"
+    wait_for 5 test -s "$HOME/propane.png" || fail "no PNG was written"
+    [ "$(identify -format %m "$HOME/propane.png")" = PNG ] || fail "propane.png is no PNG"
+    press ctrl+q
+    expect_dialog "Confirm"
+    press Tab # from Yes to No
+    press space
     expect_exit
 }
 

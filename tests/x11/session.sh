@@ -5,7 +5,7 @@ set -euo pipefail
 
 for tool in Xvfb openbox xdotool xwininfo xprop import convert wmctrl xclip; do
     command -v "$tool" >/dev/null || {
-        echo "missing $tool: run scripts/setup.sh" >&2
+        echo "missing $tool: run scripts/setup.sh --test" >&2
         exit 1
     }
 done

@@ -68,7 +68,6 @@ ReactionLayout LayoutReaction(
             font = inUse = GlyphFont::Reaction;
             if (c == '>') {
                 font = GlyphFont::Arrow;
-                glyphY = y + 1;
                 inUse = GlyphFont::Subscripts;
             }
         }

@@ -47,7 +47,8 @@ std::vector<bool> ChargeCharacters(std::string_view text);
 
 /// Places every character: coefficient digits (see CoefficientDigits)
 /// in the numbers font on the top line, other digits and "-" on the subscript baseline, the
-/// arrow one pixel lower than the rest, a charge raised to the top line in Superscripts.
+/// arrow on the top line (its painting centres it on the capitals), a charge raised to the top
+/// line in Superscripts.
 /// @p originX is the x of the text's first character.
 ReactionLayout LayoutReaction(
     std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure);

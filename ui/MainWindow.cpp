@@ -316,6 +316,7 @@ void MainWindow::applyCaptions(UiLanguage language)
     m_balanceButton->setAccessibleName(accessibleName(TextId::BalanceButton));
     m_calculateButton->setAccessibleName(accessibleName(TextId::CalculateGridButton));
     m_calculateButton->setAccessibleDescription(m_calculateButton->statusTip());
+    m_reactionEditor->setAccessibleDescription(m_reactionEditor->statusTip());
     const Qt::LayoutDirection direction
         = language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight;
     setLayoutDirection(direction);

@@ -330,6 +330,40 @@ grid_keys_and_clipboard() {
     expect_exit
 }
 
+# Keys that type nothing leave a balanced, saved reaction as it is: New asks nothing after them.
+# Ctrl+A selects it all in the highlight, Ctrl+C copies it, typing replaces it.
+editor_selection() {
+    start_session
+    start_molvane
+    type_text "C3H8+O2>CO2+H2O"
+    press Return
+    save_as propane
+    press ctrl+n
+    expect_title "Molvane - Untitled"
+    press ctrl+o
+    answer_file_dialog "Open" "$HOME/propane.KVX"
+    expect_title "Molvane - propane"
+    local plain selected
+    plain=$(region_stat 20 88 200 16 mean) # the reaction's first 200 px
+    press Escape ctrl+e ctrl+j ctrl+z ctrl+y ctrl+a
+    press ctrl+c
+    wait_for 5 test "$(xclip -o -selection clipboard)" = "C3H8+5O2>3CO2+4H2O" ||
+        fail "copied: $(xclip -o -selection clipboard)"
+    keep_screenshot editor-selection
+    selected=$(region_stat 20 88 200 16 mean)
+    awk -v p="$plain" -v s="$selected" 'BEGIN { exit !(s < p - 0.07) }' ||
+        fail "no highlight: $plain before, $selected selected"
+    press ctrl+n
+    expect_title "Molvane - Untitled"
+    type_text "h2+o2>h2o"
+    press shift+Left shift+Left shift+Left
+    type_text "n"
+    press ctrl+s
+    answer_file_dialog "Save" "$HOME/replaced"
+    wait_for 5 first_line_is "$HOME/replaced.KVX" "H2+O2>N" ||
+        fail "typed over the selection: $(first_line "$HOME/replaced.KVX")"
+}
+
 # Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q
 # still asks. Needs root to mount a small file system.
 full_disk_save() {

@@ -18,6 +18,14 @@ std::vector<bool> CoefficientDigits(std::string_view text)
     return coefficient;
 }
 
+std::vector<bool> MultiplierDigits(std::string_view text)
+{
+    std::vector<bool> multiplier = CoefficientDigits(text);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        multiplier[i] = multiplier[i] && i > 0 && (text[i - 1] == '*' || multiplier[i - 1]);
+    return multiplier;
+}
+
 std::vector<bool> ChargeCharacters(std::string_view text)
 {
     std::vector<bool> charge(text.size(), false);
@@ -44,6 +52,7 @@ ReactionLayout LayoutReaction(
     int x = originX, y = 1;
     const std::vector<bool> coefficient = CoefficientDigits(text);
     const std::vector<bool> charge = ChargeCharacters(text);
+    const std::vector<bool> multiplier = MultiplierDigits(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         GlyphFont font;
@@ -51,6 +60,9 @@ ReactionLayout LayoutReaction(
         if (charge[i]) {
             font = GlyphFont::Superscripts;
             glyphY = 1;
+        } else if (multiplier[i]) {
+            y = glyphY = 1;
+            font = inUse = GlyphFont::Reaction;
         } else if (coefficient[i]) {
             font = inUse = GlyphFont::Numbers;
         } else if (c == '-' || IsDigit(c)) {

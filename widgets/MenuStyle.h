@@ -19,7 +19,10 @@ class MenuStyle : public QProxyStyle
 public:
     explicit MenuStyle(MenuLook look = ProgramMenuLook());
 
+    /// The look set; on a dark desktop palette its DarkDesktopMenuLook is painted.
     const MenuLook &look() const { return m_look; }
+    /// The look painted with the application's palette now.
+    const MenuLook &paintedLook() const;
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
         const QWidget *widget = nullptr) const override;
@@ -37,6 +40,7 @@ private:
     ImageColumn imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const;
 
     MenuLook m_look;
+    MenuLook m_darkLook;
 };
 
 } // namespace molvane

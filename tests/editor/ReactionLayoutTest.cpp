@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Editor, LayoutReactionPlaces,
         LayoutCase { "SameFaceKeepsTheLine", "H2O", 0, true, "RRR", "1 1 1 " },
         LayoutCase { "CoefficientRunOnlyOverDigits", "+12-3", 0, false, "RNNSS", "1 1 1 9 9 " },
         LayoutCase { "BracketCountIsSubscript", "Ca(OH)2", 0, false, "RRRRRRS", "1 1 1 1 1 1 9 " },
+        LayoutCase {
+            "HydrateMultiplierIsFormula", "2A*5B+2C", 0, false, "NRRRRRNR", "1 1 1 1 1 1 1 1 " },
         LayoutCase { "Empty", "", 0, false, "", "" }),
     [](const auto &info) { return info.param.name; });
 

@@ -119,6 +119,18 @@ dark_palette() {
     keep_screenshot dark-palette
     awk -v m="$(editor_strip 1 mean)" 'BEGIN { exit !(m < 0.3) }' || fail "the editor is not dark"
     awk -v m="$(editor_strip 1 maxima)" 'BEGIN { exit !(m > 0.8) }' || fail "no light text"
+    # The File menu: dark back, light captions (a popup of its own, so cut from the screen).
+    press alt+f
+    sleep 0.5
+    keep_screenshot dark-menu
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    import -window root "$work/screen.png"
+    local menu
+    menu=$(convert "$work/screen.png" -crop "150x120+$((X + 30))+$((Y + 30))" -colorspace Gray \
+        -format "%[fx:mean] %[fx:maxima]" info:)
+    awk -v m="${menu% *}" -v x="${menu#* }" 'BEGIN { exit !(m < 0.35 && x - m > 0.5) }' ||
+        fail "the menu's text does not stand out: mean and maxima $menu"
+    press Escape
 }
 
 # At twice the pixel density the window fits the screen and the editor keeps a white page.

@@ -446,10 +446,9 @@ void MainWindow::fillRecentMenu()
     const QStringList &paths = m_recent.paths();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths.at(i);
-        QAction *entry
-            = m_recentMenu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        entry->setStatusTip(path);
-        entry->setToolTip(path);
+        QAction *entry = m_recentMenu->addAction(RecentEntryCaption(i + 1, path));
+        entry->setStatusTip(PathInText(path));
+        entry->setToolTip(PathInText(path));
         connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());

@@ -1,4 +1,5 @@
 #include "ui/Settings.h"
+#include "texts/InterfaceLanguage.h"
 #include "ui/RecentDocuments.h"
 #include "ui/WindowPlacement.h"
 
@@ -96,6 +97,15 @@ TEST_F(SettingsStore, RecentDocumentsOfTwoWindowsMerge)
     RecentDocuments stored;
     stored.read(reread);
     EXPECT_EQ(stored.paths(), first.paths());
+}
+
+TEST(RecentDocuments, CaptionsShowTheFileNameAsItIs)
+{
+    EXPECT_EQ(RecentEntryCaption(2, "/home/u/a&b.KVX"), "&2 a&&b.KVX");
+    SetCurrentUiLanguage(UiLanguage::Farsi);
+    const QString farsi = RecentEntryCaption(1, u"/home/u/\u067E\u0648\u0634\u0647.KVX"_qs);
+    SetCurrentUiLanguage(UiLanguage::English);
+    EXPECT_EQ(farsi, u"&1 \u202A\u200E\u067E\u0648\u0634\u0647\u200E.KVX\u202C"_qs);
 }
 
 TEST(WindowPlacement, EveryValueReadIsApplied)

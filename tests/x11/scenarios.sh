@@ -376,6 +376,35 @@ editor_selection() {
         fail "typed over the selection: $(first_line "$HOME/replaced.KVX")"
 }
 
+# In Farsi a path with a Farsi folder and file name reads in order in the Recent Documents
+# hint, and a file name with "&" shows it in the menu.
+farsi_path() {
+    start_session
+    mkdir -p "$HOME/پوشه"
+    cp "$(dirname "$0")/../../data/New.KVX" "$HOME/پوشه/آب.KVX"
+    cp "$(dirname "$0")/../../data/New.KVX" "$HOME/a&b.KVX"
+    start_molvane "$HOME/پوشه/آب.KVX"
+    expect_title "Molvane - آب"
+    press ctrl+q
+    expect_exit
+    start_molvane "$HOME/a&b.KVX"
+    expect_title "Molvane - a&b"
+    press F9
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    xdotool mousemove --window "$main_window" $((WIDTH - 25)) 9 click 1 # the File menu
+    sleep 0.3
+    press Up Up Left # the recent documents open towards the left in Farsi
+    sleep 0.3
+    press Down # the Farsi document, second
+    sleep 0.5
+    keep_screenshot farsi-recent-path
+    # The hint starts at the right edge, the path's "/" first of it (rightmost ink at the edge).
+    local right
+    right=$(region_stat $((WIDTH / 2)) $((HEIGHT - 20)) $((WIDTH / 2 - 20)) 16 "maxima-minima")
+    awk -v r="$right" 'BEGIN { exit !(r > 0.5) }' || fail "no hint on the right: $right"
+    press Escape Escape Escape
+}
+
 # Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q
 # still asks. Needs root to mount a small file system.
 full_disk_save() {

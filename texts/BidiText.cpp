@@ -42,10 +42,10 @@ std::string LeftToRightRun(std::string_view text)
     return out;
 }
 
-std::string LeftToRightPath(std::string_view path)
+std::string LeftToRightEmbedded(std::string_view text)
 {
     std::string out(LeftToRightEmbedding);
-    out.append(LeftToRightEntry(path)).append(PopDirectionalFormatting);
+    out.append(LeftToRightEntry(text)).append(PopDirectionalFormatting);
     return out;
 }
 

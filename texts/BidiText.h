@@ -13,11 +13,12 @@ namespace molvane {
 /// left-to-right marks: otherwise "3a = c" shows as "c = 3a".
 std::string LeftToRightRun(std::string_view text);
 
-/// A path or file name inside a Farsi text, which may itself hold Farsi folder or file names:
+/// A path, file name or Options entry inside a right-to-left text or control, which may itself
+/// hold Farsi folder, file or item names:
 /// a left-to-right embedding (LRE...PDF) keeps it whole, where marks around it would let it
 /// break apart at its Farsi names ("bmp.پروپان/پوشه//home"), and a mark after each Farsi name
 /// (see LeftToRightEntry) keeps the names in their order.
-std::string LeftToRightPath(std::string_view path);
+std::string LeftToRightEmbedded(std::string_view text);
 
 /// Whether @p text holds a letter of the Arabic script (Farsi), the one thing that makes a
 /// message a right-to-left text.

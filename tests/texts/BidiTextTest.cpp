@@ -20,7 +20,7 @@ std::string spelled(std::string text)
 TEST(BidiText, PathsKeepTheirOrder)
 {
     EXPECT_EQ(spelled(LeftToRightRun("3a = c")), ">3a = c>");
-    EXPECT_EQ(spelled(LeftToRightPath("/home/پوشه/a.KVX")), "[>/home/پوشه>/a.KVX]");
+    EXPECT_EQ(spelled(LeftToRightEmbedded("/home/پوشه/a.KVX")), "[>/home/پوشه>/a.KVX]");
 }
 
 TEST(BidiText, FarsiLettersMakeARightToLeftText)

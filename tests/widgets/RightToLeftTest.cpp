@@ -196,7 +196,7 @@ private slots:
     {
         const QString path = u"/home/\u067E\u0648\u0634\u0647/\u0622\u0628.bmp"_qs;
         const QString message = u"\u0641\u0627\u06CC\u0644 "_qs
-            + QString::fromStdString(LeftToRightPath(path.toStdString()))
+            + QString::fromStdString(LeftToRightEmbedded(path.toStdString()))
             + u" \u0646\u06CC\u0633\u062A"_qs;
         QTextLayout layout(message, QApplication::font());
         QTextOption option;

@@ -405,6 +405,31 @@ farsi_path() {
     press Escape Escape Escape
 }
 
+# With the Farsi template the Options dialog keeps its size and place when the Grid page is
+# first shown, and a formula's target and expression read left to right.
+farsi_options() {
+    start_session
+    start_molvane
+    press F9
+    press ctrl+n
+    expect_dialog "تاييد" # the changed language: save changes?
+    press Tab space # No
+    press F3
+    expect_dialog "تنظيمات"
+    local dialog before after
+    dialog=$(xdotool getactivewindow)
+    before=$(xdotool getwindowgeometry "$dialog" | tail -n2 | tr '\n' ' ')
+    press ctrl+Tab
+    sleep 0.5
+    after=$(xdotool getwindowgeometry "$dialog" | tail -n2 | tr '\n' ' ')
+    [ "$before" = "$after" ] || fail "the Grid page moved the dialog: $before, then $after"
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove $((X + 360)) $((Y + 80)) click 1 # the first formula
+    sleep 0.3
+    keep_screenshot farsi-options-grid
+    press Escape
+}
+
 # Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q
 # still asks. Needs root to mount a small file system.
 full_disk_save() {

@@ -204,7 +204,7 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         = Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     const Qt::Alignment trailing
         = Qt::AlignAbsolute | (rtl ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
-    painter->drawText(text, static_cast<int>(leading) | MnemonicFlag(item.text),
+    DrawCaption(painter, text, static_cast<int>(leading) | Qt::TextShowMnemonic,
         captionLines(item.text).join('\n'));
     const QString shortcut = item.text.section('\t', 1);
     if (!shortcut.isEmpty())
@@ -230,7 +230,7 @@ void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *pain
     painter->setPen(
         resolve(look.color(selected ? MenuColorSlot::SelectedText : MenuColorSlot::Text)));
     painter->setFont(item.font);
-    painter->drawText(item.rect, Qt::AlignCenter | MnemonicFlag(item.text), item.text);
+    DrawCaption(painter, item.rect, Qt::AlignCenter | Qt::TextShowMnemonic, item.text);
 }
 
 } // namespace molvane

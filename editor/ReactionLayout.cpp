@@ -40,8 +40,8 @@ std::vector<bool> ChargeCharacters(std::string_view text)
     return charge;
 }
 
-ReactionLayout LayoutReaction(
-    std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure)
+ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
+    const GlyphMeasure &measure, bool chargeBraces)
 {
     ReactionLayout layout;
     layout.imageHeight = measure.heightOfW(GlyphFont::Reaction) + 3;
@@ -83,7 +83,8 @@ ReactionLayout LayoutReaction(
                 inUse = GlyphFont::Subscripts;
             }
         }
-        const int width = measure.advance(font, c);
+        const bool hidden = !chargeBraces && charge[i] && (c == '{' || c == '}');
+        const int width = hidden ? 0 : measure.advance(font, c);
         layout.glyphs.push_back({ c, font, x, glyphY });
         layout.charWidths.push_back(width);
         x += width;

@@ -34,7 +34,7 @@ struct ReactionLayout
 {
     int imageHeight = 0; ///< the reaction font's "W" height + 3
     std::vector<PlacedGlyph> glyphs; ///< one per character
-    std::vector<int> charWidths; ///< the advance of each drawn character
+    std::vector<int> charWidths; ///< the advance of each drawn character; 0 for one not drawn
 };
 
 /// Whether each character of @p text is a coefficient digit: one of a digit run at the start
@@ -53,8 +53,9 @@ std::vector<bool> ChargeCharacters(std::string_view text);
 /// the top line, a hydrate part's multiplier in the reaction font, other digits and "-" on the
 /// subscript baseline, the arrow on the top line (its painting centres it on the capitals), a
 /// charge raised to the top line in Superscripts. @p originX is the x of the text's first
-/// character.
-ReactionLayout LayoutReaction(
-    std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure);
+/// character. Without @p chargeBraces (a picture, as a textbook writes it) a charge's braces
+/// take no room and are not drawn.
+ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
+    const GlyphMeasure &measure, bool chargeBraces = true);
 
 } // namespace molvane

@@ -134,6 +134,8 @@ void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
         if (!clip.isEmpty()
             && (left - slack > clip.right() || left + layout.charWidths[i] + slack < clip.left()))
             continue;
+        if (layout.charWidths[i] == 0)
+            continue; // a charge's brace in a picture
         const GlyphFont font = glyph.font;
         painter.setFont(glyphs.font(font));
         const QColor color = glyphs.color(font);

@@ -86,9 +86,17 @@ QSize MenuStyle::sizeFromContents(
     return { measured.width, measured.height };
 }
 
+int MenuStyle::pixelMetric(
+    PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    if (metric == PM_SmallIconSize)
+        return ImageSize;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 ImageColumn MenuStyle::imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const
 {
-    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
+    const int iconSize = item.maxIconWidth > 0 ? ImageSize : 0;
     return MenuImageColumn(paintedLook(), iconSize, iconSize, itemHeight, false);
 }
 
@@ -144,7 +152,7 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
     const QRect r = item.rect;
     const bool rtl = item.direction == Qt::RightToLeft;
     const bool selected = (item.state & State_Selected) && (item.state & State_Enabled);
-    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
+    const int iconSize = item.maxIconWidth > 0 ? ImageSize : 0;
     const ImageColumn column = imageColumn(item, r.height());
     const QRect imageRect = rtl
         ? QRect(r.right() - column.width + 1, r.top(), column.width, r.height())

@@ -28,6 +28,11 @@ public:
         const QWidget *widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
         const QWidget *widget = nullptr) const override;
+    /// Menu images are as large as the tool bar's: 24 x 24.
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+        const QWidget *widget = nullptr) const override;
+
+    static constexpr int ImageSize = 24;
 
     /// The desktop colour of a look colour.
     static QColor resolve(const MenuColor &color);

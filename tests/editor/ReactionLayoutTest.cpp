@@ -66,6 +66,15 @@ INSTANTIATE_TEST_SUITE_P(Editor, LayoutReactionPlaces,
         LayoutCase { "Empty", "", 0, false, "", "" }),
     [](const auto &info) { return info.param.name; });
 
+TEST(LayoutReaction, APictureDropsTheChargeBraces)
+{
+    FakeMeasure measure;
+    const ReactionLayout layout = LayoutReaction("Fe{3+}", 0, 0, measure, false);
+    EXPECT_EQ(layout.charWidths, (std::vector<int> { 10, 10, 0, 6, 6, 0 }));
+    EXPECT_EQ(layout.glyphs[3].x, 20); // the charge follows the formula at once
+    EXPECT_EQ(layout.glyphs[3].y, 1); // raised
+}
+
 TEST(LayoutReaction, WidthsFollowTheDrawnGlyphsFromTheOrigin)
 {
     FakeMeasure measure;

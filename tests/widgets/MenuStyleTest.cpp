@@ -124,6 +124,25 @@ private slots:
         QCOMPARE(count(second, QColor(200, 0, 0)), 0);
     }
 
+    // Menu images are the tool bar's 24 x 24, and an item with one is tall enough for it.
+    void imagesAreTwentyFourPixelsAndItemsFitThem()
+    {
+        MenuStyle style;
+        QMenu menu;
+        menu.setStyle(&style);
+        QPixmap icon(48, 48);
+        icon.fill(Qt::red);
+        QAction *open = menu.addAction(QIcon(icon), "Open");
+        const QImage image = menu.grab().toImage();
+        const QRect r = menu.actionGeometry(open);
+        QVERIFY(r.height() >= MenuStyle::ImageSize + 2);
+        int reds = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x < r.left() + 40; ++x)
+                reds += image.pixelColor(x, y) == QColor(Qt::red);
+        QCOMPARE(reds, MenuStyle::ImageSize * MenuStyle::ImageSize);
+    }
+
     void aTwoLineCaptionIsTallerThanOneLine()
     {
         MenuStyle style;

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
@@ -338,6 +339,7 @@ int MainWindow::restorePlacement()
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
+    // The frame is not known before the window is shown: it is kept on screen once it is.
     const QRect restored = RestoredGeometry(stored, geometry(), screens);
     if (stored.top)
         setGeometry(restored);
@@ -356,6 +358,34 @@ void MainWindow::showEvent(QShowEvent *event)
         // Once the window is up: language, a new document, the command-line document.
         QTimer::singleShot(0, this, &MainWindow::firstActivation);
     }
+}
+
+// With its frame known, the whole window, title bar included, is moved and fitted onto a
+// screen, so that it can always be dragged.
+void MainWindow::keepFrameOnScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect frame = frameGeometry(), client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+        frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect placed = FramedOnScreen(client, margins, screens);
+    if (placed != client)
+        setGeometry(placed);
+}
+
+// The window manager frames the window after it is shown, and moves it by the frame: then
+// the frame is known.
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_frameKept || !isVisible() || frameGeometry() == geometry())
+        return;
+    m_frameKept = true;
+    keepFrameOnScreen();
 }
 
 void MainWindow::firstActivation()

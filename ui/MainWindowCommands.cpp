@@ -173,7 +173,8 @@ void MainWindow::exportHtml()
     try {
         ExportHtml(m_history.document(), windowTitle().toStdString(), name, working);
     } catch (const std::exception &e) {
-        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+        // The program's own box, in its language, as every other failure is told.
+        ShowMessageBox(QString::fromLocal8Bit(e.what()), MessageKind::Error, MessageButton::Ok);
     }
 }
 
@@ -188,7 +189,8 @@ void MainWindow::exportBitmap()
     try {
         SaveBitmap(RenderBitmap(m_history.document(), CurrentUiLanguage()), name);
     } catch (const std::exception &e) {
-        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+        // The program's own box, in its language, as every other failure is told.
+        ShowMessageBox(QString::fromLocal8Bit(e.what()), MessageKind::Error, MessageButton::Ok);
     }
 }
 

@@ -49,6 +49,27 @@ same_size_each_start() {
     [ "${stored[0]}" = "${stored[2]}" ] || fail "stored sizes differ: ${stored[*]}"
 }
 
+# A stored place at the screen's top and a size larger than the screen: the title bar comes
+# onto the screen, so the window can be dragged, and the size is fitted to it.
+frame_on_screen() {
+    start_session
+    start_molvane
+    press ctrl+q
+    expect_exit
+    sed -i -e 's/^Width=.*/Width=5000/' -e 's/^Height=.*/Height=5000/' \
+        -e 's/^Top=.*/Top=0/' -e 's/^Left=.*/Left=0/' "$(settings_file)"
+    start_molvane
+    sleep 0.5
+    keep_screenshot frame-on-screen
+    local extents left top right bottom
+    extents=$(xprop -id "$main_window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r left right top bottom <<<"$extents"
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    [ $((Y - top)) -ge 0 ] && [ $((X - left)) -ge 0 ] || fail "title bar off screen at $X,$Y ($extents)"
+    [ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 800 ] ||
+        fail "larger than the screen: ${WIDTH}x$HEIGHT at $X,$Y ($extents)"
+}
+
 # Re-opening the document being edited and saving first shows what was saved, edit included.
 reopen_after_save() {
     start_session
@@ -428,6 +449,22 @@ farsi_options() {
     sleep 0.3
     keep_screenshot farsi-options-grid
     press Escape
+}
+
+# A page or picture that cannot be written is told in the program's own error box.
+export_failure() {
+    start_session
+    start_molvane
+    mkdir "$HOME/page.html" # a folder where the page would go
+    type_text "h2+o2>h2o"
+    press ctrl+h
+    answer_file_dialog "Save As" "$HOME/page"
+    expect_dialog "Warning" # it exists: replace it?
+    press Return
+    expect_dialog "Error"
+    keep_screenshot export-failure
+    press Return
+    wait_for 5 focused_is "$main_window" || fail "the error box did not close"
 }
 
 # Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q

@@ -2,6 +2,7 @@
 
 #include "cli/CommandInput.h"
 #include "grid/FormulaEvaluator.h"
+#include "grid/NumberText.h"
 
 #include <ostream>
 
@@ -12,8 +13,17 @@ int RunEval(
 {
     return ForEachInput(args, in, [&](const std::string &expression) {
         const std::optional<std::string> result = EvaluateFormula(expression);
-        out << (result ? *result : "error: invalid expression") << '\n';
-        return result.has_value();
+        if (!result) {
+            out << "error: invalid expression\n";
+            return false;
+        }
+        // Letters pass through a formula as text ("abc" gives "0abc"): no number, a failure.
+        if (!ReadDecimal(*result)) {
+            out << "error: not a number (" << *result << ")\n";
+            return false;
+        }
+        out << *result << '\n';
+        return true;
     });
 }
 

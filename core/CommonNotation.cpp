@@ -136,8 +136,6 @@ private:
             return 1;
         }
         if (const std::size_t blank = startingMatch(rest, Blanks)) {
-            if (m_options.keepBlanks)
-                put(' ', i);
             m_afterBlank = true;
             return blank;
         }

@@ -16,7 +16,6 @@ bool HoldsCommonArrow(std::string_view text);
 struct TypedOptions
 {
     bool loneEqualsIsArrow = false; ///< a single "=" is the arrow where no other stands
-    bool keepBlanks = false; ///< blanks stay (a paste without an arrow types them as keys)
     /// Per digits-before-a-sign spot in turn, whether its digits are a count ("Fe3{+}") rather
     /// than a charge ("Fe{3+}"); spots past its end are read as charges.
     std::vector<bool> countReadings {};

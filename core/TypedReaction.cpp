@@ -207,12 +207,38 @@ BalancedReaction BalanceTyped(std::string_view typed, bool loneEqualsIsArrow, bo
     }
 }
 
+namespace {
+
+// In a text without any arrow, a blank between two formulas stands for the arrow, as a space
+// typed there does ("fe+o2 fe2o3"); blanks beside a "+" or "=" only space the text out.
+std::string blanksAsArrow(std::string_view pasted)
+{
+    std::string text(pasted);
+    if (HoldsCommonArrow(pasted) || std::count(pasted.begin(), pasted.end(), '=') == 1)
+        return text;
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto joins = [](char c) { return c == '+' || c == '='; };
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (!isBlank(pasted[i]) || isBlank(pasted[i - 1]) || joins(pasted[i - 1]))
+            continue;
+        std::size_t next = i;
+        while (next < text.size() && isBlank(text[next]))
+            ++next;
+        if (next < text.size() && !joins(text[next]))
+            text[i] = '>';
+    }
+    return text;
+}
+
+} // namespace
+
 PastedReaction ReadPastedReaction(std::string_view pasted, bool autoIdentify)
 {
-    // Without an arrow the blanks are typed as keys: a space types the arrow.
-    const TypedOptions options { false, !HoldsCommonArrow(pasted) };
+    // A paste is a whole reaction, read as the command line reads one: a single "=" is the
+    // arrow where no other stands.
+    const TypedOptions options { true };
     try {
-        ChosenReading chosen = chosenReading(pasted, options, autoIdentify);
+        ChosenReading chosen = chosenReading(blanksAsArrow(pasted), options, autoIdentify);
         return { std::move(chosen.reading.text), {}, std::move(chosen.notes) };
     } catch (const InvalidReaction &e) {
         return { {}, e.fault() };

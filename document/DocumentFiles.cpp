@@ -67,6 +67,9 @@ bool syncToDisk([[maybe_unused]] QFileDevice &file, std::string &why)
 void WriteFileReplacing(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     QSaveFile file(path);
+    // A writable file in a folder that is not writable has no room for a new file beside it:
+    // it is then written in place, with the same checks.
+    file.setDirectWriteFallback(true);
     std::string why;
     // A save file renames even when its buffered bytes never reached the disk (a full disk
     // empties the document), so the buffer is flushed and synced here, before the commit.

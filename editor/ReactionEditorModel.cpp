@@ -2,6 +2,7 @@
 
 #include "core/ReactionCharacters.h"
 #include "core/ReactionText.h"
+#include "editor/ReactionLayout.h"
 
 #include <algorithm>
 
@@ -42,6 +43,16 @@ void typeAt(std::string &text, int &caret, char c)
     text.insert(std::size_t(caret++), 1, c);
 }
 
+// Whether each character parts two substances: "+" and the arrow, but not a "+" inside a
+// charge's braces, which belongs to its substance.
+std::vector<bool> separators(const std::string &text)
+{
+    std::vector<bool> separator = ChargeCharacters(text);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        separator[i] = text[i] == '>' || (text[i] == '+' && !separator[i]);
+    return separator;
+}
+
 } // namespace
 
 ReactionEditorModel::ReactionEditorModel(const GlyphMeasure &measure)
@@ -53,17 +64,32 @@ int ReactionEditorModel::indexToX(int n) const
     return m_boundaries[std::clamp(n, 0, int(m_boundaries.size()) - 1)];
 }
 
+std::string ReactionEditorModel::selectedText() const
+{
+    if (!hasSelection())
+        return m_text;
+    return m_text.substr(
+        std::size_t(selectionStart()), std::size_t(selectionEnd() - selectionStart()));
+}
+
+void ReactionEditorModel::setImageWidth(int width)
+{
+    m_imageWidth = width;
+    scrollIntoView();
+    drawReaction();
+}
+
 void ReactionEditorModel::resetText(std::string_view text)
 {
     m_text = text;
-    m_caret = m_firstVisible = 0;
+    m_caret = m_anchor = m_firstVisible = 0;
     drawReaction();
 }
 
 void ReactionEditorModel::clearText()
 {
     m_text.clear();
-    m_caret = m_firstVisible = 0;
+    m_caret = m_anchor = m_firstVisible = 0;
     drawReaction();
 }
 
@@ -71,7 +97,7 @@ void ReactionEditorModel::writeBack(std::string_view text)
 {
     m_text = text;
     // Coefficients were written in before the caret's characters: the end is where it was.
-    m_caret = int(m_text.size());
+    m_caret = m_anchor = int(m_text.size());
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
     drawReaction();
     scrollIntoView();
@@ -91,7 +117,7 @@ void ReactionEditorModel::normalizeReaction(bool autoIdentify)
 {
     EditedText normalised = molvane::NormalizeReaction(m_text, m_caret, autoIdentify);
     m_text = std::move(normalised.text);
-    m_caret = normalised.caret;
+    m_caret = m_anchor = normalised.caret;
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
     drawReaction();
 }
@@ -100,7 +126,7 @@ void ReactionEditorModel::prepareForBalance(bool autoIdentify)
 {
     EditedText prepared = molvane::PrepareForBalance(m_text, m_caret, autoIdentify);
     m_text = std::move(prepared.text);
-    m_caret = prepared.caret;
+    m_caret = m_anchor = prepared.caret;
     m_firstVisible = std::min(m_firstVisible, int(m_text.size()));
     drawReaction();
 }
@@ -112,18 +138,33 @@ void ReactionEditorModel::scrollIntoView()
         ++m_firstVisible;
     while (indexToX(m_caret) - indexToX(m_firstVisible) < 0 && m_firstVisible > 0)
         --m_firstVisible;
+    // A wider image shows as much as fits: hidden characters come back while the end fits.
+    const int end = indexToX(int(m_boundaries.size()) - 1);
+    while (m_firstVisible > 0 && end - indexToX(m_firstVisible - 1) < m_imageWidth)
+        --m_firstVisible;
 }
 
-void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options)
+void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options, bool extend)
 {
     const int drawn = int(m_layout.charWidths.size());
+    const bool deleting = key == EditKey::Delete || key == EditKey::Backspace
+        || key == EditKey::DeleteSubstance || key == EditKey::BackspaceSubstance;
+    const bool moving = key == EditKey::Right || key == EditKey::Left || key == EditKey::Home
+        || key == EditKey::End;
+    const bool collapsing = hasSelection() && !extend;
+    if (deleting && eraseSelection())
+        key = EditKey::Other;
     switch (key) {
     case EditKey::Right:
-        if (m_caret < drawn)
+        if (collapsing)
+            m_caret = selectionEnd();
+        else if (m_caret < drawn)
             ++m_caret;
         break;
     case EditKey::Left:
-        if (m_caret > 0)
+        if (collapsing)
+            m_caret = selectionStart();
+        else if (m_caret > 0)
             --m_caret;
         break;
     case EditKey::Delete:
@@ -148,12 +189,25 @@ void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options)
         break;
     }
     m_caret = std::min(m_caret, int(m_text.size()));
+    if ((moving && !extend) || deleting)
+        m_anchor = m_caret;
+    m_anchor = std::min(m_anchor, int(m_text.size()));
     scrollIntoView();
-    if (key == EditKey::Delete || key == EditKey::Backspace || key == EditKey::DeleteSubstance
-        || key == EditKey::BackspaceSubstance)
+    if (deleting)
         normalizeReaction(options.autoIdentify);
     else
         drawReaction();
+}
+
+// Removes the selected characters, the caret where they were; false when none are selected.
+bool ReactionEditorModel::eraseSelection()
+{
+    if (!hasSelection())
+        return false;
+    const int start = selectionStart();
+    m_text.erase(std::size_t(start), std::size_t(selectionEnd() - start));
+    m_caret = m_anchor = start;
+    return true;
 }
 
 // Separators right at the caret go first, then the substance up to the next separator, as a
@@ -161,8 +215,8 @@ void ReactionEditorModel::keyDown(EditKey key, const KeyOptions &options)
 void ReactionEditorModel::deleteSubstance(bool forward)
 {
     const int size = int(m_text.size());
-    const auto separatorAt
-        = [&](int i) { return m_text[std::size_t(i)] == '+' || m_text[std::size_t(i)] == '>'; };
+    const std::vector<bool> separator = separators(m_text);
+    const auto separatorAt = [&](int i) { return separator[std::size_t(i)]; };
     int caret = std::min(m_caret, size);
     int end = caret;
     if (forward) {
@@ -178,7 +232,7 @@ void ReactionEditorModel::deleteSubstance(bool forward)
         end = std::min(m_caret, size);
     }
     m_text.erase(std::size_t(caret), std::size_t(end - caret));
-    m_caret = caret;
+    m_caret = m_anchor = caret;
 }
 
 bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
@@ -186,8 +240,11 @@ bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
     const char c = MapTypedCharacter(typed, options);
     if (c == '\r')
         return true;
-    if (IsInsertable(c))
-        typeAt(m_text, m_caret, c);
+    // A key that types nothing (Escape, Ctrl with a letter) leaves the text as it is.
+    if (!IsInsertable(c))
+        return false;
+    eraseSelection();
+    typeAt(m_text, m_caret, c);
     normalizeReaction(options.autoIdentify);
     scrollIntoView();
     normalizeReaction(options.autoIdentify); // drawn again with the new widths and the final view
@@ -196,36 +253,84 @@ bool ReactionEditorModel::keyPress(char typed, const KeyOptions &options)
 
 void ReactionEditorModel::typeText(std::string_view typed, const KeyOptions &options)
 {
-    bool keyTyped = false; // any key but Enter, which would normalise even if it inserted nothing
+    bool inserted = false; // a key that inserts nothing leaves the text as it is
     // What a typed character removes or changes depends only on what stands before it, and
     // nothing follows the caret: normalising once removes what each key would have removed.
     for (const char typedChar : typed) {
         const char c = MapTypedCharacter(typedChar, options);
-        keyTyped = keyTyped || c != '\r';
-        if (IsInsertable(c))
+        if (IsInsertable(c)) {
             typeAt(m_text, m_caret, c);
+            inserted = true;
+        }
     }
-    if (!keyTyped)
+    if (!inserted)
         return;
     normalizeReaction(options.autoIdentify);
     scrollIntoView();
     normalizeReaction(options.autoIdentify);
 }
 
-void ReactionEditorModel::placeCaret(int x)
+int ReactionEditorModel::boundaryAt(int x) const
 {
     const int drawn = int(m_layout.charWidths.size());
     const int target = x + indexToX(m_firstVisible);
     const auto first = std::lower_bound(m_boundaries.begin(), m_boundaries.end(), target);
     const int index = first == m_boundaries.end() ? drawn : int(first - m_boundaries.begin());
-    m_caret = std::min(index, int(m_text.size()));
+    return std::min(index, int(m_text.size()));
+}
+
+void ReactionEditorModel::placeCaret(int x, bool extend)
+{
+    m_caret = boundaryAt(x);
+    if (!extend)
+        m_anchor = m_caret;
     scrollIntoView();
     drawReaction();
 }
 
+void ReactionEditorModel::selectAll()
+{
+    m_anchor = 0;
+    m_caret = int(m_text.size());
+    scrollIntoView();
+    drawReaction();
+}
+
+void ReactionEditorModel::selectSubstanceAt(int x)
+{
+    const std::vector<bool> separator = separators(m_text);
+    const auto separatorAt = [&](int i) { return separator[std::size_t(i)]; };
+    // The character under the point, not the boundary after it.
+    int start = std::max(0, boundaryAt(x) - 1);
+    if (start < int(m_text.size()) && separatorAt(start)) {
+        m_anchor = start;
+        m_caret = start + 1;
+    } else {
+        int end = start;
+        while (start > 0 && !separatorAt(start - 1))
+            --start;
+        while (end < int(m_text.size()) && !separatorAt(end))
+            ++end;
+        m_anchor = start;
+        m_caret = end;
+    }
+    scrollIntoView();
+    drawReaction();
+}
+
+void ReactionEditorModel::replaceSelection(std::string_view text, bool autoIdentify)
+{
+    eraseSelection();
+    m_text.insert(std::size_t(m_caret), text);
+    m_caret += int(text.size());
+    normalizeReaction(autoIdentify);
+    scrollIntoView();
+    normalizeReaction(autoIdentify);
+}
+
 void ReactionEditorModel::setCaretIndex(int index)
 {
-    m_caret = std::clamp(index, 0, int(m_text.size()));
+    m_caret = m_anchor = std::clamp(index, 0, int(m_text.size()));
     scrollIntoView();
     drawReaction();
 }
@@ -233,7 +338,7 @@ void ReactionEditorModel::setCaretIndex(int index)
 void ReactionEditorModel::showText(std::string_view text, int caret)
 {
     m_text = text;
-    m_caret = std::clamp(caret, 0, int(m_text.size()));
+    m_caret = m_anchor = std::clamp(caret, 0, int(m_text.size()));
     m_firstVisible = std::min(m_firstVisible, m_caret);
     drawReaction();
     scrollIntoView();

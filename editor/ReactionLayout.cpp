@@ -18,6 +18,14 @@ std::vector<bool> CoefficientDigits(std::string_view text)
     return coefficient;
 }
 
+std::vector<bool> MultiplierDigits(std::string_view text)
+{
+    std::vector<bool> multiplier = CoefficientDigits(text);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        multiplier[i] = multiplier[i] && i > 0 && (text[i - 1] == '*' || multiplier[i - 1]);
+    return multiplier;
+}
+
 std::vector<bool> ChargeCharacters(std::string_view text)
 {
     std::vector<bool> charge(text.size(), false);
@@ -32,8 +40,8 @@ std::vector<bool> ChargeCharacters(std::string_view text)
     return charge;
 }
 
-ReactionLayout LayoutReaction(
-    std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure)
+ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
+    const GlyphMeasure &measure, bool chargeBraces)
 {
     ReactionLayout layout;
     layout.imageHeight = measure.heightOfW(GlyphFont::Reaction) + 3;
@@ -44,6 +52,7 @@ ReactionLayout LayoutReaction(
     int x = originX, y = 1;
     const std::vector<bool> coefficient = CoefficientDigits(text);
     const std::vector<bool> charge = ChargeCharacters(text);
+    const std::vector<bool> multiplier = MultiplierDigits(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         GlyphFont font;
@@ -51,6 +60,9 @@ ReactionLayout LayoutReaction(
         if (charge[i]) {
             font = GlyphFont::Superscripts;
             glyphY = 1;
+        } else if (multiplier[i]) {
+            y = glyphY = 1;
+            font = inUse = GlyphFont::Reaction;
         } else if (coefficient[i]) {
             font = inUse = GlyphFont::Numbers;
         } else if (c == '-' || IsDigit(c)) {
@@ -68,11 +80,11 @@ ReactionLayout LayoutReaction(
             font = inUse = GlyphFont::Reaction;
             if (c == '>') {
                 font = GlyphFont::Arrow;
-                glyphY = y + 1;
                 inUse = GlyphFont::Subscripts;
             }
         }
-        const int width = measure.advance(font, c);
+        const bool hidden = !chargeBraces && charge[i] && (c == '{' || c == '}');
+        const int width = hidden ? 0 : measure.advance(font, c);
         layout.glyphs.push_back({ c, font, x, glyphY });
         layout.charWidths.push_back(width);
         x += width;

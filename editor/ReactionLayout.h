@@ -34,7 +34,7 @@ struct ReactionLayout
 {
     int imageHeight = 0; ///< the reaction font's "W" height + 3
     std::vector<PlacedGlyph> glyphs; ///< one per character
-    std::vector<int> charWidths; ///< the advance of each drawn character
+    std::vector<int> charWidths; ///< the advance of each drawn character; 0 for one not drawn
 };
 
 /// Whether each character of @p text is a coefficient digit: one of a digit run at the start
@@ -42,14 +42,20 @@ struct ReactionLayout
 /// charge are none.
 std::vector<bool> CoefficientDigits(std::string_view text);
 
+/// Whether each character of @p text is a digit of a hydrate part's multiplier ("5" of
+/// "CuSO4*5H2O"): a coefficient digit that belongs to the formula, painted as its letters.
+std::vector<bool> MultiplierDigits(std::string_view text);
+
 /// Whether each character of @p text belongs to a charge: its braces and what stands between.
 std::vector<bool> ChargeCharacters(std::string_view text);
 
-/// Places every character: coefficient digits (see CoefficientDigits)
-/// in the numbers font on the top line, other digits and "-" on the subscript baseline, the
-/// arrow one pixel lower than the rest, a charge raised to the top line in Superscripts.
-/// @p originX is the x of the text's first character.
-ReactionLayout LayoutReaction(
-    std::string_view text, int originX, int subscriptsPosition, const GlyphMeasure &measure);
+/// Places every character: coefficient digits (see CoefficientDigits) in the numbers font on
+/// the top line, a hydrate part's multiplier in the reaction font, other digits and "-" on the
+/// subscript baseline, the arrow on the top line (its painting centres it on the capitals), a
+/// charge raised to the top line in Superscripts. @p originX is the x of the text's first
+/// character. Without @p chargeBraces (a picture, as a textbook writes it) a charge's braces
+/// take no room and are not drawn.
+ReactionLayout LayoutReaction(std::string_view text, int originX, int subscriptsPosition,
+    const GlyphMeasure &measure, bool chargeBraces = true);
 
 } // namespace molvane

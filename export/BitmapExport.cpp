@@ -6,6 +6,7 @@
 #include "export/BmpWriter.h"
 #include "export/FontConversion.h"
 #include "export/ReactionPainter.h"
+#include "texts/BidiText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -53,8 +54,13 @@ void paintCellText(QPainter &painter, const QRect &cell, const QString &text, Ui
         return;
     const QFontMetrics metrics = painter.fontMetrics();
     const int advance = metrics.horizontalAdvance(text);
-    const int left
-        = language == UiLanguage::Farsi ? cell.right() + 1 - 3 - advance : cell.left() + 2;
+    // As on the screen, a number or formula too wide for a Farsi cell keeps its start and is
+    // cut at its end, instead of losing the digits that tell what it is.
+    const bool keepsStart = language == UiLanguage::Farsi
+        && cell.right() + 1 - 3 - advance < cell.left() + 2
+        && !HoldsArabicScript(text.toStdString());
+    const int left = language == UiLanguage::Farsi && !keepsStart ? cell.right() + 1 - 3 - advance
+                                                                  : cell.left() + 2;
     // Clipping is costly per cell; only a text that reaches a border needs it.
     const bool clip = left <= cell.left() || left + advance >= cell.right();
     if (clip)
@@ -132,9 +138,10 @@ DocumentPicture::DocumentPicture(const Document &document, UiLanguage language)
     , m_fonts(ToReactionFonts(document.fonts, document.subscriptPosition))
     , m_glyphs(m_fonts)
     // Drawn from the first character, whatever the editor shows scrolled, and laid out in
-    // code-page bytes as the editor holds it.
+    // code-page bytes as the editor holds it; charges raised without their braces, as a
+    // textbook writes them.
     , m_reaction(LayoutReaction(
-          ToWindows1256Or(document.reaction, '?'), 0, m_fonts.subscriptsPosition, m_glyphs))
+          ToWindows1256Or(document.reaction, '?'), 0, m_fonts.subscriptsPosition, m_glyphs, false))
 {
     m_reactionWidth
         = std::accumulate(m_reaction.charWidths.begin(), m_reaction.charWidths.end(), 0);

@@ -104,6 +104,7 @@ std::string HtmlReactionLine(
 {
     std::string line;
     const std::vector<bool> coefficient = CoefficientDigits(reaction);
+    const std::vector<bool> multiplier = MultiplierDigits(reaction);
     const std::vector<bool> charge = ChargeCharacters(reaction);
     bool raised = false;
     for (std::size_t i = 0; i < reaction.size(); ++i) {
@@ -112,7 +113,9 @@ std::string HtmlReactionLine(
         if (charge[i] && (c == '{' || c == '}')) {
             line += c == '{' ? "<sup>" : "</sup>";
             raised = c == '{';
-        } else if (coefficient[i])
+        } else if (multiplier[i])
+            line += c; // part of the formula, in its font
+        else if (coefficient[i])
             line += inFont(std::string_view(&c, 1), numbersFont);
         else if (IsDigit(c) && !charge[i])
             line += inFont(std::string_view(&c, 1), subscriptsFont);

@@ -83,10 +83,40 @@ QColor ReactionGlyphs::color(GlyphFont font) const
 int ReactionGlyphs::advance(GlyphFont f, char c) const
 {
     int &cached = m_advances[int(f)][static_cast<unsigned char>(c)];
-    if (cached < 0)
-        cached = metrics(f).horizontalAdvance(GlyphText(f, c));
+    if (cached >= 0)
+        return cached;
+    // The arrow is drawn, not a glyph: about two capitals long with a blank's room around it.
+    cached = f == GlyphFont::Arrow
+        ? metrics(f).horizontalAdvance(QStringLiteral("HH")) + metrics(f).horizontalAdvance(' ')
+        : metrics(f).horizontalAdvance(GlyphText(f, c));
     return cached;
 }
+
+namespace {
+
+// The reaction arrow in a cell of @p width at @p topLeft: a shaft and a filled head, on the
+// middle of the capitals so it lines up with the formulas whatever the font's arrow glyph.
+void paintArrow(QPainter &painter, const QFontMetrics &metrics, QPoint topLeft, int width)
+{
+    const qreal middle = topLeft.y() + metrics.ascent() - metrics.capHeight() / 2.0;
+    const qreal margin = metrics.horizontalAdvance(' ') / 2.0;
+    const qreal start = topLeft.x() + margin, end = topLeft.x() + width - margin;
+    const qreal stroke = qMax(1.0, metrics.capHeight() / 7.0);
+    const qreal head = metrics.capHeight() * 0.45;
+    const QColor color = painter.pen().color();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, stroke, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(start, middle), QPointF(end - head / 2, middle));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    const QPointF tip(end, middle);
+    painter.drawPolygon(QPolygonF(
+        { tip, QPointF(end - head, middle - head / 2), QPointF(end - head, middle + head / 2) }));
+    painter.restore();
+}
+
+} // namespace
 
 void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
     const ReactionGlyphs &glyphs, const ReactionPaper &paper, QPoint origin)
@@ -104,13 +134,22 @@ void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,
         if (!clip.isEmpty()
             && (left - slack > clip.right() || left + layout.charWidths[i] + slack < clip.left()))
             continue;
+        if (layout.charWidths[i] == 0)
+            continue; // a charge's brace in a picture
         const GlyphFont font = glyph.font;
         painter.setFont(glyphs.font(font));
         const QColor color = glyphs.color(font);
         painter.setPen(color.isValid() ? color : paper.text);
-        const int ascent = glyphs.metrics(font).ascent();
+        const QFontMetrics &metrics = glyphs.metrics(font);
+        if (font == GlyphFont::Arrow) {
+            const QRect cell(
+                origin + QPoint(glyph.x, glyph.y), QSize(layout.charWidths[i], metrics.height()));
+            painter.fillRect(cell, paper.background);
+            paintArrow(painter, metrics, cell.topLeft(), cell.width());
+            continue;
+        }
         painter.drawText(
-            origin + QPoint(glyph.x, glyph.y + ascent), GlyphText(font, glyph.character));
+            origin + QPoint(glyph.x, glyph.y + metrics.ascent()), GlyphText(font, glyph.character));
     }
     painter.restore();
 }

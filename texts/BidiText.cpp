@@ -6,6 +6,8 @@ namespace {
 
 constexpr std::string_view LeftToRightMark = "\u200E";
 constexpr std::string_view RightToLeftMark = "\u200F";
+constexpr std::string_view LeftToRightEmbedding = "\u202A";
+constexpr std::string_view PopDirectionalFormatting = "\u202C";
 
 std::size_t sequenceLength(unsigned char lead)
 {
@@ -37,6 +39,13 @@ std::string LeftToRightRun(std::string_view text)
 {
     std::string out(LeftToRightMark);
     out.append(text).append(LeftToRightMark);
+    return out;
+}
+
+std::string LeftToRightEmbedded(std::string_view text)
+{
+    std::string out(LeftToRightEmbedding);
+    out.append(LeftToRightEntry(text)).append(PopDirectionalFormatting);
     return out;
 }
 

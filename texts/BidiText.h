@@ -9,9 +9,16 @@ namespace molvane {
 // UTF-8; the marks are invisible and only steer the order in which text is shown. They are
 // the plain marks (LRM, RLM), which every text engine honours, not the newer isolates.
 
-/// A path, file name or equation inside a Farsi sentence, kept in its own left-to-right order
-/// between two left-to-right marks: otherwise "/home/a.KVX" shows as "home/a.KVX/".
+/// An equation inside a Farsi sentence, kept in its own left-to-right order between two
+/// left-to-right marks: otherwise "3a = c" shows as "c = 3a".
 std::string LeftToRightRun(std::string_view text);
+
+/// A path, file name or Options entry inside a right-to-left text or control, which may itself
+/// hold Farsi folder, file or item names:
+/// a left-to-right embedding (LRE...PDF) keeps it whole, where marks around it would let it
+/// break apart at its Farsi names ("bmp.پروپان/پوشه//home"), and a mark after each Farsi name
+/// (see LeftToRightEntry) keeps the names in their order.
+std::string LeftToRightEmbedded(std::string_view text);
 
 /// Whether @p text holds a letter of the Arabic script (Farsi), the one thing that makes a
 /// message a right-to-left text.

@@ -187,7 +187,7 @@ constexpr auto Texts = std::to_array<UiText>({
         "«%1» عنصر %2 خوانده شد؛ براي %3 حرف دوم را بزرگ بنويسيد" },
     { TextId::ChargeReadingTaken,
         "\"%1\" was read as %2, the ion chemistry knows; type %3 for the other reading",
-        "«%1» به صورت %2 خوانده شد، يوني كه شيمي مي شناسد؛ براي خوانش ديگر %3 بنويسيد" },
+        "«%1» به صورت %2 خوانده شد، يوني که شيمي مي شناسد؛ براي خوانش ديگر %3 بنويسيد" },
 
     // Menus and actions of the main window.
     { TextId::FileMenu, "&File", "پر&ونده" },
@@ -217,10 +217,10 @@ constexpr auto Texts = std::to_array<UiText>({
         "مي‌کند" },
     { TextId::FilePrintPagesCaption, "&Print...", "&چاپ..." },
     { TextId::FilePrintPagesHint, "Print|Prints the reaction, the grid and the working",
-        "چاپ|واكنش، جدول و راه حل را چاپ مي كند" },
+        "چاپ|واکنش، جدول و راه حل را چاپ مي کند" },
     { TextId::FilePdfCaption, "Export as P&DF file", "تبديل به پرونده ي &PDF" },
     { TextId::FilePdfHint, "Export as PDF file|Exports file as printed pages in a PDF file",
-        "تبديل به پرونده ي PDF|پرونده را به صفحه هاي چاپي در يك پرونده ي PDF تبديل مي كند" },
+        "تبديل به پرونده ي PDF|پرونده را به صفحه هاي چاپي در يک پرونده ي PDF تبديل مي کند" },
     { TextId::FileExitCaption, "E&xit", "خ&روج" },
     { TextId::FileExitHint, "Exit|Quits the application", "خروج|خروج از برنامه" },
     { TextId::ReactionCopyCaption, "&Copy", "&کپي" },
@@ -267,7 +267,7 @@ constexpr auto Texts = std::to_array<UiText>({
         "روي گزينه اي که به اطلاعاتي در مورد آن نياز داريد کليک کنيد" },
     { TextId::LinkNotOpened,
         "Can not open this address. Copy it into your web browser or mail program:\r%1",
-        "نمي توانم اين نشاني را باز كنم. آن را در مرورگر يا برنامه ي نامه رونوشت كنيد:\r%1" },
+        "نمي توانم اين نشاني را باز کنم. آن را در مرورگر يا برنامه ي نامه رونوشت کنيد:\r%1" },
     { TextId::ReactionUndoCaption, "&Undo", "&واگرد" },
     { TextId::ReactionUndoHint, "Undo|Undoes the last change of the reaction",
         "واگرد|آخرين تغيير واکنش را برمي گرداند" },
@@ -537,24 +537,24 @@ constexpr auto Texts = std::to_array<UiText>({
     { TextId::SettingsWeightsOriginalCaption, "&Original table", "جدول ا&صلي" },
     { TextId::SettingsWeightsOriginalHint,
         "Original table|Uses the atomic weights the program has always used",
-        "جدول اصلي|جرم هاي اتمي هميشگي برنامه را به كار مي برد" },
+        "جدول اصلي|جرم هاي اتمي هميشگي برنامه را به کار مي برد" },
     { TextId::SettingsWeightsIupacCaption, "&IUPAC 2021", "جدول &IUPAC 2021" },
     { TextId::SettingsWeightsIupacHint,
         "IUPAC 2021|Uses the standard atomic weights IUPAC published in 2021",
-        "جدول IUPAC 2021|جرم هاي اتمي استاندارد منتشر شده IUPAC در سال 2021 را به كار مي برد" },
+        "جدول IUPAC 2021|جرم هاي اتمي استاندارد منتشر شده IUPAC در سال 2021 را به کار مي برد" },
     { TextId::CompositionHeader, "Element\tCount\tAtomic weight\tMass\tMass %",
         "عنصر\tتعداد\tجرم اتمي\tجرم\tدرصد جرمي" },
     { TextId::GridHint,
         "Pale cells were computed by Calculate Grid, which computes them again from the cells "
         "you typed",
-        "خانه هاي كم رنگ را محاسبه جدول پر كرده است و آن ها را از خانه هايي كه نوشته ايد دوباره "
-        "حساب مي كند" },
+        "خانه هاي کم رنگ را محاسبه جدول پر کرده است و آن ها را از خانه هايي که نوشته ايد دوباره "
+        "حساب مي کند" },
     { TextId::LimitingReactant, "%1 is the limiting reactant; left over: %2",
-        "%1 واكنش دهنده محدود كننده است؛ باقي مانده: %2" },
+        "%1 واکنش دهنده محدود کننده است؛ باقي مانده: %2" },
     { TextId::LeftOver, "%2 %3 of %1", "%2 %3 از %1" },
     { TextId::NoLimitingReactant,
         "No limiting reactant can be decided: the products come from the first given reactant",
-        "واكنش دهنده محدود كننده را نمي توان تعيين كرد: فرآورده ها از نخستين واكنش دهنده داده "
+        "واکنش دهنده محدود کننده را نمي توان تعيين کرد: فرآورده ها از نخستين واکنش دهنده داده "
         "شده حساب شدند" },
 });
 

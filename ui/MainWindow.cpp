@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
@@ -360,6 +361,7 @@ void MainWindow::applyCaptions(UiLanguage language)
     m_balanceButton->setAccessibleName(accessibleName(TextId::BalanceButton));
     m_calculateButton->setAccessibleName(accessibleName(TextId::CalculateGridButton));
     m_calculateButton->setAccessibleDescription(m_calculateButton->statusTip());
+    m_reactionEditor->setAccessibleDescription(m_reactionEditor->statusTip());
     const Qt::LayoutDirection direction
         = language == UiLanguage::Farsi ? Qt::RightToLeft : Qt::LeftToRight;
     setLayoutDirection(direction);
@@ -381,6 +383,7 @@ int MainWindow::restorePlacement()
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
+    // The frame is not known before the window is shown: it is kept on screen once it is.
     const QRect restored = RestoredGeometry(stored, geometry(), screens);
     if (stored.top)
         setGeometry(restored);
@@ -399,6 +402,34 @@ void MainWindow::showEvent(QShowEvent *event)
         // Once the window is up: language, a new document, the command-line document.
         QTimer::singleShot(0, this, &MainWindow::firstActivation);
     }
+}
+
+// With its frame known, the whole window, title bar included, is moved and fitted onto a
+// screen, so that it can always be dragged.
+void MainWindow::keepFrameOnScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect frame = frameGeometry(), client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+        frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect placed = FramedOnScreen(client, margins, screens);
+    if (placed != client)
+        setGeometry(placed);
+}
+
+// The window manager frames the window after it is shown, and moves it by the frame: then
+// the frame is known.
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_frameKept || !isVisible() || frameGeometry() == geometry())
+        return;
+    m_frameKept = true;
+    keepFrameOnScreen();
 }
 
 void MainWindow::firstActivation()
@@ -489,10 +520,9 @@ void MainWindow::fillRecentMenu()
     const QStringList &paths = m_recent.paths();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths.at(i);
-        QAction *entry
-            = m_recentMenu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        entry->setStatusTip(path);
-        entry->setToolTip(path);
+        QAction *entry = m_recentMenu->addAction(RecentEntryCaption(i + 1, path));
+        entry->setStatusTip(PathInText(path));
+        entry->setToolTip(PathInText(path));
         connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());

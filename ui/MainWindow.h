@@ -107,6 +107,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -128,6 +129,7 @@ private:
     void applyActionCaptions(UiLanguage language);
     void applyCaptions(UiLanguage language);
     void firstActivation();
+    void keepFrameOnScreen();
 
     bool maybeSave();
     bool askToSaveChanges();
@@ -161,6 +163,7 @@ private:
     QString m_documentPath;
     bool m_asking = false; ///< the save-changes question, or a dialog it opened, is up
     bool m_activatedOnce = false;
+    bool m_frameKept = false; ///< the frame was kept on screen once the window manager framed it
     bool m_startupFarsi = false;
     bool m_helpMode = false;
 

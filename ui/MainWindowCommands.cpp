@@ -171,7 +171,8 @@ void MainWindow::exportPages(const std::function<QString(bool &withWorking)> &as
     try {
         write(name, pageWorking(withWorking));
     } catch (const std::exception &e) {
-        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+        // The program's own box, in its language, as every other failure is told.
+        ShowMessageBox(QString::fromLocal8Bit(e.what()), MessageKind::Error, MessageButton::Ok);
     }
 }
 
@@ -215,7 +216,8 @@ void MainWindow::exportBitmap()
         // PNG as sharp as this screen shows the window.
         SavePicture(m_history.document(), CurrentUiLanguage(), name, devicePixelRatioF());
     } catch (const std::exception &e) {
-        ShowFailureBox(QString::fromLocal8Bit(e.what()));
+        // The program's own box, in its language, as every other failure is told.
+        ShowMessageBox(QString::fromLocal8Bit(e.what()), MessageKind::Error, MessageButton::Ok);
     }
 }
 

@@ -122,14 +122,4 @@ MessageButton ShowMessageBox(const QString &message, MessageKind kind, MessageBu
     return escapeButton(buttons);
 }
 
-void ShowFailureBox(const QString &description)
-{
-    if (g_hook) {
-        g_hook(description, MessageKind::Error, MessageButton::Ok);
-        return;
-    }
-    QMessageBox::critical(
-        QApplication::activeWindow(), QApplication::applicationDisplayName(), description);
-}
-
 } // namespace molvane

@@ -18,10 +18,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
 /// Cancel where there is one, else No, else OK, never Yes.
 MessageButton ShowMessageBox(const QString &text, MessageKind kind, MessageButtons buttons);
 
-/// A failure a command does not handle itself, in a plain error box titled with the
-/// application's name, in the system's words.
-void ShowFailureBox(const QString &description);
-
 /// Replaces the box for tests, which record the question and give the answer.
 using MessageBoxHook = std::function<MessageButton(const QString &, MessageKind, MessageButtons)>;
 void SetMessageBoxHook(MessageBoxHook hook);

@@ -1,6 +1,7 @@
 #include "ui/RecentDocuments.h"
 
 #include "ui/Settings.h"
+#include "ui/UiText.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -51,6 +52,13 @@ void RecentDocuments::remove(QSettings &settings, const QString &path)
     read(settings);
     m_paths.removeAll(absolute(path));
     write(settings);
+}
+
+QString RecentEntryCaption(int number, const QString &path)
+{
+    QString name = QFileInfo(path).fileName();
+    name.replace('&', "&&");
+    return QString("&%1 %2").arg(number).arg(PathInText(name));
 }
 
 } // namespace molvane

@@ -30,4 +30,8 @@ private:
     QStringList m_paths;
 };
 
+/// The File menu's caption of the recent document @p path, numbered @p number (its access
+/// key): its file name, with "&" doubled so it shows as itself, kept in its own order in Farsi.
+QString RecentEntryCaption(int number, const QString &path);
+
 } // namespace molvane

@@ -25,7 +25,7 @@ QString PathInText(const QString &path)
 {
     if (CurrentUiLanguage() != UiLanguage::Farsi)
         return path;
-    return ToQString(LeftToRightRun(path.toStdString()));
+    return ToQString(LeftToRightEmbedded(path.toStdString()));
 }
 
 QString MessageInText(const QString &message)

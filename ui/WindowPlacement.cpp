@@ -20,29 +20,43 @@ int clampedStart(int start, int length, int low, int high)
     return std::max(low, std::min(start, high - length));
 }
 
-} // namespace
-
-QRect KeptOnScreen(const QRect &window, const QList<QRect> &screens)
+// The screen @p window overlaps most; the nearest when it overlaps none.
+QRect screenFor(const QRect &window, const QList<QRect> &screens)
 {
-    if (screens.isEmpty() || std::any_of(screens.begin(), screens.end(), [&](const QRect &screen) {
-            return screen.intersects(window);
-        }))
-        return window;
-    QRect nearest = screens.front();
+    const auto overlap = [&](const QRect &screen) {
+        const QRect common = screen.intersected(window);
+        return qint64(common.width()) * common.height();
+    };
+    QRect best = screens.front();
     for (const QRect &screen : screens) {
-        if (distance(window, screen) < distance(window, nearest))
-            nearest = screen;
+        const bool more = overlap(screen) > overlap(best);
+        const bool nearer = overlap(best) == 0 && overlap(screen) == 0
+            && distance(window, screen) < distance(window, best);
+        if (more || nearer)
+            best = screen;
     }
-    QRect moved = window;
-    moved.moveTo(clampedStart(window.left(), window.width(), nearest.left(),
-                     nearest.left() + nearest.width()),
-        clampedStart(
-            window.top(), window.height(), nearest.top(), nearest.top() + nearest.height()));
-    return moved;
+    return best;
 }
 
-QRect RestoredGeometry(
-    const WindowSettings &stored, const QRect &current, const QList<QRect> &screens)
+} // namespace
+
+QRect FramedOnScreen(const QRect &client, const QMargins &frame, const QList<QRect> &screens)
+{
+    QRect outer = client.marginsAdded(frame);
+    if (screens.isEmpty() || std::any_of(screens.begin(), screens.end(), [&](const QRect &screen) {
+            return screen.contains(outer);
+        }))
+        return client;
+    const QRect screen = screenFor(outer, screens);
+    outer.setSize(outer.size().boundedTo(screen.size()));
+    outer.moveTo(
+        clampedStart(outer.left(), outer.width(), screen.left(), screen.left() + screen.width()),
+        clampedStart(outer.top(), outer.height(), screen.top(), screen.top() + screen.height()));
+    return outer.marginsRemoved(frame);
+}
+
+QRect RestoredGeometry(const WindowSettings &stored, const QRect &current,
+    const QList<QRect> &screens, const QMargins &frame)
 {
     QRect restored = current;
     if (stored.width)
@@ -53,7 +67,7 @@ QRect RestoredGeometry(
         restored.moveTop(*stored.top);
     if (stored.left)
         restored.moveLeft(*stored.left);
-    return stored.top ? KeptOnScreen(restored, screens) : restored;
+    return FramedOnScreen(restored, frame, screens);
 }
 
 } // namespace molvane

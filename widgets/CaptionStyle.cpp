@@ -1,33 +1,28 @@
 #include "widgets/CaptionStyle.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QStyleOption>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace molvane {
 
 namespace {
 
-QString captionOf(const QStyleOption *option, const QWidget *widget)
+// The index of the access letter in @p caption without its "&" marks, and that text.
+std::pair<qsizetype, QString> accessLetter(const QString &caption)
 {
-    if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option))
-        return button->text;
-    if (const auto *tool = qstyleoption_cast<const QStyleOptionToolButton *>(option))
-        return tool->text;
-    if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option))
-        return item->text;
-    if (const auto *tab = qstyleoption_cast<const QStyleOptionTab *>(option))
-        return tab->text;
-    if (const auto *group = qstyleoption_cast<const QStyleOptionGroupBox *>(option))
-        return group->text;
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    if (const auto *group = qobject_cast<const QGroupBox *>(widget))
-        return group->title();
-    return {};
+    QString plain;
+    qsizetype letter = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != '&' && letter < 0)
+                letter = plain.size();
+        }
+        plain += caption[i];
+    }
+    return { letter, plain };
 }
 
 } // namespace
@@ -48,17 +43,51 @@ bool UnderlineBreaksJoining(const QString &caption)
     return false;
 }
 
-int MnemonicFlag(const QString &caption)
+void DrawCaption(QPainter *painter, const QRect &rect, int flags, const QString &caption)
 {
-    return UnderlineBreaksJoining(caption) ? Qt::TextHideMnemonic : Qt::TextShowMnemonic;
+    if (!(flags & Qt::TextShowMnemonic) || !UnderlineBreaksJoining(caption)) {
+        painter->drawText(rect, flags, caption);
+        return;
+    }
+    painter->drawText(rect, (flags & ~Qt::TextShowMnemonic) | Qt::TextHideMnemonic, caption);
+    const auto [letter, plain] = accessLetter(caption);
+    if (letter < 0 || plain.contains('\n'))
+        return;
+    // Where drawText put the shaped text, and where the letter lies within it.
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QRect drawn = metrics.boundingRect(rect, flags & ~Qt::TextShowMnemonic, plain);
+    QTextLayout layout(plain, painter->font());
+    QTextOption option;
+    option.setTextDirection(painter->layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(drawn.width());
+    layout.endLayout();
+    const qreal from = line.cursorToX(int(letter)), to = line.cursorToX(int(letter) + 1);
+    const qreal left = drawn.left() + std::min(from, to), right = drawn.left() + std::max(from, to);
+    // Joined letters rest on a stroke along the baseline: the line stands a little lower than
+    // a Latin underline, so that it reads as a line of its own.
+    const qreal y
+        = drawn.top() + metrics.ascent() + metrics.underlinePos() + 2 * metrics.lineWidth();
+    painter->save();
+    painter->setPen(QPen(painter->pen().color(), qMax(1, metrics.lineWidth())));
+    painter->drawLine(QPointF(left, y), QPointF(right, y));
+    painter->restore();
 }
 
-int CaptionStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-    QStyleHintReturn *returnData) const
+void CaptionStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
+    const QPalette &palette, bool enabled, const QString &text, QPalette::ColorRole textRole) const
 {
-    if (hint == SH_UnderlineShortcut && UnderlineBreaksJoining(captionOf(option, widget)))
-        return 0;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
+    if (!(flags & Qt::TextShowMnemonic) || !UnderlineBreaksJoining(text)) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    painter->save();
+    if (textRole != QPalette::NoRole)
+        painter->setPen(palette.color(enabled ? QPalette::Active : QPalette::Disabled, textRole));
+    DrawCaption(painter, rect, flags, text);
+    painter->restore();
 }
 
 } // namespace molvane

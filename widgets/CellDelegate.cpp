@@ -3,7 +3,7 @@
 #include "widgets/CellEditor.h"
 #include "widgets/GridTableModel.h"
 
-#include "grid/NumberText.h"
+#include "texts/BidiText.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -57,15 +57,16 @@ void CellDelegate::muteText(QPalette &palette)
             mix(text.blue(), base.blue())));
 }
 
-// A number reads left to right in a right-to-left cell too. One that fits stands at the
-// cell's reading side; one too wide keeps its first digits and is cut at its end, as in a
-// left-to-right cell, instead of losing the digits that tell what it is.
+// A formula or a number (any text without Farsi letters) reads left to right in a
+// right-to-left cell too: "(NH4)2SO4", not "2SO4(NH4)". One that fits stands at the cell's
+// reading side; one too wide keeps its start and is cut at its end, as in a left-to-right
+// cell, instead of losing the digits or symbols that tell what it is.
 void CellDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.data(GridTableModel::ComputedRole).toBool())
         muteText(option->palette);
-    if (option->direction != Qt::RightToLeft || !ReadDecimal(option->text.toStdString()))
+    if (option->direction != Qt::RightToLeft || HoldsArabicScript(option->text.toStdString()))
         return;
     const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
     const int margins

@@ -71,8 +71,12 @@ void CellEditor::setCellText(const QString &text)
 
 void CellEditor::keyPressEvent(QKeyEvent *event)
 {
+    // The clipboard's keys type nothing: what they paste passes the input rules instead.
+    const bool clipboardKey = event->matches(QKeySequence::Paste)
+        || event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)
+        || event->matches(QKeySequence::SelectAll);
     const std::optional<std::u32string> typed = TypedCharacters(*event);
-    if (!typed) {
+    if (!typed || clipboardKey) {
         QLineEdit::keyPressEvent(event);
         return;
     }

@@ -63,6 +63,19 @@ MenuLook ProgramMenuLook()
     return look;
 }
 
+MenuLook DarkDesktopMenuLook(MenuLook look)
+{
+    look.setColor(MenuColorSlot::Back, C::system(C::MenuBack));
+    look.setColor(MenuColorSlot::ImageBack, C::system(C::ButtonFace));
+    look.setColor(MenuColorSlot::MenuBar, C::system(C::ButtonFace));
+    look.setColor(MenuColorSlot::Text, C::system(C::MenuText));
+    look.setColor(MenuColorSlot::DisableText, C::system(C::GrayText));
+    look.setColor(MenuColorSlot::SelectedBack, C::system(C::Highlight));
+    look.setColor(MenuColorSlot::SelectedBorder, C::system(C::Highlight));
+    look.setColor(MenuColorSlot::SelectedText, C::system(C::HighlightText));
+    return look;
+}
+
 ImageColumn MenuImageColumn(
     const MenuLook &look, int imageWidth, int imageHeight, int itemHeight, bool menuBarItem)
 {

@@ -9,7 +9,16 @@ namespace molvane {
 /// A menu colour: an RGB value, or one of the desktop's colours by its role.
 struct MenuColor
 {
-    enum Role { Rgb, ButtonFace, Highlight, HighlightText, DarkShadow3D, GrayText, MenuText };
+    enum Role {
+        Rgb,
+        ButtonFace,
+        Highlight,
+        HighlightText,
+        DarkShadow3D,
+        GrayText,
+        MenuText,
+        MenuBack
+    };
     Role role = Rgb;
     std::uint8_t r = 0, g = 0, b = 0;
 
@@ -72,6 +81,11 @@ private:
 
 /// The main window's own look: Custom with a white back and a blue selection box.
 MenuLook ProgramMenuLook();
+
+/// @p look on a dark desktop: its own back and selection would put the desktop's light text
+/// on light colours, so back, text and selection come from the desktop's, whose selection
+/// stands out from both. Shape, shadow and image places stay.
+MenuLook DarkDesktopMenuLook(MenuLook look);
 
 /// The image column of an item: width and height before the toolkit's own size is applied.
 struct ImageColumn

@@ -18,7 +18,15 @@ QStringList captionLines(const QString &text)
 
 MenuStyle::MenuStyle(MenuLook look)
     : m_look(look)
+    , m_darkLook(DarkDesktopMenuLook(look))
 { }
+
+const MenuLook &MenuStyle::paintedLook() const
+{
+    // A dark window background means light text: the light look would hide it.
+    const bool dark = QApplication::palette().color(QPalette::Window).lightness() < 128;
+    return dark ? m_darkLook : m_look;
+}
 
 QColor MenuStyle::resolve(const MenuColor &color)
 {
@@ -38,6 +46,8 @@ QColor MenuStyle::resolve(const MenuColor &color)
         return palette.color(QPalette::Disabled, QPalette::Text);
     case MenuColor::MenuText:
         return palette.color(QPalette::WindowText);
+    case MenuColor::MenuBack:
+        return palette.color(QPalette::Window);
     }
     return Qt::black;
 }
@@ -51,7 +61,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
     } else if (element == CE_MenuBarItem && item) {
         drawMenuBarItem(*item, painter);
     } else if (element == CE_MenuBarEmptyArea) {
-        painter->fillRect(option->rect, resolve(m_look.color(MenuColorSlot::MenuBar)));
+        painter->fillRect(option->rect, resolve(paintedLook().color(MenuColorSlot::MenuBar)));
     } else {
         QProxyStyle::drawControl(element, option, painter, widget);
     }
@@ -76,21 +86,30 @@ QSize MenuStyle::sizeFromContents(
     return { measured.width, measured.height };
 }
 
+int MenuStyle::pixelMetric(
+    PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    if (metric == PM_SmallIconSize)
+        return ImageSize;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 ImageColumn MenuStyle::imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const
 {
-    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
-    return MenuImageColumn(m_look, iconSize, iconSize, itemHeight, false);
+    const int iconSize = item.maxIconWidth > 0 ? ImageSize : 0;
+    return MenuImageColumn(paintedLook(), iconSize, iconSize, itemHeight, false);
 }
 
 void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
 {
+    const MenuLook &look = paintedLook();
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setBrush(resolve(m_look.color(MenuColorSlot::SelectedBack)));
-    painter->setPen(resolve(m_look.color(MenuColorSlot::SelectedBorder)));
+    painter->setBrush(resolve(look.color(MenuColorSlot::SelectedBack)));
+    painter->setPen(resolve(look.color(MenuColorSlot::SelectedBorder)));
     const QRectF box = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (m_look.shape == SelectionShape::RoundRect)
-        painter->drawRoundedRect(box, m_look.curvatureX / 2.0, m_look.curvatureY / 2.0);
+    if (look.shape == SelectionShape::RoundRect)
+        painter->drawRoundedRect(box, look.curvatureX / 2.0, look.curvatureY / 2.0);
     else
         painter->drawRect(box);
     painter->restore();
@@ -101,16 +120,17 @@ void MenuStyle::drawSelection(QPainter *painter, const QRect &rect) const
 // than the menu's, and its offset is in the menu's pixels.
 void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) const
 {
-    if (m_look.showImageShadow) {
+    const MenuLook &look = paintedLook();
+    if (look.showImageShadow) {
         const QImage source = image.toImage().convertToFormat(QImage::Format_ARGB32);
         const int w = source.width(), h = source.height();
         std::vector<bool> pixels(std::size_t(w) * h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 pixels[std::size_t(y) * w + x] = qAlpha(source.pixel(x, y)) > 0;
-        const std::vector<int> mask = ShadowMask(pixels, w, h, m_look.shadowAlpha);
+        const std::vector<int> mask = ShadowMask(pixels, w, h, look.shadowAlpha);
         QImage shadow(w + 2, h + 2, QImage::Format_ARGB32);
-        const QColor color = resolve(m_look.color(MenuColorSlot::Shadow));
+        const QColor color = resolve(look.color(MenuColorSlot::Shadow));
         for (int y = 0; y < h + 2; ++y)
             for (int x = 0; x < w + 2; ++x)
                 shadow.setPixel(x, y,
@@ -120,7 +140,7 @@ void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) co
         shadow.setDevicePixelRatio(ratio);
         // The blur's border is one pixel of the image, the offset whole pixels of the screen.
         const QPoint offset(
-            qRound(m_look.shadowPosX * ratio) - 1, qRound(m_look.shadowPosY * ratio) - 1);
+            qRound(look.shadowPosX * ratio) - 1, qRound(look.shadowPosY * ratio) - 1);
         painter->drawImage(QPointF(at) + QPointF(offset) / ratio, shadow);
     }
     painter->drawPixmap(at, image);
@@ -128,21 +148,22 @@ void MenuStyle::drawImage(QPainter *painter, const QPixmap &image, QPoint at) co
 
 void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const
 {
+    const MenuLook &look = paintedLook();
     const QRect r = item.rect;
     const bool rtl = item.direction == Qt::RightToLeft;
     const bool selected = (item.state & State_Selected) && (item.state & State_Enabled);
-    const int iconSize = item.maxIconWidth > 0 ? pixelMetric(PM_SmallIconSize) : 0;
+    const int iconSize = item.maxIconWidth > 0 ? ImageSize : 0;
     const ImageColumn column = imageColumn(item, r.height());
     const QRect imageRect = rtl
         ? QRect(r.right() - column.width + 1, r.top(), column.width, r.height())
         : QRect(r.left(), r.top(), column.width, r.height());
 
-    painter->fillRect(r, resolve(m_look.color(MenuColorSlot::Back)));
-    painter->fillRect(imageRect, resolve(m_look.color(MenuColorSlot::ImageBack)));
+    painter->fillRect(r, resolve(look.color(MenuColorSlot::Back)));
+    painter->fillRect(imageRect, resolve(look.color(MenuColorSlot::ImageBack)));
     QRect text = r.adjusted(rtl ? 0 : column.width + 6, 0, rtl ? -(column.width + 6) : 0, 0);
 
     if (item.menuItemType == QStyleOptionMenuItem::Separator) {
-        painter->setPen(resolve(m_look.color(MenuColorSlot::Line)));
+        painter->setPen(resolve(look.color(MenuColorSlot::Line)));
         const int y = r.top() / 2 + r.bottom() / 2 + (r.top() % 2 + r.bottom() % 2) / 2;
         painter->drawLine(text.left() - (rtl ? 12 : 0), y, text.right(), y);
         return;
@@ -150,9 +171,9 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
     if (selected)
         drawSelection(painter, r);
 
-    const QColor textColor = selected  ? resolve(m_look.color(MenuColorSlot::SelectedText))
-        : (item.state & State_Enabled) ? resolve(m_look.color(MenuColorSlot::Text))
-                                       : resolve(m_look.color(MenuColorSlot::DisableText));
+    const QColor textColor = selected  ? resolve(look.color(MenuColorSlot::SelectedText))
+        : (item.state & State_Enabled) ? resolve(look.color(MenuColorSlot::Text))
+                                       : resolve(look.color(MenuColorSlot::DisableText));
     bool imageDrawn = false;
     if (!item.icon.isNull() && iconSize > 0) {
         // A selected item's image in the icon's selected form, a disabled one's in its
@@ -170,7 +191,7 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
     if (item.checked) {
         if (imageDrawn) {
             painter->setPen(resolve(
-                m_look.color(selected ? MenuColorSlot::SelectedCheck : MenuColorSlot::Check)));
+                look.color(selected ? MenuColorSlot::SelectedCheck : MenuColorSlot::Check)));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(imageRect.adjusted(0, 0, -1, -1));
         } else {
@@ -191,7 +212,7 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
         = Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     const Qt::Alignment trailing
         = Qt::AlignAbsolute | (rtl ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
-    painter->drawText(text, static_cast<int>(leading) | MnemonicFlag(item.text),
+    DrawCaption(painter, text, static_cast<int>(leading) | Qt::TextShowMnemonic,
         captionLines(item.text).join('\n'));
     const QString shortcut = item.text.section('\t', 1);
     if (!shortcut.isEmpty())
@@ -209,14 +230,15 @@ void MenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter
 
 void MenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const
 {
-    painter->fillRect(item.rect, resolve(m_look.color(MenuColorSlot::MenuBar)));
+    const MenuLook &look = paintedLook();
+    painter->fillRect(item.rect, resolve(look.color(MenuColorSlot::MenuBar)));
     const bool selected = item.state & (State_Selected | State_Sunken);
     if (selected && (item.state & State_Enabled))
         drawSelection(painter, item.rect);
     painter->setPen(
-        resolve(m_look.color(selected ? MenuColorSlot::SelectedText : MenuColorSlot::Text)));
+        resolve(look.color(selected ? MenuColorSlot::SelectedText : MenuColorSlot::Text)));
     painter->setFont(item.font);
-    painter->drawText(item.rect, Qt::AlignCenter | MnemonicFlag(item.text), item.text);
+    DrawCaption(painter, item.rect, Qt::AlignCenter | Qt::TextShowMnemonic, item.text);
 }
 
 } // namespace molvane

@@ -19,12 +19,20 @@ class MenuStyle : public QProxyStyle
 public:
     explicit MenuStyle(MenuLook look = ProgramMenuLook());
 
+    /// The look set; on a dark desktop palette its DarkDesktopMenuLook is painted.
     const MenuLook &look() const { return m_look; }
+    /// The look painted with the application's palette now.
+    const MenuLook &paintedLook() const;
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
         const QWidget *widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
         const QWidget *widget = nullptr) const override;
+    /// Menu images are as large as the tool bar's: 24 x 24.
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+        const QWidget *widget = nullptr) const override;
+
+    static constexpr int ImageSize = 24;
 
     /// The desktop colour of a look colour.
     static QColor resolve(const MenuColor &color);
@@ -37,6 +45,7 @@ private:
     ImageColumn imageColumn(const QStyleOptionMenuItem &item, int itemHeight) const;
 
     MenuLook m_look;
+    MenuLook m_darkLook;
 };
 
 } // namespace molvane

@@ -113,6 +113,8 @@ ReactionEditor::ReactionEditor(QWidget *parent)
     : QWidget(parent)
     , m_fonts(ReactionFonts::startup())
     , m_measure(std::make_unique<ReactionGlyphs>(m_fonts))
+    , m_selectionFonts(m_fonts)
+    , m_selectionGlyphs(std::make_unique<ReactionGlyphs>(m_selectionFonts))
     , m_model(std::make_unique<ReactionEditorModel>(*m_measure))
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -139,6 +141,10 @@ void ReactionEditor::setFonts(const ReactionFonts &fonts)
 {
     m_fonts = fonts;
     m_measure->fontsChanged();
+    m_selectionFonts = fonts;
+    m_selectionFonts.reactionColor = m_selectionFonts.numbersColor
+        = m_selectionFonts.subscriptsColor = QColor();
+    m_selectionGlyphs->fontsChanged();
     m_model->setSubscriptsPosition(fonts.subscriptsPosition);
     drawReaction();
 }
@@ -262,7 +268,30 @@ void ReactionEditor::renderImage()
     QPainter painter(&m_image);
     painter.setClipRect(QRect(QPoint(), size));
     PaintReactionLayout(painter, layout, *m_measure, paper);
+    paintSelection(painter);
     m_caretShown = false;
+}
+
+// The selected characters on the palette's highlight, in its text colour, as in a text box.
+void ReactionEditor::paintSelection(QPainter &painter)
+{
+    const ReactionEditorModel &model = *m_model;
+    if (!model.hasSelection())
+        return;
+    const int origin = model.indexToX(model.firstVisible());
+    const int left = model.indexToX(model.selectionStart()) - origin;
+    const int right = model.indexToX(model.selectionEnd()) - origin;
+    const QRect band = QRect(left, 0, right - left, model.layout().imageHeight)
+                           .intersected(QRect(0, 0, qMax(1, width()), model.layout().imageHeight));
+    if (band.isEmpty())
+        return;
+    const ReactionPaper selected { palette().color(QPalette::Highlight),
+        palette().color(QPalette::HighlightedText) };
+    painter.save();
+    painter.setClipRect(band);
+    painter.fillRect(band, selected.background);
+    PaintReactionLayout(painter, model.layout(), *m_selectionGlyphs, selected);
+    painter.restore();
 }
 
 void ReactionEditor::showCaretNow()
@@ -272,8 +301,12 @@ void ReactionEditor::showCaretNow()
     m_caretShown = !m_caretShown;
     QPainter painter(&m_image);
     const ReactionPaper paper = this->paper();
-    painter.setPen(m_caretShown ? paper.text : paper.background);
     const int x = m_model->caretX();
+    // Hidden, the caret takes the colour of what it stands on: the selection's start is in it.
+    const ReactionEditorModel &model = *m_model;
+    const bool onSelection = model.hasSelection() && model.caretIndex() == model.selectionStart();
+    const QColor under = onSelection ? palette().color(QPalette::Highlight) : paper.background;
+    painter.setPen(m_caretShown ? paper.text : under);
     painter.drawLine(x, 1, x, m_image.height() - 3);
     update();
 }
@@ -288,15 +321,17 @@ void ReactionEditor::setHelpMode(bool on)
 
 void ReactionEditor::reactionCopy() const
 {
-    // Plain text as typed, and for word processors and slides the same with its subscripts
-    // and charges kept, as HTML and as the editor's picture.
-    const QString plain = text();
+    // The selection (all of the text when there is none) as typed, and for word processors and
+    // slides the same with its subscripts and charges kept, as HTML and as the editor's picture.
+    const std::string selected = m_model->selectedText();
+    const QString plain
+        = ToQString(FromWindows1256(QByteArrayView(selected.data(), qsizetype(selected.size()))));
     auto *data = new QMimeData;
     data->setText(plain);
     if (!plain.isEmpty()) {
         data->setHtml(QString::fromStdString(ReactionHtml(plain.toStdString())));
-        data->setImageData(ReactionImage(
-            m_model->text(), *m_measure, m_fonts.subscriptsPosition, devicePixelRatioF()));
+        data->setImageData(
+            ReactionImage(selected, *m_measure, m_fonts.subscriptsPosition, devicePixelRatioF()));
     }
     QApplication::clipboard()->setMimeData(data);
 }
@@ -317,8 +352,16 @@ void ReactionEditor::reactionPaste()
     for (const ChargeReadingNote &note : read.chargeNotes)
         emit chargeReadingTaken(QString::fromStdString(note.typed),
             QString::fromStdString(note.taken), QString::fromStdString(note.other));
-    // Emptied, not reset: the paste is one step of the history.
     stopPaste();
+    if (m_model->hasSelection()) {
+        m_model->replaceSelection(
+            codePageBytes(QString::fromStdString(read.text)), keyOptions().autoIdentify);
+        paintLayout();
+        showCaretNow();
+        pasteTyped();
+        return;
+    }
+    // Emptied, not reset: the paste is one step of the history.
     m_model->clearText();
     m_pending = QString::fromStdString(read.text).toLatin1();
     if (m_pending.isEmpty()) {
@@ -418,12 +461,39 @@ void ReactionEditor::resizeEvent(QResizeEvent *)
     drawReaction();
 }
 
+// Select All and Cut, which no menu holds: true when @p event was one of them.
+bool ReactionEditor::editCommand(const QKeyEvent &event)
+{
+    if (event.matches(QKeySequence::SelectAll)) {
+        m_model->selectAll();
+    } else if (event.matches(QKeySequence::Cut)) {
+        if (!m_model->hasSelection())
+            return true; // cuts nothing, as in a text box
+        reactionCopy();
+        m_model->keyDown(EditKey::Delete, keyOptions());
+    } else {
+        return false;
+    }
+    paintLayout();
+    showCaretNow();
+    return true;
+}
+
 void ReactionEditor::keyPressEvent(QKeyEvent *event)
 {
     m_blinkTim.stop();
     const std::string before = m_model->text();
     const int caretBefore = m_model->caretIndex();
-    m_model->keyDown(editKeyOf(event->key(), event->modifiers()), keyOptions());
+    const int anchorBefore = m_model->anchorIndex();
+    if (editCommand(*event)) {
+        if (m_model->text() != before)
+            emit reactionEdited(false);
+        else
+            emit typingInterrupted();
+        return;
+    }
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    m_model->keyDown(editKeyOf(event->key(), event->modifiers()), keyOptions(), extend);
     const QString typed = typedText(*event);
     if (typed.isEmpty()) {
         paintLayout();
@@ -435,7 +505,8 @@ void ReactionEditor::keyPressEvent(QKeyEvent *event)
     // Enter may have balanced meanwhile, which is a step of its own.
     if (m_model->text() != before && !isEnter(*event))
         emit reactionEdited(isTypingKey(*event));
-    else if (m_model->caretIndex() != caretBefore || !(isTypingKey(*event) || isModifier(*event)))
+    else if (m_model->caretIndex() != caretBefore || m_model->anchorIndex() != anchorBefore
+        || !(isTypingKey(*event) || isModifier(*event)))
         emit typingInterrupted();
 }
 
@@ -446,7 +517,31 @@ void ReactionEditor::keyReleaseEvent(QKeyEvent *)
 
 void ReactionEditor::mousePressEvent(QMouseEvent *event)
 {
-    m_model->placeCaret(event->position().toPoint().x());
+    const bool extend = (event->modifiers() & Qt::ShiftModifier) && !m_helpMode;
+    m_model->placeCaret(event->position().toPoint().x(), extend);
+    paintLayout();
+    showCaretNow();
+    emit typingInterrupted();
+}
+
+// Dragging with the button down selects from where it was pressed.
+void ReactionEditor::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || m_helpMode)
+        return;
+    const int caret = m_model->caretIndex();
+    m_model->placeCaret(event->position().toPoint().x(), true);
+    if (m_model->caretIndex() == caret)
+        return;
+    paintLayout();
+    showCaretNow();
+}
+
+void ReactionEditor::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_helpMode)
+        return;
+    m_model->selectSubstanceAt(event->position().toPoint().x());
     paintLayout();
     showCaretNow();
     emit typingInterrupted();

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
+
 #include <functional>
 #include <memory>
 
@@ -49,8 +51,10 @@ public:
     /// While on, a click asks for help instead of editing and the caret does not blink.
     void setHelpMode(bool on);
 
+    /// Copies the selection; all of the reaction when nothing is selected.
     void reactionCopy() const;
-    /// Types the clipboard's text into an emptied reaction, character by character.
+    /// Types the clipboard's text into an emptied reaction, character by character; with a
+    /// selection, puts the text read in its place.
     void reactionPaste();
     /// The caret to character @p index, as assistive technology may ask.
     void setCaretIndex(int index);
@@ -94,6 +98,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -102,6 +108,8 @@ private:
     void showCaretNow();
     void paintLayout();
     void renderImage();
+    void paintSelection(QPainter &painter);
+    bool editCommand(const QKeyEvent &event);
     ReactionPaper paper() const;
     void typeCharacter(char c);
     void announceChange();
@@ -111,6 +119,8 @@ private:
 
     ReactionFonts m_fonts;
     std::unique_ptr<ReactionGlyphs> m_measure;
+    ReactionFonts m_selectionFonts; ///< the fonts without their colours: the selection's text
+    std::unique_ptr<ReactionGlyphs> m_selectionGlyphs;
     std::unique_ptr<ReactionEditorModel> m_model;
     std::function<KeyOptions()> m_keyOptions;
     QImage m_image;

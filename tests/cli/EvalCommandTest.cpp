@@ -38,6 +38,13 @@ TEST(EvalCommand, FailuresInlineAndExitOne)
     EXPECT_EQ(r.status, SomeFailed);
 }
 
+TEST(EvalCommand, AResultThatIsNoNumberFails)
+{
+    const EvalRun r = eval({ "abc", "2" });
+    EXPECT_EQ(r.out, "error: not a number (0abc)\n02\n"); // a plain number keeps its 0
+    EXPECT_EQ(r.status, SomeFailed);
+}
+
 TEST(EvalCommand, ArgumentsStartingWithDashesAreExpressions)
 {
     const EvalRun r = eval({ "--5", "-" });

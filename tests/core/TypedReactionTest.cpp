@@ -184,6 +184,11 @@ TEST(TypedReaction, PastesAsTheEditorWritesOrIsRefused)
             .text,
         "Fe{3+}+e{-}>Fe{2+}");
     EXPECT_EQ(ReadPastedReaction("cuso4.5h2o", true).text, "cuso4*5h2o");
+    // A whole reaction: blanks are no arrows, a single "=" is one.
+    EXPECT_EQ(ReadPastedReaction("H2 + O2 = H2O", true).text, "H2+O2>H2O");
+    EXPECT_EQ(ReadPastedReaction("H2 + O2 H2O", true).text, "H2+O2>H2O");
+    EXPECT_EQ(ReadPastedReaction("2H2+O2  2H2O#", true).text, "2H2+O2>2H2O#");
+    EXPECT_EQ(ReadPastedReaction("H2 + O2 -> H2 O", true).text, "H2+O2>H2O");
     const PastedReaction taken = ReadPastedReaction("Cu + Ag+ > Cu2+ + Ag", true);
     EXPECT_EQ(taken.text, "Cu+Ag{+}>Cu{2+}+Ag");
     EXPECT_EQ(

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace molvane;
@@ -141,6 +142,44 @@ TEST_F(DocumentFiles, SaveReplacesTheFileInsteadOfWritingIntoIt)
     SaveDocument(ReadDocument(fileOf(waterLines()), Document()), path("doc.KVX"));
     EXPECT_EQ(contents(path("doc.KVX")), fileOf(waterLines()));
     EXPECT_EQ(contents(path("old-link")), old);
+}
+
+// A writable file in a folder that is not writable is written in place. Root may write any
+// folder: the save then runs in a child process as nobody.
+TEST_F(DocumentFiles, AWritableFileInALockedFolderIsSavedInPlace)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+    const QString file = path("locked/doc.KVX");
+    write(file, "old contents\r\n");
+    const auto mode = [](const QString &name, mode_t bits) {
+        ASSERT_EQ(::chmod(name.toLocal8Bit().constData(), bits), 0);
+    };
+    mode(dir.path(), 0755);
+    mode(file, 0666);
+    mode(path("locked"), 0555);
+    const Document doc = ReadDocument(fileOf(waterLines()), Document());
+    const auto save = [&] {
+        try {
+            SaveDocument(doc, file);
+            return 0;
+        } catch (const DocumentWriteError &) {
+            return 1;
+        }
+    };
+    int result = 0;
+    if (::geteuid() == 0) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(::setuid(65534) == 0 ? save() : 2);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        result = WIFEXITED(status) ? WEXITSTATUS(status) : 3;
+    } else {
+        result = save();
+    }
+    mode(path("locked"), 0755);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(contents(file), fileOf(waterLines()));
 }
 
 TEST_F(DocumentFiles, FailedSaveLeavesTheOldFile)

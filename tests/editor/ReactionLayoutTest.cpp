@@ -53,16 +53,27 @@ TEST_P(LayoutReactionPlaces, EveryGlyph)
 
 INSTANTIATE_TEST_SUITE_P(Editor, LayoutReactionPlaces,
     testing::Values(LayoutCase { "Balanced", "2H2+3O2>2H2O", 0, false, "NRSRNRSANRSR",
-                        "1 1 9 1 1 1 9 2 1 1 9 1 " },
+                        "1 1 9 1 1 1 9 1 1 1 9 1 " },
         LayoutCase { "SubscriptsRaised", "H2O", 4, false, "RSR", "1 5 1 " },
         LayoutCase { "LeadingMinusStaysOnTop", "-H", 0, false, "SR", "1 1 " },
-        LayoutCase { "MinusAfterArrowStaysOnTop", "H>-H", 0, false, "RASR", "1 2 1 1 " },
+        LayoutCase { "MinusAfterArrowStaysOnTop", "H>-H", 0, false, "RASR", "1 1 1 1 " },
         LayoutCase { "MinusAfterLetterDrops", "X-2", 0, false, "RSS", "1 9 9 " },
         LayoutCase { "SameFaceKeepsTheLine", "H2O", 0, true, "RRR", "1 1 1 " },
         LayoutCase { "CoefficientRunOnlyOverDigits", "+12-3", 0, false, "RNNSS", "1 1 1 9 9 " },
         LayoutCase { "BracketCountIsSubscript", "Ca(OH)2", 0, false, "RRRRRRS", "1 1 1 1 1 1 9 " },
+        LayoutCase {
+            "HydrateMultiplierIsFormula", "2A*5B+2C", 0, false, "NRRRRRNR", "1 1 1 1 1 1 1 1 " },
         LayoutCase { "Empty", "", 0, false, "", "" }),
     [](const auto &info) { return info.param.name; });
+
+TEST(LayoutReaction, APictureDropsTheChargeBraces)
+{
+    FakeMeasure measure;
+    const ReactionLayout layout = LayoutReaction("Fe{3+}", 0, 0, measure, false);
+    EXPECT_EQ(layout.charWidths, (std::vector<int> { 10, 10, 0, 6, 6, 0 }));
+    EXPECT_EQ(layout.glyphs[3].x, 20); // the charge follows the formula at once
+    EXPECT_EQ(layout.glyphs[3].y, 1); // raised
+}
 
 TEST(LayoutReaction, WidthsFollowTheDrawnGlyphsFromTheOrigin)
 {

@@ -283,6 +283,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, CellAlignmentTest,
         AlignmentCase { "FarsiLatinBracket", UiLanguage::Farsi, "(H2)", 129, 60, 130, 185 }),
     [](const auto &info) { return std::string(info.param.name); });
 
+// A number too wide for its Farsi cell keeps its leading digits, as the screen shows it: the
+// cell's start looks as the English cell's does.
+TEST(RenderBitmap, FarsiNumberTooWideKeepsItsLeadingDigits)
+{
+    const char *number = "0.997506234413965";
+    Document farsi = tableDocument(UiLanguage::Farsi), english = tableDocument(UiLanguage::English);
+    farsi.grid.setCell(0, 1, number);
+    english.grid.setCell(0, 1, number);
+    const QImage farsiImage = RenderBitmap(farsi, UiLanguage::Farsi);
+    const QImage englishImage = RenderBitmap(english, UiLanguage::English);
+    const int top = reactionImageHeight(farsi) + 20;
+    EXPECT_EQ(farsiImage.copy(130, top + 21, 30, 27), englishImage.copy(11, top + 21, 30, 27));
+}
+
 class LongTextTest : public ::testing::TestWithParam<UiLanguage>
 {
 };

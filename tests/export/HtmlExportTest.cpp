@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(HtmlExport, ReactionLineOf,
         ReactionCase { "ChargesRaised", "Fe{3+}+e{-}>Fe{2+}",
             "Fe<sup>3+</sup>+e<sup>-</sup>" + Arrow + "Fe<sup>2+</sup>" },
         ReactionCase { "HydrateJoinedByADot", "CuSO4*5H2O",
-            "CuSO" + S + "4" + E + "&middot;" + N + "5" + E + "H" + S + "2" + E + "O" }),
+            "CuSO" + S + "4" + E + "&middot;5H" + S + "2" + E + "O" }),
     [](const auto &info) { return info.param.name; });
 
 TEST(HtmlExport, TableRowCells)

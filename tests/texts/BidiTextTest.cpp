@@ -5,11 +5,12 @@
 namespace molvane {
 namespace {
 
-// The marks spelled out, so an expectation reads as what is stored: ">" LRM, "<" RLM.
+// The marks spelled out, so an expectation reads as what is stored: ">" LRM, "<" RLM, "["
+// and "]" a left-to-right embedding.
 std::string spelled(std::string text)
 {
     const std::pair<std::string_view, std::string_view> marks[]
-        = { { "\u200E", ">" }, { "\u200F", "<" } };
+        = { { "\u200E", ">" }, { "\u200F", "<" }, { "\u202A", "[" }, { "\u202C", "]" } };
     for (const auto &[mark, shown] : marks)
         for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
             text.replace(at, mark.size(), shown);
@@ -18,7 +19,8 @@ std::string spelled(std::string text)
 
 TEST(BidiText, PathsKeepTheirOrder)
 {
-    EXPECT_EQ(spelled(LeftToRightRun("/home/user/salt.KVX")), ">/home/user/salt.KVX>");
+    EXPECT_EQ(spelled(LeftToRightRun("3a = c")), ">3a = c>");
+    EXPECT_EQ(spelled(LeftToRightEmbedded("/home/پوشه/a.KVX")), "[>/home/پوشه>/a.KVX]");
 }
 
 TEST(BidiText, FarsiLettersMakeARightToLeftText)

@@ -609,8 +609,8 @@ private slots:
     // start to the next, whatever its frame. A stored top without a left is applied.
     void placementRoundTripsThroughTheStore()
     {
-        m_window->setGeometry(120, 90, 700, 500);
-        QTRY_COMPARE(m_window->geometry(), QRect(120, 90, 700, 500));
+        m_window->setGeometry(50, 40, 700, 500); // on the 800 x 600 test screen
+        QTRY_COMPARE(m_window->geometry(), QRect(50, 40, 700, 500));
         const QRect closed = m_window->geometry();
         QVERIFY(m_window->close());
         MainWindow second(*m_settings);

@@ -1,4 +1,5 @@
 #include "ui/Settings.h"
+#include "texts/InterfaceLanguage.h"
 #include "ui/RecentDocuments.h"
 #include "ui/WindowPlacement.h"
 
@@ -98,6 +99,15 @@ TEST_F(SettingsStore, RecentDocumentsOfTwoWindowsMerge)
     EXPECT_EQ(stored.paths(), first.paths());
 }
 
+TEST(RecentDocuments, CaptionsShowTheFileNameAsItIs)
+{
+    EXPECT_EQ(RecentEntryCaption(2, "/home/u/a&b.KVX"), "&2 a&&b.KVX");
+    SetCurrentUiLanguage(UiLanguage::Farsi);
+    const QString farsi = RecentEntryCaption(1, u"/home/u/\u067E\u0648\u0634\u0647.KVX"_qs);
+    SetCurrentUiLanguage(UiLanguage::English);
+    EXPECT_EQ(farsi, u"&1 \u202A\u200E\u067E\u0648\u0634\u0647\u200E.KVX\u202C"_qs);
+}
+
 TEST(WindowPlacement, EveryValueReadIsApplied)
 {
     const QList<QRect> screen = { QRect(0, 0, 1920, 1040) };
@@ -124,15 +134,28 @@ TEST(WindowPlacement, APositionOffEveryScreenComesOntoTheNearest)
     // Below the second screen: its bottom edge, the horizontal place kept.
     EXPECT_EQ(RestoredGeometry(stored, QRect(0, 0, 780, 551), screens), QRect(2500, 580, 640, 420));
     // Left of the first screen and above it: its top-left corner.
-    EXPECT_EQ(KeptOnScreen(QRect(-3000, -900, 640, 420), screens), QRect(0, 0, 640, 420));
+    EXPECT_EQ(FramedOnScreen(QRect(-3000, -900, 640, 420), {}, screens), QRect(0, 0, 640, 420));
     // Far right: the second screen's right edge.
-    EXPECT_EQ(KeptOnScreen(QRect(9000, 100, 640, 420), screens), QRect(2560, 100, 640, 420));
-    // Partly on a screen, or no screen known: left where it is.
-    EXPECT_EQ(KeptOnScreen(QRect(-600, -400, 640, 420), screens), QRect(-600, -400, 640, 420));
-    EXPECT_EQ(KeptOnScreen(QRect(9000, 100, 640, 420), {}), QRect(9000, 100, 640, 420));
-    // Larger than the screen: its top-left corner shows.
+    EXPECT_EQ(FramedOnScreen(QRect(9000, 100, 640, 420), {}, screens), QRect(2560, 100, 640, 420));
+    // No screen known: left where it is.
+    EXPECT_EQ(FramedOnScreen(QRect(9000, 100, 640, 420), {}, {}), QRect(9000, 100, 640, 420));
+}
+
+// The frame counts: a client area at the screen's top would put the title bar above it, and
+// a stored size larger than every screen is fitted to the one the window is on.
+TEST(WindowPlacement, TheWholeFrameComesOntoAScreen)
+{
+    const QList<QRect> screens = { QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1000) };
+    const QMargins frame(1, 20, 1, 1);
+    EXPECT_EQ(FramedOnScreen(QRect(100, 0, 640, 420), frame, screens), QRect(100, 20, 640, 420));
+    EXPECT_EQ(FramedOnScreen(QRect(100, 20, 640, 420), frame, screens), QRect(100, 20, 640, 420));
+    // Mostly on the second screen: onto it, whole.
+    EXPECT_EQ(FramedOnScreen(QRect(2900, 50, 640, 420), frame, screens), QRect(2559, 50, 640, 420));
+    WindowSettings stored;
+    stored.width = stored.height = 5000;
+    stored.top = stored.left = 0;
     EXPECT_EQ(
-        KeptOnScreen(QRect(-5000, 0, 2500, 1200), screens.mid(0, 1)), QRect(0, 0, 2500, 1200));
+        RestoredGeometry(stored, QRect(0, 0, 780, 551), screens, frame), QRect(1, 20, 1918, 1019));
 }
 
 } // namespace

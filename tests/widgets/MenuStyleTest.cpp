@@ -1,7 +1,9 @@
 // The menu look painted by the proxy style: image column, selection box, right-to-left.
 #include "widgets/MenuStyle.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 
 using namespace molvane;
@@ -56,6 +58,41 @@ private slots:
             image.pixelColor(other.center().x() + 30, other.center().y()), QColor(255, 255, 255));
     }
 
+    // On a dark palette the menus take back, text and selection from it: every caption
+    // contrasts with what is behind it.
+    void darkPaletteMenusAreReadable()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(35, 38, 41));
+        dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+        dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+        dark.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+        QApplication::setPalette(dark);
+        MenuStyle style;
+        QMenu menu;
+        menu.setStyle(&style);
+        QAction *open = menu.addAction("Open");
+        QAction *save = menu.addAction("Save");
+        menu.setActiveAction(open);
+        const QImage image = menu.grab().toImage();
+        QApplication::setPalette(light);
+        const auto colours = [&](const QRect &r) {
+            QSet<QRgb> found;
+            for (int y = r.top() + 2; y < r.bottom() - 1; ++y)
+                for (int x = r.left() + 30; x < r.left() + 80; ++x)
+                    found.insert(image.pixel(x, y));
+            return found;
+        };
+        const QSet<QRgb> plain = colours(menu.actionGeometry(save));
+        QVERIFY(plain.contains(QColor(35, 38, 41).rgb()));
+        QVERIFY(plain.contains(QColor(239, 240, 241).rgb()));
+        QVERIFY(!plain.contains(QColor(255, 255, 255).rgb()));
+        const QSet<QRgb> selected = colours(menu.actionGeometry(open));
+        QVERIFY(selected.contains(QColor(61, 174, 233).rgb()));
+        QVERIFY(selected.contains(QColor(20, 20, 20).rgb()));
+    }
+
     void checkedItemsShowAChevronOrAFrame()
     {
         MenuLook look = ProgramMenuLook();
@@ -85,6 +122,25 @@ private slots:
         QCOMPARE(count(first, QColor(0, 0, 200)), 0);
         QVERIFY(count(second, QColor(0, 0, 200)) >= 16); // the frame
         QCOMPARE(count(second, QColor(200, 0, 0)), 0);
+    }
+
+    // Menu images are the tool bar's 24 x 24, and an item with one is tall enough for it.
+    void imagesAreTwentyFourPixelsAndItemsFitThem()
+    {
+        MenuStyle style;
+        QMenu menu;
+        menu.setStyle(&style);
+        QPixmap icon(48, 48);
+        icon.fill(Qt::red);
+        QAction *open = menu.addAction(QIcon(icon), "Open");
+        const QImage image = menu.grab().toImage();
+        const QRect r = menu.actionGeometry(open);
+        QVERIFY(r.height() >= MenuStyle::ImageSize + 2);
+        int reds = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x < r.left() + 40; ++x)
+                reds += image.pixelColor(x, y) == QColor(Qt::red);
+        QCOMPARE(reds, MenuStyle::ImageSize * MenuStyle::ImageSize);
     }
 
     void aTwoLineCaptionIsTallerThanOneLine()

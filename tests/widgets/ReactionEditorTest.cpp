@@ -155,6 +155,70 @@ private slots:
         QTRY_COMPARE(m_editor->text(), QString("CuSO4*5H2O>CuSO4+H2O"));
     }
 
+    // Keys that type nothing leave a balanced reaction balanced and the document unchanged.
+    void keysThatTypeNothingChangeNothing()
+    {
+        QSignalSpy edited(m_editor.get(), &ReactionEditor::reactionEdited);
+        m_editor->resetText("C3H8+5O2>3CO2+4H2O");
+        for (const Qt::Key key : { Qt::Key_Escape, Qt::Key_E, Qt::Key_J, Qt::Key_Z, Qt::Key_Y })
+            QTest::keyClick(
+                m_editor.get(), key, key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
+        QTest::keyClick(m_editor.get(), Qt::Key_X, Qt::ControlModifier); // nothing selected
+        QCOMPARE(m_editor->text(), QString("C3H8+5O2>3CO2+4H2O"));
+        QCOMPARE(edited.count(), 0);
+        QTest::keyClick(m_editor.get(), Qt::Key_A, Qt::ControlModifier);
+        m_editor->reactionCopy();
+        QCOMPARE(QApplication::clipboard()->text(), QString("C3H8+5O2>3CO2+4H2O"));
+        QCOMPARE(edited.count(), 0);
+    }
+
+    // Shift with the caret keys, a drag and a double click select; Copy, typing, Cut and Paste
+    // act on the selection, each as one change; the selection is painted in the highlight.
+    void selectionIsCopiedReplacedAndPainted()
+    {
+        QSignalSpy edited(m_editor.get(), &ReactionEditor::reactionEdited);
+        m_editor->resetText("H2+O2>H2O");
+        QTest::keyClick(m_editor.get(), Qt::Key_End);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(m_editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+        m_editor->reactionCopy();
+        QCOMPARE(QApplication::clipboard()->text(), QString("H2O"));
+        const ReactionEditorModel &model = m_editor->model();
+        const int selected = model.indexToX(7);
+        const QColor highlight = m_editor->palette().color(QPalette::Highlight);
+        QCOMPARE(m_editor->image().pixelColor(selected, 1), highlight);
+        QVERIFY(m_editor->image().pixelColor(model.indexToX(2), 1) != highlight);
+        QTest::keyClicks(m_editor.get(), "n");
+        QCOMPARE(m_editor->text(), QString("H2+O2>N"));
+        QCOMPARE(edited.count(), 1);
+
+        const int o2 = (model.indexToX(3) + model.indexToX(4)) / 2;
+        QTest::mouseDClick(m_editor.get(), Qt::LeftButton, {}, QPoint(o2, 5));
+        QApplication::clipboard()->setText("CO2");
+        m_editor->reactionPaste();
+        QCOMPARE(m_editor->text(), QString("H2+CO2>N"));
+        QCOMPARE(edited.count(), 2);
+
+        QTest::mousePress(m_editor.get(), Qt::LeftButton, {}, QPoint(0, 5));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(model.indexToX(2), 5),
+            m_editor->mapToGlobal(QPointF(model.indexToX(2), 5)), Qt::NoButton, Qt::LeftButton,
+            Qt::NoModifier);
+        QApplication::sendEvent(m_editor.get(), &drag);
+        QTest::mouseRelease(m_editor.get(), Qt::LeftButton, {}, QPoint(model.indexToX(2), 5));
+        QTest::keyClick(m_editor.get(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("H2"));
+        QCOMPARE(m_editor->text(), QString("+CO2>N")); // as Backspace leaves it
+        QCOMPARE(edited.count(), 3);
+    }
+
+    // A pasted text with blanks is a whole reaction: its blanks type no arrows.
+    void pasteWithBlanksIsOneReaction()
+    {
+        QApplication::clipboard()->setText("H2 + O2 = H2O");
+        m_editor->reactionPaste();
+        QTRY_COMPARE(m_editor->text(), QString("H2+O2>H2O"));
+    }
+
     void saysWhichReadingAutomaticCaseTook()
     {
         QSignalSpy read(m_editor.get(), &ReactionEditor::letterCaseRead);

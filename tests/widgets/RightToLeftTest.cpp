@@ -5,6 +5,8 @@
 #include "widgets/MenuStyle.h"
 #include "widgets/StatusBar.h"
 
+#include "texts/BidiText.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace molvane;
 
@@ -88,26 +91,41 @@ class RightToLeftTest : public QObject
 private slots:
     void initTestCase() { QApplication::setStyle(new CaptionStyle); }
 
-    // An underline inside a Farsi word would draw its letters apart: the caption is drawn as
-    // if it had no access key. English captions keep their underline.
-    void accessKeysKeepFarsiWordsJoined_data()
+    // A Farsi caption is drawn whole, its letters joined, with its access letter underlined
+    // under the shaped word: it differs from the plain caption only in a thin band below the
+    // letters, under the access letter. English captions keep Qt's own underline.
+    void accessKeysUnderlineJoinedFarsiWords_data()
     {
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("drawnAsPlainText");
+        QTest::addColumn<bool>("farsi");
         QTest::newRow("Farsi, mid-word") << QString("ج&ديد") << true;
         QTest::newRow("Farsi, first letter") << QString("&بلي") << true;
         QTest::newRow("English") << QString("&New") << false;
     }
-    void accessKeysKeepFarsiWordsJoined()
+    void accessKeysUnderlineJoinedFarsiWords()
     {
         QFETCH(QString, caption);
-        QFETCH(bool, drawnAsPlainText);
+        QFETCH(bool, farsi);
         const QString plain = QString(caption).remove(QRegularExpression("&(?!&)"));
-        if (drawnAsPlainText) {
-            QCOMPARE(buttonImage(caption), buttonImage(plain));
-            QCOMPARE(menuImage(caption), menuImage(plain));
-        } else {
-            QVERIFY(buttonImage(caption) != buttonImage(plain));
+        for (const auto &image : { &buttonImage, &menuImage }) {
+            const QImage marked = image(caption), unmarked = image(plain);
+            QCOMPARE(marked.size(), unmarked.size());
+            int top = marked.height(), bottom = -1, left = marked.width(), right = -1;
+            for (int y = 0; y < marked.height(); ++y)
+                for (int x = 0; x < marked.width(); ++x)
+                    if (marked.pixel(x, y) != unmarked.pixel(x, y)) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            QVERIFY2(bottom >= 0, "no underline");
+            if (!farsi)
+                continue;
+            QVERIFY2(bottom - top <= 2, qPrintable(QString("rows %1-%2").arg(top).arg(bottom)));
+            const auto [inkLeft, inkRight] = inkColumns(unmarked);
+            QVERIFY(left >= inkLeft - 1 && right <= inkRight + 1);
+            QVERIFY(right - left < (inkRight - inkLeft) * 2 / 3); // one letter, not the word
         }
     }
 
@@ -155,6 +173,62 @@ private slots:
         QCOMPARE(start(farsi), start(english));
         const QImage narrow = cellImage(Qt::RightToLeft, "12");
         QVERIFY(inkColumns(narrow).first > narrow.width() / 2);
+    }
+
+    // A formula in a Farsi cell reads as in an English one: "(NH4)2SO4", "MnO4{-}"; only a
+    // text with Farsi letters takes the cell's right-to-left direction.
+    void formulasInFarsiCellsReadLeftToRight_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("group") << "(NH4)2SO4" << Qt::LeftToRight;
+        QTest::newRow("charge") << "MnO4{-}" << Qt::LeftToRight;
+        QTest::newRow("electron") << "e{-}" << Qt::LeftToRight;
+        QTest::newRow("number") << "0.997506234413965" << Qt::LeftToRight;
+        QTest::newRow("Farsi name") << "آب (H2O)" << Qt::RightToLeft;
+    }
+    void formulasInFarsiCellsReadLeftToRight()
+    {
+        QFETCH(QString, text);
+        QFETCH(Qt::LayoutDirection, direction);
+        struct Delegate : CellDelegate
+        {
+            using CellDelegate::CellDelegate;
+            using CellDelegate::initStyleOption;
+        } delegate([](char32_t) { return true; }, nullptr);
+        QStandardItemModel model(1, 1);
+        model.setItem(0, 0, new QStandardItem(text));
+        QStyleOptionViewItem option;
+        option.direction = Qt::RightToLeft;
+        option.rect = QRect(0, 0, 200, 20);
+        delegate.initStyleOption(&option, model.index(0, 0));
+        QCOMPARE(option.direction, direction);
+    }
+
+    // A path with Farsi folder and file names inside a Farsi message reads in its own order:
+    // every "/" and the extension's "." left of the next as the text engine lays them out.
+    void pathsInFarsiTextsKeepTheirOrder()
+    {
+        const QString path = u"/home/\u067E\u0648\u0634\u0647/\u0622\u0628.bmp"_qs;
+        const QString message = u"\u0641\u0627\u06CC\u0644 "_qs
+            + QString::fromStdString(LeftToRightEmbedded(path.toStdString()))
+            + u" \u0646\u06CC\u0633\u062A"_qs;
+        QTextLayout layout(message, QApplication::font());
+        QTextOption option;
+        option.setTextDirection(Qt::RightToLeft);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1000);
+        layout.endLayout();
+        // Cursor places inside each run, where they are unambiguous: "o" of home, the
+        // folder's third letter, the file's second, "p" of bmp.
+        const QList<QChar> inside = { 'o', QChar(0x0634), QChar(0x0628), 'p' };
+        QList<qreal> xs;
+        for (const QChar c : inside)
+            xs.append(line.cursorToX(int(message.indexOf(c))));
+        for (int i = 1; i < xs.size(); ++i)
+            QVERIFY2(xs[i - 1] < xs[i], qPrintable(QString("part %1").arg(i)));
     }
 
     // An Options entry reads in the order it was typed: the Farsi name first, at the left, and

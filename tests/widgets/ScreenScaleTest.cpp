@@ -73,7 +73,7 @@ private slots:
         QMenu menu;
         menu.setStyle(&style);
         QIcon icon;
-        for (const int size : { 16, 24, 32 })
+        for (const int size : { 24, 36, 48 }) // the image at each screen scale
             icon.addPixmap(checkerboard(size));
         QAction *action = menu.addAction(icon, "Open\tCtrl+O");
         const QImage image = menu.grab().toImage();
@@ -84,7 +84,7 @@ private slots:
         const QRect area(QPointF(item.topLeft() * ratio).toPoint(), (item.size() * ratio));
         const QRect drawn
             = boundingBox(image, area, [](QColor c) { return c == Red || c == Blue; });
-        const int side = pixelsOf(16, ratio);
+        const int side = pixelsOf(MenuStyle::ImageSize, ratio);
         QCOMPARE(drawn.size(), QSize(side, side));
         // One image pixel on one screen pixel: nothing blended.
         for (int y = 0; y < side; ++y)

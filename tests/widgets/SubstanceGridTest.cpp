@@ -331,8 +331,8 @@ private slots:
             << int(FormulaCol) << QString(QChar(0)) << ctrlV << "x" << int(Refusal::LineBreak) << 0;
         QTest::newRow("best fit of a paste") << int(TextCol) << u"\u06F1\u06F2\u06CC"_qs << ctrlV
                                              << u"x12\u064A"_qs << int(Refusal::None) << 0;
-        QTest::newRow("ctrl+v does not reach a number cell")
-            << int(IntegerCol) << "5" << ctrlV << "1" << int(Refusal::None) << 0;
+        QTest::newRow("ctrl+v pastes into a number cell")
+            << int(IntegerCol) << "5" << ctrlV << "15" << int(Refusal::None) << 0;
         QTest::newRow("shift+insert pastes a negative number")
             << int(IntegerCol) << "-5" << shiftInsert << "1-5" << int(Refusal::None) << 1;
         QTest::newRow("pasted real checked")

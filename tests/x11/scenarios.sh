@@ -49,6 +49,27 @@ same_size_each_start() {
     [ "${stored[0]}" = "${stored[2]}" ] || fail "stored sizes differ: ${stored[*]}"
 }
 
+# A stored place at the screen's top and a size larger than the screen: the title bar comes
+# onto the screen, so the window can be dragged, and the size is fitted to it.
+frame_on_screen() {
+    start_session
+    start_molvane
+    press ctrl+q
+    expect_exit
+    sed -i -e 's/^Width=.*/Width=5000/' -e 's/^Height=.*/Height=5000/' \
+        -e 's/^Top=.*/Top=0/' -e 's/^Left=.*/Left=0/' "$(settings_file)"
+    start_molvane
+    sleep 0.5
+    keep_screenshot frame-on-screen
+    local extents left top right bottom
+    extents=$(xprop -id "$main_window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r left right top bottom <<<"$extents"
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    [ $((Y - top)) -ge 0 ] && [ $((X - left)) -ge 0 ] || fail "title bar off screen at $X,$Y ($extents)"
+    [ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 800 ] ||
+        fail "larger than the screen: ${WIDTH}x$HEIGHT at $X,$Y ($extents)"
+}
+
 # Re-opening the document being edited and saving first shows what was saved, edit included.
 reopen_after_save() {
     start_session
@@ -119,6 +140,18 @@ dark_palette() {
     keep_screenshot dark-palette
     awk -v m="$(editor_strip 1 mean)" 'BEGIN { exit !(m < 0.3) }' || fail "the editor is not dark"
     awk -v m="$(editor_strip 1 maxima)" 'BEGIN { exit !(m > 0.8) }' || fail "no light text"
+    # The File menu: dark back, light captions (a popup of its own, so cut from the screen).
+    press alt+f
+    sleep 0.5
+    keep_screenshot dark-menu
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    import -window root "$work/screen.png"
+    local menu
+    menu=$(convert "$work/screen.png" -crop "150x120+$((X + 30))+$((Y + 30))" -colorspace Gray \
+        -format "%[fx:mean] %[fx:maxima]" info:)
+    awk -v m="${menu% *}" -v x="${menu#* }" 'BEGIN { exit !(m < 0.35 && x - m > 0.5) }' ||
+        fail "the menu's text does not stand out: mean and maxima $menu"
+    press Escape
 }
 
 # At twice the pixel density the window fits the screen and the editor keeps a white page.
@@ -457,6 +490,110 @@ print_and_export() {
     press Tab # from Yes to No
     press space
     expect_exit
+}
+
+# Keys that type nothing leave a balanced, saved reaction as it is: New asks nothing after them.
+# Ctrl+A selects it all in the highlight, Ctrl+C copies it, typing replaces it.
+editor_selection() {
+    start_session
+    start_molvane
+    type_text "C3H8+O2>CO2+H2O"
+    press Return
+    save_as propane
+    press ctrl+n
+    expect_title "Molvane - Untitled"
+    press ctrl+o
+    answer_file_dialog "Open" "$HOME/propane.KVX"
+    expect_title "Molvane - propane"
+    local plain selected
+    plain=$(region_stat 20 88 200 16 mean) # the reaction's first 200 px
+    press Escape ctrl+e ctrl+j ctrl+z ctrl+y ctrl+a
+    press ctrl+c
+    wait_for 5 test "$(xclip -o -selection clipboard)" = "C3H8+5O2>3CO2+4H2O" ||
+        fail "copied: $(xclip -o -selection clipboard)"
+    keep_screenshot editor-selection
+    selected=$(region_stat 20 88 200 16 mean)
+    awk -v p="$plain" -v s="$selected" 'BEGIN { exit !(s < p - 0.07) }' ||
+        fail "no highlight: $plain before, $selected selected"
+    press ctrl+n
+    expect_title "Molvane - Untitled"
+    type_text "h2+o2>h2o"
+    press shift+Left shift+Left shift+Left
+    type_text "n"
+    press ctrl+s
+    answer_file_dialog "Save" "$HOME/replaced"
+    wait_for 5 first_line_is "$HOME/replaced.KVX" "H2+O2>N" ||
+        fail "typed over the selection: $(first_line "$HOME/replaced.KVX")"
+}
+
+# In Farsi a path with a Farsi folder and file name reads in order in the Recent Documents
+# hint, and a file name with "&" shows it in the menu.
+farsi_path() {
+    start_session
+    mkdir -p "$HOME/پوشه"
+    cp "$(dirname "$0")/../../data/New.KVX" "$HOME/پوشه/آب.KVX"
+    cp "$(dirname "$0")/../../data/New.KVX" "$HOME/a&b.KVX"
+    start_molvane "$HOME/پوشه/آب.KVX"
+    expect_title "Molvane - آب"
+    press ctrl+q
+    expect_exit
+    start_molvane "$HOME/a&b.KVX"
+    expect_title "Molvane - a&b"
+    press F9
+    eval "$(xdotool getwindowgeometry --shell "$main_window")"
+    xdotool mousemove --window "$main_window" $((WIDTH - 25)) 9 click 1 # the File menu
+    sleep 0.3
+    press Up Up Left # the recent documents open towards the left in Farsi
+    sleep 0.3
+    press Down # the Farsi document, second
+    sleep 0.5
+    keep_screenshot farsi-recent-path
+    # The hint starts at the right edge, the path's "/" first of it (rightmost ink at the edge).
+    local right
+    right=$(region_stat $((WIDTH / 2)) $((HEIGHT - 20)) $((WIDTH / 2 - 20)) 16 "maxima-minima")
+    awk -v r="$right" 'BEGIN { exit !(r > 0.5) }' || fail "no hint on the right: $right"
+    press Escape Escape Escape
+}
+
+# With the Farsi template the Options dialog keeps its size and place when the Grid page is
+# first shown, and a formula's target and expression read left to right.
+farsi_options() {
+    start_session
+    start_molvane
+    press F9
+    press ctrl+n
+    expect_dialog "تاييد" # the changed language: save changes?
+    press Tab space # No
+    press F3
+    expect_dialog "تنظيمات"
+    local dialog before after
+    dialog=$(xdotool getactivewindow)
+    before=$(xdotool getwindowgeometry "$dialog" | tail -n2 | tr '\n' ' ')
+    press ctrl+Tab
+    sleep 0.5
+    after=$(xdotool getwindowgeometry "$dialog" | tail -n2 | tr '\n' ' ')
+    [ "$before" = "$after" ] || fail "the Grid page moved the dialog: $before, then $after"
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove $((X + 360)) $((Y + 80)) click 1 # the first formula
+    sleep 0.3
+    keep_screenshot farsi-options-grid
+    press Escape
+}
+
+# A page or picture that cannot be written is told in the program's own error box.
+export_failure() {
+    start_session
+    start_molvane
+    mkdir "$HOME/page.html" # a folder where the page would go
+    type_text "h2+o2>h2o"
+    press ctrl+h
+    answer_file_dialog "Save As" "$HOME/page"
+    expect_dialog "Warning" # it exists: replace it?
+    press Return
+    expect_dialog "Error"
+    keep_screenshot export-failure
+    press Return
+    wait_for 5 focused_is "$main_window" || fail "the error box did not close"
 }
 
 # Ctrl+S on a full disk says so and keeps the file, the title and the changed flag: Ctrl+Q

@@ -4,6 +4,7 @@
 #include "document/Windows1256.h"
 #include "export/FontConversion.h"
 #include "grid/GridItems.h"
+#include "texts/BidiText.h"
 #include "ui/MessageBox.h"
 #include "ui/UiText.h"
 #include "ui/dialogs/DialogTexts.h"
@@ -12,6 +13,7 @@
 #include "widgets/InputRulesValidator.h"
 #include "widgets/ReorderableListWidget.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFormLayout>
@@ -26,6 +28,8 @@
 namespace molvane {
 
 namespace {
+
+const QChar LeftToRightMark(0x200E); // starts the expression field: a formula reads left to right
 
 QStringList qList(const std::vector<std::string> &lines)
 {
@@ -81,7 +85,8 @@ GridPage::GridPage(DialogTexts &texts, QWidget *parent)
     formulas->addLayout(formulaButtons, 1, 3);
     auto *expression = new QHBoxLayout;
     expression->addWidget(m_formulaTarget);
-    expression->addWidget(new QLabel("=", this));
+    m_equals = new QLabel("=", this);
+    expression->addWidget(m_equals);
     expression->addWidget(m_formulaExpression, 1);
     formulas->addLayout(expression, 2, 0, 1, 4);
     formulas->setRowStretch(3, 1);
@@ -103,6 +108,10 @@ void GridPage::fitToFont()
         button->setFixedSize(FontScaled(this, 33), FontScaled(this, 33));
     m_itemWidth->setFixedWidth(FontScaled(this, 60));
     m_formulaTarget->setFixedWidth(FontScaled(this, 95));
+    // A Farsi program font may draw "=" as a mere dash: the sign takes the desktop's face.
+    QFont sign = QApplication::font();
+    sign.setPointSizeF(font().pointSizeF());
+    m_equals->setFont(sign);
 }
 
 QLineEdit *GridPage::createCheckedField(TextField field)
@@ -192,7 +201,10 @@ void GridPage::load(const Document &document)
     m_itemList->setEntries(qList(ItemEntries(document.grid)));
     m_targets = FormulaTargets(document.grid);
     m_formulaTarget->clear();
-    m_formulaTarget->addItems(qList(m_targets));
+    // A target such as "#مول(a)" reads left to right whatever direction the combo box paints
+    // its text in: an embedding, not only marks.
+    for (const std::string &target : m_targets)
+        m_formulaTarget->addItem(ToQString(LeftToRightEmbedded(target)));
     m_formulaTarget->setCurrentIndex(-1);
     m_formulaList->setEntries(qList(document.FormulsList));
     m_filling = false;
@@ -249,7 +261,7 @@ void GridPage::formulaSelected()
     const FormulaParts parts = SplitFormula(m_formulaList->item(index)->text().toStdString());
     m_filling = true;
     m_formulaTarget->setCurrentIndex(FindTarget(m_targets, parts.target));
-    m_formulaExpression->setText(QString::fromStdString(parts.expression));
+    m_formulaExpression->setText(LeftToRightMark + QString::fromStdString(parts.expression));
     m_filling = false;
 }
 
@@ -258,9 +270,11 @@ void GridPage::formulaTargetChanged()
     const int index = m_formulaList->selectedIndex();
     if (m_filling || index < 0)
         return;
+    const int targetIndex = m_formulaTarget->currentIndex();
     const QString target
-        = m_formulaTarget->currentIndex() >= 0 ? m_formulaTarget->currentText() : QString();
-    m_formulaList->item(index)->setText(target + "=" + m_formulaExpression->text());
+        = targetIndex >= 0 ? ToQString(m_targets[std::size_t(targetIndex)]) : QString();
+    const QString expression = m_formulaExpression->text().remove(LeftToRightMark);
+    m_formulaList->item(index)->setText(target + "=" + expression);
 }
 
 void GridPage::newFormula()

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -69,6 +70,7 @@ private:
     QComboBox *m_formulaTarget = nullptr;
     QLineEdit *m_formulaExpression = nullptr;
     QPushButton *m_helpButton = nullptr;
+    QLabel *m_equals = nullptr; ///< between the target and the expression
 };
 
 } // namespace molvane

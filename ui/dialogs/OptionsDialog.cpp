@@ -119,6 +119,14 @@ void OptionsDialog::fitToFont()
     for (QPushButton *button : { m_defaultButton, m_okButton, m_cancelButton })
         button->setMinimumSize(FontScaled(this, 75), FontScaled(this, 25));
     // The dialog keeps its size unless its font or the texts of its language need more room.
+    // Every page is laid out as if shown first, so that showing it later widens nothing.
+    const int shown = m_pages->currentIndex();
+    for (int page = 0; page < m_pages->count(); ++page) {
+        m_pages->setCurrentIndex(page);
+        m_pages->widget(page)->ensurePolished();
+        layout()->activate();
+    }
+    m_pages->setCurrentIndex(shown);
     layout()->activate();
     setFixedSize(sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(BaseWidth, BaseHeight)));
 }

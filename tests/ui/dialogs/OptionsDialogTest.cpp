@@ -1,7 +1,9 @@
 // The Options dialog opened on a document and driven by real clicks and keys.
 #include "DialogTests.h"
 
+#include "document/DocumentFiles.h"
 #include "document/Templates.h"
+#include "texts/BidiText.h"
 #include "ui/MessageBox.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "widgets/ReorderableListWidget.h"
@@ -37,6 +39,13 @@ Document documentWithItems(const QStringList &names)
         document.grid.setCell(col, 1, "cell" + std::to_string(col));
     }
     return document;
+}
+
+// A formula target as the target list shows it: embedded left to right, with a mark after
+// each run of Farsi letters.
+QString shown(const QString &target)
+{
+    return QString::fromStdString(LeftToRightEmbedded(target.toStdString()));
 }
 
 QStringList ItemNames(const Document &document)
@@ -299,11 +308,33 @@ private slots:
         run(document, [this] {
             click("GFNew");
             QCOMPARE(list("GFList")->item(0)->text(), QString("#Mol(a)=b*c"));
-            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->currentText(), QString("#Mol(a)"));
-            QCOMPARE(field("GFN2")->text(), QString("b*c"));
+            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->currentText(), shown("#Mol(a)"));
+            QCOMPARE(field("GFN2")->text(), u"\u200Eb*c"_qs); // a mark: it reads left to right
             click("OK");
         });
         QCOMPARE(document.FormulsList, std::vector<std::string> { "#Mol(a)=b*c" });
+    }
+
+    // A formula with Farsi names reads left to right in the expression field, as in the list:
+    // the first "#" stands at the field's left, and the target list shows the target whole.
+    void farsiFormulaReadsLeftToRightInTheField()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft); // as the Farsi window sets it
+        m_form = std::make_unique<OptionsDialog>(); // made in a Farsi window
+        Document document
+            = documentWithItems({ u"\u0645\u0648\u0644"_qs, u"\u06AF\u0631\u0645"_qs });
+        document.FormulsList = { "#\xD9\x85\xD9\x88\xD9\x84(a)=#\xDA\xAF\xD8\xB1\xD9\x85(b)*2" };
+        run(document, [this] {
+            clickEntry("GFList", 0);
+            QLineEdit *expression = field("GFN2");
+            expression->setCursorPosition(int(expression->text().indexOf('#')) + 1);
+            const int afterHash = expression->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            // Laid out from the right, the "#" would follow the Farsi name, far from the edge.
+            const int edge = expression->fontMetrics().horizontalAdvance("##");
+            QVERIFY2(afterHash < edge, qPrintable(QString::number(afterHash)));
+            click("Cancel");
+        });
     }
 
     void deletedFormulaHandsTheFieldsToTheNext()
@@ -313,8 +344,8 @@ private slots:
         run(document, [this] {
             clickEntry("GFList", 0);
             click("GFDelete");
-            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->currentText(), QString("#Mass(a)"));
-            QCOMPARE(field("GFN2")->text(), QString("2"));
+            QCOMPARE(m_form->findChild<QComboBox *>("GFN1")->currentText(), shown("#Mass(a)"));
+            QCOMPARE(field("GFN2")->text(), u"\u200E2"_qs);
             replaceText(field("GFN2"), "b+1");
             click("OK");
         });
@@ -473,6 +504,28 @@ private slots:
 
     // At every program font size the dialog grows so that no control overlaps another, leaves
     // its page or cuts its text.
+    // With the Farsi template the dialog has its size at once: showing the Grid page later
+    // neither widens it nor moves it off centre.
+    void farsiTemplateKeepsItsSizeOnEveryPage()
+    {
+        m_form->setFarsiCaptions();
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft); // as the Farsi window sets it
+        Document document = ReadDocumentFile(MOLVANE_DATA_DIR "/NewF.KVX", Document {});
+        run(document, [this] {
+            auto *pages = m_form->findChild<QTabWidget *>();
+            pages->setCurrentIndex(0);
+            QApplication::processEvents();
+            const QRect first = m_form->geometry();
+            pages->setCurrentIndex(1);
+            QApplication::processEvents();
+            const QRect second = m_form->geometry();
+            click("Cancel");
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QCOMPARE(second, first);
+        });
+        m_form->setEnglishCaptions();
+    }
+
     void everyProgramFontSizeFits()
     {
         for (const UiLanguage language : { UiLanguage::English, UiLanguage::Farsi }) {

@@ -80,15 +80,20 @@ QColor ReactionGlyphs::color(GlyphFont font) const
     }
 }
 
+// The arrow is drawn, not a glyph: about two capitals long with a blank's room around it.
+int ArrowAdvance(const QFontMetrics &reactionFont)
+{
+    return reactionFont.horizontalAdvance(QStringLiteral("HH"))
+        + reactionFont.horizontalAdvance(' ');
+}
+
 int ReactionGlyphs::advance(GlyphFont f, char c) const
 {
     int &cached = m_advances[int(f)][static_cast<unsigned char>(c)];
     if (cached >= 0)
         return cached;
-    // The arrow is drawn, not a glyph: about two capitals long with a blank's room around it.
-    cached = f == GlyphFont::Arrow
-        ? metrics(f).horizontalAdvance(QStringLiteral("HH")) + metrics(f).horizontalAdvance(' ')
-        : metrics(f).horizontalAdvance(GlyphText(f, c));
+    cached = f == GlyphFont::Arrow ? ArrowAdvance(metrics(f))
+                                   : metrics(f).horizontalAdvance(GlyphText(f, c));
     return cached;
 }
 

@@ -68,6 +68,9 @@ private:
 /// dot for the "*" that joins a hydrate's parts, else the character the byte stands for.
 QString GlyphText(GlyphFont font, char c);
 
+/// The room the drawn arrow takes in a reaction font of @p reactionFont's metrics.
+int ArrowAdvance(const QFontMetrics &reactionFont);
+
 /// Paints every glyph of @p layout, each on an opaque cell of the paper's background, offset
 /// by @p origin; with a clip set, only the glyphs near it.
 void PaintReactionLayout(QPainter &painter, const ReactionLayout &layout,

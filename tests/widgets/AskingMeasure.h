@@ -16,7 +16,9 @@ public:
     { }
     int advance(GlyphFont font, char c) const override
     {
-        return QFontMetrics(m_glyphs.font(font)).horizontalAdvance(GlyphText(font, c));
+        const QFontMetrics metrics(m_glyphs.font(font));
+        return font == GlyphFont::Arrow ? ArrowAdvance(metrics)
+                                        : metrics.horizontalAdvance(GlyphText(font, c));
     }
     int heightOfW(GlyphFont font) const override
     {
